@@ -1,0 +1,32 @@
+# The two entry points of a fresh machine: `make run` and `make test`.
+PRESET ?= dev
+BUILD_DIR := build/$(PRESET)
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: run test deps configure build bench format clean
+
+run: build
+	@./scripts/run.sh $(BUILD_DIR)
+
+test: build
+	@./scripts/test.sh $(BUILD_DIR)
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET) -j $(JOBS)
+
+bench: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS) --target burgeon_bench
+	@./build/release/bench/burgeon_bench
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace burgeon {
+
+// One function per headless command. Each throws UsageError for bad arguments and returns the
+// exit status otherwise.
+extern const char* const lsystemUsage;
+int runLsystemCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err);
+
+} // namespace burgeon

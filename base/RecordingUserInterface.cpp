@@ -1,0 +1,59 @@
+#include "base/RecordingUserInterface.h"
+
+#include <utility>
+
+namespace burgeon {
+
+namespace {
+
+template <typename T> std::optional<T> nextAnswer(std::deque<std::optional<T>>& answers) {
+    if (answers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<T> answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
+void RecordingUserInterface::showMessage(const std::string& text) {
+    messages.push_back(text);
+}
+
+std::string RecordingUserInterface::inputBox(const std::string& caption, const std::string& prompt,
+                                             const std::string& defaultText) {
+    inputPrompts.push_back(caption + ": " + prompt);
+    return nextAnswer(inputAnswers).value_or(defaultText);
+}
+
+std::optional<std::string> RecordingUserInterface::openFileDialog(const std::string&,
+                                                                  const std::string&) {
+    return nextAnswer(fileAnswers);
+}
+
+std::optional<std::string> RecordingUserInterface::openPictureDialog(const std::string&) {
+    return nextAnswer(pictureAnswers);
+}
+
+std::optional<RgbColor> RecordingUserInterface::chooseColor(RgbColor) {
+    return nextAnswer(colorAnswers);
+}
+
+void RecordingUserInterface::setBusyCursor(bool isBusy) {
+    if (isBusy && !busy) {
+        ++busyCursorShown;
+    }
+    busy = isBusy;
+}
+
+bool RecordingUserInterface::shellOpen(const std::string& program, const std::string&) {
+    shellOpened.push_back(program);
+    return shellOpenSucceeds;
+}
+
+std::vector<std::string> RecordingUserInterface::takeMessages() {
+    return std::exchange(messages, {});
+}
+
+} // namespace burgeon

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "base/UserInterface.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace burgeon {
+
+// The user-interface port for tests and the command line: keeps every message in order and
+// answers dialogs from scripted queues (an empty queue answers "cancel").
+class RecordingUserInterface : public UserInterface {
+public:
+    void showMessage(const std::string& text) override;
+    std::string inputBox(const std::string& caption, const std::string& prompt,
+                         const std::string& defaultText) override;
+    std::optional<std::string> openFileDialog(const std::string& initialFolder,
+                                              const std::string& filter) override;
+    std::optional<std::string> openPictureDialog(const std::string& filter) override;
+    std::optional<RgbColor> chooseColor(RgbColor initial) override;
+    void setBusyCursor(bool busy) override;
+    std::string clipboardText() override { return clipboard; }
+    void setClipboardText(const std::string& text) override { clipboard = text; }
+    void setStatusText(const std::string& text) override { statusText = text; }
+    bool shellOpen(const std::string& program, const std::string& workingFolder) override;
+
+    // What happened.
+    std::vector<std::string> messages;
+    std::string statusText;
+    std::string clipboard;
+    bool busy = false;
+    int busyCursorShown = 0;
+    std::vector<std::string> shellOpened;
+    std::vector<std::string> inputPrompts;
+
+    // Scripted answers; std::nullopt in a queue answers "cancel" for that one call.
+    std::deque<std::optional<std::string>> inputAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::deque<std::optional<std::string>> pictureAnswers;
+    std::deque<std::optional<RgbColor>> colorAnswers;
+    bool shellOpenSucceeds = true;
+
+    // Messages shown since the last call, then forgets them.
+    std::vector<std::string> takeMessages();
+};
+
+} // namespace burgeon

@@ -1,0 +1,33 @@
+#include "base/StandardError.h"
+
+namespace burgeon {
+
+StandardError StandardError::notAnInteger(std::string_view text) {
+    return StandardError("'" + std::string(text) + "' is not a valid integer value");
+}
+
+StandardError StandardError::notAFloat(std::string_view text) {
+    return StandardError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+StandardError StandardError::invalidFloatOperation() {
+    return StandardError("Invalid floating point operation");
+}
+
+StandardError StandardError::cannotOpenFile(std::string_view fileName) {
+    return StandardError("Cannot open file " + std::string(fileName));
+}
+
+StandardError StandardError::cannotCreateFile(std::string_view fileName) {
+    return StandardError("Cannot create file " + std::string(fileName));
+}
+
+StandardError StandardError::fileNotFound() {
+    return StandardError("File not found");
+}
+
+StandardError StandardError::ioError(int code) {
+    return StandardError("I/O error " + std::to_string(code));
+}
+
+} // namespace burgeon

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace burgeon {
+
+struct RgbColor {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    friend bool operator==(const RgbColor&, const RgbColor&) = default;
+};
+
+// The one port between the handlers and the person: every dialog, cursor change, clipboard
+// transfer and status text goes through it. The desktop implements it with Qt; tests and the
+// command line use RecordingUserInterface.
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // A modal message box with one OK button.
+    virtual void showMessage(const std::string& text) = 0;
+
+    // An input box; cancelling returns the default text.
+    virtual std::string inputBox(const std::string& caption, const std::string& prompt,
+                                 const std::string& defaultText) = 0;
+
+    // File-open dialogs; nothing when the user cancels.
+    virtual std::optional<std::string> openFileDialog(const std::string& initialFolder,
+                                                      const std::string& filter) = 0;
+    virtual std::optional<std::string> openPictureDialog(const std::string& filter) = 0;
+
+    // The colour dialog, starting at the given colour; nothing when the user cancels.
+    virtual std::optional<RgbColor> chooseColor(RgbColor initial) = 0;
+
+    // The busy cursor over the main window.
+    virtual void setBusyCursor(bool busy) = 0;
+
+    virtual std::string clipboardText() = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
+
+    // Panel 0 of the tool window's status bar.
+    virtual void setStatusText(const std::string& text) = 0;
+
+    // The shell's "open" action on a program; false when it could not be started.
+    virtual bool shellOpen(const std::string& program, const std::string& workingFolder) = 0;
+};
+
+// Shows the busy cursor for the lifetime of the object, so every exit restores the normal one.
+class BusyCursor {
+public:
+    explicit BusyCursor(UserInterface& ui) : ui_(ui) { ui_.setBusyCursor(true); }
+    ~BusyCursor() { ui_.setBusyCursor(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    UserInterface& ui_;
+};
+
+} // namespace burgeon

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace burgeon {
+
+constexpr int MaxShapePoints = 121;
+constexpr int MaxShapeTriangles = 150;
+
+struct Vector3 {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+    friend bool operator==(const Vector3&, const Vector3&) = default;
+};
+
+struct PointF {
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+};
+
+// The current leaf or flower surface handed to the renderer, with what a selection prepares
+// from it: per-point normals of both sides and, for the leaf, texture coordinates. Points
+// and triangles are numbered from 1 (slot 0 unused).
+struct OrganSurface {
+    std::array<PointF, MaxShapePoints + 1> Points{};
+    std::array<std::array<std::uint8_t, 3>, MaxShapeTriangles + 1> Triangles{};
+    std::int32_t PointCount = 0;
+    std::int32_t TriangleCount = 0;
+    float ShapeDivisor = 1000.0f / 15.0f;
+    std::array<Vector3, MaxShapePoints + 1> NormalsFront{};
+    std::array<Vector3, MaxShapePoints + 1> NormalsBack{};
+    std::array<std::array<double, 2>, MaxShapePoints + 1> TexCoords{}; // leaf only
+};
+
+// Size factors and angles of the leaf and flower placement (Component page), and the
+// number of petals.
+struct OrganPlacement {
+    float LeafSizeX = 1.0f, LeafSizeY = 0.75f, LeafSizeZ = 1.0f;
+    float LeafAngleX = -60.0f, LeafAngleY = 0.0f, LeafAngleZ = 0.0f;
+    float FlowerSizeX = 1.0f, FlowerSizeY = 0.75f, FlowerSizeZ = 1.0f;
+    float FlowerAngleX = 0.0f, FlowerAngleY = 0.0f, FlowerAngleZ = 0.0f;
+    std::int32_t PetalCount = 8;
+    bool LeafSurfaceMode = true;
+};
+
+} // namespace burgeon

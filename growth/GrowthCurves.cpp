@@ -1,0 +1,43 @@
+#include "growth/GrowthCurves.h"
+
+#include <cmath>
+
+namespace burgeon {
+
+// An exponent beyond the double range gives the IEEE result (infinity, hence the curve's
+// limit); no trap and no message.
+double logisticValue(const GrowthFunction& curve, double t) {
+    return curve.Bottom +
+           (curve.Top - curve.Bottom) / (1.0 + std::exp(curve.Slope * (curve.Tmid - t)));
+}
+
+double growthSize(const GrowthFunction& curve, double age) {
+    return (curve.Top - curve.Bottom) * 6.0 / (1.0 + std::exp(curve.Slope * (curve.Tmid - age))) /
+           30.0;
+}
+
+double organAge(double t, double birthTime, double endTime) {
+    if (t < birthTime) {
+        return 0.0;
+    }
+    if (t < endTime) {
+        return t - birthTime;
+    }
+    return endTime - birthTime;
+}
+
+void GrowthCurves::setCurve(GrowthOrgan organ, double bottom, double top, double slope,
+                            double tmid) {
+    const GrowthFunction curve{bottom, top, slope, tmid};
+    if (organ == GrowthOrgan::All) {
+        curves_.fill(curve);
+    } else {
+        curves_[static_cast<std::size_t>(organ)] = curve;
+    }
+}
+
+const GrowthFunction& GrowthCurves::getCurve(GrowthOrgan organ) const {
+    return curves_[static_cast<std::size_t>(organ)];
+}
+
+} // namespace burgeon

@@ -1,0 +1,88 @@
+#include "imageio/Canvas.h"
+#include "imageio/BmpWriter.h"
+
+#include <gtest/gtest.h>
+
+using namespace burgeon;
+
+namespace {
+
+constexpr RgbColor white{255, 255, 255};
+constexpr RgbColor blue{0, 0, 255};
+
+int countPixels(const RgbImage& image, RgbColor color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixel(x, y) == color ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+TEST(Canvas, LineToLeavesOutItsEndPoint) {
+    RgbImage image(10, 10);
+    Canvas canvas(image);
+    canvas.setPenColor(blue);
+    canvas.moveTo(1, 1);
+    canvas.lineTo(5, 1);
+    EXPECT_EQ(countPixels(image, blue), 4);
+    EXPECT_EQ(image.pixel(1, 1), blue);
+    EXPECT_EQ(image.pixel(4, 1), blue);
+    EXPECT_EQ(image.pixel(5, 1), white);
+    EXPECT_EQ(canvas.penX(), 5);
+}
+
+TEST(Canvas, AZeroLengthLineDrawsNothing) {
+    RgbImage image(4, 4);
+    Canvas canvas(image);
+    canvas.setPenColor(blue);
+    canvas.moveTo(2, 2);
+    canvas.lineTo(2, 2);
+    EXPECT_EQ(countPixels(image, blue), 0);
+}
+
+TEST(Canvas, DiagonalsAndSteepLinesHaveOnePixelPerMajorStep) {
+    RgbImage image(20, 20);
+    Canvas canvas(image);
+    canvas.setPenColor(blue);
+    canvas.moveTo(0, 0);
+    canvas.lineTo(5, 5);
+    EXPECT_EQ(countPixels(image, blue), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(image.pixel(i, i), blue);
+    }
+    canvas.moveTo(10, 19);
+    canvas.lineTo(12, 9); // steep, upwards
+    EXPECT_EQ(countPixels(image, blue), 15);
+}
+
+TEST(Canvas, ClipsAtTheImageEdges) {
+    RgbImage image(10, 10);
+    Canvas canvas(image);
+    canvas.setPenColor(blue);
+    canvas.moveTo(-100, 5);
+    canvas.lineTo(1000000, 5);
+    EXPECT_EQ(countPixels(image, blue), 10);
+    canvas.moveTo(3, -2000000000);
+    canvas.lineTo(3, 2000000000);
+    EXPECT_EQ(countPixels(image, blue), 19);
+}
+
+TEST(BmpWriter, WritesPaddedBottomUpRows) {
+    RgbImage image(3, 2);
+    image.setPixel(0, 0, {1, 2, 3});    // top-left
+    image.setPixel(2, 1, {10, 20, 30}); // bottom-right
+    const std::string bmp = encodeBmp(image);
+    const std::size_t rowSize = 12; // 3 x 3 bytes padded to 12
+    ASSERT_EQ(bmp.size(), 54 + 2 * rowSize);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24);
+    // File row 0 is the bottom image row: its last pixel is (10, 20, 30) stored as B, G, R.
+    EXPECT_EQ(static_cast<unsigned char>(bmp[54 + 6]), 30);
+    EXPECT_EQ(static_cast<unsigned char>(bmp[54 + 8]), 10);
+    EXPECT_EQ(static_cast<unsigned char>(bmp[54 + rowSize]), 3);
+    EXPECT_EQ(static_cast<unsigned char>(bmp[54 + rowSize + 2]), 1);
+}

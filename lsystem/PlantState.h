@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace burgeon {
+
+struct RewriteRule {
+    std::string Predecessor;
+    std::string Successor;
+};
+
+constexpr int MaxRules = 20;
+
+// The settings of the last compilation that passed its header checks.
+struct LSystemDefinition {
+    std::string LSystemName;
+    std::int32_t Iterations = 0;
+    double AngleSetting = 0.0;
+    double DiameterSetting = 0.0;
+    std::string Axiom;
+    std::array<RewriteRule, MaxRules> Rules{}; // used 0..RuleCount-1 (rule i+1)
+    std::int32_t RuleCount = 0;
+    std::array<RewriteRule, MaxRules> EndRules{};
+    std::int32_t EndRuleCount = 0;
+    bool HasEndRuleLine = false; // an "Endrule" line was present
+};
+
+// One organ of the plant. Index 0 of the table means "no node".
+struct PlantNode {
+    char Kind = 0; // 'I', 'i', 'P', 'p' or 'A'
+    double Age = 0.0;
+    double BirthTime = 0.0;
+    double EndTime = 0.0;
+    float AngleX = 0.0f;
+    float AngleZ = 0.0f;
+    float AngleY = 0.0f;
+    // Child lists, rebuilt by the drawing set-up every frame without allocation: the children
+    // of a node are FirstChild, then NextSibling of each, in increasing index. There is no
+    // limit on their number.
+    std::int32_t ChildCount = 0;
+    std::int32_t FirstChild = 0;
+    std::int32_t NextSibling = 0;
+    std::int32_t Parent = 0;
+    std::int32_t Level = 0;
+    std::uint8_t HasLeaf = 0;
+    std::uint8_t HasFlower = 0;
+};
+
+constexpr int MaxNodes = 5000;
+
+// The process-wide plant: compiled L-system, expanded string and organ table.
+struct PlantState {
+    LSystemDefinition Definition;
+    std::string ResultString;
+    std::string CompileReport;
+
+    std::vector<PlantNode> Nodes = std::vector<PlantNode>(MaxNodes + 1); // 1..NodeCount valid
+    std::int32_t NodeCount = 0;
+    std::int32_t MainStemCount = 0;
+    std::int32_t MaxLevel = 0;
+
+    // Turn accumulators and turn-pending flags of the generation; they persist between runs.
+    float TurnZ = 0.0f;
+    float TurnY = 0.0f;
+    float TurnX = 0.0f;
+    bool TurnPendingZ = false;
+    bool TurnPendingY = false;
+    bool TurnPendingX = false;
+};
+
+} // namespace burgeon

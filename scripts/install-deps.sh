@@ -1,0 +1,38 @@
+#!/bin/sh
+# Installs the Debian 12 packages Burgeon needs to build, test and run.
+# Does nothing when every package is already present.
+set -eu
+
+PACKAGES="
+build-essential cmake ninja-build pkg-config git clang-format
+qt6-base-dev libqt6opengl6-dev fonts-dejavu-core
+libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
+libjpeg62-turbo-dev libgif-dev libpng-dev
+libgtest-dev libgmock-dev libbenchmark-dev
+xvfb xauth imagemagick
+"
+
+missing=""
+for package in $PACKAGES; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "installed" ] || missing="$missing $package"
+done
+
+if [ -z "$missing" ]; then
+    exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=""
+elif command -v sudo >/dev/null 2>&1; then
+    as_root="sudo"
+else
+    echo "install-deps: these packages are missing and neither root nor sudo is available:$missing" >&2
+    exit 1
+fi
+
+echo "install-deps: installing$missing"
+export DEBIAN_FRONTEND=noninteractive
+$as_root apt-get update -q
+# shellcheck disable=SC2086
+$as_root apt-get install -y -q --no-install-recommends $missing

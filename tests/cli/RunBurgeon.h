@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace burgeon::testing {
+
+struct CommandResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built burgeon executable with the arguments, in the given working folder (the
+// test's own when empty), and captures its output and exit status.
+CommandResult runBurgeon(const std::vector<std::string>& arguments,
+                         const std::string& workingFolder = "");
+
+// The examples folder of the source tree.
+std::string examplesFolder();
+
+} // namespace burgeon::testing
