@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace burgeon {
+
+// A bitmap as the texture loader wants it: rows from the top, four bytes a pixel
+// (red, green, blue, 0).
+struct BitmapPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgba;
+};
+
+// Reads an uncompressed 24-bit Windows bitmap. Returns nothing for a file that cannot be
+// opened, is not "BM", is compressed, has another bit count, or whose headers do not fit the
+// file's real length (no width, height or offset can make it read or allocate past the file).
+std::optional<BitmapPixels> readBitmapFile(const std::string& fileName);
+std::optional<BitmapPixels> decodeBitmap(const std::string& bytes);
+
+} // namespace burgeon
