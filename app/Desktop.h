@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/MainWindowModel.h"
+#include "app/ToolWindow.h"
+#include "app/ViewWindowModel.h"
+#include "app/WindowPlacement.h"
+#include "base/UserInterface.h"
+
+#include <string>
+
+namespace burgeon {
+
+// The running desktop: the process-wide state and the models of the three windows.
+class Desktop {
+public:
+    explicit Desktop(UserInterface& ui);
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+
+    // Program start-up: the main window's creation, the tool and view windows' creation,
+    // then the main window's showing, which shows the other two.
+    void startUp(const std::string& startFolder, const ScreenArea& screen, int mainWindowHeight);
+
+    UserInterface& ui;
+    AppState state;
+    ToolWindow toolWindow;
+    ViewWindowModel viewWindow;
+    MainWindowModel mainWindow;
+};
+
+} // namespace burgeon

@@ -1,0 +1,95 @@
+#include "app/MainWindowModel.h"
+
+#include <utility>
+#include <vector>
+
+namespace burgeon {
+
+MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
+                                 ViewWindowModel& viewWindow)
+    : PageControl1("", std::vector<std::string>(MainTabCaptions.begin(), MainTabCaptions.end()), 0),
+      state_(state), ui_(ui), toolWindow_(toolWindow), viewWindow_(viewWindow) {
+    PageControl1.onChange = [this] { changeTab(); };
+}
+
+void MainWindowModel::create(std::string startFolder) {
+    state_.StartFolder = std::move(startFolder);
+    EditorShown = true;
+    state_.materials = MaterialSet{};
+    auto& plant = state_.plant;
+    plant.TurnPendingX = plant.TurnPendingY = plant.TurnPendingZ = false;
+    plant.TurnX = plant.TurnY = plant.TurnZ = 0.0f;
+    state_.animation.ViewMaximised = false;
+}
+
+void MainWindowModel::show() {
+    PageControl1.setItemIndex(0);
+    changeTab();
+
+    auto& placement = state_.placement;
+    placement.LeafSurfaceMode = true;
+    state_.animation.CaptureActive = false;
+    placement.LeafSizeX = 1.0f;
+    placement.LeafSizeY = 0.75f;
+    placement.LeafSizeZ = 1.0f;
+    placement.LeafAngleX = -60.0f;
+    placement.LeafAngleY = 0.0f;
+    placement.LeafAngleZ = 0.0f;
+    placement.FlowerSizeX = 1.0f;
+    placement.FlowerSizeY = 0.75f;
+    placement.FlowerSizeZ = 1.0f;
+    placement.FlowerAngleX = 0.0f;
+    placement.FlowerAngleY = 0.0f;
+    placement.FlowerAngleZ = 0.0f;
+
+    toolWindow_.showWindow();
+    viewWindow_.showWindow();
+}
+
+void MainWindowModel::activate(const ScreenArea& screen, int height) {
+    geometry = mainWindowPlacement(screen, height);
+    tabWidth = tabStripWidth(screen);
+    window.views.notify();
+}
+
+void MainWindowModel::changeTab() {
+    const int index = PageControl1.itemIndex();
+    if (index < 0 || index >= PageCount) {
+        return;
+    }
+    toolWindow_.showOnlyPage(index);
+}
+
+void MainWindowModel::mouseMoveOverTabs() {
+    const int index = PageControl1.itemIndex();
+    if (index >= 0 && index < PageCount) {
+        ui_.setStatusText(MainTabStatusTexts[static_cast<std::size_t>(index)]);
+    }
+}
+
+void MainWindowModel::toggleEditor() {
+    if (EditorShown) {
+        toolWindow_.hideWindow();
+        Button1.setCaption("Editor Show");
+    } else {
+        toolWindow_.showWindow();
+        Button1.setCaption("Editor Hide");
+    }
+    EditorShown = !EditorShown;
+}
+
+void MainWindowModel::animationShow() {
+    state_.animation.PaintBusy = false;
+    viewWindow_.showWindow();
+    if (viewWindow_.requestFrame) {
+        viewWindow_.requestFrame();
+    }
+}
+
+void MainWindowModel::exit() {
+    if (quitApplication) {
+        quitApplication();
+    }
+}
+
+} // namespace burgeon

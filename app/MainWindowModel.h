@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/ToolWindow.h"
+#include "app/ViewWindowModel.h"
+#include "app/WindowPlacement.h"
+#include "base/Controls.h"
+#include "base/UserInterface.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace burgeon {
+
+inline constexpr std::array<const char*, PageCount> MainTabCaptions = {
+    "L-System",  "Growth Function", "Component",   "Parameter",
+    "Animation", "Material",        "Text Editor", "Help"};
+inline constexpr std::array<const char*, PageCount> MainTabStatusTexts = {
+    "L-system page",  "Growth Function page", "Component page",   "Parameter page",
+    "Animation page", "Material page",        "Text Editor page", "Help page"};
+
+// The main window strip: the eight tabs that choose the tool window's page, the L-system
+// workflow buttons, the editor toggle, "Animation Show" and "Exit".
+class MainWindowModel {
+public:
+    MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
+                    ViewWindowModel& viewWindow);
+
+    ControlModel window{"Simulation and Visualization of Plant Shoots Growth"};
+    ChoiceControl PageControl1; // the tabs; choosing one runs the tab change
+    ControlModel Button1{"Editor Show"};
+    ControlModel Button3{"Compile L-system"};
+    ControlModel Button4{"Generate Plant"};
+    ControlModel Button6{"Animation Show"};
+    ControlModel Button5{"Exit"};
+    bool EditorShown = false;
+    WindowRect geometry;
+    int tabWidth = 0;
+
+    // Set by the host: ends the application.
+    std::function<void()> quitApplication;
+
+    // Creation: records the start folder and sets the start values of the shared state.
+    void create(std::string startFolder);
+    // Showing at start-up: first tab, component defaults, then the tool and view windows.
+    void show();
+    // Every activation: the strip goes to the top-left corner, as wide as the screen.
+    void activate(const ScreenArea& screen, int height);
+
+    void changeTab();
+    void mouseMoveOverTabs();
+    void toggleEditor();
+    void animationShow();
+    void exit();
+
+private:
+    AppState& state_;
+    UserInterface& ui_;
+    ToolWindow& toolWindow_;
+    ViewWindowModel& viewWindow_;
+};
+
+} // namespace burgeon

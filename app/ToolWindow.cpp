@@ -1,0 +1,112 @@
+#include "app/ToolWindow.h"
+
+#include "base/FileIo.h"
+#include "base/HandlerGuard.h"
+
+#include <utility>
+
+namespace burgeon {
+
+namespace {
+
+struct Hint {
+    std::string_view control;
+    std::string_view text;
+};
+
+constexpr std::array<Hint, 14> hints = {{
+    {"RichEdit1", "L-system Editor"},
+    {"RichEdit2", "L-system Result"},
+    {"RichEdit8", "L-system Syntax error"},
+    {"RichEdit3", "Tree Result"},
+    {"RichEdit9", "Help Manual"},
+    {"BitBtn14", "Open Leaf Texture Image"},
+    {"Panel2", "L-system Editor page"},
+    {"Panel3", "Growth Function page"},
+    {"Panel4", "Component page"},
+    {"ScrollBox4", "Parameter page"},
+    {"Panel6", "Animation page"},
+    {"Panel7", "Material page"},
+    {"Panel8", "Text Editor page"},
+    {"Panel14", "Help page"},
+}};
+
+} // namespace
+
+std::optional<std::string_view> hintForControl(std::string_view controlName) {
+    for (const auto& hint : hints) {
+        if (hint.control == controlName) {
+            return hint.text;
+        }
+    }
+    return std::nullopt;
+}
+
+const std::array<std::string_view, 14>& hintControlNames() {
+    static const std::array<std::string_view, 14> names = [] {
+        std::array<std::string_view, 14> result{};
+        for (std::size_t i = 0; i < hints.size(); ++i) {
+            result[i] = hints[i].control;
+        }
+        return result;
+    }();
+    return names;
+}
+
+ToolWindow::ToolWindow(AppState& state, UserInterface& ui) : state_(state), ui_(ui) {
+    window.setVisible(false);
+    for (int i = 0; i < PageCount; ++i) {
+        pages[static_cast<std::size_t>(i)].setCaption(
+            ToolPageCaptions[static_cast<std::size_t>(i)]);
+    }
+}
+
+void ToolWindow::create(const ScreenArea& screen, int mainWindowHeight) {
+    geometry = toolWindowPlacement(screen, mainWindowHeight);
+    window.views.notify();
+}
+
+void ToolWindow::showWindow() {
+    if (window.visible()) {
+        return;
+    }
+    window.setVisible(true);
+    show();
+}
+
+void ToolWindow::hideWindow() {
+    window.setVisible(false);
+}
+
+void ToolWindow::show() {
+    // A file that cannot be read is reported and the showing goes on: the steps after the
+    // reads do not depend on the files, and skipping them would leave the values they derive
+    // unset at the first showing.
+    if (auto text = readFile(ExampleFileName)) {
+        state_.textEditor.RichEdit7.setText(decodeEditorFile(*text));
+        state_.textEditor.selection = {};
+    }
+    if (auto text = readFile(ManualFileName)) {
+        RichEdit9.setText(std::move(*text));
+    }
+}
+
+std::optional<std::string> ToolWindow::readFile(const std::string& fileName) {
+    std::optional<std::string> text;
+    runHandler(ui_, [&] { text = readFileText(joinPath(state_.StartFolder, fileName)); });
+    return text;
+}
+
+void ToolWindow::showOnlyPage(int index) {
+    for (int i = 0; i < PageCount; ++i) {
+        pages[static_cast<std::size_t>(i)].setVisible(i == index);
+    }
+}
+
+void ToolWindow::mouseMoveOver(std::string_view controlName) {
+    if (const auto hint = hintForControl(controlName)) {
+        ui_.setStatusText(std::string(*hint));
+    }
+}
+
+} // namespace burgeon

@@ -1,0 +1,129 @@
+#include "app/ViewWindowModel.h"
+
+namespace burgeon {
+
+ViewWindowModel::ViewWindowModel(AppState& state, UserInterface& ui) : state_(state), ui_(ui) {
+    window.setVisible(false);
+}
+
+void ViewWindowModel::create(const ScreenArea& screen, const WindowRect& toolWindow) {
+    geometry = viewWindowPlacement(screen, toolWindow);
+    auto& animation = state_.animation;
+    animation.AnimationPaused = false;
+    animation.CurrentTime = 1.0;
+    animation.PaintBusy = true;
+    state_.view.ShowAxes = false;
+    reset();
+    state_.leafTextures.LeafTextureCount = 0;
+    window.views.notify();
+}
+
+void ViewWindowModel::showWindow() {
+    if (window.visible()) {
+        return;
+    }
+    window.setVisible(true);
+    showEvent();
+}
+
+void ViewWindowModel::showEvent() {
+    state_.animation.PaintBusy = false;
+    state_.animation.AnimationPaused = false;
+    request();
+}
+
+bool ViewWindowModel::paint() {
+    auto& animation = state_.animation;
+    if (animation.PaintBusy) {
+        return false;
+    }
+    animation.PaintBusy = true;
+    if (renderFrame) {
+        renderFrame();
+    }
+    animation.PaintBusy = false;
+    return true;
+}
+
+void ViewWindowModel::timerTick() {
+    request();
+}
+
+void ViewWindowModel::mouseDown(int x, int y) {
+    state_.view.DragStartX = x;
+    state_.view.DragStartY = y;
+}
+
+void ViewWindowModel::mouseMove(int x, int y, bool leftHeld, bool rightHeld) {
+    if (!leftHeld && !rightHeld) {
+        ui_.setStatusText("Plant Visualization");
+        return;
+    }
+    auto& view = state_.view;
+    view.DragYaw = static_cast<float>(x - view.DragStartX) / 2.0f;
+    view.DragPitch = static_cast<float>(y - view.DragStartY) / 2.0f;
+    if (state_.animation.PaintBusy) {
+        return;
+    }
+    request();
+    ui_.setStatusText("Plant Visualization");
+}
+
+void ViewWindowModel::mouseUp() {
+    auto& view = state_.view;
+    view.MouseYaw += view.DragYaw;
+    view.DragYaw = 0.0f;
+    view.MousePitch += view.DragPitch;
+    view.DragPitch = 0.0f;
+}
+
+void ViewWindowModel::doubleClick() {
+    state_.animation.ViewMaximised = !state_.animation.ViewMaximised;
+    window.views.notify();
+}
+
+void ViewWindowModel::start() {
+    state_.animation.PaintBusy = false;
+    state_.animation.AnimationPaused = false;
+    request();
+}
+
+void ViewWindowModel::stop() {
+    state_.animation.AnimationPaused = true;
+}
+
+void ViewWindowModel::reset() {
+    auto& view = state_.view;
+    view.RotationX = view.RotationY = view.RotationZ = 0.0;
+    view.TranslationX = 0.0;
+    view.TranslationY = -3.0;
+    view.TranslationZ = -14.0;
+}
+
+void ViewWindowModel::toggleAxes() {
+    state_.view.ShowAxes = !state_.view.ShowAxes;
+}
+
+void ViewWindowModel::capture() {
+    if (!captureRunPrepared || !captureRunPrepared()) {
+        return;
+    }
+    state_.animation.CurrentTime = state_.animation.CaptureFirst - 1;
+    state_.animation.CaptureActive = true;
+}
+
+void ViewWindowModel::exit() {
+    state_.animation.CurrentTime = 0.0;
+    state_.animation.PaintBusy = true;
+    if (quitApplication) {
+        quitApplication();
+    }
+}
+
+void ViewWindowModel::request() {
+    if (requestFrame) {
+        requestFrame();
+    }
+}
+
+} // namespace burgeon

@@ -1,0 +1,199 @@
+#include "app/Desktop.h"
+
+#include "TempFolder.h"
+#include "app/ExampleLSystems.h"
+#include "base/FileIo.h"
+#include "base/RecordingUserInterface.h"
+
+#include <gtest/gtest.h>
+
+namespace burgeon {
+namespace {
+
+using testing::TempFolder;
+
+constexpr ScreenArea screen{0, 0, 1024, 768};
+
+struct StartedDesktop {
+    explicit StartedDesktop(bool withFiles = true) {
+        if (withFiles) {
+            writeFileAtomically(folder.file("LsysExam.Lsys"), "Plant{\n     Axiom=I\n}\n");
+            writeFileAtomically(folder.file("Manual.hlp"), "Burgeon manual\n");
+        }
+        desktop.startUp(folder.path(), screen, 150);
+    }
+    std::vector<bool> visiblePages() const {
+        std::vector<bool> visible;
+        for (const auto& page : desktop.toolWindow.pages) {
+            visible.push_back(page.visible());
+        }
+        return visible;
+    }
+    TempFolder folder;
+    RecordingUserInterface ui;
+    Desktop desktop{ui};
+};
+
+TEST(DesktopStartUp, StartsWithTheDefaultsAndTheFilesOfTheStartFolder) {
+    StartedDesktop started;
+    const Desktop& desktop = started.desktop;
+    const AppState& state = desktop.state;
+    EXPECT_TRUE(started.ui.messages.empty());
+    EXPECT_EQ(state.StartFolder, started.folder.path());
+
+    EXPECT_EQ(desktop.mainWindow.window.caption(),
+              "Simulation and Visualization of Plant Shoots Growth");
+    EXPECT_EQ(desktop.mainWindow.PageControl1.itemIndex(), 0);
+    EXPECT_EQ(desktop.mainWindow.PageControl1.items()[6], "Text Editor");
+    EXPECT_EQ(started.visiblePages(),
+              (std::vector<bool>{true, false, false, false, false, false, false, false}));
+    EXPECT_TRUE(desktop.mainWindow.EditorShown);
+    EXPECT_EQ(desktop.mainWindow.Button1.caption(), "Editor Show");
+
+    EXPECT_EQ(state.materials.InternodeColor, (RgbColor{255, 150, 50}));
+    EXPECT_EQ(state.materials.BackLeafColor, (RgbColor{87, 155, 92}));
+    EXPECT_EQ(state.materials.LandColor, (RgbColor{40, 130, 40}));
+    EXPECT_TRUE(state.placement.LeafSurfaceMode);
+    EXPECT_EQ(state.placement.LeafSizeY, 0.75f);
+    EXPECT_EQ(state.placement.LeafAngleX, -60.0f);
+    EXPECT_EQ(state.placement.FlowerAngleX, 0.0f);
+    EXPECT_FALSE(state.animation.CaptureActive);
+
+    // Both other windows are shown; the view draws from 1.0 and is not suspended.
+    EXPECT_TRUE(desktop.toolWindow.window.visible());
+    EXPECT_EQ(desktop.toolWindow.window.caption(), "Simulation");
+    EXPECT_TRUE(desktop.viewWindow.window.visible());
+    EXPECT_EQ(desktop.viewWindow.window.caption(), "Tree Visualization");
+    EXPECT_FALSE(state.animation.PaintBusy);
+    EXPECT_FALSE(state.animation.AnimationPaused);
+    EXPECT_EQ(state.animation.CurrentTime, 1.0);
+    EXPECT_FALSE(state.animation.ViewMaximised);
+    EXPECT_EQ(state.view.TranslationZ, -14.0);
+
+    EXPECT_EQ(state.textEditor.RichEdit7.text(), "Plant{\n     Axiom=I\n}\n");
+    EXPECT_EQ(desktop.toolWindow.RichEdit9.text(), "Burgeon manual\n");
+}
+
+TEST(DesktopStartUp, PlacesTheWindowsAroundTheMainStrip) {
+    StartedDesktop started;
+    const Desktop& desktop = started.desktop;
+    EXPECT_EQ(desktop.mainWindow.geometry, (WindowRect{0, 0, 1024, 150}));
+    EXPECT_EQ(desktop.mainWindow.tabWidth, 924);
+    EXPECT_EQ(desktop.toolWindow.geometry, (WindowRect{0, 150, 486, 618}));
+    EXPECT_EQ(desktop.viewWindow.geometry, (WindowRect{486, 150, 538, 618}));
+
+    // A work area that does not start at the corner, and a screen too small for the strip.
+    EXPECT_EQ(toolWindowPlacement(ScreenArea{10, 20, 800, 600}, 63),
+              (WindowRect{10, 83, 486, 537}));
+    EXPECT_EQ(toolWindowPlacement(ScreenArea{0, 0, 400, 50}, 63), (WindowRect{0, 63, 486, 0}));
+    EXPECT_EQ(viewWindowPlacement(ScreenArea{0, 0, 400, 50}, WindowRect{0, 63, 486, 0}).width, 0);
+}
+
+TEST(DesktopStartUp, MissingFilesAreReportedAndTheShowingGoesOn) {
+    StartedDesktop started(false);
+    const std::string folder = started.folder.path();
+    EXPECT_EQ(started.ui.messages,
+              (std::vector<std::string>{"Cannot open file " + folder + "/LsysExam.Lsys",
+                                        "Cannot open file " + folder + "/Manual.hlp"}));
+    EXPECT_EQ(started.desktop.state.textEditor.RichEdit7.text(), exampleLSystemsText());
+    EXPECT_TRUE(started.desktop.viewWindow.window.visible());
+    EXPECT_FALSE(started.ui.busy);
+}
+
+TEST(DesktopStartUp, TabsShowOnlyTheirPageAndTheActiveTabsStatusText) {
+    StartedDesktop started;
+    MainWindowModel& main = started.desktop.mainWindow;
+    main.PageControl1.choose(7);
+    EXPECT_EQ(started.visiblePages(),
+              (std::vector<bool>{false, false, false, false, false, false, false, true}));
+    main.PageControl1.choose(2);
+    EXPECT_EQ(started.visiblePages(),
+              (std::vector<bool>{false, false, true, false, false, false, false, false}));
+
+    const std::vector<std::string> expected = {
+        "L-system page",  "Growth Function page", "Component page",   "Parameter page",
+        "Animation page", "Material page",        "Text Editor page", "Help page"};
+    for (int tab = 0; tab < 8; ++tab) {
+        main.PageControl1.choose(tab);
+        main.mouseMoveOverTabs();
+        EXPECT_EQ(started.ui.statusText, expected[static_cast<std::size_t>(tab)]);
+    }
+    // The text follows the active tab, whatever tab the mouse is over.
+    main.PageControl1.choose(0);
+    main.mouseMoveOverTabs();
+    EXPECT_EQ(started.ui.statusText, "L-system page");
+}
+
+TEST(DesktopStartUp, EditorToggleHidesAndReshowsTheToolWindowRereadingTheFiles) {
+    StartedDesktop started;
+    Desktop& desktop = started.desktop;
+    MainWindowModel& main = desktop.mainWindow;
+    desktop.state.textEditor.RichEdit7.setText("unsaved edits");
+    desktop.toolWindow.RichEdit9.setText("scrolled away");
+
+    main.toggleEditor();
+    EXPECT_FALSE(desktop.toolWindow.window.visible());
+    EXPECT_EQ(main.Button1.caption(), "Editor Show");
+    EXPECT_FALSE(main.EditorShown);
+    EXPECT_EQ(desktop.state.textEditor.RichEdit7.text(), "unsaved edits"); // hiding changes nothing
+
+    writeFileAtomically(started.folder.file("Manual.hlp"), "Second edition\n");
+    main.toggleEditor();
+    EXPECT_TRUE(desktop.toolWindow.window.visible());
+    EXPECT_EQ(main.Button1.caption(), "Editor Hide");
+    EXPECT_TRUE(main.EditorShown);
+    EXPECT_EQ(desktop.state.textEditor.RichEdit7.text(), "Plant{\n     Axiom=I\n}\n");
+    EXPECT_EQ(desktop.toolWindow.RichEdit9.text(), "Second edition\n");
+    EXPECT_TRUE(started.ui.messages.empty());
+
+    // A saved text is what the next showing reads.
+    desktop.state.textEditor.RichEdit7.setText("saved edits\n");
+    desktop.state.textEditor.saveFile(desktop.state.StartFolder, started.ui);
+    main.toggleEditor();
+    main.toggleEditor();
+    EXPECT_EQ(desktop.state.textEditor.RichEdit7.text(), "saved edits\n");
+}
+
+TEST(DesktopStartUp, AnimationShowResumesSuspendedDrawing) {
+    StartedDesktop started;
+    Desktop& desktop = started.desktop;
+    int frames = 0;
+    int requests = 0;
+    desktop.viewWindow.renderFrame = [&frames] { ++frames; };
+    desktop.viewWindow.requestFrame = [&requests] { ++requests; };
+    desktop.state.animation.PaintBusy = true; // as "Generate Plant" leaves it
+    desktop.state.animation.AnimationPaused = true;
+    EXPECT_FALSE(desktop.viewWindow.paint());
+    EXPECT_EQ(frames, 0);
+
+    desktop.mainWindow.animationShow();
+    EXPECT_FALSE(desktop.state.animation.PaintBusy);
+    EXPECT_TRUE(desktop.state.animation.AnimationPaused); // the window was already shown
+    EXPECT_EQ(requests, 1);
+    EXPECT_TRUE(desktop.viewWindow.paint());
+    EXPECT_EQ(frames, 1);
+}
+
+TEST(DesktopStartUp, HintsNameTheirControls) {
+    StartedDesktop started;
+    ToolWindow& tool = started.desktop.toolWindow;
+    const std::pair<const char*, const char*> hints[] = {
+        {"RichEdit1", "L-system Editor"},       {"RichEdit2", "L-system Result"},
+        {"RichEdit8", "L-system Syntax error"}, {"RichEdit3", "Tree Result"},
+        {"RichEdit9", "Help Manual"},           {"BitBtn14", "Open Leaf Texture Image"},
+        {"Panel2", "L-system Editor page"},     {"Panel3", "Growth Function page"},
+        {"Panel4", "Component page"},           {"ScrollBox4", "Parameter page"},
+        {"Panel6", "Animation page"},           {"Panel7", "Material page"},
+        {"Panel8", "Text Editor page"},         {"Panel14", "Help page"}};
+    for (const auto& [control, text] : hints) {
+        tool.mouseMoveOver(control);
+        EXPECT_EQ(started.ui.statusText, text) << control;
+    }
+    EXPECT_EQ(hintControlNames().size(), std::size(hints));
+    // Other controls leave the status text alone.
+    tool.mouseMoveOver("BitBtn9");
+    EXPECT_EQ(started.ui.statusText, "Help page");
+}
+
+} // namespace
+} // namespace burgeon
