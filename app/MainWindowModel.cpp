@@ -67,6 +67,14 @@ void MainWindowModel::mouseMoveOverTabs() {
     }
 }
 
+void MainWindowModel::compile() {
+    // The compiler comes with the "L-System Editor" page model.
+}
+
+void MainWindowModel::generate() {
+    // The generator comes with the "L-System Editor" page model.
+}
+
 void MainWindowModel::toggleEditor() {
     if (EditorShown) {
         toolWindow_.hideWindow();

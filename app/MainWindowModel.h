@@ -50,6 +50,9 @@ public:
 
     void changeTab();
     void mouseMoveOverTabs();
+    // "Compile L-system" and "Generate Plant" on the editor page's L-system.
+    void compile();
+    void generate();
     void toggleEditor();
     void animationShow();
     void exit();

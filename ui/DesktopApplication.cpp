@@ -1,14 +1,19 @@
 #include "ui/DesktopApplication.h"
 
+#include "ui/DesktopWindows.h"
+#include "ui/ViewWindow.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QDir>
 
 namespace burgeon {
 
 int runDesktopApplication(int argc, char** argv) {
+    setViewSurfaceFormat();
     QApplication application(argc, argv);
-    QLabel window("Simulation and Visualization of Plant Shoots Growth");
-    window.show();
+    QApplication::setApplicationName("Burgeon");
+    DesktopWindows windows;
+    windows.start(QDir::currentPath().toStdString());
     return QApplication::exec();
 }
 

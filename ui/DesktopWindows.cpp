@@ -1,0 +1,36 @@
+#include "ui/DesktopWindows.h"
+
+#include "ui/ScreenArea.h"
+
+#include <QApplication>
+
+namespace burgeon {
+
+DesktopWindows::DesktopWindows() {
+    mainWindow = std::make_unique<MainWindow>(desktop.mainWindow, ui);
+    toolWindow = std::make_unique<ToolWindowView>(desktop);
+    viewWindow = std::make_unique<ViewWindowView>(desktop);
+    ui.setMainWindow(mainWindow.get());
+    ui.setStatusPanel(toolWindow->statusPanel(0));
+    desktop.mainWindow.quitApplication = [] { QApplication::quit(); };
+}
+
+DesktopWindows::~DesktopWindows() {
+    // The models outlive the windows: stop the callbacks into them first.
+    desktop.viewWindow.renderFrame = nullptr;
+    desktop.viewWindow.requestFrame = nullptr;
+    ui.setMainWindow(nullptr);
+    ui.setStatusPanel(nullptr);
+}
+
+void DesktopWindows::start(const std::string& startFolder) {
+    mainWindow->adjustSize();
+    const int mainHeight = mainWindow->sizeHint().height();
+    // The main window is placed first so that the others can sit below it.
+    desktop.mainWindow.activate(screenArea(mainWindow.get()), mainHeight);
+    mainWindow->show();
+    desktop.startUp(startFolder, screenArea(mainWindow.get()),
+                    mainWindow->frameGeometry().height());
+}
+
+} // namespace burgeon

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/Desktop.h"
+#include "ui/MainWindow.h"
+#include "ui/QtUserInterface.h"
+#include "ui/ToolWindow.h"
+#include "ui/ViewWindow.h"
+
+#include <memory>
+#include <string>
+
+namespace burgeon {
+
+// The whole desktop on screen: the port, the models and the three windows bound to them.
+class DesktopWindows {
+public:
+    DesktopWindows();
+    ~DesktopWindows();
+    DesktopWindows(const DesktopWindows&) = delete;
+    DesktopWindows& operator=(const DesktopWindows&) = delete;
+
+    // Program start-up in the given folder: creates the windows' state and shows them.
+    void start(const std::string& startFolder);
+
+    QtUserInterface ui;
+    Desktop desktop{ui};
+    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<ToolWindowView> toolWindow;
+    std::unique_ptr<ViewWindowView> viewWindow;
+};
+
+} // namespace burgeon

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/MainWindowModel.h"
+
+#include <QWidget>
+
+class QPushButton;
+class QTabWidget;
+
+namespace burgeon {
+
+// TForm1: the strip across the top of the screen with the eight tabs and the workflow
+// buttons.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(MainWindowModel& model, UserInterface& ui);
+
+    QTabWidget* tabs() const { return tabs_; }
+    QPushButton* button(const QString& objectName) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void applyGeometry();
+
+    MainWindowModel& model_;
+    UserInterface& ui_;
+    QTabWidget* tabs_ = nullptr;
+};
+
+} // namespace burgeon

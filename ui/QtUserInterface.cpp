@@ -1,0 +1,106 @@
+#include "ui/QtUserInterface.h"
+
+#include "ui/Bindings.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+
+namespace burgeon {
+
+QString qtFileFilter(const std::string& filter) {
+    const QString text = toQString(filter);
+    if (!text.contains('|')) {
+        return text;
+    }
+    const QStringList parts = text.split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        QString description = parts[i];
+        // A description that already names its patterns keeps them shown once.
+        if (!description.contains('(')) {
+            description += " (" + patterns + ")";
+        } else {
+            description =
+                description.left(description.indexOf('(')).trimmed() + " (" + patterns + ")";
+        }
+        filters << description;
+    }
+    return filters.join(";;");
+}
+
+void QtUserInterface::showMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), toQString(text),
+                    QMessageBox::Ok, mainWindow_);
+    box.exec();
+}
+
+std::string QtUserInterface::inputBox(const std::string& caption, const std::string& prompt,
+                                      const std::string& defaultText) {
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(mainWindow_, toQString(caption), toQString(prompt), QLineEdit::Normal,
+                              toQString(defaultText), &accepted);
+    return accepted ? fromQString(answer) : defaultText;
+}
+
+std::optional<std::string> QtUserInterface::openFileDialog(const std::string& initialFolder,
+                                                           const std::string& filter) {
+    const QString file = QFileDialog::getOpenFileName(
+        mainWindow_, QString(), toQString(initialFolder), qtFileFilter(filter));
+    if (file.isEmpty()) {
+        return std::nullopt;
+    }
+    return fromQString(file);
+}
+
+std::optional<std::string> QtUserInterface::openPictureDialog(const std::string& filter) {
+    return openFileDialog(".", filter);
+}
+
+std::optional<RgbColor> QtUserInterface::chooseColor(RgbColor initial) {
+    const QColor color =
+        QColorDialog::getColor(QColor(initial.red, initial.green, initial.blue), mainWindow_);
+    if (!color.isValid()) {
+        return std::nullopt;
+    }
+    return RgbColor{color.red(), color.green(), color.blue()};
+}
+
+void QtUserInterface::setBusyCursor(bool busy) {
+    if (!mainWindow_) {
+        return;
+    }
+    if (busy) {
+        mainWindow_->setCursor(Qt::WaitCursor);
+    } else {
+        mainWindow_->unsetCursor();
+    }
+}
+
+std::string QtUserInterface::clipboardText() {
+    return fromQString(QApplication::clipboard()->text());
+}
+
+void QtUserInterface::setClipboardText(const std::string& text) {
+    QApplication::clipboard()->setText(toQString(text));
+}
+
+void QtUserInterface::setStatusText(const std::string& text) {
+    if (statusPanel_) {
+        statusPanel_->setText(toQString(text));
+    }
+}
+
+bool QtUserInterface::shellOpen(const std::string& program, const std::string& workingFolder) {
+    return QProcess::startDetached(toQString(program), {}, toQString(workingFolder));
+}
+
+} // namespace burgeon

@@ -1,0 +1,201 @@
+#include "ui/ToolWindow.h"
+
+#include "base/HandlerGuard.h"
+#include "ui/Bindings.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+namespace burgeon {
+
+namespace {
+
+// Byte offset in the UTF-8 text of a position counted in UTF-16 units.
+std::size_t utf8Offset(const QString& text, int position) {
+    return static_cast<std::size_t>(text.left(position).toUtf8().size());
+}
+
+QPlainTextEdit* makeEditor(QWidget* parent, const char* objectName) {
+    auto* editor = new QPlainTextEdit(parent);
+    editor->setObjectName(objectName);
+    editor->setFont(editorFont());
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return editor;
+}
+
+} // namespace
+
+QFont editorFont() {
+    QFont font("Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(13);
+    font.setBold(true);
+    return font;
+}
+
+ToolWindowView::ToolWindowView(Desktop& desktop)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), desktop_(desktop) {
+    ToolWindow& model = desktop.toolWindow;
+    setObjectName("Form2");
+    setWindowTitle(toQString(model.window.caption()));
+    setAutoFillBackground(true);
+    QPalette silver = palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(silver);
+    resize(ToolWindowWidth, 509);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* stack = new QGridLayout;
+    layout->addLayout(stack, 1);
+
+    const std::array<QWidget*, PageCount> contents = {
+        backgroundPanel("Panel2"), backgroundPanel("Panel3"),
+        backgroundPanel("Panel4"), nullptr,
+        backgroundPanel("Panel6"), backgroundPanel("Panel7"),
+        buildTextEditorPage(),     buildHelpPage()};
+    for (int i = 0; i < PageCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        auto* pageControl = new QTabWidget(this);
+        pageControl->setObjectName(QString("PageControl%1").arg(i + 1));
+        QWidget* content = contents[index];
+        if (content == nullptr) {
+            auto* scrollBox = new QScrollArea(pageControl);
+            scrollBox->setObjectName("ScrollBox4");
+            scrollBox->setWidgetResizable(true);
+            scrollBox->setWidget(new QWidget(scrollBox));
+            watchForHint(scrollBox, "ScrollBox4");
+            content = scrollBox;
+        }
+        pageControl->addTab(content, ToolPageCaptions[index]);
+        stack->addWidget(pageControl, 0, 0);
+        pages_[index] = pageControl;
+        bindVisible(pageControl, model.pages[index]);
+    }
+
+    auto* statusBar = new QStatusBar(this);
+    statusBar->setObjectName("StatusBar1");
+    statusBar->setSizeGripEnabled(false);
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        panels_[i] = new QLabel(statusBar);
+        panels_[i]->setFixedWidth(StatusPanelWidths[i]);
+        panels_[i]->setFrameShape(QFrame::Panel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+        statusBar->addWidget(panels_[i]);
+    }
+    layout->addWidget(statusBar);
+
+    bindVisible(this, model.window);
+    model.window.views.subscribe([this] { applyGeometry(); });
+}
+
+QWidget* ToolWindowView::backgroundPanel(const char* objectName, QWidget* content) {
+    auto* panel = content != nullptr ? content : new QWidget;
+    panel->setObjectName(objectName);
+    watchForHint(panel, objectName);
+    return panel;
+}
+
+QWidget* ToolWindowView::buildTextEditorPage() {
+    TextEditorPage& page = desktop_.state.textEditor;
+    UserInterface& ui = desktop_.ui;
+    auto* panel = backgroundPanel("Panel8");
+    auto* layout = new QVBoxLayout(panel);
+    auto* editor = makeEditor(panel, "RichEdit7");
+    bindText(editor, page.RichEdit7, ui);
+    auto keepSelection = [editor, &page] {
+        const QTextCursor cursor = editor->textCursor();
+        const QString text = editor->toPlainText();
+        const std::size_t start = utf8Offset(text, cursor.selectionStart());
+        page.selection = {start, utf8Offset(text, cursor.selectionEnd()) - start};
+    };
+    connect(editor, &QPlainTextEdit::selectionChanged, editor, keepSelection);
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, editor, keepSelection);
+    // After a paste the model moves the caret behind the inserted text.
+    page.RichEdit7.views.subscribe([editor, &page] {
+        const QString text = editor->toPlainText();
+        const QByteArray utf8 = text.toUtf8();
+        const auto caret = static_cast<qsizetype>(
+            std::min(page.selection.start, static_cast<std::size_t>(utf8.size())));
+        QTextCursor cursor = editor->textCursor();
+        const int position = static_cast<int>(QString::fromUtf8(utf8.left(caret)).size());
+        if (cursor.position() != position && !cursor.hasSelection()) {
+            const QSignalBlocker blocker(editor);
+            cursor.setPosition(position);
+            editor->setTextCursor(cursor);
+        }
+    });
+    layout->addWidget(editor, 1);
+
+    auto* buttons = new QHBoxLayout;
+    auto* save = new QPushButton(panel);
+    save->setObjectName("BitBtn9");
+    bindButton(save, page.BitBtn9, ui,
+               [this, &page] { page.saveFile(desktop_.state.StartFolder, desktop_.ui); });
+    auto* copy = new QPushButton(panel);
+    copy->setObjectName("BitBtn15");
+    bindButton(copy, page.BitBtn15, ui, [this, &page] { page.copy(desktop_.ui); });
+    auto* paste = new QPushButton(panel);
+    paste->setObjectName("BitBtn16");
+    bindButton(paste, page.BitBtn16, ui, [this, &page] { page.paste(desktop_.ui); });
+    buttons->addWidget(save);
+    buttons->addWidget(copy);
+    buttons->addWidget(paste);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    return panel;
+}
+
+QWidget* ToolWindowView::buildHelpPage() {
+    auto* panel = backgroundPanel("Panel14");
+    auto* layout = new QVBoxLayout(panel);
+    auto* help = makeEditor(panel, "RichEdit9");
+    help->setReadOnly(true);
+    bindText(help, desktop_.toolWindow.RichEdit9, desktop_.ui);
+    watchForHint(help, "RichEdit9");
+    layout->addWidget(help);
+    return panel;
+}
+
+void ToolWindowView::watchForHint(QWidget* widget, const char* controlName) {
+    widget->setProperty("hintControl", QString(controlName));
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+    if (auto* scrolled = qobject_cast<QAbstractScrollArea*>(widget)) {
+        scrolled->viewport()->setProperty("hintControl", QString(controlName));
+        scrolled->viewport()->setMouseTracking(true);
+        scrolled->viewport()->installEventFilter(this);
+    }
+}
+
+bool ToolWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        const QString control = watched->property("hintControl").toString();
+        if (!control.isEmpty()) {
+            runHandler(desktop_.ui,
+                       [&] { desktop_.toolWindow.mouseMoveOver(fromQString(control)); });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ToolWindowView::applyGeometry() {
+    const WindowRect& rect = desktop_.toolWindow.geometry;
+    if (rect.width > 0) {
+        setGeometry(rect.left, rect.top, rect.width, rect.height);
+    }
+}
+
+} // namespace burgeon
