@@ -1,0 +1,240 @@
+#include "ui/DesktopWindows.h"
+#include "MessageAnswerer.h"
+#include "base/FileIo.h"
+#include "ui/ViewWindow.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace burgeon {
+
+namespace {
+
+const char* const exampleText = "Plant{\n     Iterations=1\n     Axiom=I\n}\n";
+
+std::string pathOf(const QTemporaryDir& folder, const char* name) {
+    return folder.filePath(name).toStdString();
+}
+
+} // namespace
+
+class DesktopWindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    std::unique_ptr<MessageAnswerer> answerer_;
+    std::unique_ptr<DesktopWindows> windows_;
+
+    void startDesktop() {
+        windows_ = std::make_unique<DesktopWindows>();
+        windows_->start(folder_.path().toStdString());
+        QVERIFY(QTest::qWaitForWindowExposed(windows_->mainWindow.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(windows_->toolWindow.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(windows_->viewWindow.get()));
+    }
+    std::vector<bool> visiblePages() const {
+        std::vector<bool> visible;
+        for (int i = 0; i < PageCount; ++i) {
+            visible.push_back(windows_->toolWindow->page(i)->isVisible());
+        }
+        return visible;
+    }
+    QString status() const { return windows_->toolWindow->statusPanel(0)->text(); }
+    template <typename Widget> Widget* find(QWidget* window, const char* name) const {
+        auto* widget = window->findChild<Widget*>(name);
+        if (widget == nullptr) {
+            qFatal("no widget %s", name);
+        }
+        return widget;
+    }
+    void moveMouseOver(QWidget* widget) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+private slots:
+    void init() {
+        QVERIFY(folder_.isValid());
+        writeFileAtomically(pathOf(folder_, "LsysExam.Lsys"), exampleText);
+        writeFileAtomically(pathOf(folder_, "Manual.hlp"), "Burgeon manual\n");
+        answerer_ = std::make_unique<MessageAnswerer>();
+    }
+    void cleanup() {
+        windows_.reset();
+        answerer_.reset();
+    }
+
+    void startsWithTheThreeWindowsInPlace() {
+        startDesktop();
+        MainWindow& main = *windows_->mainWindow;
+        ToolWindowView& tool = *windows_->toolWindow;
+        QCOMPARE(main.windowTitle(), "Simulation and Visualization of Plant Shoots Growth");
+        QCOMPARE(main.tabs()->count(), 8);
+        QCOMPARE(main.tabs()->tabText(1), "Growth Function");
+        QCOMPARE(main.tabs()->currentIndex(), 0);
+        QCOMPARE(main.button("Button1")->text(), "Editor Show");
+        QCOMPARE(main.button("Button3")->text(), "Compile L-system");
+        QCOMPARE(main.button("Button4")->text(), "Generate Plant");
+        QCOMPARE(main.button("Button6")->text(), "Animation Show");
+        QCOMPARE(main.button("Button5")->text(), "Exit");
+
+        QCOMPARE(tool.windowTitle(), "Simulation");
+        QCOMPARE(visiblePages(),
+                 (std::vector<bool>{true, false, false, false, false, false, false, false}));
+        QCOMPARE(tool.page(6)->tabText(0), "Text Editor");
+        QCOMPARE(tool.statusPanel(0)->width(), 300);
+        QCOMPARE(tool.statusPanel(1)->width(), 100);
+        QCOMPARE(tool.statusPanel(2)->width(), 50);
+        QCOMPARE(find<QPlainTextEdit>(&tool, "RichEdit7")->toPlainText(), exampleText);
+        QCOMPARE(find<QPlainTextEdit>(&tool, "RichEdit9")->toPlainText(), "Burgeon manual\n");
+        QVERIFY(answerer_->messages.isEmpty());
+
+        // The strip on top, the tool window below it at the left, the view filling the rest.
+        const QRect toolFrame = tool.frameGeometry();
+        const QRect viewFrame = windows_->viewWindow->geometry();
+        QCOMPARE(main.frameGeometry().topLeft(), QPoint(0, 0));
+        QVERIFY(toolFrame.top() >= main.frameGeometry().bottom());
+        QCOMPARE(toolFrame.left(), 0);
+        QCOMPARE(tool.width(), ToolWindowWidth);
+        QVERIFY(viewFrame.left() >= toolFrame.right());
+        QCOMPARE(windows_->viewWindow->windowTitle(), "Tree Visualization");
+    }
+
+    void reportsMissingFilesAndKeepsTheDefaultText() {
+        QFile::remove(folder_.filePath("LsysExam.Lsys"));
+        QFile::remove(folder_.filePath("Manual.hlp"));
+        startDesktop();
+        QTRY_COMPARE(answerer_->messages.size(), 2);
+        QCOMPARE(answerer_->messages[0], "Cannot open file " + folder_.filePath("LsysExam.Lsys"));
+        QCOMPARE(answerer_->messages[1], "Cannot open file " + folder_.filePath("Manual.hlp"));
+        QVERIFY(find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit7")
+                    ->toPlainText()
+                    .startsWith("Plant{\n     Iterations=7\n"));
+    }
+
+    void tabsShowOnlyTheirPageAndTheHintsFollowTheMouse() {
+        startDesktop();
+        MainWindow& main = *windows_->mainWindow;
+        QTabBar* tabBar = main.tabs()->tabBar();
+        QTest::mouseClick(tabBar, Qt::LeftButton, {}, tabBar->tabRect(7).center());
+        QCOMPARE(visiblePages(),
+                 (std::vector<bool>{false, false, false, false, false, false, false, true}));
+        moveMouseOver(tabBar);
+        QCOMPARE(status(), "Help page");
+        moveMouseOver(find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit9")->viewport());
+        QCOMPARE(status(), "Help Manual");
+
+        QTest::mouseClick(tabBar, Qt::LeftButton, {}, tabBar->tabRect(3).center());
+        QCOMPARE(visiblePages(),
+                 (std::vector<bool>{false, false, false, true, false, false, false, false}));
+        moveMouseOver(find<QAbstractScrollArea>(windows_->toolWindow.get(), "ScrollBox4"));
+        QCOMPARE(status(), "Parameter page");
+        // The text is the active tab's, wherever the mouse is on the strip.
+        moveMouseOver(tabBar);
+        QCOMPARE(status(), "Parameter page");
+    }
+
+    void editorHideAndShowRestoresTheTextFromTheFile() {
+        startDesktop();
+        MainWindow& main = *windows_->mainWindow;
+        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit7");
+        editor->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor, "unsaved");
+        QCOMPARE(windows_->desktop.state.textEditor.RichEdit7.text(),
+                 std::string(exampleText) + "unsaved");
+
+        QTest::mouseClick(main.button("Button1"), Qt::LeftButton);
+        QVERIFY(!windows_->toolWindow->isVisible());
+        QCOMPARE(main.button("Button1")->text(), "Editor Show");
+        QTest::mouseClick(main.button("Button1"), Qt::LeftButton);
+        QVERIFY(windows_->toolWindow->isVisible());
+        QCOMPARE(main.button("Button1")->text(), "Editor Hide");
+        QCOMPARE(editor->toPlainText(), exampleText);
+    }
+
+    void savedTextIsWhatAFreshStartShows() {
+        startDesktop();
+        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit7");
+        editor->setPlainText("// saved {\\rtf1 braces}\nPlant{\n}\n");
+        QTest::mouseClick(find<QPushButton>(windows_->toolWindow.get(), "BitBtn9"), Qt::LeftButton);
+        QTRY_COMPARE(answerer_->messages,
+                     QStringList{"This text was saved to \"LsysExam.Lsys\" already."});
+
+        windows_.reset();
+        startDesktop();
+        QCOMPARE(find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit7")->toPlainText(),
+                 "// saved {\\rtf1 braces}\nPlant{\n}\n");
+    }
+
+    void copyAndPasteMoveTextThroughTheClipboard() {
+        startDesktop();
+        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit7");
+        QTextCursor cursor = editor->textCursor();
+        cursor.setPosition(0);
+        cursor.setPosition(6, QTextCursor::KeepAnchor);
+        editor->setTextCursor(cursor);
+        QTest::mouseClick(find<QPushButton>(windows_->toolWindow.get(), "BitBtn15"),
+                          Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), "Plant{");
+        cursor.movePosition(QTextCursor::End);
+        editor->setTextCursor(cursor);
+        QTest::mouseClick(find<QPushButton>(windows_->toolWindow.get(), "BitBtn16"),
+                          Qt::LeftButton);
+        QCOMPARE(editor->toPlainText(), QString(exampleText) + "Plant{");
+    }
+
+    void viewDrawsOneFrameAfterAnotherUntilSuspended() {
+        startDesktop();
+        PlantPanel* panel = windows_->viewWindow->panel();
+        const int start = panel->framesDrawn();
+        QTRY_VERIFY(panel->framesDrawn() > start + 5);
+
+        // Suspended drawing ("Generate Plant") draws nothing until "Animation Show".
+        windows_->desktop.state.animation.PaintBusy = true;
+        QTest::qWait(100);
+        const int suspended = panel->framesDrawn();
+        QTest::qWait(200);
+        QCOMPARE(panel->framesDrawn(), suspended);
+        QTest::mouseClick(windows_->mainWindow->button("Button6"), Qt::LeftButton);
+        QTRY_VERIFY(panel->framesDrawn() > suspended + 5);
+
+        // Dragging turns the plant by half the distance moved.
+        QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(100, 100));
+        QMouseEvent drag(QEvent::MouseMove, QPointF(120, 90), panel->mapToGlobal(QPointF(120, 90)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(panel, &drag);
+        QCOMPARE(status(), "Plant Visualization");
+        QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(120, 90));
+        QCOMPARE(windows_->desktop.state.view.MouseYaw, 10.0f);
+        QCOMPARE(windows_->desktop.state.view.MousePitch, -5.0f);
+
+        // A double-click maximises the view, the next restores it.
+        QTest::mouseDClick(panel, Qt::LeftButton, {}, QPoint(50, 50));
+        QVERIFY(windows_->desktop.state.animation.ViewMaximised);
+        QTest::mouseDClick(panel, Qt::LeftButton, {}, QPoint(50, 50));
+        QVERIFY(!windows_->desktop.state.animation.ViewMaximised);
+    }
+};
+
+} // namespace burgeon
+
+int main(int argc, char** argv) {
+    burgeon::setViewSurfaceFormat();
+    QApplication application(argc, argv);
+    burgeon::DesktopWindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "DesktopWindowsTest.moc"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+namespace burgeon {
+
+// Answers every modal message box that opens while it lives by pressing its OK button, and
+// keeps the texts in order.
+class MessageAnswerer : public QObject {
+    Q_OBJECT
+public:
+    MessageAnswerer();
+
+    QStringList messages;
+
+private:
+    void answer();
+
+    QTimer timer_;
+};
+
+} // namespace burgeon
