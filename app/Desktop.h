@@ -3,7 +3,7 @@
 #include "app/AppState.h"
 #include "app/MainWindowModel.h"
 #include "app/ToolWindow.h"
-#include "app/ViewWindowModel.h"
+#include "app/ViewWindow.h"
 #include "app/WindowPlacement.h"
 #include "base/UserInterface.h"
 
@@ -25,7 +25,7 @@ public:
     UserInterface& ui;
     AppState state;
     ToolWindow toolWindow;
-    ViewWindowModel viewWindow;
+    ViewWindow viewWindow;
     MainWindowModel mainWindow;
 };
 

@@ -6,7 +6,7 @@
 namespace burgeon {
 
 MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
-                                 ViewWindowModel& viewWindow)
+                                 ViewWindow& viewWindow)
     : PageControl1("", std::vector<std::string>(MainTabCaptions.begin(), MainTabCaptions.end()), 0),
       state_(state), ui_(ui), toolWindow_(toolWindow), viewWindow_(viewWindow) {
     PageControl1.onChange = [this] { changeTab(); };

@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/ToolWindow.h"
-#include "app/ViewWindowModel.h"
+#include "app/ViewWindow.h"
 #include "app/WindowPlacement.h"
 #include "base/Controls.h"
 #include "base/UserInterface.h"
@@ -25,7 +25,7 @@ inline constexpr std::array<const char*, PageCount> MainTabStatusTexts = {
 class MainWindowModel {
 public:
     MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
-                    ViewWindowModel& viewWindow);
+                    ViewWindow& viewWindow);
 
     ControlModel window{"Simulation and Visualization of Plant Shoots Growth"};
     ChoiceControl PageControl1; // the tabs; choosing one runs the tab change
@@ -61,7 +61,7 @@ private:
     AppState& state_;
     UserInterface& ui_;
     ToolWindow& toolWindow_;
-    ViewWindowModel& viewWindow_;
+    ViewWindow& viewWindow_;
 };
 
 } // namespace burgeon

@@ -8,5 +8,5 @@ cd "$root"
 cmake --preset dev >/dev/null
 cmake --build --preset dev --target burgeon_screenshot >/dev/null
 cd "$root/examples"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/dev/tools/burgeon_screenshot" "$output" 4000
+xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/dev/tests/ui/burgeon_screenshot" "$output" 4000
 echo "$output"

@@ -94,7 +94,7 @@ void MainWindow::applyGeometry() {
         return;
     }
     move(rect.left, rect.top);
-    resize(rect.width, std::max(rect.height, minimumSizeHint().height()));
+    resize(rect.width, height()); // the height stays what the strip needs
     tabs_->setFixedWidth(std::max(0, model_.tabWidth));
 }
 

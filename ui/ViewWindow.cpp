@@ -32,16 +32,13 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
 
-    ViewWindowModel& model = desktop.viewWindow;
+    ViewWindow& model = desktop.viewWindow;
     popup_ = new QMenu(this);
     popup_->setObjectName("PopupMenu1");
-    const std::pair<ControlModel*, void (ViewWindowModel::*)()> items[] = {
-        {&model.Start1, &ViewWindowModel::start},
-        {&model.Stop1, &ViewWindowModel::stop},
-        {&model.Reset1, &ViewWindowModel::reset},
-        {&model.ShowXYZAxis1, &ViewWindowModel::toggleAxes},
-        {&model.Capture1, &ViewWindowModel::capture},
-        {&model.Exit1, &ViewWindowModel::exit}};
+    const std::pair<ControlModel*, void (ViewWindow::*)()> items[] = {
+        {&model.Start1, &ViewWindow::start},     {&model.Stop1, &ViewWindow::stop},
+        {&model.Reset1, &ViewWindow::reset},     {&model.ShowXYZAxis1, &ViewWindow::toggleAxes},
+        {&model.Capture1, &ViewWindow::capture}, {&model.Exit1, &ViewWindow::exit}};
     for (const auto& [item, handler] : items) {
         QAction* action = popup_->addAction(toQString(item->caption()));
         connect(action, &QAction::triggered, this, [this, handler] {
@@ -120,8 +117,8 @@ ViewWindowView::ViewWindowView(Desktop& desktop) : QWidget(nullptr, Qt::Window),
     panel_ = new PlantPanel(desktop, this);
     layout->addWidget(panel_);
 
-    ViewWindowModel& model = desktop.viewWindow;
-    timer_.setInterval(ViewWindowModel::TimerInterval);
+    ViewWindow& model = desktop.viewWindow;
+    timer_.setInterval(ViewWindow::TimerInterval);
     connect(&timer_, &QTimer::timeout, this,
             [this] { runHandler(desktop_.ui, [&] { desktop_.viewWindow.timerTick(); }); });
     timer_.start();
@@ -131,7 +128,7 @@ ViewWindowView::ViewWindowView(Desktop& desktop) : QWidget(nullptr, Qt::Window),
 }
 
 void ViewWindowView::refresh() {
-    const ViewWindowModel& model = desktop_.viewWindow;
+    const ViewWindow& model = desktop_.viewWindow;
     setWindowTitle(toQString(model.window.caption()));
     const WindowRect& rect = model.geometry;
     if (rect.width > 0 && !model.maximised() && !isMaximized()) {

@@ -1,7 +1,7 @@
 #include "app/Desktop.h"
 
 #include "TempFolder.h"
-#include "app/ExampleLSystems.h"
+#include "app/TextEditorDefaults.h"
 #include "base/FileIo.h"
 #include "base/RecordingUserInterface.h"
 
@@ -95,7 +95,7 @@ TEST(DesktopStartUp, MissingFilesAreReportedAndTheShowingGoesOn) {
     EXPECT_EQ(started.ui.messages,
               (std::vector<std::string>{"Cannot open file " + folder + "/LsysExam.Lsys",
                                         "Cannot open file " + folder + "/Manual.hlp"}));
-    EXPECT_EQ(started.desktop.state.textEditor.RichEdit7.text(), exampleLSystemsText());
+    EXPECT_EQ(started.desktop.state.textEditor.RichEdit7.text(), textEditorDefaultText());
     EXPECT_TRUE(started.desktop.viewWindow.window.visible());
     EXPECT_FALSE(started.ui.busy);
 }

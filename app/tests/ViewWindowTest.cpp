@@ -1,4 +1,4 @@
-#include "app/ViewWindowModel.h"
+#include "app/ViewWindow.h"
 
 #include "base/RecordingUserInterface.h"
 
@@ -20,12 +20,12 @@ struct View {
     }
     AppState state;
     RecordingUserInterface ui;
-    ViewWindowModel model{state, ui};
+    ViewWindow model{state, ui};
     int frames = 0;
     int requests = 0;
 };
 
-TEST(ViewWindowModel, FramesAreGuardedAndSuspendable) {
+TEST(ViewWindow, FramesAreGuardedAndSuspendable) {
     View view;
     EXPECT_EQ(view.model.geometry, (WindowRect{486, 63, 538, 705}));
     EXPECT_TRUE(view.model.paint());
@@ -49,7 +49,7 @@ TEST(ViewWindowModel, FramesAreGuardedAndSuspendable) {
     EXPECT_TRUE(view.model.paint());
 }
 
-TEST(ViewWindowModel, DraggingTurnsThePlantByHalfTheDistance) {
+TEST(ViewWindow, DraggingTurnsThePlantByHalfTheDistance) {
     View view;
     ViewState& camera = view.state.view;
     view.model.mouseDown(100, 50);
@@ -80,7 +80,7 @@ TEST(ViewWindowModel, DraggingTurnsThePlantByHalfTheDistance) {
     EXPECT_EQ(view.ui.statusText, "");
 }
 
-TEST(ViewWindowModel, PopupItemsAndDoubleClick) {
+TEST(ViewWindow, PopupItemsAndDoubleClick) {
     View view;
     EXPECT_EQ(view.model.Start1.caption(), "Start");
     EXPECT_EQ(view.model.ShowXYZAxis1.caption(), "Show X-Y-Z Axis");

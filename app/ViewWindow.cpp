@@ -1,12 +1,12 @@
-#include "app/ViewWindowModel.h"
+#include "app/ViewWindow.h"
 
 namespace burgeon {
 
-ViewWindowModel::ViewWindowModel(AppState& state, UserInterface& ui) : state_(state), ui_(ui) {
+ViewWindow::ViewWindow(AppState& state, UserInterface& ui) : state_(state), ui_(ui) {
     window.setVisible(false);
 }
 
-void ViewWindowModel::create(const ScreenArea& screen, const WindowRect& toolWindow) {
+void ViewWindow::create(const ScreenArea& screen, const WindowRect& toolWindow) {
     geometry = viewWindowPlacement(screen, toolWindow);
     auto& animation = state_.animation;
     animation.AnimationPaused = false;
@@ -18,7 +18,7 @@ void ViewWindowModel::create(const ScreenArea& screen, const WindowRect& toolWin
     window.views.notify();
 }
 
-void ViewWindowModel::showWindow() {
+void ViewWindow::showWindow() {
     if (window.visible()) {
         return;
     }
@@ -26,13 +26,13 @@ void ViewWindowModel::showWindow() {
     showEvent();
 }
 
-void ViewWindowModel::showEvent() {
+void ViewWindow::showEvent() {
     state_.animation.PaintBusy = false;
     state_.animation.AnimationPaused = false;
     request();
 }
 
-bool ViewWindowModel::paint() {
+bool ViewWindow::paint() {
     auto& animation = state_.animation;
     if (animation.PaintBusy) {
         return false;
@@ -45,16 +45,16 @@ bool ViewWindowModel::paint() {
     return true;
 }
 
-void ViewWindowModel::timerTick() {
+void ViewWindow::timerTick() {
     request();
 }
 
-void ViewWindowModel::mouseDown(int x, int y) {
+void ViewWindow::mouseDown(int x, int y) {
     state_.view.DragStartX = x;
     state_.view.DragStartY = y;
 }
 
-void ViewWindowModel::mouseMove(int x, int y, bool leftHeld, bool rightHeld) {
+void ViewWindow::mouseMove(int x, int y, bool leftHeld, bool rightHeld) {
     if (!leftHeld && !rightHeld) {
         ui_.setStatusText("Plant Visualization");
         return;
@@ -69,7 +69,7 @@ void ViewWindowModel::mouseMove(int x, int y, bool leftHeld, bool rightHeld) {
     ui_.setStatusText("Plant Visualization");
 }
 
-void ViewWindowModel::mouseUp() {
+void ViewWindow::mouseUp() {
     auto& view = state_.view;
     view.MouseYaw += view.DragYaw;
     view.DragYaw = 0.0f;
@@ -77,22 +77,22 @@ void ViewWindowModel::mouseUp() {
     view.DragPitch = 0.0f;
 }
 
-void ViewWindowModel::doubleClick() {
+void ViewWindow::doubleClick() {
     state_.animation.ViewMaximised = !state_.animation.ViewMaximised;
     window.views.notify();
 }
 
-void ViewWindowModel::start() {
+void ViewWindow::start() {
     state_.animation.PaintBusy = false;
     state_.animation.AnimationPaused = false;
     request();
 }
 
-void ViewWindowModel::stop() {
+void ViewWindow::stop() {
     state_.animation.AnimationPaused = true;
 }
 
-void ViewWindowModel::reset() {
+void ViewWindow::reset() {
     auto& view = state_.view;
     view.RotationX = view.RotationY = view.RotationZ = 0.0;
     view.TranslationX = 0.0;
@@ -100,11 +100,11 @@ void ViewWindowModel::reset() {
     view.TranslationZ = -14.0;
 }
 
-void ViewWindowModel::toggleAxes() {
+void ViewWindow::toggleAxes() {
     state_.view.ShowAxes = !state_.view.ShowAxes;
 }
 
-void ViewWindowModel::capture() {
+void ViewWindow::capture() {
     if (!captureRunPrepared || !captureRunPrepared()) {
         return;
     }
@@ -112,7 +112,7 @@ void ViewWindowModel::capture() {
     state_.animation.CaptureActive = true;
 }
 
-void ViewWindowModel::exit() {
+void ViewWindow::exit() {
     state_.animation.CurrentTime = 0.0;
     state_.animation.PaintBusy = true;
     if (quitApplication) {
@@ -120,7 +120,7 @@ void ViewWindowModel::exit() {
     }
 }
 
-void ViewWindowModel::request() {
+void ViewWindow::request() {
     if (requestFrame) {
         requestFrame();
     }

@@ -12,9 +12,9 @@ namespace burgeon {
 // The "Tree Visualization" window: the guarded frames, the mouse turning the plant, the
 // double-click that maximises and restores, and the popup menu. The frame itself is drawn
 // by renderFrame on the view's current rendering context.
-class ViewWindowModel {
+class ViewWindow {
 public:
-    ViewWindowModel(AppState& state, UserInterface& ui);
+    ViewWindow(AppState& state, UserInterface& ui);
 
     ControlModel window{"Tree Visualization"}; // caption, visibility and maximised state
     WindowRect geometry;

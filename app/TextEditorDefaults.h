@@ -6,6 +6,6 @@ namespace burgeon {
 
 // The seven example L-system blocks the Text Editor page shows when no example file is read,
 // one line per editor line ("\n" between lines, none after the last).
-const std::string& exampleLSystemsText();
+const std::string& textEditorDefaultText();
 
 } // namespace burgeon

@@ -1,4 +1,4 @@
-#include "app/ExampleLSystems.h"
+#include "app/TextEditorDefaults.h"
 
 #include "base/TextLines.h"
 
@@ -62,7 +62,7 @@ std::string buildExamples() {
 
 } // namespace
 
-const std::string& exampleLSystemsText() {
+const std::string& textEditorDefaultText() {
     static const std::string text = buildExamples();
     return text;
 }
