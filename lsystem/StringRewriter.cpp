@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace burgeon {
 
@@ -58,17 +59,27 @@ bool applyRuleInto(const std::string& text, const RewriteRule& rule, std::string
     if (kept > limit || (successor.size() != 0 && matches > (limit - kept) / successor.size())) {
         return false;
     }
-    out.clear();
-    out.reserve(kept + matches * successor.size());
-    std::size_t runStart = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == symbol) {
-            out.append(text, runStart, i - runStart);
-            out.append(successor);
-            runStart = i + 1;
+    // The result's size is known, so it is written in place: no appends, no reallocation.
+    out.resize(kept + matches * successor.size());
+    char* target = out.data();
+    const char* const replacement = successor.data();
+    const std::size_t replacementSize = successor.size();
+    for (const char c : text) {
+        if (c != symbol) {
+            *target++ = c;
+        } else if (replacementSize == 1) {
+            *target++ = *replacement;
+        } else if (replacementSize <= 16) {
+            // Short successors, the usual case, are cheaper copied inline than by a call.
+            for (std::size_t i = 0; i < replacementSize; ++i) {
+                target[i] = replacement[i];
+            }
+            target += replacementSize;
+        } else {
+            std::memcpy(target, replacement, replacementSize);
+            target += replacementSize;
         }
     }
-    out.append(text, runStart, std::string::npos);
     return true;
 }
 
