@@ -101,13 +101,6 @@ TEST_F(FitCommandTest, StopsAtAMessageWithStatusOne) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(contains(missing.out, "message: File not found\n"));
     EXPECT_EQ(occurrences(missing.out, "message:"), 1U);
-
-    const auto cut = runBurgeon({"fit",
-                                 writeFile("cut.txt", "0 1\n1 2\n\x1a"
-                                                      "2 x\n"),
-                                 "--json"});
-    EXPECT_EQ(cut.status, 0);
-    EXPECT_TRUE(contains(cut.out, "\"data_last_row\":1"));
 }
 
 TEST_F(FitCommandTest, UsageErrorsHaveStatusTwo) {
