@@ -12,4 +12,7 @@ extern const char* const lsystemUsage;
 int runLsystemCommand(const std::vector<std::string>& arguments, std::ostream& out,
                       std::ostream& err);
 
+extern const char* const fitUsage;
+int runFitCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
 } // namespace burgeon
