@@ -54,8 +54,8 @@ void MaterialPage::scrollBarChanged() {
     Panel15.setColor(color);
     for (const Slot& slot : slots_) {
         if (slot.radio->checked()) {
-            slot.panel->setColor(color);
             materials_.*slot.color = color;
+            slot.panel->setColor(color);
             return;
         }
     }
