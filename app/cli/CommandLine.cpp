@@ -19,6 +19,7 @@ struct Command {
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"lsystem", lsystemUsage, runLsystemCommand},
+        {"shapes", shapesUsage, runShapesCommand},
     };
     return table;
 }
