@@ -1,5 +1,9 @@
 #include "components/LeafTextures.h"
 
+#include "base/FileIo.h"
+#include "components/MaterialPage.h"
+#include "components/ShapeLibraryReader.h"
+
 #include "imageio/BmpWriter.h"
 
 #include <gtest/gtest.h>
@@ -71,4 +75,38 @@ TEST_F(LeafTexturesTest, TheListReusesSlotOneAndUnreadableFilesLeaveNoPicture) {
     EXPECT_EQ(loadListLeafTexture(textures, (folder / "missing.bmp").string()), 1);
     EXPECT_FALSE(textures.slots[1].image);
     EXPECT_EQ(textures.LeafTextureCount, 2);
+}
+
+TEST(ExampleFiles, EveryBuiltInTextureIsA128By128Bitmap) {
+    for (const char* fileName : BuiltInLeafTextureFiles) {
+        const auto pixels = readBitmapFile(std::string(BURGEON_EXAMPLES) + "/" + fileName);
+        ASSERT_TRUE(pixels) << fileName;
+        EXPECT_EQ(pixels->width, 128) << fileName;
+        EXPECT_EQ(pixels->height, 128) << fileName;
+    }
+}
+
+TEST(ExampleFiles, TheShapeLibraryHoldsLeavesAndPetalsWithinTheLimits) {
+    std::vector<OrganShape> entries;
+    readShapeLibrary(readFileText(std::string(BURGEON_EXAMPLES) + "/shapes/plant-shapes.txt"),
+                     entries);
+    int leaves = 0;
+    int petals = 0;
+    for (const OrganShape& shape : entries) {
+        leaves += shape.Name.ends_with(" leaf") ? 1 : 0;
+        petals += shape.Name.ends_with(" petal") ? 1 : 0;
+        EXPECT_GT(shape.TriangleCount, 0) << shape.Name;
+        std::array<int, MaxShapePoints + 1> uses{};
+        for (std::size_t k = 1; k <= static_cast<std::size_t>(shape.TriangleCount); ++k) {
+            for (const std::int32_t corner : shape.Triangles[k]) {
+                ++uses[static_cast<std::size_t>(corner)];
+            }
+        }
+        for (std::size_t k = 1; k <= static_cast<std::size_t>(shape.PointCount); ++k) {
+            EXPECT_GE(uses[k], 1) << shape.Name << " point " << k;
+            EXPECT_LE(uses[k], 20) << shape.Name << " point " << k;
+        }
+    }
+    EXPECT_GE(leaves, 5);
+    EXPECT_GE(petals, 3);
 }
