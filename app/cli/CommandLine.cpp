@@ -20,6 +20,7 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"lsystem", lsystemUsage, runLsystemCommand},
         {"fit", fitUsage, runFitCommand},
+        {"shapes", shapesUsage, runShapesCommand},
     };
     return table;
 }
