@@ -3,7 +3,7 @@
 namespace burgeon {
 
 Desktop::Desktop(UserInterface& userInterface)
-    : ui(userInterface), toolWindow(state, ui), viewWindow(state, ui),
+    : ui(userInterface), state(ui), toolWindow(state, ui), viewWindow(state, ui),
       mainWindow(state, ui, toolWindow, viewWindow) {}
 
 void Desktop::startUp(const std::string& startFolder, const ScreenArea& screen,

@@ -1,5 +1,8 @@
 #include "app/MainWindowModel.h"
 
+#include "lsystem/LSystemCompiler.h"
+#include "lsystem/PlantGenerator.h"
+
 #include <utility>
 #include <vector>
 
@@ -29,6 +32,7 @@ void MainWindowModel::show() {
     auto& placement = state_.placement;
     placement.LeafSurfaceMode = true;
     state_.animation.CaptureActive = false;
+    state_.leafTextures.TexturesEnabled = true;
     placement.LeafSizeX = 1.0f;
     placement.LeafSizeY = 0.75f;
     placement.LeafSizeZ = 1.0f;
@@ -68,11 +72,11 @@ void MainWindowModel::mouseMoveOverTabs() {
 }
 
 void MainWindowModel::compile() {
-    // The compiler comes with the "L-System Editor" page model.
+    pressCompileLSystem(state_.workspace);
 }
 
 void MainWindowModel::generate() {
-    // The generator comes with the "L-System Editor" page model.
+    pressGeneratePlant(state_.workspace);
 }
 
 void MainWindowModel::toggleEditor() {

@@ -1,14 +1,14 @@
 #include "app/TextEditorPage.h"
 
 #include "app/RtfText.h"
-#include "app/TextEditorDefaults.h"
 #include "base/FileIo.h"
+#include "lsystem/ExampleLSystems.h"
 
 #include <algorithm>
 
 namespace burgeon {
 
-TextEditorPage::TextEditorPage() : RichEdit7(textEditorDefaultText()) {}
+TextEditorPage::TextEditorPage() : RichEdit7(exampleLSystemsText) {}
 
 void TextEditorPage::loadExampleFile(const std::string& startFolder) {
     const std::string content = readFileText(joinPath(startFolder, ExampleFileName));

@@ -89,6 +89,14 @@ void ToolWindow::show() {
     if (auto text = readFile(ManualFileName)) {
         RichEdit9.setText(std::move(*text));
     }
+    runHandler(ui_, [this] { deriveFromControls(); });
+}
+
+void ToolWindow::deriveFromControls() {
+    state_.parameterPage.deriveStoredParameters();
+    state_.parameters.TimeStep = state_.parameterPage.TrackBar29.position() / 100.0;
+    state_.placement.PetalCount = state_.componentPage.SpinEdit6.position();
+    state_.componentPage.applySurfaceMode();
 }
 
 std::optional<std::string> ToolWindow::readFile(const std::string& fileName) {

@@ -53,6 +53,8 @@ public:
 private:
     // The file's text beside the start folder; nothing (after the message) when unreadable.
     std::optional<std::string> readFile(const std::string& fileName);
+    // Show steps 3 to 7: the values the pages' controls hold.
+    void deriveFromControls();
 
     AppState& state_;
     UserInterface& ui_;

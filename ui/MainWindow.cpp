@@ -31,7 +31,8 @@ MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
     setWindowTitle(toQString(model.window.caption()));
 
     auto* layout = new QHBoxLayout(this); // CoolBar1: band 1 the tabs, band 2 Panel2
-    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setContentsMargins(0, 2, 0, 2);
+    layout->setSpacing(0);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("PageControl1");
     tabs_->setStyleSheet("QTabBar::tab { color: blue; font-weight: bold; }");
@@ -63,13 +64,16 @@ MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
 
     auto* panel2 = new QWidget(this);
     panel2->setObjectName("Panel2");
+    panel2->setFixedWidth(100);
     auto* panelLayout = new QHBoxLayout(panel2);
+    panelLayout->setContentsMargins(2, 2, 2, 2);
     auto* exitButton = makeButton(panel2, "Button5");
     QFont exitFont = exitButton->font();
     exitFont.setPixelSize(16);
     exitFont.setBold(true);
     exitButton->setFont(exitFont);
     exitButton->setStyleSheet("color: blue;");
+    exitButton->setFixedWidth(80); // the band beside the tab strip is 100 pixels wide
     bindButton(exitButton, model.Button5, ui, [&model] { model.exit(); });
     panelLayout->addWidget(exitButton);
     layout->addWidget(panel2);
@@ -94,7 +98,7 @@ void MainWindow::applyGeometry() {
         return;
     }
     move(rect.left, rect.top);
-    resize(rect.width, height()); // the height stays what the strip needs
+    resize(rect.width, sizeHint().height()); // as high as the strip needs
     tabs_->setFixedWidth(std::max(0, model_.tabWidth));
 }
 

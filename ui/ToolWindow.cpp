@@ -2,6 +2,7 @@
 
 #include "base/HandlerGuard.h"
 #include "ui/Bindings.h"
+#include "ui/PageViews.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -36,6 +37,15 @@ QPlainTextEdit* makeEditor(QWidget* parent, const char* objectName) {
 
 } // namespace
 
+void placeCaret(QPlainTextEdit* editor, std::size_t utf8Offset) {
+    const QByteArray utf8 = editor->toPlainText().toUtf8();
+    const auto bytes =
+        static_cast<qsizetype>(std::min(utf8Offset, static_cast<std::size_t>(utf8.size())));
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(static_cast<int>(QString::fromUtf8(utf8.left(bytes)).size()));
+    editor->setTextCursor(cursor);
+}
+
 QFont editorFont() {
     QFont font("Sans Serif");
     font.setStyleHint(QFont::SansSerif);
@@ -61,24 +71,22 @@ ToolWindowView::ToolWindowView(Desktop& desktop)
     auto* stack = new QGridLayout;
     layout->addLayout(stack, 1);
 
-    const std::array<QWidget*, PageCount> contents = {
-        backgroundPanel("Panel2"), backgroundPanel("Panel3"),
-        backgroundPanel("Panel4"), nullptr,
-        backgroundPanel("Panel6"), backgroundPanel("Panel7"),
-        buildTextEditorPage(),     buildHelpPage()};
+    const HintWatcher watchHint = [this](QWidget* widget, const char* controlName) {
+        watchForHint(widget, controlName);
+    };
+    const std::array<QWidget*, PageCount> contents = {buildLSystemEditorPage(desktop, watchHint),
+                                                      buildGrowthFunctionPage(desktop, watchHint),
+                                                      buildComponentPage(desktop, watchHint),
+                                                      buildParameterPage(desktop, watchHint),
+                                                      backgroundPanel("Panel6"),
+                                                      buildMaterialPage(desktop, watchHint),
+                                                      buildTextEditorPage(),
+                                                      buildHelpPage()};
     for (int i = 0; i < PageCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
         auto* pageControl = new QTabWidget(this);
         pageControl->setObjectName(QString("PageControl%1").arg(i + 1));
         QWidget* content = contents[index];
-        if (content == nullptr) {
-            auto* scrollBox = new QScrollArea(pageControl);
-            scrollBox->setObjectName("ScrollBox4");
-            scrollBox->setWidgetResizable(true);
-            scrollBox->setWidget(new QWidget(scrollBox));
-            watchForHint(scrollBox, "ScrollBox4");
-            content = scrollBox;
-        }
         pageControl->addTab(content, ToolPageCaptions[index]);
         stack->addWidget(pageControl, 0, 0);
         pages_[index] = pageControl;
@@ -123,20 +131,6 @@ QWidget* ToolWindowView::buildTextEditorPage() {
     };
     connect(editor, &QPlainTextEdit::selectionChanged, editor, keepSelection);
     connect(editor, &QPlainTextEdit::cursorPositionChanged, editor, keepSelection);
-    // After a paste the model moves the caret behind the inserted text.
-    page.RichEdit7.views.subscribe([editor, &page] {
-        const QString text = editor->toPlainText();
-        const QByteArray utf8 = text.toUtf8();
-        const auto caret = static_cast<qsizetype>(
-            std::min(page.selection.start, static_cast<std::size_t>(utf8.size())));
-        QTextCursor cursor = editor->textCursor();
-        const int position = static_cast<int>(QString::fromUtf8(utf8.left(caret)).size());
-        if (cursor.position() != position && !cursor.hasSelection()) {
-            const QSignalBlocker blocker(editor);
-            cursor.setPosition(position);
-            editor->setTextCursor(cursor);
-        }
-    });
     layout->addWidget(editor, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -149,7 +143,10 @@ QWidget* ToolWindowView::buildTextEditorPage() {
     bindButton(copy, page.BitBtn15, ui, [this, &page] { page.copy(desktop_.ui); });
     auto* paste = new QPushButton(panel);
     paste->setObjectName("BitBtn16");
-    bindButton(paste, page.BitBtn16, ui, [this, &page] { page.paste(desktop_.ui); });
+    bindButton(paste, page.BitBtn16, ui, [this, editor, &page] {
+        page.paste(desktop_.ui);
+        placeCaret(editor, page.selection.start); // behind the inserted text
+    });
     buttons->addWidget(save);
     buttons->addWidget(copy);
     buttons->addWidget(paste);

@@ -43,4 +43,7 @@ private:
 // The bold 13-pixel sans-serif editor font of the text boxes.
 QFont editorFont();
 
+// Puts the editor's caret at a byte offset of its UTF-8 text.
+void placeCaret(QPlainTextEdit* editor, std::size_t utf8Offset);
+
 } // namespace burgeon

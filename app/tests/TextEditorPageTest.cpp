@@ -1,11 +1,11 @@
 #include "app/TextEditorPage.h"
 
 #include "TempFolder.h"
-#include "app/TextEditorDefaults.h"
 #include "base/FileIo.h"
 #include "base/RecordingUserInterface.h"
 #include "base/StandardError.h"
 #include "base/TextLines.h"
+#include "lsystem/ExampleLSystems.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ using testing::TempFolder;
 
 TEST(TextEditorPage, DefaultContentHoldsTheSevenExampleBlocks) {
     const TextEditorPage page;
-    EXPECT_EQ(page.RichEdit7.text(), textEditorDefaultText());
+    EXPECT_EQ(page.RichEdit7.text(), std::string(exampleLSystemsText));
     const auto lines = page.RichEdit7.lines();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Plant{"), 7);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "}"), 7);
@@ -101,7 +101,7 @@ TEST(TextEditorPage, LoadReadsRichOrPlainTextAndReportsAMissingFile) {
             }
         },
         StandardError);
-    EXPECT_EQ(page.RichEdit7.text(), textEditorDefaultText()); // kept
+    EXPECT_EQ(page.RichEdit7.text(), std::string(exampleLSystemsText)); // kept
 
     writeFileAtomically(folder.file("LsysExam.Lsys"),
                         "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b Plant\\{\\par\\}\\par}");

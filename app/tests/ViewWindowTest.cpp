@@ -18,8 +18,8 @@ struct View {
         model.create(ScreenArea{}, WindowRect{0, 63, 486, 705});
         model.showWindow();
     }
-    AppState state;
     RecordingUserInterface ui;
+    AppState state{ui};
     ViewWindow model{state, ui};
     int frames = 0;
     int requests = 0;

@@ -1,18 +1,27 @@
 #include "ui/DesktopWindows.h"
 #include "MessageAnswerer.h"
 #include "base/FileIo.h"
+#include "base/TextLines.h"
+#include "lsystem/ExampleLSystems.h"
 #include "ui/ViewWindow.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+
+#include <filesystem>
 
 #include <memory>
 
@@ -64,7 +73,29 @@ private:
         QApplication::sendEvent(widget, &move);
     }
 
-private slots:
+    void click(QWidget* window, const char* name) {
+        auto* target = find<QAbstractButton>(window, name);
+        QVERIFY(target->isVisible());
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+    // The first example block in the L-system editor, compiled, generated and shown.
+    void growFirstExample() {
+        const auto blocks = splitLSystemBlocks(splitLines(exampleLSystemsText));
+        QVERIFY(!blocks.empty());
+        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit1");
+        editor->setPlainText(QString::fromStdString(joinLines(blocks.front())));
+        answerer_->messages.clear();
+        click(windows_->mainWindow.get(), "Button3");
+        QVERIFY(answerer_->messages.contains("Rule=5, EndRule=4"));
+        click(windows_->mainWindow.get(), "Button4");
+        QVERIFY(windows_->desktop.state.plant.NodeCount > 0);
+        QVERIFY(windows_->desktop.state.animation.PaintBusy);
+        windows_->mainWindow->tabs()->setCurrentIndex(4);
+        click(windows_->mainWindow.get(), "Button6");
+        QVERIFY(!windows_->desktop.state.animation.PaintBusy);
+    }
+
+private Q_SLOTS:
     void init() {
         QVERIFY(folder_.isValid());
         writeFileAtomically(pathOf(folder_, "LsysExam.Lsys"), exampleText);
@@ -154,6 +185,9 @@ private slots:
         QTest::keyClicks(editor, "unsaved");
         QCOMPARE(windows_->desktop.state.textEditor.RichEdit7.text(),
                  std::string(exampleText) + "unsaved");
+        editor->moveCursor(QTextCursor::Start);
+        QTest::keyClicks(editor, "// ");
+        QVERIFY(windows_->desktop.state.textEditor.RichEdit7.text().starts_with("// Plant{"));
 
         QTest::mouseClick(main.button("Button1"), Qt::LeftButton);
         QVERIFY(!windows_->toolWindow->isVisible());
@@ -193,6 +227,49 @@ private slots:
         QTest::mouseClick(find<QPushButton>(windows_->toolWindow.get(), "BitBtn16"),
                           Qt::LeftButton);
         QCOMPARE(editor->toPlainText(), QString(exampleText) + "Plant{");
+    }
+
+    void compilesGeneratesAndShowsTheFirstExample() {
+        startDesktop();
+        PlantPanel* panel = windows_->viewWindow->panel();
+        growFirstExample();
+        QCOMPARE(find<QLineEdit>(windows_->toolWindow.get(), "MaskEdit1")->text(), "7");
+        QVERIFY(find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit8")
+                    ->toPlainText()
+                    .startsWith("Header Pass.\nIterations Pass."));
+        QVERIFY(!find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit3")
+                     ->toPlainText()
+                     .isEmpty());
+        // "Node Diamter" follows the compiled header through its slider, clamped to the
+        // slider's range (Diameter=20 asks for 200, the slider ends at 100).
+        QCOMPARE(find<QSlider>(windows_->toolWindow.get(), "TrackBar20")->value(), 100);
+        QCOMPARE(windows_->desktop.state.parameters.NodeDiameter, 10.0);
+        const int shown = panel->framesDrawn();
+        QTRY_VERIFY(panel->framesDrawn() > shown + 3);
+    }
+
+    void fitsExampleDataAndCommitsTheSlopeArrowToAllCurves() {
+        startDesktop();
+        windows_->mainWindow->tabs()->setCurrentIndex(1);
+        const std::string data = readFileText(BURGEON_EXAMPLES "/growth/internode-length.txt");
+        find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit4")
+            ->setPlainText(QString::fromStdString(data));
+        answerer_->messages.clear();
+        click(windows_->toolWindow.get(), "Button2");
+        QVERIFY(answerer_->messages.contains("L=0, U=3.2225, m=0.45, T=8"));
+        QCOMPARE(find<QLineEdit>(windows_->toolWindow.get(), "Edit2")->text(), "3.2225");
+        const GrowthCurves& curves = windows_->desktop.state.curves;
+        QCOMPARE(curves.getCurve(GrowthOrgan::Flower).Top, 3.2225);
+
+        // The Slope arrow commits the four boxes to every curve while "All" is chosen.
+        auto* arrows = find<QWidget>(windows_->toolWindow.get(), "UpDown6");
+        QTest::mouseClick(arrows->findChildren<QToolButton*>().at(0), Qt::LeftButton);
+        const double slope =
+            find<QLineEdit>(windows_->toolWindow.get(), "Edit3")->text().toDouble();
+        QVERIFY(slope != 0.45);
+        for (int organ = 0; organ < 6; ++organ) {
+            QCOMPARE(curves.getCurve(static_cast<GrowthOrgan>(organ)).Slope, slope);
+        }
     }
 
     void viewDrawsOneFrameAfterAnotherUntilSuspended() {

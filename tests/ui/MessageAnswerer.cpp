@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace burgeon {
@@ -13,6 +14,13 @@ MessageAnswerer::MessageAnswerer() {
 }
 
 void MessageAnswerer::answer() {
+    if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+        if (input->isVisible()) {
+            prompts << input->labelText();
+            input->accept(); // the pre-filled text
+        }
+        return;
+    }
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) {
         return;

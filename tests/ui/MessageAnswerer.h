@@ -7,13 +7,14 @@
 namespace burgeon {
 
 // Answers every modal message box that opens while it lives by pressing its OK button, and
-// keeps the texts in order.
+// every input box with its pre-filled text; keeps the texts in order.
 class MessageAnswerer : public QObject {
     Q_OBJECT
 public:
     MessageAnswerer();
 
     QStringList messages;
+    QStringList prompts;
 
 private:
     void answer();

@@ -1,5 +1,10 @@
-// Starts the desktop in the current folder, lets the view draw for a while and saves a picture
-// of the whole screen: `burgeon_screenshot OUTPUT.png [MILLISECONDS]`.
+// Starts the desktop in the current folder (examples/), grows the first example L-system with
+// a curve fitted to example growth data, lets the view draw for a while and saves a picture of
+// the whole screen: `burgeon_screenshot OUTPUT.png [MILLISECONDS]`.
+#include "MessageAnswerer.h"
+#include "base/FileIo.h"
+#include "base/TextLines.h"
+#include "lsystem/ExampleLSystems.h"
 #include "ui/DesktopWindows.h"
 #include "ui/ViewWindow.h"
 
@@ -7,10 +12,38 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
+
+namespace {
+
+// The workflow a newcomer follows: an example block into the editor, "Compile L-system",
+// "Generate Plant", "Animation Show", then a fit on the Growth Function page.
+void growFirstExample(burgeon::DesktopWindows& windows) {
+    burgeon::AppState& state = windows.desktop.state;
+    const auto blocks =
+        burgeon::splitLSystemBlocks(burgeon::splitLines(burgeon::exampleLSystemsText));
+    if (!blocks.empty()) {
+        state.lsystemEditor.RichEdit1.setLines(blocks.front());
+    }
+    windows.mainWindow->button("Button3")->click(); // "Compile L-system"
+    windows.mainWindow->button("Button4")->click(); // "Generate Plant"
+    windows.mainWindow->tabs()->setCurrentIndex(4);
+    windows.mainWindow->button("Button6")->click(); // "Animation Show"
+    windows.mainWindow->tabs()->setCurrentIndex(1);
+    try {
+        state.growthPage.RichEdit4.setText(burgeon::readFileText("growth/internode-length.txt"));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "burgeon_screenshot: %s\n", error.what());
+    }
+    windows.toolWindow->findChild<QPushButton*>("Button2")->click(); // "Fit Curve"
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -23,8 +56,10 @@ int main(int argc, char** argv) {
     const QString output = QString::fromLocal8Bit(argv[1]);
     const int wait = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 3000;
 
+    burgeon::MessageAnswerer answerer;
     burgeon::DesktopWindows windows;
     windows.start(QDir::currentPath().toStdString());
+    QTimer::singleShot(200, [&windows] { growFirstExample(windows); });
 
     int status = 1;
     QTimer::singleShot(wait, [&] {
@@ -33,6 +68,9 @@ int main(int argc, char** argv) {
             status = 0;
         } else {
             std::fprintf(stderr, "burgeon_screenshot: cannot save %s\n", argv[1]);
+        }
+        for (const QString& message : answerer.messages) {
+            std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());
         }
         QApplication::quit();
     });

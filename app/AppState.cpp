@@ -1,0 +1,13 @@
+#include "app/AppState.h"
+
+namespace burgeon {
+
+AppState::AppState(UserInterface& ui)
+    : lsystemEditor(ui), parameterPage(parameters, ui), growthPage(ui, curves, growthData),
+      componentPage(ui, shapes, placement, leafSurface, flowerSurface),
+      materialPage(ui, materials, leafTextures), workspace{plant,     lsystemEditor, parameterPage,
+                                                           animation, random,        ui} {
+    parameterPage.attachLeafArrangement(placement, random);
+}
+
+} // namespace burgeon
