@@ -1,6 +1,7 @@
 // Starts the desktop in the current folder (examples/), grows the first example L-system with
 // a curve fitted to example growth data, lets the view draw for a while and saves a picture of
-// the whole screen: `burgeon_screenshot OUTPUT.png [MILLISECONDS]`.
+// the whole screen: `burgeon_screenshot OUTPUT.png [MILLISECONDS [TAB]]`, TAB being the main
+// window's tab shown at the end (1, "Growth Function", by default).
 #include "MessageAnswerer.h"
 #include "base/FileIo.h"
 #include "base/TextLines.h"
@@ -47,7 +48,7 @@ void growFirstExample(burgeon::DesktopWindows& windows) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: burgeon_screenshot OUTPUT.png [MILLISECONDS]\n");
+        std::fprintf(stderr, "usage: burgeon_screenshot OUTPUT.png [MILLISECONDS [TAB]]\n");
         return 2;
     }
     burgeon::setViewSurfaceFormat();
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Burgeon");
     const QString output = QString::fromLocal8Bit(argv[1]);
     const int wait = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 3000;
+    const int tab = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 1;
 
     burgeon::MessageAnswerer answerer;
     burgeon::DesktopWindows windows;
@@ -62,6 +64,8 @@ int main(int argc, char** argv) {
     QTimer::singleShot(200, [&windows] { growFirstExample(windows); });
 
     int status = 1;
+    QTimer::singleShot(wait / 2,
+                       [&windows, tab] { windows.mainWindow->tabs()->setCurrentIndex(tab); });
     QTimer::singleShot(wait, [&] {
         QScreen* screen = QGuiApplication::primaryScreen();
         if (screen != nullptr && screen->grabWindow(0).save(output)) {
