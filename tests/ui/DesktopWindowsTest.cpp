@@ -7,12 +7,15 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabBar>
@@ -141,6 +144,47 @@ private Q_SLOTS:
         QCOMPARE(tool.width(), ToolWindowWidth);
         QVERIFY(viewFrame.left() >= toolFrame.right());
         QCOMPARE(windows_->viewWindow->windowTitle(), "Tree Visualization");
+    }
+
+    void everyPageStartsWithItsDefaults() {
+        startDesktop();
+        QWidget* tool = windows_->toolWindow.get();
+        const auto slider = [&](const char* name) { return find<QSlider>(tool, name)->value(); };
+        const auto spinValue = [&](const char* name) {
+            return find<QSpinBox>(tool, name)->value();
+        };
+        // L-System Editor: the default L-system and the three panes' captions.
+        QCOMPARE(find<QPlainTextEdit>(tool, "RichEdit1")->toPlainText().split('\n').first(),
+                 "Plant{");
+        QCOMPARE(find<QPlainTextEdit>(tool, "RichEdit2")->toPlainText(), "L-system Results");
+        QCOMPARE(find<QPlainTextEdit>(tool, "RichEdit8")->toPlainText(), "L-system Compiles");
+        QCOMPARE(find<QPlainTextEdit>(tool, "RichEdit3")->toPlainText(), "Tree Results");
+        QCOMPARE(find<QComboBox>(tool, "ComboBox2")->currentText(), "Plant");
+        // Growth Function: "All" chosen, scaling 2, empty boxes at "0".
+        const auto functions = find<QWidget>(tool, "RadioGroup1")->findChildren<QRadioButton*>();
+        QCOMPARE(functions.size(), 7);
+        QCOMPARE(functions.last()->text(), "All");
+        QVERIFY(functions.last()->isChecked());
+        QVERIFY(!functions.first()->isChecked());
+        QCOMPARE(spinValue("SpinEdit1"), 2);
+        QCOMPARE(find<QLineEdit>(tool, "Edit3")->text(), "0");
+        QVERIFY(find<QPushButton>(tool, "Button3")->isHidden());
+        // Component: leaf mode with the leaf defaults; "Number of Petals" hidden.
+        QVERIFY(find<QRadioButton>(tool, "RadioButton9")->isChecked());
+        QCOMPARE(slider("TrackBar11"), 100);
+        QCOMPARE(slider("TrackBar12"), 75);
+        QCOMPARE(slider("TrackBar14"), -60);
+        QCOMPARE(spinValue("SpinEdit5"), 15);
+        QVERIFY(find<QSpinBox>(tool, "SpinEdit6")->isHidden());
+        QCOMPARE(find<QComboBox>(tool, "ComboBox1")->currentText(), "No Library");
+        // Parameter: the sliders' start positions.
+        QCOMPARE(slider("TrackBar10"), 450);
+        QCOMPARE(slider("TrackBar23"), 79);
+        QCOMPARE(slider("TrackBar29"), 25);
+        QCOMPARE(slider("TrackBar31"), 1);
+        // Material: "Internode" chosen, textures on.
+        QVERIFY(find<QRadioButton>(tool, "RadioButton1")->isChecked());
+        QVERIFY(find<QCheckBox>(tool, "CheckBox3")->isChecked());
     }
 
     void reportsMissingFilesAndKeepsTheDefaultText() {
