@@ -119,7 +119,8 @@ struct HeadlessContext::Impl {
         gl.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
         std::vector<std::uint8_t> rows(static_cast<std::size_t>(w) * h * 3);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, rows.data());
+        // The region starts at the top-left corner of the picture.
+        glReadPixels(0, height - h, w, h, GL_RGB, GL_UNSIGNED_BYTE, rows.data());
         gl.bindFramebuffer(GL_READ_FRAMEBUFFER, drawFramebuffer);
         // The pipeline gives the bottom row first; the image keeps the top row first.
         const auto rowBytes = static_cast<std::size_t>(w) * 3;

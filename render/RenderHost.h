@@ -12,9 +12,9 @@ public:
     virtual void makeCurrent() = 0;
     // Shows the finished frame; from then on it is the shown frame.
     virtual void swapBuffers() = 0;
-    // The frame being drawn, width x height pixels from the lower left corner.
+    // The frame being drawn: width x height pixels from its top-left corner, clipped.
     virtual RgbImage readPixels(int width, int height) = 0;
-    // The last frame shown (before the one being drawn).
+    // The last frame shown (the one before the frame being drawn), the same way.
     virtual RgbImage shownPixels(int width, int height) = 0;
 };
 

@@ -213,6 +213,16 @@ TEST(RenderPicture, ShownFrameIsThePreviousOne) {
         scene.renderer->grabShownPixels(HeadlessScene::Width, HeadlessScene::Height);
     EXPECT_EQ(shown.width(), HeadlessScene::Width);
     EXPECT_TRUE(near(shown.pixel(100, 75), {200, 0, 0}));
+
+    // A smaller region is the picture's top-left corner; a larger one is clipped.
+    const RgbImage whole = scene.drawFrame(1.0);
+    const RgbImage corner = scene.renderer->readPixels(120, 140);
+    ASSERT_EQ(corner.width(), 120);
+    ASSERT_EQ(corner.height(), 140);
+    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{119, 139}, std::pair{60, 130}}) {
+        EXPECT_EQ(corner.pixel(x, y), whole.pixel(x, y)) << x << "," << y;
+    }
+    EXPECT_EQ(scene.renderer->grabShownPixels(500, 500).height(), HeadlessScene::Height);
 }
 
 TEST(RenderPicture, ProjectionOfAZeroHeightPanelIsKept) {
