@@ -50,8 +50,24 @@ FramebufferFunctions fetchFramebufferFunctions() {
     return f;
 }
 
-// Contexts share the one display; it is terminated when the last context goes.
-int displayUsers = 0;
+// The surfaceless display, initialised once and kept for the life of the process: contexts
+// come and go on it without loading the driver again each time.
+EGLDisplay sharedDisplay() {
+    static const EGLDisplay display = [] {
+        auto getPlatformDisplay = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
+            eglGetProcAddress("eglGetPlatformDisplayEXT"));
+        if (getPlatformDisplay == nullptr) {
+            return EGL_NO_DISPLAY;
+        }
+        EGLDisplay opened =
+            getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+        if (opened == EGL_NO_DISPLAY || eglInitialize(opened, nullptr, nullptr) != EGL_TRUE) {
+            return EGL_NO_DISPLAY;
+        }
+        return opened;
+    }();
+    return display;
+}
 
 } // namespace
 
@@ -140,16 +156,10 @@ HeadlessContext::HeadlessContext(int width, int height) : impl_(std::make_unique
     }
     s.width = width;
     s.height = height;
-    auto getPlatformDisplay = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
-        eglGetProcAddress("eglGetPlatformDisplayEXT"));
-    if (getPlatformDisplay == nullptr) {
-        throw HeadlessContextError("EGL has no eglGetPlatformDisplayEXT");
-    }
-    s.display = getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
-    if (s.display == EGL_NO_DISPLAY || eglInitialize(s.display, nullptr, nullptr) != EGL_TRUE) {
+    s.display = sharedDisplay();
+    if (s.display == EGL_NO_DISPLAY) {
         throw HeadlessContextError("cannot open the surfaceless EGL display");
     }
-    ++displayUsers;
     try {
         if (eglBindAPI(EGL_OPENGL_API) != EGL_TRUE) {
             throw HeadlessContextError("EGL cannot bind desktop OpenGL");
@@ -182,9 +192,6 @@ HeadlessContext::HeadlessContext(int width, int height) : impl_(std::make_unique
             eglMakeCurrent(s.display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
             eglDestroyContext(s.display, s.context);
         }
-        if (--displayUsers == 0) {
-            eglTerminate(s.display);
-        }
         throw;
     }
 }
@@ -198,10 +205,6 @@ HeadlessContext::~HeadlessContext() {
     s.gl.deleteRenderbuffers(4, s.renderbuffers);
     eglMakeCurrent(s.display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     eglDestroyContext(s.display, s.context);
-    if (--displayUsers == 0) {
-        eglTerminate(s.display);
-        eglReleaseThread();
-    }
 }
 
 int HeadlessContext::width() const {

@@ -1,5 +1,7 @@
 #include "render/RecordingTarget.h"
+#include "lsystem/PlantState.h"
 #include "render/BitmapFont.h"
+#include "render/OrganTable.h"
 
 #include <gtest/gtest.h>
 
@@ -54,4 +56,32 @@ TEST(BitmapFont, AxisLabelsHaveGlyphsAndControlCodesAreBlank) {
     // "Y" is narrow at the bottom and split at the top.
     EXPECT_EQ(glyphFor('Y')[1], 0x10);
     EXPECT_EQ(glyphFor('Y')[14], 0x44);
+}
+
+TEST(OrganTable, RowsInDrawingOrderWithRoundTripNumbers) {
+    PlantState plant;
+    plant.NodeCount = 2;
+    plant.Nodes[1].Kind = 'I';
+    plant.Nodes[1].Level = 1;
+    plant.Nodes[1].Age = 0.1;
+    plant.Nodes[2].Kind = 'p';
+    plant.Nodes[2].Level = 2;
+    plant.Nodes[2].Age = 2.5;
+
+    RecordingTarget target;
+    target.enterNode(1);
+    target.translate(0.0f, 1.5f, 0.0f);
+    target.drawInternode(1.0 / 3.0, 0.25);
+    target.enterNode(2);
+    target.drawPetiole(0.5, 0.125);
+    target.drawLeaf(1.7, 1.0, 1.5, WindTurn{});
+    target.drawFlower(0.17, 0.1, 0.15);
+    target.drawLand();
+
+    const std::string csv = organTableCsv(plant, target.organs());
+    EXPECT_EQ(csv, "node,organ,level,age,a,b,c,x0,y0,z0,x1,y1,z1\n"
+                   "1,I,1,0.1,0.3333333333333333,0.25,0,0,1.1666666666666667,0,0,1.5,0\n"
+                   "2,p,2,2.5,0.5,0.125,0,0,1,0,0,1.5,0\n"
+                   "2,L,2,2.5,1.7,1,1.5,0,1.5,0,0,1.5,0\n"
+                   "2,F,2,2.5,0.17,0.1,0.15,0,1.5,0,0,1.5,0\n");
 }
