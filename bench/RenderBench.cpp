@@ -110,13 +110,14 @@ struct BenchScene {
 
 constexpr double FrameTime = 60.0;
 
-void frameWith(benchmark::State& state, CylinderGeometry geometry) {
+void frameWith(benchmark::State& state, CylinderGeometry geometry, bool flushEachShape) {
     BenchScene scene;
     HeadlessContext context(800, 600);
     Renderer renderer(context, scene.inputs());
     renderer.initialize("grass1.bmp");
     renderer.setProjection(800, 600);
     renderer.setCylinderGeometry(geometry);
+    renderer.setFlushEachShape(flushEachShape);
     for (auto _ : state) {
         renderer.drawScene(FrameTime);
         glFinish();
@@ -125,11 +126,16 @@ void frameWith(benchmark::State& state, CylinderGeometry geometry) {
 }
 
 void BM_FrameCachedGeometry(benchmark::State& state) {
-    frameWith(state, CylinderGeometry::CachedLists);
+    frameWith(state, CylinderGeometry::CachedLists, false);
 }
 
+// The literal drawing: two quadric objects per organ and a flush after every surface.
 void BM_FrameQuadricPerOrgan(benchmark::State& state) {
-    frameWith(state, CylinderGeometry::QuadricPerOrgan);
+    frameWith(state, CylinderGeometry::QuadricPerOrgan, true);
+}
+
+void BM_FrameQuadricPerOrganNoFlush(benchmark::State& state) {
+    frameWith(state, CylinderGeometry::QuadricPerOrgan, false);
 }
 
 // The floor: the same frame with the whole plant compiled once into one display list.
@@ -172,6 +178,7 @@ void BM_WalkRecording(benchmark::State& state) {
 
 BENCHMARK(BM_FrameCachedGeometry)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FrameQuadricPerOrgan)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_FrameQuadricPerOrganNoFlush)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FrameWholePlantDisplayList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_WalkRecording)->Unit(benchmark::kMillisecond);
 

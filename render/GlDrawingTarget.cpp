@@ -135,7 +135,7 @@ void GlDrawingTarget::drawLand() {
     glVertex3f(-3.0f, -2.5f, 3.0f);
     glEnd();
     popMatrix();
-    glFlush();
+    flush();
     if (textured) {
         glDisable(GL_TEXTURE_2D);
     }
@@ -186,7 +186,9 @@ void GlDrawingTarget::endTriangles() {
 }
 
 void GlDrawingTarget::flush() {
-    glFlush();
+    if (flushEachShape_) {
+        glFlush();
+    }
 }
 
 } // namespace burgeon

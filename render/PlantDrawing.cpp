@@ -8,6 +8,7 @@
 #include "lsystem/PlantState.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace burgeon {
@@ -65,6 +66,18 @@ public:
 
 private:
     void drawOrganSegment(const PlantNode& node, const NodeSizes& sizes);
+    NodeSizes sizesOf(const PlantNode& node) const;
+    NodeSizes sizesFor(const PlantNode& node);
+
+    // Nodes of one level share their reductions and, having one birth time, their age and
+    // growth sizes: each level's values are worked out once per frame.
+    static constexpr int CachedLevels = 64;
+    struct LevelSizes {
+        bool known = false;
+        double age = 0.0;
+        NodeSizes sizes;
+    };
+    std::array<LevelSizes, CachedLevels> levelSizes_{};
 
     const PlantScene& scene_;
     DrawingTarget& target_;
@@ -76,28 +89,13 @@ void NodeWalk::drawNode(int index, double t) {
     PlantNode& node = plant.Nodes[static_cast<std::size_t>(index)];
     const PlantParameters& parameters = *scene_.parameters;
     const SliderHeldParameters& sliders = *scene_.sliders;
-    const GrowthCurves& curves = *scene_.curves;
 
     target_.enterNode(index);
     random_.seed(static_cast<std::uint32_t>(scene_.clock->millisecondsOfDay()));
     target_.pushMatrix();
 
-    const double level = node.Level;
-    NodeSizes sizes;
-    sizes.internodeLengthReduce = std::pow(sliders.InternodeLengthReduce, level);
-    sizes.petioleLengthReduce = std::pow(sliders.PetioleLengthReduce, level);
-    sizes.internodeDiameterReduce = std::pow(sliders.InternodeDiameterReduce, level);
-    sizes.petioleDiameterReduce = std::pow(sliders.PetioleDiameterReduce, level);
-    sizes.leafReduce = std::pow(sliders.LeafReduce, level);
-    sizes.flowerReduce = std::pow(sliders.FlowerReduce, level);
-
     node.Age = organAge(t, node.BirthTime, node.EndTime);
-    sizes.internode = growthSize(curves.getCurve(GrowthOrgan::Internode), node.Age);
-    sizes.flower = growthSize(curves.getCurve(GrowthOrgan::Flower), node.Age);
-    sizes.petiole = growthSize(curves.getCurve(GrowthOrgan::Petiole), node.Age);
-    sizes.leafLength = growthSize(curves.getCurve(GrowthOrgan::LeafLength), node.Age);
-    sizes.leafWidth = growthSize(curves.getCurve(GrowthOrgan::LeafWidth), node.Age);
-    sizes.apex = growthSize(curves.getCurve(GrowthOrgan::Apex), node.Age);
+    const NodeSizes sizes = sizesFor(node);
 
     drawOrganSegment(node, sizes);
 
@@ -189,6 +187,39 @@ void NodeWalk::drawNode(int index, double t) {
         target_.popMatrix();
     }
     target_.popMatrix();
+}
+
+NodeSizes NodeWalk::sizesOf(const PlantNode& node) const {
+    const SliderHeldParameters& sliders = *scene_.sliders;
+    const GrowthCurves& curves = *scene_.curves;
+    const double level = node.Level;
+    NodeSizes sizes;
+    sizes.internodeLengthReduce = std::pow(sliders.InternodeLengthReduce, level);
+    sizes.petioleLengthReduce = std::pow(sliders.PetioleLengthReduce, level);
+    sizes.internodeDiameterReduce = std::pow(sliders.InternodeDiameterReduce, level);
+    sizes.petioleDiameterReduce = std::pow(sliders.PetioleDiameterReduce, level);
+    sizes.leafReduce = std::pow(sliders.LeafReduce, level);
+    sizes.flowerReduce = std::pow(sliders.FlowerReduce, level);
+    sizes.internode = growthSize(curves.getCurve(GrowthOrgan::Internode), node.Age);
+    sizes.flower = growthSize(curves.getCurve(GrowthOrgan::Flower), node.Age);
+    sizes.petiole = growthSize(curves.getCurve(GrowthOrgan::Petiole), node.Age);
+    sizes.leafLength = growthSize(curves.getCurve(GrowthOrgan::LeafLength), node.Age);
+    sizes.leafWidth = growthSize(curves.getCurve(GrowthOrgan::LeafWidth), node.Age);
+    sizes.apex = growthSize(curves.getCurve(GrowthOrgan::Apex), node.Age);
+    return sizes;
+}
+
+NodeSizes NodeWalk::sizesFor(const PlantNode& node) {
+    if (node.Level < 0 || node.Level >= CachedLevels) {
+        return sizesOf(node);
+    }
+    LevelSizes& cached = levelSizes_[static_cast<std::size_t>(node.Level)];
+    if (!cached.known || cached.age != node.Age) {
+        cached.sizes = sizesOf(node);
+        cached.age = node.Age;
+        cached.known = true;
+    }
+    return cached.sizes;
 }
 
 void NodeWalk::drawOrganSegment(const PlantNode& node, const NodeSizes& sizes) {

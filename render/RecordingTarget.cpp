@@ -86,7 +86,30 @@ void RecordingTarget::scale(float x, float y, float z) {
 }
 
 // The rotation matrix the pipeline builds for an angle about an axis (normalised first).
+// Turns about a coordinate axis, the walk's only kind, touch two columns.
 void RecordingTarget::rotate(float degrees, float x, float y, float z) {
+    if (degrees == 0.0f) {
+        return;
+    }
+    const bool aboutX = y == 0.0f && z == 0.0f && x > 0.0f;
+    const bool aboutY = x == 0.0f && z == 0.0f && y > 0.0f;
+    const bool aboutZ = x == 0.0f && y == 0.0f && z > 0.0f;
+    if (aboutX || aboutY || aboutZ) {
+        const double radians = degrees * std::numbers::pi / 180.0;
+        const double c = std::cos(radians);
+        const double s = std::sin(radians);
+        // Columns a and b turn into each other: a' = c a + s b, b' = c b - s a.
+        const int a = aboutX ? 4 : (aboutY ? 8 : 0);
+        const int b = aboutX ? 8 : (aboutY ? 0 : 4);
+        Matrix4& m = stack_[depth_];
+        for (int row = 0; row < 4; ++row) {
+            const double columnA = m[a + row];
+            const double columnB = m[b + row];
+            m[a + row] = c * columnA + s * columnB;
+            m[b + row] = c * columnB - s * columnA;
+        }
+        return;
+    }
     const double length = std::sqrt(double(x) * x + double(y) * y + double(z) * z);
     if (length == 0.0) {
         return;

@@ -70,6 +70,7 @@ public:
     void drawScene(double t);
 
     void setCylinderGeometry(CylinderGeometry geometry) { target_.setCylinderGeometry(geometry); }
+    void setFlushEachShape(bool on) { target_.setFlushEachShape(on); }
     TextureSet& textures() { return textures_; }
     const RenderInputs& inputs() const { return inputs_; }
     std::int32_t totalTime() const { return totalTime_; }
