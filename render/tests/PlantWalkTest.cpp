@@ -8,8 +8,33 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <cstdlib>
+#include <new>
 #include <vector>
+
+// Counts the allocations of the whole test program, so a test can see that a stretch of code
+// made none.
+namespace {
+std::atomic<long> allocationCount{0};
+}
+
+void* operator new(std::size_t size) {
+    ++allocationCount;
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
 
 using namespace burgeon;
 
@@ -375,4 +400,24 @@ TEST_F(PlantWalk, WindFollowsTheClockAndOneMeansNone) {
         EXPECT_EQ(wind.y, 0);
         EXPECT_EQ(wind.z, 0);
     }
+}
+
+TEST_F(PlantWalk, AFrameAllocatesNothing) {
+    allCurvesAtOne();
+    addNode('I', 0, 1, 0.0f, true);
+    for (int k = 0; k < 200; ++k) {
+        addNode(k % 2 == 0 ? 'P' : 'I', k + 1, k + 2, 20.0f, k % 3 == 0, k % 3 == 1);
+    }
+    PlantScene scene;
+    scene.plant = &plant;
+    scene.parameters = &parameters;
+    scene.sliders = &sliders;
+    scene.curves = &curves;
+    scene.clock = &clock;
+    drawPlant(scene, recording, 30.0); // the recording's stack grows to the plant's depth once
+    recording.clear();
+    const long before = allocationCount.load();
+    drawPlant(scene, recording, 31.0);
+    EXPECT_EQ(allocationCount.load(), before);
+    EXPECT_EQ(recording.organs().size(), 201u + 68u + 67u);
 }

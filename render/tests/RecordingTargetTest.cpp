@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace burgeon;
 
 TEST(RecordingTarget, MatrixOperationsActInTheOrderOfThePipeline) {
@@ -84,4 +86,22 @@ TEST(OrganTable, RowsInDrawingOrderWithRoundTripNumbers) {
                    "2,p,2,2.5,0.5,0.125,0,0,1,0,0,1.5,0\n"
                    "2,L,2,2.5,1.7,1,1.5,0,1.5,0,0,1.5,0\n"
                    "2,F,2,2.5,0.17,0.1,0.15,0,1.5,0,0,1.5,0\n");
+}
+
+TEST(RecordingTarget, TurnsAboutCoordinateAxesMatchTheGeneralRotation) {
+    for (const auto& axis : {std::array<float, 3>{1, 0, 0}, std::array<float, 3>{0, 1, 0},
+                             std::array<float, 3>{0, 0, 1}}) {
+        RecordingTarget quick(1, 1);
+        RecordingTarget general(1, 1);
+        quick.translate(1.0f, 2.0f, 3.0f);
+        general.translate(1.0f, 2.0f, 3.0f);
+        quick.rotate(37.0f, axis[0], axis[1], axis[2]);
+        // A hair off the axis takes the general formula.
+        general.rotate(37.0f, axis[0] + 1e-20f, axis[1] + 1e-20f, axis[2] + 1e-20f);
+        quick.rotate(-121.0f, axis[1], axis[2], axis[0]);
+        general.rotate(-121.0f, axis[1] + 1e-20f, axis[2] + 1e-20f, axis[0] + 1e-20f);
+        for (std::size_t i = 0; i < 16; ++i) {
+            EXPECT_NEAR(quick.currentMatrix()[i], general.currentMatrix()[i], 1e-12) << i;
+        }
+    }
 }
