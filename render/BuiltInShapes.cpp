@@ -77,18 +77,18 @@ OrganSurface makeSurface(std::initializer_list<PointF> points,
 
 OrganSurface builtInLeaf() {
     // A midrib from the base (point 1) to the tip (point 5), with three points on each edge
-    // bent slightly back.
+    // bent slightly back; about the size of the leaves a shape library holds.
     OrganSurface leaf = makeSurface({{0, 0, 0},
-                                     {0, 15, 1},
-                                     {0, 30, 1.5f},
-                                     {0, 45, 1},
-                                     {0, 60, 0},
-                                     {-10, 15, -2},
-                                     {-14, 30, -3},
-                                     {-10, 45, -2},
-                                     {10, 15, -2},
-                                     {14, 30, -3},
-                                     {10, 45, -2}},
+                                     {0, 30, 2},
+                                     {0, 60, 3},
+                                     {0, 90, 2},
+                                     {0, 120, 0},
+                                     {-20, 30, -4},
+                                     {-28, 60, -6},
+                                     {-20, 90, -4},
+                                     {20, 30, -4},
+                                     {28, 60, -6},
+                                     {20, 90, -4}},
                                     {{1, 2, 6},
                                      {2, 7, 6},
                                      {2, 3, 7},
@@ -113,7 +113,8 @@ OrganSurface builtInLeaf() {
 
 OrganSurface builtInPetal() {
     // A petal lying out along +Z from the flower's centre, tipped slightly upwards.
-    return makeSurface({{0, 0, 0}, {-6, -2, 12}, {0, -4, 25}, {6, -2, 12}}, {{1, 4, 3}, {1, 3, 2}});
+    return makeSurface({{0, 0, 0}, {-15, -5, 30}, {0, -10, 62}, {15, -5, 30}},
+                       {{1, 4, 3}, {1, 3, 2}});
 }
 
 } // namespace burgeon
