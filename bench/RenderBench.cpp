@@ -89,7 +89,6 @@ struct BenchScene {
         in.flower = &flower;
         in.placement = &placement;
         in.leafTextures = &leafTextures;
-        in.texturesEnabled = &texturesEnabled;
         in.clock = &clock;
         return in;
     }
@@ -104,7 +103,6 @@ struct BenchScene {
     OrganSurface flower;
     OrganPlacement placement;
     LeafTextures leafTextures;
-    bool texturesEnabled = true;
     FixedClock clock;
 };
 

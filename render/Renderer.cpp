@@ -1,5 +1,6 @@
 #include "render/Renderer.h"
 
+#include "components/LeafTextures.h"
 #include "components/MaterialSet.h"
 #include "controls/PlantParameters.h"
 #include "controls/ViewState.h"
@@ -61,7 +62,8 @@ void Renderer::prepareShapeInputs() {
     shapes.leaf = inputs_.leaf;
     shapes.flower = inputs_.flower;
     shapes.placement = inputs_.placement;
-    shapes.texturesEnabled = inputs_.texturesEnabled == nullptr || *inputs_.texturesEnabled;
+    shapes.texturesEnabled =
+        inputs_.leafTextures == nullptr || inputs_.leafTextures->TexturesEnabled;
     shapes.landTexture = textures_.landTexture();
     if (inputs_.leafTextures != nullptr) {
         textures_.synchronise(*inputs_.leafTextures);

@@ -32,8 +32,8 @@ struct RenderInputs {
     const OrganSurface* leaf = nullptr;
     const OrganSurface* flower = nullptr;
     const OrganPlacement* placement = nullptr;
+    // The leaf texture slots and the "Set Leaf Texture" switch (textured when absent).
     const LeafTextures* leafTextures = nullptr;
-    const bool* texturesEnabled = nullptr;
     Clock* clock = nullptr;
 };
 

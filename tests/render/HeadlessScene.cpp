@@ -23,7 +23,6 @@ HeadlessScene::HeadlessScene() : leaf(builtInLeaf()), flower(builtInPetal()) {
     inputs.flower = &flower;
     inputs.placement = &placement;
     inputs.leafTextures = &leafTextures;
-    inputs.texturesEnabled = &texturesEnabled;
     inputs.clock = &clock;
     renderer = std::make_unique<Renderer>(context, inputs);
     renderer->initialize("no-such-grass.bmp");

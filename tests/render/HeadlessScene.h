@@ -43,7 +43,6 @@ struct HeadlessScene {
     OrganSurface flower;
     OrganPlacement placement;
     LeafTextures leafTextures;
-    bool texturesEnabled = true;
     FixedClock clock;
     HeadlessContext context{Width, Height};
     std::unique_ptr<Renderer> renderer;

@@ -108,19 +108,19 @@ TEST(RenderPicture, LeafTextureSwitch) {
     scene.leafTextures.slots[0].generation = 1;
     const RgbImage whiteLeaves = scene.drawFrame(40.0);
 
-    scene.texturesEnabled = false;
+    scene.leafTextures.TexturesEnabled = false;
     const RgbImage untextured = scene.drawFrame(40.0);
     EXPECT_TRUE(imagesClose(untextured, whiteLeaves, "texture-off", 3, 40));
 
     // A dark texture changes the leaves, and it is taken up when the slot's generation
     // changes; switched off, the leaves are plain again.
-    scene.texturesEnabled = true;
+    scene.leafTextures.TexturesEnabled = true;
     BitmapPixels dark{4, 4, std::vector<std::uint8_t>(4 * 4 * 4, 40)};
     scene.leafTextures.slots[0].image = dark;
     scene.leafTextures.slots[0].generation = 2;
     const RgbImage darkLeaves = scene.drawFrame(40.0);
     EXPECT_GT(differingPixels(darkLeaves, untextured, 20), 50);
-    scene.texturesEnabled = false;
+    scene.leafTextures.TexturesEnabled = false;
     EXPECT_TRUE(imagesClose(scene.drawFrame(40.0), untextured, "texture-off-again", 0));
 }
 
