@@ -198,7 +198,10 @@ HeadlessContext::HeadlessContext(int width, int height) : impl_(std::make_unique
 
 HeadlessContext::~HeadlessContext() {
     Impl& s = *impl_;
-    makeCurrent();
+    if (eglMakeCurrent(s.display, EGL_NO_SURFACE, EGL_NO_SURFACE, s.context) != EGL_TRUE) {
+        eglDestroyContext(s.display, s.context);
+        return;
+    }
     s.gl.bindFramebuffer(GL_FRAMEBUFFER, 0);
     s.gl.deleteFramebuffers(1, &s.drawFramebuffer);
     s.gl.deleteFramebuffers(1, &s.shownFramebuffer);

@@ -11,13 +11,19 @@
 #include "render/RenderState.h"
 #include "render/ViewTransform.h"
 
+#include <exception>
+
 namespace burgeon {
 
 Renderer::Renderer(RenderHost& host, const RenderInputs& inputs)
     : host_(host), inputs_(inputs), target_(geometry_) {}
 
 Renderer::~Renderer() {
-    release();
+    try {
+        release();
+    } catch (const std::exception&) {
+        // The context is gone already; its objects went with it.
+    }
 }
 
 void Renderer::initialize(const std::string& landTextureFile) {

@@ -41,7 +41,9 @@ void drawAxisSegment(float red, float green, float blue, const GLfloat* from, co
 } // namespace
 
 bool setProjection(const ViewState& view, int panelWidth, int panelHeight) {
-    if (panelHeight == 0) {
+    // Without a height there is no aspect ratio, and a zero width would make it zero: such a
+    // panel (a minimised window) keeps the previous projection.
+    if (panelHeight <= 0 || panelWidth <= 0) {
         return false;
     }
     glMatrixMode(GL_PROJECTION);

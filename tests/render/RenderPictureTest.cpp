@@ -231,6 +231,7 @@ TEST(RenderPicture, ProjectionOfAZeroHeightPanelIsKept) {
     GLdouble after[16];
     glGetDoublev(GL_PROJECTION_MATRIX, before);
     EXPECT_FALSE(scene.renderer->setProjection(HeadlessScene::Width, 0));
+    EXPECT_FALSE(scene.renderer->setProjection(0, HeadlessScene::Height));
     glGetDoublev(GL_PROJECTION_MATRIX, after);
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(before[i], after[i]);
