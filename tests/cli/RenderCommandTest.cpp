@@ -171,3 +171,30 @@ TEST_F(RenderCommandTest, BadArgumentsAndFiles) {
     EXPECT_EQ(badGrowth.status, 1);
     EXPECT_FALSE(std::filesystem::exists(path("y.png")));
 }
+
+TEST_F(RenderCommandTest, ShapesFromALibraryAndABuiltInTexture) {
+    const std::string examples = examplesFolder();
+    auto arguments = exampleArguments("shapes.png");
+    arguments.insert(arguments.end(),
+                     {"--shapes", examples + "/shapes/plant-shapes.txt", "--leaf", "1", "--flower",
+                      "7", "--texture", "2", "--time", "60", "--organs", path("shapes.csv")});
+    // Textures are read from the working folder, as the program reads them.
+    const auto result = runBurgeon(arguments, examples);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(readAll(path("shapes.png")).substr(1, 3), "PNG");
+    // The organ table does not depend on the shapes: the same rows as with the built-in ones.
+    auto builtIn = exampleArguments("builtin.png");
+    builtIn.insert(builtIn.end(), {"--time", "60", "--organs", path("builtin.csv")});
+    ASSERT_EQ(runBurgeon(builtIn, folder.string()).status, 0);
+    EXPECT_EQ(readAll(path("shapes.csv")), readAll(path("builtin.csv")));
+
+    const auto tooFar = runBurgeon({"render", "--lsystem", examples + "/LsysExam.Lsys", "--shapes",
+                                    examples + "/shapes/plant-shapes.txt", "--leaf", "1000",
+                                    "--out", path("f.png")},
+                                   examples);
+    EXPECT_EQ(tooFar.status, 2) << tooFar.err;
+    const auto noTexture = runBurgeon({"render", "--lsystem", examples + "/LsysExam.Lsys",
+                                       "--texture", "16", "--out", path("t.png")},
+                                      folder.string());
+    EXPECT_EQ(noTexture.status, 2);
+}
