@@ -6,6 +6,22 @@ ViewWindow::ViewWindow(AppState& state, UserInterface& ui) : state_(state), ui_(
     window.setVisible(false);
 }
 
+RenderInputs ViewWindow::renderInputs() {
+    RenderInputs inputs;
+    inputs.plant = &state_.plant;
+    inputs.parameters = &state_.parameters;
+    inputs.sliders = &sliderHeld_;
+    inputs.curves = &state_.curves;
+    inputs.view = &state_.view;
+    inputs.materials = &state_.materials;
+    inputs.leaf = &state_.leafSurface;
+    inputs.flower = &state_.flowerSurface;
+    inputs.placement = &state_.placement;
+    inputs.leafTextures = &state_.leafTextures;
+    inputs.clock = &state_.clock;
+    return inputs;
+}
+
 void ViewWindow::create(const ScreenArea& screen, const WindowRect& toolWindow) {
     geometry = viewWindowPlacement(screen, toolWindow);
     auto& animation = state_.animation;
@@ -38,6 +54,7 @@ bool ViewWindow::paint() {
         return false;
     }
     animation.PaintBusy = true;
+    sliderHeld_ = state_.parameterPage.sliderHeld();
     if (renderFrame) {
         renderFrame();
     }

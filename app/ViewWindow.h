@@ -5,6 +5,8 @@
 #include "base/Controls.h"
 #include "base/UserInterface.h"
 
+#include "render/Renderer.h"
+
 #include <functional>
 
 namespace burgeon {
@@ -37,6 +39,9 @@ public:
     // Whether a capture run has been prepared whose objects the popup "Capture" can restart.
     std::function<bool()> captureRunPrepared;
 
+    // What the renderer reads, all owned by the application state.
+    RenderInputs renderInputs();
+
     void create(const ScreenArea& screen, const WindowRect& toolWindow);
     // Makes the window visible; the show event runs when it was hidden.
     void showWindow();
@@ -65,6 +70,7 @@ private:
 
     AppState& state_;
     UserInterface& ui_;
+    SliderHeldParameters sliderHeld_; // as the Parameter page's sliders hold them this frame
 };
 
 } // namespace burgeon

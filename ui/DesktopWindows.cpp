@@ -17,7 +17,6 @@ DesktopWindows::DesktopWindows() {
 
 DesktopWindows::~DesktopWindows() {
     // The models outlive the windows: stop the callbacks into them first.
-    desktop.viewWindow.renderFrame = nullptr;
     desktop.viewWindow.requestFrame = nullptr;
     ui.setMainWindow(nullptr);
     ui.setStatusPanel(nullptr);

@@ -1,6 +1,7 @@
 #include "ui/ViewWindow.h"
 
 #include "base/HandlerGuard.h"
+#include "render/Renderer.h"
 #include "ui/Bindings.h"
 
 #include <QApplication>
@@ -47,28 +48,84 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
         });
     }
 
-    // Until the renderer draws the plant, a frame shows the empty panel in the background
-    // colour.
-    model.renderFrame = [this] { clearPanel(); };
+    // Until the frame routine runs the animation, a frame draws the scene at the current time.
+    model.renderFrame = [this] {
+        if (renderer_) {
+            renderer_->drawScene(desktop_.state.animation.CurrentTime);
+            renderer_->endFrame();
+        }
+    };
     model.requestFrame = [this] { update(); };
 }
 
-void PlantPanel::initializeGL() {}
+PlantPanel::~PlantPanel() {
+    desktop_.viewWindow.renderFrame = nullptr;
+    desktop_.viewWindow.requestFrame = nullptr;
+    if (renderer_) {
+        QOpenGLWidget::makeCurrent();
+        renderer_->release();
+        renderer_.reset();
+        doneCurrent();
+    }
+}
 
-void PlantPanel::resizeGL(int, int) {}
+void PlantPanel::makeCurrent() {
+    QOpenGLWidget::makeCurrent();
+}
 
-void PlantPanel::clearPanel() {
+void PlantPanel::swapBuffers() {
+    // A frame drawn inside a paint event is shown when the event ends; one drawn outside
+    // needs a paint event to be shown.
+    if (!painting_) {
+        update();
+    }
+}
+
+RgbImage PlantPanel::readPixels(int width, int height) {
+    const int panelWidth = std::min(width, this->width());
+    const int panelHeight = std::min(height, this->height());
+    RgbImage image(std::max(0, width), std::max(0, height), RgbColor{0, 0, 0});
+    if (panelWidth <= 0 || panelHeight <= 0) {
+        return image;
+    }
+    QOpenGLWidget::makeCurrent();
     QOpenGLFunctions* gl = context()->functions();
-    const RgbColor background = desktop_.state.materials.BackgroundColor;
-    gl->glClearColor(static_cast<float>(background.red) / 255.0f,
-                     static_cast<float>(background.green) / 255.0f,
-                     static_cast<float>(background.blue) / 255.0f, 1.0f);
-    gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(panelWidth) * 3 *
+                                   static_cast<std::size_t>(panelHeight));
+    gl->glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    // The panel's top rows are the framebuffer's last ones.
+    gl->glReadPixels(0, this->height() - panelHeight, panelWidth, panelHeight, GL_RGB,
+                     GL_UNSIGNED_BYTE, rows.data());
+    for (int y = 0; y < panelHeight; ++y) {
+        const std::uint8_t* row =
+            rows.data() + static_cast<std::size_t>(panelHeight - 1 - y) * 3 * panelWidth;
+        for (int x = 0; x < panelWidth; ++x) {
+            image.setPixel(x, y, RgbColor{row[3 * x], row[3 * x + 1], row[3 * x + 2]});
+        }
+    }
+    return image;
+}
+
+RgbImage PlantPanel::shownPixels(int width, int height) {
+    return readPixels(width, height);
+}
+
+void PlantPanel::initializeGL() {
+    renderer_ = std::make_unique<Renderer>(*this, desktop_.viewWindow.renderInputs());
+    runHandler(desktop_.ui, [&] { renderer_->initialize(); });
+}
+
+void PlantPanel::resizeGL(int width, int height) {
+    if (renderer_) {
+        renderer_->setProjection(width, height);
+    }
 }
 
 void PlantPanel::paintGL() {
     bool drawn = false;
+    painting_ = true;
     runHandler(desktop_.ui, [&] { drawn = desktop_.viewWindow.paint(); });
+    painting_ = false;
     if (drawn) {
         ++framesDrawn_;
         // The next frame follows as soon as the event loop is idle again; a suspended view

@@ -1,20 +1,33 @@
 #pragma once
 
 #include "app/Desktop.h"
+#include "imageio/RgbImage.h"
+#include "render/RenderHost.h"
 
 #include <QOpenGLWidget>
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 class QMenu;
 
 namespace burgeon {
 
-// Panel1 of the view window: the OpenGL surface the frames are drawn on.
-class PlantPanel : public QOpenGLWidget {
+class Renderer;
+
+// Panel1 of the view window: the OpenGL surface the frames are drawn on, and the renderer's
+// host on it.
+class PlantPanel : public QOpenGLWidget, public RenderHost {
     Q_OBJECT
 public:
     PlantPanel(Desktop& desktop, QWidget* parent);
+    ~PlantPanel() override;
+
+    void makeCurrent() override;
+    void swapBuffers() override;
+    RgbImage readPixels(int width, int height) override;
+    RgbImage shownPixels(int width, int height) override;
 
     int framesDrawn() const { return framesDrawn_; }
 
@@ -28,9 +41,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void clearPanel();
-
     Desktop& desktop_;
+    std::unique_ptr<Renderer> renderer_;
+    bool painting_ = false;
     QMenu* popup_ = nullptr;
     bool rightDragged_ = false;
     int framesDrawn_ = 0;
