@@ -51,6 +51,7 @@ public:
 
     RangeControl Gauge1{0, 100, 0}; // "Capture Progress"
     RgbImage Image8;                // the last captured frame
+    Observers Image8Views;          // told when Image8 changes
 
     // Nudge buttons around the rotation and translation crosses.
     void BitBtn1Click() { TrackBar2.step(1); }
