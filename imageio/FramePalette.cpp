@@ -3,6 +3,7 @@
 #include "imageio/OctreeQuantizer.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace burgeon {
@@ -56,15 +57,64 @@ IndexedImage reduceToFramePalette(const RgbImage& image) {
 }
 
 NearestColorIndex::NearestColorIndex(const std::vector<RgbColor>& palette)
-    : palette_(palette), cacheKeys_(std::size_t{1} << cacheBits, 0),
-      cacheIndices_(std::size_t{1} << cacheBits, 0) {}
+    : palette_(palette.begin(), palette.begin() + std::min<std::ptrdiff_t>(
+                                                      static_cast<std::ptrdiff_t>(palette.size()),
+                                                      framePaletteSize)),
+      cellCandidates_(std::size_t{1} << (3 * cellBits)),
+      cellReady_(std::size_t{1} << (3 * cellBits), false),
+      cacheKeys_(std::size_t{1} << cacheBits, 0), cacheIndices_(std::size_t{1} << cacheBits, 0) {}
 
-std::uint8_t NearestColorIndex::search(int red, int green, int blue) const {
+const std::vector<std::uint8_t>& NearestColorIndex::candidates(int cell) {
+    const auto at = static_cast<std::size_t>(cell);
+    if (cellReady_[at]) {
+        return cellCandidates_[at];
+    }
+    constexpr int cellSize = 256 >> cellBits;
+    const int low[3] = {(cell >> (2 * cellBits)) * cellSize,
+                        ((cell >> cellBits) & ((1 << cellBits) - 1)) * cellSize,
+                        (cell & ((1 << cellBits) - 1)) * cellSize};
+    const auto nearestAndFarthest = [&](const RgbColor& color, int& nearest, int& farthest) {
+        const int channels[3] = {color.red, color.green, color.blue};
+        nearest = 0;
+        farthest = 0;
+        for (int c = 0; c < 3; ++c) {
+            const int lo = low[c];
+            const int hi = low[c] + cellSize - 1;
+            const int inside = channels[c] < lo   ? lo - channels[c]
+                               : channels[c] > hi ? channels[c] - hi
+                                                  : 0;
+            const int outside = std::max(std::abs(channels[c] - lo), std::abs(channels[c] - hi));
+            nearest += inside * inside;
+            farthest += outside * outside;
+        }
+    };
+    int bound = std::numeric_limits<int>::max();
+    for (const RgbColor& color : palette_) {
+        int nearest = 0;
+        int farthest = 0;
+        nearestAndFarthest(color, nearest, farthest);
+        bound = std::min(bound, farthest);
+    }
+    std::vector<std::uint8_t>& list = cellCandidates_[at];
+    for (std::size_t index = 0; index < palette_.size(); ++index) {
+        int nearest = 0;
+        int farthest = 0;
+        nearestAndFarthest(palette_[index], nearest, farthest);
+        if (nearest <= bound) {
+            list.push_back(static_cast<std::uint8_t>(index));
+        }
+    }
+    cellReady_[at] = true;
+    return list;
+}
+
+std::uint8_t NearestColorIndex::search(int red, int green, int blue) {
+    const int cell = ((red >> (8 - cellBits)) << (2 * cellBits)) |
+                     ((green >> (8 - cellBits)) << cellBits) | (blue >> (8 - cellBits));
     int best = 0;
     int bestDistance = std::numeric_limits<int>::max();
-    const int count = std::min(static_cast<int>(palette_.size()), framePaletteSize);
-    for (int index = 0; index < count; ++index) {
-        const RgbColor& color = palette_[static_cast<std::size_t>(index)];
+    for (const std::uint8_t index : candidates(cell)) {
+        const RgbColor& color = palette_[index];
         const int dr = color.red - red;
         const int dg = color.green - green;
         const int db = color.blue - blue;

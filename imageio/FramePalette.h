@@ -49,10 +49,17 @@ public:
 
 private:
     static constexpr int cacheBits = 16;
+    static constexpr int cellBits = 5; // the colour cube cut into 32 x 32 x 32 cells
 
-    std::uint8_t search(int red, int green, int blue) const;
+    std::uint8_t search(int red, int green, int blue);
+    const std::vector<std::uint8_t>& candidates(int cell);
 
     std::vector<RgbColor> palette_;
+    // Per cell, made when first needed: the entries that can be nearest to some colour of
+    // the cell, in index order. Every other entry is farther from all of the cell than one
+    // of these is at worst, so the search needs only these.
+    std::vector<std::vector<std::uint8_t>> cellCandidates_;
+    std::vector<bool> cellReady_;
     std::vector<std::uint32_t> cacheKeys_; // colour + 1, so that 0 means empty
     std::vector<std::uint8_t> cacheIndices_;
 };
