@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include <jpeglib.h>
 
@@ -16,9 +13,7 @@ using namespace burgeon;
 namespace {
 
 struct DecodedJpeg {
-    int width = 0;
-    int height = 0;
-    int components = 0;
+    int width = 0, height = 0, components = 0;
     J_COLOR_SPACE colorSpace = JCS_UNKNOWN;
     bool progressive = false;
     std::vector<unsigned char> rgb;
@@ -29,20 +24,19 @@ DecodedJpeg decodeJpeg(const std::string& bytes) {
     jpeg_error_mgr error{};
     info.err = jpeg_std_error(&error);
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
-                 static_cast<unsigned long>(bytes.size()));
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     jpeg_read_header(&info, TRUE);
-    DecodedJpeg decoded;
-    decoded.colorSpace = info.jpeg_color_space;
-    decoded.progressive = info.progressive_mode != 0;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    decoded.width = static_cast<int>(info.output_width);
-    decoded.height = static_cast<int>(info.output_height);
-    decoded.components = info.output_components;
-    decoded.rgb.resize(static_cast<std::size_t>(decoded.width * decoded.height * 3));
+    DecodedJpeg decoded{static_cast<int>(info.output_width),
+                        static_cast<int>(info.output_height),
+                        info.output_components,
+                        info.jpeg_color_space,
+                        info.progressive_mode != 0,
+                        {}};
+    decoded.rgb.resize(info.output_width * info.output_height * 3);
     while (info.output_scanline < info.output_height) {
-        unsigned char* row = decoded.rgb.data() + info.output_scanline * decoded.width * 3;
+        unsigned char* row = decoded.rgb.data() + info.output_scanline * info.output_width * 3;
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
@@ -62,7 +56,7 @@ RgbImage sample() {
 
 } // namespace
 
-TEST(JpegWriter, WritesABaselineColourJpegOfTheImagesSize) {
+TEST(JpegWriter, WritesABaselineColourJpegAtTheGivenQuality) {
     const auto bytes = encodeJpeg(sample(), 80);
     ASSERT_TRUE(bytes.has_value());
     const DecodedJpeg decoded = decodeJpeg(*bytes);
@@ -71,10 +65,8 @@ TEST(JpegWriter, WritesABaselineColourJpegOfTheImagesSize) {
     EXPECT_EQ(decoded.components, 3);
     EXPECT_EQ(decoded.colorSpace, JCS_YCbCr); // colour, not greyscale
     EXPECT_FALSE(decoded.progressive);
-    // The black left half stays black.
-    EXPECT_LE(decoded.rgb[(10 * 41 + 5) * 3 + 1], 8);
+    EXPECT_LE(decoded.rgb[(10 * 41 + 5) * 3 + 1], 8); // the black half stays black
 
-    // Quality is honoured: 100 keeps more than 10; 0 is still a valid file.
     const auto best = encodeJpeg(sample(), 100);
     const auto poor = encodeJpeg(sample(), 10);
     const auto lowest = encodeJpeg(sample(), 0);
@@ -85,27 +77,17 @@ TEST(JpegWriter, WritesABaselineColourJpegOfTheImagesSize) {
 
 TEST(JpegWriter, FailsCleanlyWithoutLeavingAPartialFile) {
     EXPECT_FALSE(encodeJpeg(RgbImage(), 80).has_value());
-
     const auto folder = std::filesystem::temp_directory_path() / "burgeon-jpeg-test";
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
-    const std::string target = (folder / "Picture1.jpg").string();
-    EXPECT_THROW(writeJpegFile(target, RgbImage(), 80), StandardError);
-    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_THROW(writeJpegFile((folder / "Picture1.jpg").string(), RgbImage(), 80), StandardError);
+    const std::string missing = (folder / "missing" / "Picture1.jpg").string();
     try {
-        writeJpegFile((folder / "missing" / "Picture1.jpg").string(), sample(), 80);
+        writeJpegFile(missing, sample(), 80);
         FAIL() << "no error for a missing folder";
     } catch (const StandardError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Cannot create file " + (folder / "missing" / "Picture1.jpg").string());
+        EXPECT_EQ(std::string(error.what()), "Cannot create file " + missing);
     }
-    writeJpegFile(target, sample(), 80);
-    std::ifstream file(target, std::ios::binary);
-    const std::string written((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
-    EXPECT_EQ(decodeJpeg(written).height, 27);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
-                            std::filesystem::directory_iterator()),
-              1); // no temporary file left behind
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
     std::filesystem::remove_all(folder);
 }
