@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 
 #include <gif_lib.h>
 
@@ -21,9 +20,10 @@ int appendOutput(GifFileType* gif, const GifByteType* bytes, int count) {
     return count;
 }
 
-void check(int result) {
+// giflib fails only when it runs out of memory; its error code is reported.
+void check(GifFileType* gif, int result) {
     if (result != GIF_OK) {
-        throw std::runtime_error("GIF encoder error");
+        throw StandardError::ioError(gif->Error);
     }
 }
 
@@ -31,7 +31,7 @@ GifFileType* openEncoder(std::string& out) {
     int error = 0;
     GifFileType* gif = EGifOpen(&out, appendOutput, &error);
     if (gif == nullptr) {
-        throw std::runtime_error("GIF encoder error");
+        throw StandardError::ioError(error);
     }
     return gif;
 }
@@ -46,27 +46,27 @@ void putImage(GifFileType* gif, const IndexedImage& image, int width, int height
     }
     ColorMapObject* map = GifMakeMapObject(framePaletteSize, colors.data());
     if (map == nullptr) {
-        throw std::runtime_error("GIF encoder error");
+        throw StandardError::ioError(E_GIF_ERR_NOT_ENOUGH_MEM);
     }
     const int result = EGifPutImageDesc(gif, 0, 0, width, height, false, map);
     GifFreeMapObject(map);
-    check(result);
+    check(gif, result);
     std::vector<GifPixelType> row(static_cast<std::size_t>(width));
     for (int y = 0; y < height; ++y) {
         const auto* start = image.indices.data() +
                             static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width);
         std::copy(start, start + width, row.begin());
-        check(EGifPutLine(gif, row.data(), width));
+        check(gif, EGifPutLine(gif, row.data(), width));
     }
 }
 
 void putLoopExtension(GifFileType* gif) {
     static const char identifier[] = "NETSCAPE2.0";
     const GifByteType loop[3] = {1, 0, 0}; // sub-block 1: loop count 0, endless
-    check(EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE));
-    check(EGifPutExtensionBlock(gif, 11, identifier));
-    check(EGifPutExtensionBlock(gif, 3, loop));
-    check(EGifPutExtensionTrailer(gif));
+    check(gif, EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE));
+    check(gif, EGifPutExtensionBlock(gif, 11, identifier));
+    check(gif, EGifPutExtensionBlock(gif, 3, loop));
+    check(gif, EGifPutExtensionTrailer(gif));
 }
 
 void putDelayExtension(GifFileType* gif, int delay) {
@@ -77,26 +77,29 @@ void putDelayExtension(GifFileType* gif, int delay) {
     control.TransparentColor = NO_TRANSPARENT_COLOR;
     GifByteType bytes[4];
     const auto length = static_cast<int>(EGifGCBToExtension(&control, bytes));
-    check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, length, bytes));
+    check(gif, EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, length, bytes));
 }
 
 } // namespace
 
 std::string encodeGif(const RgbImage& image) {
     if (image.empty()) {
-        throw std::runtime_error("GIF encoder error");
+        throw StandardError::ioError(E_GIF_ERR_DATA_TOO_BIG);
     }
     const IndexedImage indexed = reduceToFramePalette(image);
     std::string out;
     GifFileType* gif = openEncoder(out);
     try {
-        check(EGifPutScreenDesc(gif, image.width(), image.height(), 8, 0, nullptr));
+        check(gif, EGifPutScreenDesc(gif, image.width(), image.height(), 8, 0, nullptr));
         putImage(gif, indexed, image.width(), image.height());
     } catch (...) {
         EGifCloseFile(gif, nullptr);
         throw;
     }
-    check(EGifCloseFile(gif, nullptr));
+    int error = 0;
+    if (EGifCloseFile(gif, &error) != GIF_OK) {
+        throw StandardError::ioError(error);
+    }
     return out;
 }
 
@@ -104,7 +107,7 @@ void writeGifFile(const std::string& fileName, const RgbImage& image) {
     std::string bytes;
     try {
         bytes = encodeGif(image);
-    } catch (const std::runtime_error&) {
+    } catch (const StandardError&) {
         throw StandardError::cannotCreateFile(fileName);
     }
     writeFileAtomically(fileName, bytes);
@@ -133,7 +136,7 @@ void AnimatedGif::addFrame(const RgbImage& frame, int delay) {
         screenWidth_ = frame.width();
         screenHeight_ = frame.height();
         EGifSetGifVersion(gif, true);
-        check(EGifPutScreenDesc(gif, screenWidth_, screenHeight_, 8, 0, nullptr));
+        check(gif, EGifPutScreenDesc(gif, screenWidth_, screenHeight_, 8, 0, nullptr));
     }
     const IndexedImage indexed = reduceToFramePalette(frame);
     if (frameCount_ == 0) {

@@ -8,7 +8,8 @@
 
 namespace burgeon {
 
-// A single-frame GIF: the image reduced to its own 256-colour frame palette.
+// A single-frame GIF: the image reduced to its own 256-colour frame palette. Throws
+// "I/O error %d" for an empty image or when the encoder fails.
 std::string encodeGif(const RgbImage& image);
 
 // Writes the single-frame GIF whole or not at all; throws "Cannot create file %s".
@@ -26,7 +27,8 @@ public:
     AnimatedGif(const AnimatedGif&) = delete;
     AnimatedGif& operator=(const AnimatedGif&) = delete;
 
-    // delay in hundredths of a second. An empty frame is not added.
+    // delay in hundredths of a second. An empty frame is not added. Throws "I/O error %d"
+    // when the encoder fails.
     void addFrame(const RgbImage& frame, int delay);
     int frameCount() const { return frameCount_; }
 
