@@ -1,0 +1,93 @@
+#include "base/RecordingUserInterface.h"
+#include "base/TextLines.h"
+#include "lsystem/ExampleLSystems.h"
+#include "lsystem/LSystemCompiler.h"
+#include "lsystem/PlantGenerator.h"
+#include "lsystem/StringRewriter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace burgeon {
+namespace {
+
+constexpr std::size_t tenMillion = 10'000'000;
+
+struct Session {
+    RecordingUserInterface ui;
+    PlantState plant;
+    PlantParameters parameters;
+    ParameterPage parameterPage{parameters, ui};
+    LSystemEditorPage editor{ui};
+    AnimationState animation;
+    RandomSource random{1};
+    LSystemWorkspace workspace{plant, editor, parameterPage, animation, random, ui};
+};
+
+// "Compile L-system" then "Generate Plant" on one block of the example file.
+void BM_ExampleBlock(benchmark::State& state) {
+    const auto blocks = splitLSystemBlocks(splitLines(exampleLSystemsText));
+    const auto& block = blocks.at(static_cast<std::size_t>(state.range(0) - 1));
+    Session session;
+    for (auto _ : state) {
+        session.editor.RichEdit1.setLines(block);
+        const bool done = compileLSystem(session.workspace) && generatePlant(session.workspace);
+        benchmark::DoNotOptimize(done);
+        session.ui.messages.clear();
+    }
+    state.counters["nodes"] = session.plant.NodeCount;
+}
+BENCHMARK(BM_ExampleBlock)->DenseRange(1, 7)->Unit(benchmark::kMicrosecond);
+
+// One pass of a rule over a string of ten million characters, half of them rewritten.
+void BM_RewritePassTenMillion(benchmark::State& state) {
+    std::string text;
+    text.reserve(tenMillion);
+    while (text.size() < tenMillion) {
+        text += "AI";
+    }
+    const RewriteRule rule{"A", "P"};
+    std::string out;
+    for (auto _ : state) {
+        applyRuleInto(text, rule, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * out.size()));
+}
+BENCHMARK(BM_RewritePassTenMillion)->Unit(benchmark::kMillisecond);
+
+// "A=AA" from "A" up to 2^23 characters (just below the limit): every iteration doubles.
+void BM_RewriteDoubling(benchmark::State& state) {
+    Session session;
+    std::vector<std::string> lines = {"Plant{",  "Iterations=23", "Angle=45", "Diameter=1",
+                                      "Axiom=A", "A=AA",          "}"};
+    std::size_t produced = 0;
+    for (auto _ : state) {
+        session.editor.RichEdit1.setLines(lines);
+        benchmark::DoNotOptimize(compileLSystem(session.workspace));
+        produced = session.plant.ResultString.size();
+        session.ui.messages.clear();
+    }
+    // Characters written over all iterations: 2 + 4 + ... + 2^23.
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * (2 * produced - 2)));
+}
+BENCHMARK(BM_RewriteDoubling)->Unit(benchmark::kMillisecond);
+
+// The floor: a plain copy of the same number of bytes.
+void BM_MemcpyTenMillion(benchmark::State& state) {
+    const std::string source(tenMillion, 'A');
+    std::string target(tenMillion, ' ');
+    for (auto _ : state) {
+        std::memcpy(target.data(), source.data(), tenMillion);
+        benchmark::DoNotOptimize(target.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * tenMillion));
+}
+BENCHMARK(BM_MemcpyTenMillion)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace burgeon

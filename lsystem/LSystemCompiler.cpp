@@ -1,0 +1,221 @@
+#include "lsystem/LSystemCompiler.h"
+
+#include "base/HandlerGuard.h"
+#include "base/NumberText.h"
+#include "base/TextLines.h"
+#include "lsystem/StringRewriter.h"
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+namespace burgeon {
+
+namespace {
+
+constexpr RgbColor black{0, 0, 0};
+constexpr RgbColor red{255, 0, 0};
+
+struct HeaderCheck {
+    const char* passText;
+    const char* errorLine;
+    const char* message;
+};
+
+// clang-format off
+constexpr HeaderCheck headerChecks[5] = {
+    {"Header Pass.", "Error line 1 : \"Lsystem Head Name\", Such as Lsystem1 {",
+     "Lsystem Error in line 1,\"Lsystem Name {\""},
+    {"Iterations Pass.", "Error line 2 : \"Iterations=N\", Such as Iterations=3",
+     "Iterations Error in line 2,\"Iterations=N\""},
+    {"Angle Pass.", "Error line 3 : \"Angle=N\", Such as Angle=45",
+     "Angle Error in line 3,\"Angle=N\""},
+    {"Diameter Pass.", "Error line 4 : \"Diameter=N\", Such as Diameter=20",
+     "Diameter Error in line 4,\"Diameter=N\""},
+    {"Axiom Pass.", "Error line 5 : \"Axiom=String\", Such as Axiom=I[-IL][+IL]IF",
+     "Axiom Error in line 5,\"Axiom=String\""},
+};
+// clang-format on
+
+// A bar position from a header value: value x 10, rounded half to even, kept within int.
+int barPosition(double value) {
+    const std::int64_t rounded = roundHalfEven(value * 10.0);
+    return static_cast<int>(std::clamp<std::int64_t>(rounded, INT_MIN, INT_MAX));
+}
+
+// Checks header line `number` (1..5) and stores its value. False when the line fails.
+bool checkHeaderLine(LSystemWorkspace& ws, int number, const std::string& line) {
+    LSystemDefinition& definition = ws.plant.Definition;
+    if (number == 1) {
+        const std::string_view trimmed = trimControl(line);
+        if (trimmed.size() < 2 || trimmed.back() != '{') {
+            return false;
+        }
+        definition.LSystemName = std::string(trimControl(trimmed.substr(0, trimmed.size() - 1)));
+        ws.editor.ComboBox2.setText(definition.LSystemName);
+        return true;
+    }
+    static constexpr std::string_view keywords[5] = {"", "iterations", "angle", "diameter",
+                                                     "axiom"};
+    const std::optional<std::string> value = headerValue(line, keywords[number - 1]);
+    if (!value) {
+        return false;
+    }
+    switch (number) {
+    case 2:
+        definition.Iterations = parseInteger(*value);
+        break;
+    case 3:
+        definition.AngleSetting = parseFloat(*value);
+        ws.parameters.TrackBar10.setPosition(barPosition(definition.AngleSetting));
+        break;
+    case 4:
+        definition.DiameterSetting = parseFloat(*value);
+        ws.parameters.TrackBar20.setPosition(barPosition(definition.DiameterSetting));
+        break;
+    default:
+        definition.Axiom = *value;
+        break;
+    }
+    return true;
+}
+
+// The rule section split into rule lines and end-rule lines.
+struct RuleSection {
+    std::vector<std::string> rules;
+    std::vector<std::string> endRules;
+    bool hasEndRuleLine = false;
+};
+
+RuleSection collectRules(const std::vector<std::string>& lines, std::size_t first,
+                         std::size_t end) {
+    RuleSection section;
+    for (std::size_t i = first; i < end; ++i) {
+        const std::string_view trimmed = trimControl(lines[i]);
+        if (trimmed.empty()) {
+            continue;
+        }
+        if (!section.hasEndRuleLine && toUpperAscii(trimmed) == "ENDRULE") {
+            section.hasEndRuleLine = true;
+        } else if (section.hasEndRuleLine) {
+            section.endRules.push_back(lines[i]);
+        } else {
+            section.rules.push_back(lines[i]);
+        }
+    }
+    return section;
+}
+
+// Splits a rule line at its last "="; a line without "=" leaves the entry as it was.
+void splitRuleLine(const std::string& line, RewriteRule& rule) {
+    const std::size_t equals = line.rfind('=');
+    if (equals == std::string::npos) {
+        return;
+    }
+    rule.Predecessor = std::string(trimControl(std::string_view(line).substr(0, equals)));
+    rule.Successor = std::string(trimControl(std::string_view(line).substr(equals + 1)));
+}
+
+bool isClosingLine(const std::string& line) {
+    return trimControl(line) == "}";
+}
+
+} // namespace
+
+std::optional<std::string> headerValue(std::string_view line, std::string_view keyword) {
+    const std::string_view trimmed = trimControl(line);
+    if (trimmed.size() < keyword.size()) {
+        return std::nullopt;
+    }
+    if (toLowerAscii(trimControl(trimmed.substr(0, keyword.size()))) != keyword) {
+        return std::nullopt;
+    }
+    const std::string_view rest = trimControl(trimmed.substr(keyword.size()));
+    if (rest.empty() || rest.front() != '=') {
+        return std::nullopt;
+    }
+    const std::string_view value = trimControl(rest.substr(1));
+    if (value.empty()) {
+        return std::nullopt;
+    }
+    return std::string(value);
+}
+
+bool compileLSystem(LSystemWorkspace& ws) {
+    BusyCursor busy(ws.ui);
+    LSystemEditorPage& editor = ws.editor;
+    editor.ProgressBar1.setPosition(0);
+    editor.RichEdit2.setText("L-system Results");
+    std::string pane;
+
+    std::vector<std::string> lines = editor.RichEdit1.lines();
+    if (lines.size() < 6) {
+        ws.ui.showMessage("Incorrect L-system, Please Enter L-system Code.");
+        return false;
+    }
+
+    for (int number = 1; number <= 5; ++number) {
+        const HeaderCheck& check = headerChecks[number - 1];
+        if (!checkHeaderLine(ws, number, lines[static_cast<std::size_t>(number - 1)])) {
+            pane += check.errorLine;
+            pane += '\n';
+            ws.ui.showMessage(check.message);
+            editor.RichEdit8.setTextColor(red);
+            editor.RichEdit8.setText(pane);
+            return false;
+        }
+        editor.RichEdit8.setTextColor(black);
+        pane += check.passText;
+        pane += '\n';
+        editor.RichEdit8.setText(pane);
+    }
+
+    // The rule section ends before the first "}" line from line 6 on; without one, a "}" line
+    // is added (over a blank last line) and the section ends before it.
+    const auto closing = std::find_if(lines.begin() + 5, lines.end(), isClosingLine);
+    std::size_t sectionEnd = static_cast<std::size_t>(closing - lines.begin());
+    const bool needsClosingLine = closing == lines.end();
+    if (needsClosingLine && trimControl(lines.back()).empty()) {
+        sectionEnd = lines.size() - 1;
+    }
+
+    const RuleSection section = collectRules(lines, 5, sectionEnd);
+    if (section.rules.size() > MaxRules || section.endRules.size() > MaxRules) {
+        ws.ui.showMessage("Too many rules: at most 20 rules and 20 end rules are allowed.");
+        return false;
+    }
+
+    if (needsClosingLine) {
+        if (sectionEnd == lines.size() - 1) {
+            lines.back() = "}";
+        } else {
+            lines.push_back("}");
+        }
+        editor.RichEdit1.setLines(lines);
+    }
+
+    LSystemDefinition& definition = ws.plant.Definition;
+    definition.RuleCount = static_cast<std::int32_t>(section.rules.size());
+    definition.EndRuleCount = static_cast<std::int32_t>(section.endRules.size());
+    definition.HasEndRuleLine = section.hasEndRuleLine;
+    ws.ui.showMessage("Rule=" + std::to_string(definition.RuleCount) +
+                      ", EndRule=" + std::to_string(definition.EndRuleCount));
+
+    for (std::size_t i = 0; i < section.rules.size(); ++i) {
+        splitRuleLine(section.rules[i], definition.Rules[i]);
+    }
+    if (section.hasEndRuleLine) {
+        for (std::size_t i = 0; i < section.endRules.size(); ++i) {
+            splitRuleLine(section.endRules[i], definition.EndRules[i]);
+        }
+    }
+    return rewriteLSystem(ws);
+}
+
+bool pressCompileLSystem(LSystemWorkspace& workspace) {
+    bool completed = false;
+    runHandler(workspace.ui, [&] { completed = compileLSystem(workspace); });
+    return completed;
+}
+
+} // namespace burgeon

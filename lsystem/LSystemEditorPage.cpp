@@ -1,0 +1,128 @@
+#include "lsystem/LSystemEditorPage.h"
+
+#include "base/NumberText.h"
+#include "base/TextLines.h"
+
+#include <algorithm>
+#include <array>
+
+namespace burgeon {
+
+const std::vector<std::string> LSystemEditorPage::defaultLines = {
+    "Plant{", "     Iterations=1", "     Angle=45", "     Diameter=1", "     Axiom=I", "}"};
+
+const std::vector<std::string> LSystemEditorPage::templateLines = {"Plant{",
+                                                                   "     Iterations=1",
+                                                                   "     Angle=45",
+                                                                   "     Diameter=1",
+                                                                   "     Axiom=I",
+                                                                   "     Endrule",
+                                                                   "}"};
+
+LSystemEditorPage::LSystemEditorPage(UserInterface& ui) : ui_(ui) {
+    RichEdit1.setLines(defaultLines);
+    RichEdit1.onChange = [this] { refreshNumberBoxes(); };
+    UpDown1.setCaption("Iteration");
+    UpDown2.setCaption("Angle");
+    UpDown3.setCaption("Diameter");
+}
+
+// The boxes read the header lines at fixed positions: line 2 after "Iterations=", line 3
+// after "Angle=", line 4 after "Diameter=".
+void LSystemEditorPage::refreshNumberBoxes() {
+    const std::vector<std::string> lines = RichEdit1.lines();
+    const auto tail = [&lines](std::size_t lineNumber, std::size_t skip) {
+        if (lines.size() < lineNumber) {
+            return std::string();
+        }
+        const std::string_view line = trimControl(lines[lineNumber - 1]);
+        return line.size() > skip ? std::string(line.substr(skip)) : std::string();
+    };
+    MaskEdit1.setText(tail(2, 11));
+    MaskEdit2.setText(tail(3, 6));
+    MaskEdit3.setText(tail(4, 9));
+}
+
+void LSystemEditorPage::clickUpDown(int box, bool up) {
+    const std::array<TextControl*, 3> boxes{&MaskEdit1, &MaskEdit2, &MaskEdit3};
+    const std::array<RangeControl*, 3> arrows{&UpDown1, &UpDown2, &UpDown3};
+    if (box < 1 || box > 3) {
+        return;
+    }
+    TextControl& numberBox = *boxes[static_cast<std::size_t>(box - 1)];
+    RangeControl& arrow = *arrows[static_cast<std::size_t>(box - 1)];
+
+    // The arrow starts from the box's number; a box that holds no number leaves the arrow
+    // where it was.
+    std::int32_t current = 0;
+    if (tryParseInteger(numberBox.text(), current)) {
+        arrow.setPosition(std::clamp(current, arrow.minimum(), arrow.maximum()));
+    }
+    arrow.step(up ? 1 : -1);
+    numberBox.setText(std::to_string(arrow.position()));
+
+    std::vector<std::string> lines = RichEdit1.lines();
+    const std::size_t lineIndex = static_cast<std::size_t>(box); // header line box + 1
+    if (lines.size() <= lineIndex) {
+        lines.resize(lineIndex + 1);
+    }
+    std::string line(trimRightControl(lines[lineIndex]));
+    if (const auto equals = line.find('='); equals != std::string::npos) {
+        line.resize(equals + 1);
+    }
+    lines[lineIndex] = line + numberBox.text();
+    RichEdit1.setLines(lines);
+}
+
+void LSystemEditorPage::select(std::size_t start, std::size_t length) {
+    const std::size_t size = RichEdit1.text().size();
+    SelectionStart = std::min(start, size);
+    SelectionLength = std::min(length, size - SelectionStart);
+}
+
+std::string LSystemEditorPage::selectedText() const {
+    const std::string& text = RichEdit1.text();
+    const std::size_t start = std::min(SelectionStart, text.size());
+    return text.substr(start, std::min(SelectionLength, text.size() - start));
+}
+
+void LSystemEditorPage::replaceSelection(const std::string& replacement) {
+    select(SelectionStart, SelectionLength);
+    std::string text = RichEdit1.text();
+    text.replace(SelectionStart, SelectionLength, replacement);
+    SelectionStart += replacement.size();
+    SelectionLength = 0;
+    RichEdit1.setText(std::move(text));
+}
+
+void LSystemEditorPage::newLSystem() {
+    RichEdit1.setLines(templateLines);
+    select(0, 0);
+}
+
+void LSystemEditorPage::copy() {
+    if (SelectionLength > 0) {
+        ui_.setClipboardText(selectedText());
+    }
+}
+
+void LSystemEditorPage::cut() {
+    if (SelectionLength > 0) {
+        ui_.setClipboardText(selectedText());
+        replaceSelection({});
+    }
+}
+
+void LSystemEditorPage::paste() {
+    const std::string clipboard = ui_.clipboardText();
+    if (!clipboard.empty()) {
+        replaceSelection(clipboard);
+    }
+}
+
+void LSystemEditorPage::clearAll() {
+    RichEdit1.setText({});
+    select(0, 0);
+}
+
+} // namespace burgeon

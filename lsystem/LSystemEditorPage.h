@@ -1,0 +1,58 @@
+#pragma once
+
+#include "base/Controls.h"
+#include "base/UserInterface.h"
+
+#include <string>
+#include <vector>
+
+namespace burgeon {
+
+// The "L-System Editor" page: the L-system source box, the three header number boxes with
+// their arrows, the progress bar, the name box and the three output panes.
+class LSystemEditorPage {
+public:
+    explicit LSystemEditorPage(UserInterface& ui);
+    LSystemEditorPage(const LSystemEditorPage&) = delete;
+    LSystemEditorPage& operator=(const LSystemEditorPage&) = delete;
+
+    TextControl RichEdit1;      // the L-system source
+    TextControl MaskEdit1{"0"}; // "Iteration"
+    TextControl MaskEdit2{"0"}; // "Angle"
+    TextControl MaskEdit3{"0"}; // "Diameter"
+    RangeControl UpDown1{0, 1000, 0};
+    RangeControl UpDown2{0, 100, 0};
+    RangeControl UpDown3{0, 100, 0};
+    RangeControl ProgressBar1{0, 100, 0};
+    ChoiceControl ComboBox2{"L-systems", {}, -1, "Plant"};
+    TextControl RichEdit2{"L-system Results"};  // "L-system Results"
+    TextControl RichEdit8{"L-system Compiles"}; // "L-system Compiles"
+    TextControl RichEdit3{"Tree Results"};      // "Tree Results"
+
+    // The editor's selection, in characters of RichEdit1's text; the caret is its start.
+    std::size_t SelectionStart = 0;
+    std::size_t SelectionLength = 0;
+    void select(std::size_t start, std::size_t length);
+    std::string selectedText() const;
+
+    // An arrow of number box 1, 2 or 3 (header line 2, 3 or 4): up or down by one.
+    void clickUpDown(int box, bool up);
+
+    // The editor's context menu.
+    void newLSystem(); // "New L-system"
+    void copy();       // "Copy"
+    void cut();        // "Cut"
+    void paste();      // "Paste"
+    void clearAll();   // "Clear All"
+
+    static const std::vector<std::string> defaultLines;
+    static const std::vector<std::string> templateLines;
+
+private:
+    void refreshNumberBoxes();
+    void replaceSelection(const std::string& text);
+
+    UserInterface& ui_;
+};
+
+} // namespace burgeon

@@ -1,0 +1,224 @@
+#include "lsystem/tests/LSystemFixture.h"
+
+#include "base/TextLines.h"
+
+namespace burgeon::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+using CompilerTest = LSystemFixture;
+
+constexpr RgbColor red{255, 0, 0};
+constexpr RgbColor black{0, 0, 0};
+
+const char* const allPasses =
+    "Header Pass.\nIterations Pass.\nAngle Pass.\nDiameter Pass.\nAxiom Pass.\n";
+
+TEST_F(CompilerTest, DefaultTextCompilesToTheAxiom) {
+    EXPECT_TRUE(compile(editor.RichEdit1.lines()));
+    EXPECT_EQ(messages, (Lines{"Rule=0, EndRule=0", "all string =1", "Generate Completed"}));
+    EXPECT_EQ(plant.ResultString, "I");
+    EXPECT_EQ(editor.RichEdit8.text(), allPasses);
+    EXPECT_EQ(editor.RichEdit8.textColor(), black);
+    EXPECT_EQ(editor.ComboBox2.text(), "Plant");
+    EXPECT_EQ(plant.Definition.Iterations, 1);
+    EXPECT_EQ(parameters.TurnStep, 45.0f);
+    EXPECT_EQ(parameterPage.TrackBar20.position(), 10);
+    EXPECT_EQ(parameters.NodeDiameter, 1.0);
+    EXPECT_EQ(editor.ProgressBar1.position(), 0) << "no rules: the bar is never advanced";
+    EXPECT_GE(ui.busyCursorShown, 1);
+
+    const std::string report = "This is the result of syntax checked.\n"
+                               "---------------------------------------\n"
+                               "Iteration = 1\nDirection = 45\nThickness = 1\nAxiom = I\n"
+                               "=============================\n"
+                               "The Result String after running at 1 iterations.\nI\n"
+                               "=============================\n"
+                               "End of Compiling\n";
+    EXPECT_EQ(plant.CompileReport, report);
+    EXPECT_EQ(editor.RichEdit2.text(), report);
+}
+
+TEST_F(CompilerTest, HeaderFailuresStopWithTheirTextsAndARedPane) {
+    struct Case {
+        Lines header;
+        std::string pane;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"Plant", "Iterations=1", "Angle=45", "Diameter=1", "Axiom=I"},
+         "Error line 1 : \"Lsystem Head Name\", Such as Lsystem1 {\n",
+         "Lsystem Error in line 1,\"Lsystem Name {\""},
+        {{"{", "Iterations=1", "Angle=45", "Diameter=1", "Axiom=I"},
+         "Error line 1 : \"Lsystem Head Name\", Such as Lsystem1 {\n",
+         "Lsystem Error in line 1,\"Lsystem Name {\""},
+        {{"Plant{", "Iteration=3", "Angle=45", "Diameter=1", "Axiom=I"},
+         "Header Pass.\nError line 2 : \"Iterations=N\", Such as Iterations=3\n",
+         "Iterations Error in line 2,\"Iterations=N\""},
+        {{"Plant{", "Iterations=", "Angle=45", "Diameter=1", "Axiom=I"},
+         "Header Pass.\nError line 2 : \"Iterations=N\", Such as Iterations=3\n",
+         "Iterations Error in line 2,\"Iterations=N\""},
+        {{"Plant{", "Iterations=1", "Angle 45", "Diameter=1", "Axiom=I"},
+         "Header Pass.\nIterations Pass.\nError line 3 : \"Angle=N\", Such as Angle=45\n",
+         "Angle Error in line 3,\"Angle=N\""},
+        {{"Plant{", "Iterations=1", "Angle=45", "Axiom=I", "Diameter=1"},
+         "Header Pass.\nIterations Pass.\nAngle Pass.\n"
+         "Error line 4 : \"Diameter=N\", Such as Diameter=20\n",
+         "Diameter Error in line 4,\"Diameter=N\""},
+        {{"Plant{", "Iterations=1", "Angle=45", "Diameter=1", "Axiom=  "},
+         "Header Pass.\nIterations Pass.\nAngle Pass.\nDiameter Pass.\n"
+         "Error line 5 : \"Axiom=String\", Such as Axiom=I[-IL][+IL]IF\n",
+         "Axiom Error in line 5,\"Axiom=String\""},
+        // Another order fails at the first misplaced line.
+        {{"Plant{", "Angle=45", "Iterations=1", "Diameter=1", "Axiom=I"},
+         "Header Pass.\nError line 2 : \"Iterations=N\", Such as Iterations=3\n",
+         "Iterations Error in line 2,\"Iterations=N\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        plant.ResultString = "before";
+        Lines lines = c.header;
+        lines.push_back("}");
+        EXPECT_FALSE(compile(lines));
+        EXPECT_EQ(messages, Lines{c.message});
+        EXPECT_EQ(editor.RichEdit8.text(), c.pane);
+        EXPECT_EQ(editor.RichEdit8.textColor(), red);
+        EXPECT_EQ(editor.RichEdit2.text(), "L-system Results");
+        EXPECT_EQ(plant.ResultString, "before");
+    }
+    // The next good compilation turns the pane black again.
+    EXPECT_TRUE(compile(lsystemLines("I", {})));
+    EXPECT_EQ(editor.RichEdit8.textColor(), black);
+}
+
+TEST_F(CompilerTest, SettingsOfPassedLinesStayWhenALaterLineFails) {
+    plant.Definition.Rules[0] = {"A", "IA"};
+    plant.Definition.RuleCount = 1;
+    EXPECT_FALSE(compile({"Tree {", "Iterations=4", "Angle=30", "Diameter=oops"}));
+    EXPECT_EQ(messages, Lines{"Incorrect L-system, Please Enter L-system Code."});
+    EXPECT_EQ(editor.RichEdit8.text(), "L-system Compiles") << "fewer than six lines: no pane";
+
+    EXPECT_FALSE(compile({"Tree {", "Iterations=4", "Angle=30", "Diameter=oops", "Axiom=I", "}"}));
+    EXPECT_EQ(messages, Lines{"'oops' is not a valid floating point value"});
+    EXPECT_EQ(plant.Definition.LSystemName, "Tree");
+    EXPECT_EQ(editor.ComboBox2.text(), "Tree");
+    EXPECT_EQ(plant.Definition.Iterations, 4);
+    EXPECT_EQ(plant.Definition.AngleSetting, 30.0);
+    EXPECT_EQ(parameters.TurnStep, 30.0f);
+    EXPECT_EQ(editor.RichEdit8.text(), "Header Pass.\nIterations Pass.\nAngle Pass.\n");
+    EXPECT_EQ(plant.Definition.RuleCount, 1) << "rules untouched";
+    EXPECT_EQ(plant.Definition.Rules[0].Successor, "IA");
+
+    EXPECT_FALSE(compile({"Tree {", "Iterations=4.5", "Angle=30", "Diameter=1", "Axiom=I", "}"}));
+    EXPECT_EQ(messages, Lines{"'4.5' is not a valid integer value"});
+    EXPECT_EQ(editor.RichEdit8.text(), "Header Pass.\n");
+    EXPECT_FALSE(ui.busy);
+}
+
+TEST_F(CompilerTest, HeaderKeywordsIgnoreCaseIndentationAndBlanksAroundTheSign) {
+    EXPECT_TRUE(compile({"  Plant {", "     ITERATIONS = 3", "\tangle= 2.5 ", "DIAMETER =20",
+                         "   Axiom = I A ", "}"}));
+    EXPECT_EQ(plant.Definition.LSystemName, "Plant");
+    EXPECT_EQ(plant.Definition.Iterations, 3);
+    EXPECT_EQ(plant.Definition.Axiom, "I A") << "the axiom is taken verbatim";
+    EXPECT_NE(plant.CompileReport.find("Direction = 2.5\nThickness = 20\n"), std::string::npos);
+}
+
+TEST_F(CompilerTest, AngleAndDiameterSetTheirBarsRoundedAndClamped) {
+    EXPECT_TRUE(compile({"P{", "Iterations=1", "Angle=100", "Diameter=20", "Axiom=I", "}"}));
+    EXPECT_EQ(parameterPage.TrackBar10.position(), 720);
+    EXPECT_EQ(parameters.TurnStep, 72.0f);
+    EXPECT_NE(plant.CompileReport.find("Direction = 100\n"), std::string::npos);
+    EXPECT_EQ(parameterPage.TrackBar20.position(), 100);
+    EXPECT_EQ(parameters.NodeDiameter, 10.0);
+
+    // x 10 rounds halves to the even neighbour: 2.5 -> 2, 7.5 -> 8.
+    EXPECT_TRUE(compile({"P{", "Iterations=1", "Angle=0.25", "Diameter=0.75", "Axiom=I", "}"}));
+    EXPECT_EQ(parameterPage.TrackBar10.position(), 2);
+    EXPECT_EQ(parameters.TurnStep, 0.2f);
+    EXPECT_EQ(parameterPage.TrackBar20.position(), 8);
+
+    EXPECT_TRUE(compile({"P{", "Iterations=1", "Angle=-1e6", "Diameter=0", "Axiom=I", "}"}));
+    EXPECT_EQ(parameters.TurnStep, -72.0f);
+    EXPECT_EQ(parameterPage.TrackBar20.position(), 1);
+    EXPECT_EQ(ui.statusText, "Node Diamter = 0.1") << "the bar's change handler ran";
+}
+
+TEST_F(CompilerTest, ClosingLineIsFoundOrAdded) {
+    // No "}": appended as a new last line.
+    EXPECT_TRUE(compile({"P{", "Iterations=1", "Angle=45", "Diameter=1", "Axiom=A", "A=IA"}));
+    EXPECT_EQ(editor.RichEdit1.lines().back(), "}");
+    EXPECT_EQ(editor.RichEdit1.lineCount(), 7);
+    EXPECT_EQ(plant.ResultString, "IA");
+
+    // A blank last line is written over.
+    EXPECT_TRUE(compile({"P{", "Iterations=1", "Angle=45", "Diameter=1", "Axiom=A", "A=IA", "  "}));
+    EXPECT_EQ(editor.RichEdit1.lines(),
+              (Lines{"P{", "Iterations=1", "Angle=45", "Diameter=1", "Axiom=A", "A=IA", "}"}));
+
+    // Only the first L-system of a text is compiled.
+    Lines two = lsystemLines("A", {"A=IA"});
+    const Lines second = lsystemLines("B", {"B=XX"});
+    two.insert(two.end(), second.begin(), second.end());
+    EXPECT_TRUE(compile(two));
+    EXPECT_EQ(plant.Definition.RuleCount, 1);
+    EXPECT_EQ(plant.ResultString, "IA");
+}
+
+TEST_F(CompilerTest, RuleLinesAndEndRuleLines) {
+    EXPECT_TRUE(compile(lsystemLines(
+        "AB", {"", "A = I[+A] ", "AB=I", "B=C=D", "  endrule", "", "End rule", "A=", "EndRule"})));
+    EXPECT_EQ(messages.front(), "Rule=3, EndRule=3");
+    const LSystemDefinition& d = plant.Definition;
+    EXPECT_EQ(d.Rules[0].Predecessor, "A");
+    EXPECT_EQ(d.Rules[0].Successor, "I[+A]");
+    EXPECT_EQ(d.Rules[1].Predecessor, "AB");
+    EXPECT_EQ(d.Rules[2].Predecessor, "B=C");
+    EXPECT_EQ(d.Rules[2].Successor, "D");
+    EXPECT_TRUE(d.HasEndRuleLine);
+    EXPECT_EQ(d.EndRules[1].Predecessor, "A");
+    EXPECT_EQ(d.EndRules[1].Successor, "");
+    // "End rule" and a second "EndRule" have no "=": their entries stay as they were.
+    EXPECT_EQ(d.EndRules[0].Predecessor, "");
+    EXPECT_EQ(plant.ResultString, "I[+]B") << "A becomes I[+A], then the end rule removes A";
+    EXPECT_NE(plant.CompileReport.find("Axiom = AB\nRule 1 = A:I[+A]\nRule 2 = AB:I\n"
+                                       "Rule 3 = B=C:D\nEndRule 1 = :\nEndRule 2 = A:\n"
+                                       "EndRule 3 = :\n=="),
+              std::string::npos)
+        << plant.CompileReport;
+
+    // Entries persist: a line without "=" keeps what the previous compilation left.
+    EXPECT_TRUE(compile(lsystemLines("A", {"nothing here"})));
+    EXPECT_EQ(messages.front(), "Rule=1, EndRule=0");
+    EXPECT_EQ(d.Rules[0].Successor, "I[+A]");
+    EXPECT_EQ(plant.ResultString, "I[+A]");
+    EXPECT_FALSE(d.HasEndRuleLine);
+}
+
+TEST_F(CompilerTest, MoreThanTwentyRulesAreRejectedAfterTheHeader) {
+    const Lines twenty(20, "A=A");
+    Lines lines = lsystemLines("A", twenty);
+    EXPECT_TRUE(compile(lines));
+    EXPECT_EQ(messages.front(), "Rule=20, EndRule=0");
+
+    plant.ResultString = "kept";
+    plant.Definition.Rules[0] = {"K", "kept"};
+    Lines tooMany = lsystemLines("A", Lines(21, "A=IA"));
+    tooMany.pop_back(); // without "}": the editor must not gain one either
+    EXPECT_FALSE(compile(tooMany));
+    EXPECT_EQ(messages, Lines{"Too many rules: at most 20 rules and 20 end rules are allowed."});
+    EXPECT_EQ(editor.RichEdit1.lines(), tooMany);
+    EXPECT_EQ(plant.ResultString, "kept");
+    EXPECT_EQ(plant.Definition.Rules[0].Predecessor, "K");
+    EXPECT_EQ(plant.Definition.RuleCount, 20);
+    EXPECT_EQ(editor.RichEdit8.text(), allPasses);
+
+    Lines endRules = {"Endrule"};
+    endRules.insert(endRules.end(), 21, "A=I");
+    EXPECT_FALSE(compile(lsystemLines("A", endRules)));
+    EXPECT_EQ(messages, Lines{"Too many rules: at most 20 rules and 20 end rules are allowed."});
+    EXPECT_FALSE(ui.busy);
+}
+
+} // namespace
+} // namespace burgeon::testing

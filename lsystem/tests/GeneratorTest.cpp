@@ -1,0 +1,227 @@
+#include "lsystem/ExampleLSystems.h"
+#include "lsystem/tests/LSystemFixture.h"
+
+#include "base/TextLines.h"
+
+namespace burgeon::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+using GeneratorTest = LSystemFixture;
+
+bool isJitter(float angle) {
+    for (int r = 0; r <= 4; ++r) {
+        if (angle == static_cast<float>(r * 0.01)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void expectJitterOnly(const PlantNode& node) {
+    EXPECT_TRUE(isJitter(node.AngleZ)) << node.AngleZ;
+    EXPECT_TRUE(isJitter(node.AngleY)) << node.AngleY;
+    EXPECT_TRUE(isJitter(node.AngleX)) << node.AngleX;
+}
+
+TEST_F(GeneratorTest, BranchedStringBuildsTheNodeTable) {
+    animation.PaintBusy = false;
+    EXPECT_TRUE(generate("I[+IL][-IL]IA"));
+    EXPECT_TRUE(animation.PaintBusy);
+    EXPECT_EQ(messages, (Lines{"nodes=5", "MainStem =  1 4 5", "All node = 5"}));
+    EXPECT_EQ(editor.RichEdit3.text(), "all string = I[+IL][-IL]IA\n");
+    EXPECT_EQ(plant.NodeCount, 5);
+    EXPECT_EQ(plant.MainStemCount, 3);
+    EXPECT_EQ(plant.MaxLevel, 3);
+
+    struct Expected {
+        char kind;
+        int parent;
+        int level;
+        int leaf;
+    };
+    const Expected expected[] = {
+        {'I', 0, 1, 0}, {'P', 1, 2, 1}, {'P', 1, 2, 1}, {'I', 1, 2, 0}, {'A', 4, 3, 0}};
+    for (int k = 1; k <= 5; ++k) {
+        SCOPED_TRACE(k);
+        const Expected& e = expected[k - 1];
+        EXPECT_EQ(node(k).Kind, e.kind);
+        EXPECT_EQ(node(k).Parent, e.parent);
+        EXPECT_EQ(node(k).Level, e.level);
+        EXPECT_EQ(node(k).HasLeaf, e.leaf);
+        EXPECT_EQ(node(k).HasFlower, 0);
+    }
+    EXPECT_EQ(node(2).AngleZ, 45.0f);
+    EXPECT_EQ(node(3).AngleZ, -45.0f);
+    EXPECT_EQ(node(2).AngleX, 0.0f);
+    for (int k : {1, 4, 5}) {
+        expectJitterOnly(node(k));
+    }
+}
+
+TEST_F(GeneratorTest, TurnsAccumulateAndContinuePetiolesTurnSlightly) {
+    // "+" before a main-stem organ is discarded in favour of the jitter.
+    EXPECT_TRUE(generate("+I"));
+    expectJitterOnly(node(1));
+
+    // The second petiole follows an "I" and carries a leaf: -0.05 about every axis.
+    parameterPage.TrackBar10.setPosition(300);
+    EXPECT_TRUE(generate("I[+IIL]"));
+    EXPECT_EQ(node(2).AngleZ, 30.0f);
+    EXPECT_EQ(node(3).AngleZ, -0.05f);
+    EXPECT_EQ(node(3).AngleY, -0.05f);
+    EXPECT_EQ(node(3).AngleX, -0.05f);
+    EXPECT_EQ(node(3).Parent, 2);
+    EXPECT_EQ(node(3).Level, 3);
+
+    // With an organ after it the pending turn stays, and a positive parent angle gives +0.05.
+    EXPECT_TRUE(generate("I[&&\\+IIA]"));
+    EXPECT_EQ(node(2).AngleY, 60.0f);
+    EXPECT_EQ(node(2).AngleX, 30.0f);
+    EXPECT_EQ(node(2).AngleZ, 30.0f);
+    EXPECT_EQ(node(3).AngleZ, 0.05f);
+    EXPECT_EQ(node(3).AngleY, 0.05f);
+    EXPECT_EQ(node(3).AngleX, 0.05f);
+    EXPECT_EQ(node(4).Kind, 'A');
+    EXPECT_EQ(node(4).AngleZ, 0.05f) << "an apex inherits the turn";
+
+    // A second organ in a branch inherits the turn unless it is a continuing petiole.
+    EXPECT_TRUE(generate("I[-^/PIp]"));
+    EXPECT_EQ(node(2).AngleZ, -30.0f);
+    EXPECT_EQ(node(2).AngleY, -30.0f);
+    EXPECT_EQ(node(3).AngleX, -30.0f) << "after a P the turn is inherited";
+    EXPECT_EQ(node(3).Kind, 'P');
+    EXPECT_EQ(node(4).Kind, 'p');
+    EXPECT_EQ(node(4).AngleZ, -30.0f) << "a p is no continuing petiole";
+
+    // "]" clears the accumulators: an organ after a branch starts without a turn.
+    EXPECT_TRUE(generate("I[+I][I]"));
+    EXPECT_EQ(node(3).AngleZ, 0.0f);
+    EXPECT_EQ(node(3).Parent, 1);
+}
+
+TEST_F(GeneratorTest, KindsLeavesAndFlowers) {
+    EXPECT_TRUE(generate("iIFL[iLIPFpA]ILF"));
+    EXPECT_EQ(plant.NodeCount, 8);
+    const std::string kinds = {node(1).Kind, node(2).Kind, node(3).Kind, node(4).Kind,
+                               node(5).Kind, node(6).Kind, node(7).Kind, node(8).Kind};
+    EXPECT_EQ(kinds, "iIpPPpAI");
+    EXPECT_EQ(node(2).HasFlower, 1) << "IFL: the flower, and the L does nothing";
+    EXPECT_EQ(node(2).HasLeaf, 0);
+    EXPECT_EQ(node(3).HasLeaf, 1);
+    EXPECT_EQ(node(5).HasFlower, 1);
+    EXPECT_EQ(node(8).HasLeaf, 1) << "ILF: the leaf only";
+    EXPECT_EQ(node(8).HasFlower, 0);
+    EXPECT_EQ(messages.front(), "nodes=8");
+
+    // A new generation clears the flags and angles of the nodes it will fill.
+    EXPECT_TRUE(generate("II"));
+    EXPECT_EQ(node(2).HasFlower, 0);
+}
+
+TEST_F(GeneratorTest, RejectedStringsLeaveAnEmptyPlant) {
+    struct Case {
+        std::string text;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"I[+IL]IB", "Bis not in {I,i,A,P,p,L,F,[,],/,\\,+,-,^,&}"},
+        {"I|I", "|is not in {I,i,A,P,p,L,F,[,],/,\\,+,-,^,&}"},
+        {"I1", "1is not in {I,i,A,P,p,L,F,[,],/,\\,+,-,^,&}"},
+        {"I]I[", "Unbalanced brackets in the result string."},
+        {"I[I", "Unbalanced brackets in the result string."},
+        {"I]", "Unbalanced brackets in the result string."},
+        {std::string(5001, 'I'), "The String is too long."},
+        {std::string(4000, 'A') + "[" + std::string(1001, 'p') + "]LF", "The String is too long."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        EXPECT_TRUE(generate("IIL"));
+        animation.PaintBusy = false;
+        EXPECT_FALSE(generate(c.text));
+        EXPECT_EQ(messages, Lines{c.message});
+        EXPECT_EQ(plant.NodeCount, 0);
+        EXPECT_EQ(plant.MainStemCount, 0);
+        EXPECT_EQ(plant.MaxLevel, 0);
+        EXPECT_TRUE(animation.PaintBusy);
+    }
+}
+
+TEST_F(GeneratorTest, SizeLimitsAndTheEmptyString) {
+    EXPECT_TRUE(generate(""));
+    EXPECT_EQ(messages, (Lines{"nodes=0", "MainStem = ", "All node = 0"}));
+    EXPECT_EQ(plant.MaxLevel, 1);
+
+    EXPECT_TRUE(generate(std::string(5000, 'I')));
+    EXPECT_EQ(plant.NodeCount, 5000);
+    EXPECT_EQ(node(5000).Level, 5000);
+    EXPECT_EQ(node(5000).Parent, 4999);
+    EXPECT_EQ(plant.MaxLevel, 5000);
+
+    // Far more than 10000 characters are fine as long as the organs fit.
+    std::string deep;
+    for (int i = 0; i < 2500; ++i) {
+        deep += "[+^";
+    }
+    deep += "IL";
+    deep += std::string(2500, ']');
+    deep += "I";
+    EXPECT_TRUE(generate(deep));
+    EXPECT_EQ(plant.NodeCount, 2);
+    EXPECT_EQ(node(1).Kind, 'P');
+    EXPECT_EQ(node(2).Kind, 'I');
+}
+
+TEST_F(GeneratorTest, EveryBranchIsKeptAndRootsGetLevelOne) {
+    std::string bushy = "I";
+    for (int i = 0; i < 12; ++i) {
+        bushy += "[+IL]";
+    }
+    bushy += "A";
+    EXPECT_TRUE(generate(bushy));
+    EXPECT_EQ(plant.NodeCount, 14);
+    for (int k = 2; k <= 14; ++k) {
+        EXPECT_EQ(node(k).Parent, 1) << k;
+        EXPECT_EQ(node(k).Level, 2) << k;
+    }
+
+    // A string that starts with a branch: the branch's node and the first main-stem node are
+    // both roots.
+    EXPECT_TRUE(generate("[+IL]II[-I]"));
+    EXPECT_EQ(messages[1], "MainStem =  2 3");
+    EXPECT_EQ(node(1).Parent, 0);
+    EXPECT_EQ(node(1).Level, 1);
+    EXPECT_EQ(node(2).Parent, 0);
+    EXPECT_EQ(node(2).Level, 1);
+    EXPECT_EQ(node(3).Parent, 2);
+    EXPECT_EQ(node(3).Level, 2);
+    EXPECT_EQ(node(4).Parent, 3);
+    EXPECT_EQ(node(4).Level, 3);
+    EXPECT_EQ(plant.MaxLevel, 3);
+}
+
+TEST_F(GeneratorTest, ExampleBlocksCompileAndGenerateConsistentTrees) {
+    const auto blocks = splitLSystemBlocks(splitLines(exampleLSystemsText));
+    ASSERT_EQ(blocks.size(), 7u);
+    const std::vector<std::string> ruleCounts = {
+        "Rule=5, EndRule=4", "Rule=3, EndRule=3", "Rule=2, EndRule=3", "Rule=2, EndRule=3",
+        "Rule=0, EndRule=0", "Rule=2, EndRule=0", "Rule=2, EndRule=0"};
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+        SCOPED_TRACE("block " + std::to_string(b + 1));
+        ASSERT_TRUE(compile(blocks[b]));
+        EXPECT_EQ(messages.front(), ruleCounts[b]);
+        EXPECT_EQ(parameters.NodeDiameter, 10.0);
+        ASSERT_TRUE(generate(plant.ResultString));
+        for (int k = 1; k <= plant.NodeCount; ++k) {
+            const PlantNode& n = node(k);
+            EXPECT_LT(n.Parent, k);
+            EXPECT_EQ(n.Level, n.Parent == 0 ? 1 : node(n.Parent).Level + 1);
+        }
+        EXPECT_GE(plant.MainStemCount, 1);
+        EXPECT_GE(plant.MaxLevel, 2);
+        EXPECT_EQ(messages.back(), "All node = " + std::to_string(plant.NodeCount));
+    }
+}
+
+} // namespace
+} // namespace burgeon::testing

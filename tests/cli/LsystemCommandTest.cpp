@@ -1,0 +1,136 @@
+#include "tests/cli/RunBurgeon.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using burgeon::testing::examplesFolder;
+using burgeon::testing::runBurgeon;
+
+namespace {
+
+std::string exampleFile() {
+    return examplesFolder() + "/LsysExam.Lsys";
+}
+
+std::string writeTempFile(const std::string& name, const std::string& content) {
+    const auto path = std::filesystem::temp_directory_path() / ("burgeon_lsystem_" + name);
+    std::ofstream(path, std::ios::binary) << content;
+    return path.string();
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(LsystemCommand, EveryExampleBlockCompilesAndGenerates) {
+    for (int block = 1; block <= 7; ++block) {
+        SCOPED_TRACE(block);
+        const auto result =
+            runBurgeon({"lsystem", exampleFile(), "--block", std::to_string(block), "--seed", "1"});
+        EXPECT_EQ(result.status, 0) << result.out << result.err;
+        EXPECT_TRUE(contains(result.out, "message: Generate Completed\n"));
+        EXPECT_TRUE(contains(result.out, "End of Compiling\n"));
+        EXPECT_TRUE(contains(result.out, "message: All node = "));
+    }
+}
+
+TEST(LsystemCommand, FirstBlockReport) {
+    const auto result = runBurgeon({"lsystem", exampleFile(), "--block", "1", "--seed", "7"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.substr(0, result.out.find("message: all string")),
+              "message: Rule=5, EndRule=4\n");
+    EXPECT_TRUE(contains(result.out, "== L-system Compiles ==\nHeader Pass.\nIterations Pass.\n"
+                                     "Angle Pass.\nDiameter Pass.\nAxiom Pass.\n"
+                                     "== L-system Results ==\n"
+                                     "This is the result of syntax checked.\n"));
+    EXPECT_TRUE(contains(result.out, "Iteration = 7\nDirection = 45\nThickness = 20\n"
+                                     "Axiom = I[-1][+2][/3][\\4]A\n"
+                                     "Rule 1 = 1:II[/IL][\\IL]II[/IL][\\IL]II[/IL][\\IL]A\n"));
+    EXPECT_TRUE(contains(result.out, "Rule 5 = A:III[/IL][\\IL]II[/IL][\\IL]II[/IL][\\IL]IF\n"
+                                     "EndRule 1 = 1:I\nEndRule 2 = 2:I\nEndRule 3 = 3:I\n"
+                                     "EndRule 4 = 4:I\n=============================\n"
+                                     "The Result String after running at 7 iterations.\n"));
+    EXPECT_TRUE(contains(result.out, "== Tree Results ==\nall string = I["));
+    // Without --block the whole file is the editor text: only its first L-system compiles.
+    const auto whole = runBurgeon({"lsystem", exampleFile(), "--seed", "7"});
+    EXPECT_EQ(whole.status, 0);
+    EXPECT_EQ(whole.out, result.out);
+}
+
+TEST(LsystemCommand, JsonShape) {
+    const auto result =
+        runBurgeon({"lsystem", exampleFile(), "--block", "5", "--seed", "3", "--json"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string& json = result.out;
+    EXPECT_EQ(json.front(), '{');
+    EXPECT_EQ(json.substr(json.size() - 2), "}\n");
+    for (const char* key : {"messages", "compiles_pane", "results_pane", "tree_pane",
+                            "editor_lines", "result_string", "nodes"}) {
+        EXPECT_TRUE(contains(json, std::string("\"") + key + "\":")) << key;
+    }
+    EXPECT_TRUE(contains(json, "\"messages\":[\"Rule=0, EndRule=0\",\"all string =145\","
+                               "\"Generate Completed\",\"nodes=46\","));
+    EXPECT_TRUE(contains(json, "\"compiles_pane_red\":false"));
+    EXPECT_TRUE(contains(json, "\"editor_lines\":[\"Plant{\",\"     Iterations=1\","));
+    EXPECT_TRUE(contains(json, "\"turn_step\":45,\"node_diameter\":10,\"node_count\":46,"
+                               "\"main_stem_count\":8,"));
+    EXPECT_TRUE(contains(json, "\"nodes\":[{\"kind\":\"I\",\"parent\":0,\"level\":1,"
+                               "\"angle_x\":"));
+    EXPECT_TRUE(contains(json, "{\"kind\":\"P\",\"parent\":1,\"level\":2,\"angle_x\":0,"
+                               "\"angle_y\":0,\"angle_z\":-45,\"has_leaf\":true,"
+                               "\"has_flower\":false}"));
+    EXPECT_TRUE(contains(json, "\"has_flower\":true}]}"));
+
+    // The same seed gives the same jitter.
+    const auto again =
+        runBurgeon({"lsystem", exampleFile(), "--block", "5", "--seed", "3", "--json"});
+    EXPECT_EQ(again.out, json);
+}
+
+TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
+    const auto header =
+        runBurgeon({"lsystem",
+                    writeTempFile("header.Lsys", "Plant{\nIteration=3\nAngle=45\nDiameter=1\n"
+                                                 "Axiom=I\n}\n"),
+                    "--json"});
+    EXPECT_EQ(header.status, 1);
+    EXPECT_TRUE(contains(header.out, "\"messages\":[\"Iterations Error in line 2,"
+                                     "\\\"Iterations=N\\\"\"]"));
+    EXPECT_TRUE(contains(header.out, "\"compiles_pane_red\":true"));
+    EXPECT_TRUE(contains(header.out, "\"node_count\":0"));
+
+    const auto notANumber = runBurgeon({"lsystem", writeTempFile("nan.Lsys", "Plant{\n"
+                                                                             "Iterations=x\n"
+                                                                             "Angle=45\n"
+                                                                             "Diameter=1\n"
+                                                                             "Axiom=I\n}")});
+    EXPECT_EQ(notANumber.status, 1);
+    EXPECT_TRUE(contains(notANumber.out, "message: 'x' is not a valid integer value\n"));
+
+    // Compiles, but the plant generation rejects the string.
+    const auto badSymbol = runBurgeon(
+        {"lsystem", writeTempFile("symbol.Lsys", "P{\nIterations=1\nAngle=45\nDiameter=1\n"
+                                                 "Axiom=IQ\n}\n")});
+    EXPECT_EQ(badSymbol.status, 1);
+    EXPECT_TRUE(contains(badSymbol.out, "message: Generate Completed\n"
+                                        "message: Qis not in {I,i,A,P,p,L,F,[,],/,\\,+,-,^,&}\n"));
+
+    const auto missing = runBurgeon({"lsystem", "/no/such/file.Lsys"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Cannot open file /no/such/file.Lsys\n");
+    EXPECT_EQ(missing.out, "");
+
+    const auto beyond = runBurgeon({"lsystem", exampleFile(), "--block", "8"});
+    EXPECT_EQ(beyond.status, 2);
+    EXPECT_TRUE(contains(beyond.err, "holds 7 L-system block(s)"));
+    EXPECT_TRUE(contains(beyond.err, "usage: burgeon lsystem FILE"));
+
+    EXPECT_EQ(runBurgeon({"lsystem"}).status, 2);
+    EXPECT_EQ(runBurgeon({"lsystem", exampleFile(), "--block", "0"}).status, 2);
+    EXPECT_EQ(runBurgeon({"lsystem", exampleFile(), "--seed", "x"}).status, 2);
+    EXPECT_EQ(runBurgeon({"lsystem", exampleFile(), exampleFile()}).status, 2);
+}
+
+} // namespace
