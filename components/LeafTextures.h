@@ -23,6 +23,17 @@ struct LeafTextureSlot {
 struct LeafTextures {
     std::array<LeafTextureSlot, LeafTextureSlotCount> slots{};
     int LeafTextureCount = 0;
+    // "Set Leaf Texture": the land and the leaves are textured only while it is set.
+    bool TexturesEnabled = true;
 };
+
+// Loads a bitmap file as the current leaf texture: takes the next slot (LeafTextureCount grows
+// by one) and fills it from the file, with no picture when the file cannot be read. Without a
+// reset the slots run out after ten loads; further loads reuse the last slot. Returns the
+// index of the slot filled.
+int loadLeafTexture(LeafTextures& textures, const std::string& fileName);
+
+// A choice from the built-in list: always reuses the slot after the first.
+int loadListLeafTexture(LeafTextures& textures, const std::string& fileName);
 
 } // namespace burgeon

@@ -4,16 +4,23 @@
 
 namespace burgeon {
 
-// An exponent beyond the double range gives the IEEE result (infinity, hence the curve's
-// limit); no trap and no message.
+// An exponent beyond the double range gives the curve's limit; no trap and no message. The
+// limit is taken explicitly, so that a rise too large for a double still gives its limit and
+// not infinity over infinity.
 double logisticValue(const GrowthFunction& curve, double t) {
-    return curve.Bottom +
-           (curve.Top - curve.Bottom) / (1.0 + std::exp(curve.Slope * (curve.Tmid - t)));
+    const double power = std::exp(curve.Slope * (curve.Tmid - t));
+    if (std::isinf(power)) {
+        return curve.Bottom;
+    }
+    return curve.Bottom + (curve.Top - curve.Bottom) / (1.0 + power);
 }
 
 double growthSize(const GrowthFunction& curve, double age) {
-    return (curve.Top - curve.Bottom) * 6.0 / (1.0 + std::exp(curve.Slope * (curve.Tmid - age))) /
-           30.0;
+    const double power = std::exp(curve.Slope * (curve.Tmid - age));
+    if (std::isinf(power)) {
+        return 0.0;
+    }
+    return (curve.Top - curve.Bottom) * 6.0 / (1.0 + power) / 30.0;
 }
 
 double organAge(double t, double birthTime, double endTime) {

@@ -1,5 +1,6 @@
 #include "imageio/BmpReader.h"
 
+#include <exception>
 #include <fstream>
 #include <iterator>
 
@@ -25,30 +26,40 @@ std::optional<BitmapPixels> decodeBitmap(const std::string& bytes) {
     if (bytes.size() < pixelOffset || bytes[0] != 'B' || bytes[1] != 'M') {
         return std::nullopt;
     }
+    const std::uint64_t dataOffset = readLittleEndian(bytes, 10, 4);
+    const std::uint64_t infoSize = readLittleEndian(bytes, 14, 4);
     const auto width = static_cast<std::int32_t>(readLittleEndian(bytes, 18, 4));
     const auto height = static_cast<std::int32_t>(readLittleEndian(bytes, 22, 4));
     const std::uint32_t bitCount = readLittleEndian(bytes, 28, 2);
     const std::uint32_t compression = readLittleEndian(bytes, 30, 4);
-    if (compression != 0 || bitCount != 24 || width <= 0 || height <= 0) {
+    // An older, shorter information header puts other fields where width and height are read.
+    if (infoSize < infoHeaderSize || compression != 0 || bitCount != 24 || width <= 0 ||
+        height == 0) {
         return std::nullopt;
     }
-    // The rows follow the two headers; every row must be in the file before anything is
-    // allocated for them.
+    // The rows start where the file header says: right after the two headers as a rule, later
+    // behind a longer information header. An offset into the headers or past the end lies.
+    if (dataOffset < fileHeaderSize + infoSize || dataOffset > bytes.size()) {
+        return std::nullopt;
+    }
+    // Every row must be in the file before anything is allocated for them.
+    const std::uint64_t rows = height < 0 ? -static_cast<std::int64_t>(height) : height;
     const std::uint64_t rowSize = (static_cast<std::uint64_t>(width) * 3 + 3) & ~std::uint64_t{3};
-    const std::uint64_t available = bytes.size() - pixelOffset;
-    if (rowSize * static_cast<std::uint64_t>(height) > available) {
+    if (rowSize * rows > bytes.size() - dataOffset) {
         return std::nullopt;
     }
+    // A positive height stores the bottom row first, a negative one the top row first.
+    const bool bottomUp = height > 0;
 
     BitmapPixels pixels;
     pixels.width = width;
-    pixels.height = height;
-    pixels.rgba.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
-    for (std::int32_t fileRow = 0; fileRow < height; ++fileRow) {
-        // The first row of the file is the bottom row of the picture.
-        const std::size_t source = pixelOffset + static_cast<std::size_t>(fileRow) * rowSize;
+    pixels.height = static_cast<int>(rows);
+    pixels.rgba.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(rows) * 4);
+    for (std::uint64_t fileRow = 0; fileRow < rows; ++fileRow) {
+        const std::size_t source = static_cast<std::size_t>(dataOffset + fileRow * rowSize);
+        const std::uint64_t pictureRow = bottomUp ? rows - 1 - fileRow : fileRow;
         std::size_t target =
-            static_cast<std::size_t>(height - 1 - fileRow) * static_cast<std::size_t>(width) * 4;
+            static_cast<std::size_t>(pictureRow) * static_cast<std::size_t>(width) * 4;
         for (std::int32_t x = 0; x < width; ++x) {
             const std::size_t at = source + static_cast<std::size_t>(x) * 3;
             pixels.rgba[target++] = static_cast<std::uint8_t>(bytes[at + 2]);
@@ -65,8 +76,12 @@ std::optional<BitmapPixels> readBitmapFile(const std::string& fileName) {
     if (!file) {
         return std::nullopt;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        return std::nullopt; // a folder or a file that fails while it is read
+    }
     return decodeBitmap(bytes);
 }
 

@@ -15,9 +15,11 @@ struct BitmapPixels {
     std::vector<std::uint8_t> rgba;
 };
 
-// Reads an uncompressed 24-bit Windows bitmap. Returns nothing for a file that cannot be
-// opened, is not "BM", is compressed, has another bit count, or whose headers do not fit the
-// file's real length (no width, height or offset can make it read or allocate past the file).
+// Reads an uncompressed 24-bit Windows bitmap (bottom-up, or top-down with a negative height).
+// Returns nothing for a file that cannot be opened, is not "BM", is compressed, has another
+// bit count, or whose headers do not fit the file's real length: every header field is
+// checked against it first, so no width, height or offset can make the reader read or
+// allocate past the file. Any width whose rows are all in the file is accepted.
 std::optional<BitmapPixels> readBitmapFile(const std::string& fileName);
 std::optional<BitmapPixels> decodeBitmap(const std::string& bytes);
 

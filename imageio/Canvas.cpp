@@ -29,11 +29,21 @@ void visibleSteps(long long start, int direction, long long size, long long step
 } // namespace
 
 void Canvas::moveTo(int x, int y) {
-    x_ = x;
-    y_ = y;
+    moveToWide(x, y);
 }
 
 void Canvas::lineTo(int x, int y) {
+    lineToWide(x, y);
+}
+
+void Canvas::moveToWide(std::int64_t x, std::int64_t y) {
+    x_ = std::clamp(x, -wideLimit, wideLimit);
+    y_ = std::clamp(y, -wideLimit, wideLimit);
+}
+
+void Canvas::lineToWide(std::int64_t xTarget, std::int64_t yTarget) {
+    const long long x = std::clamp(xTarget, -wideLimit, wideLimit);
+    const long long y = std::clamp(yTarget, -wideLimit, wideLimit);
     const long long x0 = x_;
     const long long y0 = y_;
     const long long dx = x >= x0 ? x - x0 : x0 - x;

@@ -2,6 +2,8 @@
 
 #include "imageio/RgbImage.h"
 
+#include <cstdint>
+
 namespace burgeon {
 
 // Pen drawing on an image with a current position, like a picture box's canvas: lineTo draws
@@ -14,14 +16,27 @@ public:
     void setPenColor(RgbColor color) { pen_ = color; }
     void moveTo(int x, int y);
     void lineTo(int x, int y);
-    int penX() const { return x_; }
-    int penY() const { return y_; }
+    // The same for points computed far outside the image: coordinates within +-2^60 keep the
+    // line arithmetic exact, so the pixels inside the image are those of the unbounded line.
+    void moveToWide(std::int64_t x, std::int64_t y);
+    void lineToWide(std::int64_t x, std::int64_t y);
+    // The pen position; after a wide move it may lie beyond the int range (then it saturates).
+    int penX() const { return saturate(x_); }
+    int penY() const { return saturate(y_); }
+
+    static constexpr std::int64_t wideLimit = std::int64_t{1} << 60;
 
 private:
+    static int saturate(std::int64_t value) {
+        return static_cast<int>(value < INT32_MIN   ? INT32_MIN
+                                : value > INT32_MAX ? INT32_MAX
+                                                    : value);
+    }
+
     RgbImage& image_;
     RgbColor pen_{};
-    int x_ = 0;
-    int y_ = 0;
+    std::int64_t x_ = 0;
+    std::int64_t y_ = 0;
 };
 
 } // namespace burgeon

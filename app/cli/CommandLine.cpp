@@ -19,6 +19,8 @@ struct Command {
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"lsystem", lsystemUsage, runLsystemCommand},
+        {"fit", fitUsage, runFitCommand},
+        {"shapes", shapesUsage, runShapesCommand},
     };
     return table;
 }

@@ -11,5 +11,11 @@ namespace burgeon {
 extern const char* const lsystemUsage;
 int runLsystemCommand(const std::vector<std::string>& arguments, std::ostream& out,
                       std::ostream& err);
+extern const char* const shapesUsage;
+int runShapesCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err);
+
+extern const char* const fitUsage;
+int runFitCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 } // namespace burgeon

@@ -71,6 +71,27 @@ TEST(Canvas, ClipsAtTheImageEdges) {
     EXPECT_EQ(countPixels(image, blue), 19);
 }
 
+TEST(Canvas, WideLinesDrawTheVisiblePixelsOfTheUnboundedLine) {
+    RgbImage image(40, 40);
+    Canvas canvas(image);
+    canvas.setPenColor(blue);
+    // Slope exactly 1/2 over 2^41 steps: every visible pixel lies at y = round-half-up(x / 2).
+    const std::int64_t far = std::int64_t{1} << 41;
+    canvas.moveToWide(0, 0);
+    canvas.lineToWide(far, far / 2);
+    for (int x = 0; x < 40; ++x) {
+        EXPECT_EQ(image.pixel(x, (x + 1) / 2), blue) << x;
+    }
+    EXPECT_EQ(countPixels(image, blue), 40);
+    EXPECT_EQ(canvas.penX(), INT32_MAX);
+
+    // Points beyond the wide range are held at its edge rather than overflowing.
+    image.fill(white);
+    canvas.moveToWide(5, INT64_MIN);
+    canvas.lineToWide(5, INT64_MAX);
+    EXPECT_EQ(countPixels(image, blue), 40);
+}
+
 TEST(BmpWriter, WritesPaddedBottomUpRows) {
     RgbImage image(3, 2);
     image.setPixel(0, 0, {1, 2, 3});    // top-left

@@ -1,0 +1,21 @@
+#include "components/LeafTextures.h"
+
+#include <algorithm>
+
+namespace burgeon {
+
+int loadLeafTexture(LeafTextures& textures, const std::string& fileName) {
+    textures.LeafTextureCount = std::min(textures.LeafTextureCount + 1, LeafTextureSlotCount);
+    const int index = textures.LeafTextureCount - 1;
+    LeafTextureSlot& slot = textures.slots[static_cast<std::size_t>(index)];
+    slot.image = readBitmapFile(fileName);
+    ++slot.generation;
+    return index;
+}
+
+int loadListLeafTexture(LeafTextures& textures, const std::string& fileName) {
+    textures.LeafTextureCount = 1;
+    return loadLeafTexture(textures, fileName);
+}
+
+} // namespace burgeon

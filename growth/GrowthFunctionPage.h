@@ -1,0 +1,97 @@
+#pragma once
+
+#include "base/Controls.h"
+#include "base/UserInterface.h"
+#include "growth/GrowthCurves.h"
+#include "growth/GrowthData.h"
+#include "imageio/RgbImage.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace burgeon {
+
+enum class ArrowClick { Up, Down };
+
+// The Growth Function page: measured data in, a fitted or typed curve committed to the
+// process-wide curves, six plots out. Every public handler runs under the handler guard, so a
+// standard error ends it with its message box and leaves the state as it was at that moment.
+class GrowthFunctionPage {
+public:
+    GrowthFunctionPage(UserInterface& ui, GrowthCurves& curves, GrowthData& data);
+    GrowthFunctionPage(const GrowthFunctionPage&) = delete;
+    GrowthFunctionPage& operator=(const GrowthFunctionPage&) = delete;
+
+    // "Select Function": the GrowthOrgan the next approximate commits; "All" at start.
+    ChoiceControl RadioGroup1;
+    ControlModel Label15{"Image Scaling"};
+    RangeControl SpinEdit1{1, 10, 2};
+    ControlModel Label4{"Actual Data"};
+    TextControl RichEdit4;
+
+    TextControl Edit1{"0"}; // Bottom
+    TextControl Edit2{"0"}; // Top
+    TextControl Edit3{"0"}; // Slope
+    TextControl Edit4{"0"}; // Tmid
+    RangeControl UpDown4{0, 100, 0};
+    RangeControl UpDown5{0, 100, 0};
+    RangeControl UpDown6{-100, 100, 0};
+    RangeControl UpDown7{0, 100, 0};
+
+    ControlModel Button1{"Read Data"};
+    ControlModel Button2{"Fit Curve"};
+    ControlModel Button3{"Approximate"}; // never visible
+    ControlModel Button4{"Save Image"};
+
+    // The plots, white until approximate draws them.
+    RgbImage Image1;  // Internode
+    RgbImage Image2;  // Petiole
+    RgbImage Image3;  // Leaf Length
+    RgbImage Image12; // Leaf Width
+    RgbImage Image4;  // Apex
+    RgbImage Image5;  // Flower
+
+    std::int32_t PlotScale = 2;
+    std::int32_t PlotOriginX = 0;
+    std::int32_t PlotOriginY = 0;
+
+    // The plot of a curve (organ 0..5) and its caption on the page.
+    RgbImage& plot(GrowthOrgan organ);
+    const RgbImage& plot(GrowthOrgan organ) const;
+    static const char* plotCaption(GrowthOrgan organ);
+
+    // The five plots "Save Image" writes, in its order, with their file names.
+    static const std::array<std::pair<GrowthOrgan, const char*>, 5>& savedPlots();
+
+    // "Read Data": the chosen file's text replaces the box; nothing is parsed.
+    bool readData();
+    // "Fit Curve" and every change of "Image Scaling". True when the fit ran to its end.
+    bool fitCurve();
+    // "Save Image": the five plot files into the folder ("" is the current folder).
+    bool saveImages(const std::string& folder = {});
+    // The hidden "Approximate": commits the four boxes to the chosen curve(s) and plots.
+    bool approximate();
+
+    // The arrows beside the Bottom, Top, Slope and Tmid boxes.
+    void UpDown4Click(ArrowClick click);
+    void UpDown5Click(ArrowClick click);
+    void UpDown6Click(ArrowClick click);
+    void UpDown7Click(ArrowClick click);
+
+    // Sets "Image Scaling" without running its change handler (for the command line, which
+    // runs the fit itself).
+    void presetImageScaling(int value);
+
+private:
+    bool runFit();
+    void commitAndPlot();
+    void drawFrame(RgbImage& image);
+    void stepArrow(RangeControl& arrow, TextControl& box, ArrowClick click);
+
+    UserInterface& ui_;
+    GrowthCurves& curves_;
+    GrowthData& data_;
+};
+
+} // namespace burgeon

@@ -1,0 +1,280 @@
+#include "growth/GrowthFunctionPage.h"
+#include "base/RecordingUserInterface.h"
+#include "imageio/BmpReader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+using namespace burgeon;
+
+namespace {
+
+constexpr RgbColor white{255, 255, 255};
+constexpr RgbColor red{255, 0, 0};
+constexpr RgbColor blue{0, 0, 255};
+
+const std::string workedExample = "0 0 0\n1 0 2\n2 1 4\n3 3 6\n";
+
+using Messages = std::vector<std::string>;
+
+class GrowthFunctionPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("burgeon_growth_page_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::string writeFile(const std::string& name, const std::string& content) {
+        const auto path = folder / name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path.string();
+    }
+
+    bool fit(const std::string& text) {
+        page.RichEdit4.setText(text);
+        return page.fitCurve();
+    }
+
+    std::vector<std::string> boxes() const {
+        return {page.Edit1.text(), page.Edit2.text(), page.Edit3.text(), page.Edit4.text()};
+    }
+
+    // Everything a failed fit must leave alone, captured before it.
+    struct Snapshot {
+        std::vector<std::string> boxes;
+        std::vector<GrowthFunction> curves;
+        std::vector<RgbImage> plots;
+        friend bool operator==(const Snapshot&, const Snapshot&) = default;
+    };
+    Snapshot snapshot() const {
+        Snapshot shot{boxes(), {}, {}};
+        for (int organ = 0; organ < GrowthOrganCount; ++organ) {
+            shot.curves.push_back(curves.getCurve(static_cast<GrowthOrgan>(organ)));
+            shot.plots.push_back(page.plot(static_cast<GrowthOrgan>(organ)));
+        }
+        return shot;
+    }
+
+    std::filesystem::path folder;
+    RecordingUserInterface ui;
+    GrowthCurves curves;
+    GrowthData data;
+    GrowthFunctionPage page{ui, curves, data};
+};
+
+} // namespace
+
+TEST_F(GrowthFunctionPageTest, WorkedExampleFitsCommitsAllSixAndPlots) {
+    EXPECT_EQ(page.RadioGroup1.text(), "All");
+    EXPECT_EQ(page.Image12, RgbImage(179, 123, white));
+    ASSERT_TRUE(fit(workedExample));
+    EXPECT_EQ(ui.takeMessages(),
+              (Messages{"LifeCycle time=3", "# of Var = 2", "L=0, U=4.5, m=1, T=1"}));
+    EXPECT_EQ(boxes(), (Messages{"0", "4.5", "1", "1"}));
+    for (int organ = 0; organ < GrowthOrganCount; ++organ) {
+        EXPECT_EQ(curves.getCurve(static_cast<GrowthOrgan>(organ)), (GrowthFunction{0, 4.5, 1, 1}));
+    }
+    EXPECT_EQ(page.RadioGroup1.itemIndex(), 6);
+    EXPECT_EQ(data.DataLastRow, 3);
+    for (int organ = 0; organ < GrowthOrganCount; ++organ) {
+        const RgbImage& plot = page.plot(static_cast<GrowthOrgan>(organ));
+        // Data (22,108) (24,38) (26,18) (28,18) in red; the curve from the origin in blue.
+        EXPECT_EQ(plot.pixel(27, 18), red);
+        EXPECT_EQ(plot.pixel(24, 64), blue);
+    }
+
+    // Changing "Image Scaling" runs the whole fit again with its messages.
+    page.SpinEdit1.setPosition(3);
+    EXPECT_EQ(ui.takeMessages(),
+              (Messages{"LifeCycle time=3", "# of Var = 2", "L=0, U=4.5, m=1, T=1"}));
+    EXPECT_EQ(page.PlotScale, 3);
+    EXPECT_EQ(page.Image1.pixel(25, 108 - 35 * 3), red); // (1, 3.5) at scale 3
+    page.presetImageScaling(5);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(page.SpinEdit1.position(), 5);
+    page.SpinEdit1.setPosition(5);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(GrowthFunctionPageTest, SingleChoiceCommitsAndPlotsOnlyItsCurve) {
+    page.RadioGroup1.choose(3);
+    ASSERT_TRUE(fit(workedExample));
+    EXPECT_EQ(curves.getCurve(GrowthOrgan::LeafWidth), (GrowthFunction{0, 4.5, 1, 1}));
+    EXPECT_EQ(curves.getCurve(GrowthOrgan::LeafLength), GrowthFunction{});
+    EXPECT_NE(page.Image12, RgbImage(179, 123, white));
+    EXPECT_EQ(page.Image3, RgbImage(179, 123, white));
+}
+
+TEST_F(GrowthFunctionPageTest, FormatErrorsStopTheFitAndChangeNothingElse) {
+    ASSERT_TRUE(fit(workedExample));
+    ui.takeMessages();
+    const Snapshot before = snapshot();
+
+    // An empty line counts: the forbidden character is on line 3 of the box.
+    EXPECT_FALSE(fit("0 1\n\n1 -2\n2 3\n"));
+    EXPECT_EQ(ui.takeMessages(), (Messages{"Error Data in line 3"}));
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(data.DataLastRow, 1);
+    EXPECT_EQ(data.LifeCycleTime, 0);
+    EXPECT_EQ(data.DataMean[0], 0.0);
+
+    EXPECT_FALSE(fit("0 1\n1.2.3 4\n"));
+    EXPECT_EQ(ui.takeMessages(), (Messages{"'1.2.3' is not a valid floating point value"}));
+    EXPECT_FALSE(fit("0 1\n3 , 1.2\n"));
+    EXPECT_EQ(ui.takeMessages(), (Messages{"'' is not a valid floating point value"}));
+    EXPECT_EQ(snapshot(), before);
+    // The text of the box is never changed by a fit.
+    EXPECT_EQ(page.RichEdit4.text(), "0 1\n3 , 1.2\n");
+}
+
+TEST_F(GrowthFunctionPageTest, LimitsAndMissingDataEndWithTheirMessages) {
+    ASSERT_TRUE(fit(workedExample));
+    ui.takeMessages();
+    const Snapshot before = snapshot();
+    const GrowthData dataBefore = data;
+
+    EXPECT_FALSE(fit(std::string(502, '\n')));            // empty lines count
+    EXPECT_FALSE(fit("0" + std::string(102, ',') + "1")); // so do empty fields
+    EXPECT_EQ(ui.takeMessages(),
+              (Messages{"Growth data is limited to 501 lines of at most 101 values each.",
+                        "Growth data is limited to 501 lines of at most 101 values each."}));
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(data.DataLastRow, dataBefore.DataLastRow);
+    EXPECT_EQ(data.DataMean, dataBefore.DataMean);
+
+    // No data row at all: the previous life cycle time, no variables, then the stop.
+    EXPECT_FALSE(fit("\n  \n\t\n"));
+    EXPECT_EQ(ui.takeMessages(),
+              (Messages{"LifeCycle time=3", "# of Var = 0", "No growth data to fit."}));
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(data.DataLastRow, -1);
+
+    // A last data row with a time only: the division fails after the boxes were cleared.
+    EXPECT_FALSE(fit("0 1\n1 2\n2\n"));
+    EXPECT_EQ(ui.takeMessages(),
+              (Messages{"LifeCycle time=2", "# of Var = 0", "Invalid floating point operation"}));
+    EXPECT_EQ(boxes(), (Messages{"0", "0", "1", "1"}));
+    EXPECT_EQ(curves.getCurve(GrowthOrgan::Flower), (GrowthFunction{0, 4.5, 1, 1}));
+}
+
+TEST_F(GrowthFunctionPageTest, ArrowsNudgeTheBoxesAndSlopeAndTmidCommit) {
+    // Before any fit one Slope click draws only the axes and commits 0, 0, 0.01, 0.
+    page.UpDown6Click(ArrowClick::Up);
+    EXPECT_EQ(page.Edit3.text(), "0.01");
+    for (int organ = 0; organ < GrowthOrganCount; ++organ) {
+        EXPECT_EQ(curves.getCurve(static_cast<GrowthOrgan>(organ)),
+                  (GrowthFunction{0, 0, 0.01, 0}));
+        const RgbImage& plot = page.plot(static_cast<GrowthOrgan>(organ));
+        EXPECT_EQ(plot.pixel(22, 108), RgbColor{}) << organ; // the axes cross; nothing else
+        EXPECT_EQ(plot.pixel(23, 107), white);
+    }
+    EXPECT_TRUE(ui.messages.empty());
+
+    // A fraction does not set the count; a whole number does.
+    page.Edit3.setText("0.17");
+    page.Edit4.setText("21");
+    page.UpDown6Click(ArrowClick::Down);
+    EXPECT_EQ(page.Edit3.text(), "0");
+    page.Edit3.setText("0.17");
+    page.UpDown6Click(ArrowClick::Up);
+    page.UpDown6Click(ArrowClick::Up);
+    EXPECT_EQ(page.Edit3.text(), "0.02");
+    page.UpDown7Click(ArrowClick::Up);
+    EXPECT_EQ(page.Edit4.text(), "22");
+    EXPECT_EQ(curves.getCurve(GrowthOrgan::Apex), (GrowthFunction{0, 0, 0.02, 22}));
+    page.Edit3.setText("-100");
+    page.UpDown6Click(ArrowClick::Down);
+    EXPECT_EQ(page.Edit3.text(), "-1"); // the count stays at its minimum, no wrap
+
+    // Bottom and Top arrows only change their boxes.
+    page.Edit2.setText("100");
+    page.UpDown5Click(ArrowClick::Up);
+    page.UpDown4Click(ArrowClick::Up);
+    EXPECT_EQ(page.Edit2.text(), "100");
+    EXPECT_EQ(page.Edit1.text(), "1");
+    EXPECT_EQ(curves.getCurve(GrowthOrgan::Apex).Top, 0.0);
+}
+
+TEST_F(GrowthFunctionPageTest, ABoxThatIsNoNumberStopsApproximate) {
+    page.Edit2.setText("ten");
+    page.Edit4.setText("5");
+    page.RadioGroup1.setItemIndex(6);
+    EXPECT_FALSE(page.approximate());
+    EXPECT_EQ(ui.takeMessages(), (Messages{"'ten' is not a valid floating point value"}));
+    EXPECT_EQ(page.Image1, RgbImage(179, 123, white)); // "All": nothing drawn
+
+    // A single choice has drawn its frame already but commits nothing.
+    page.RadioGroup1.setItemIndex(1);
+    page.UpDown7Click(ArrowClick::Up);
+    EXPECT_EQ(ui.takeMessages(), (Messages{"'ten' is not a valid floating point value"}));
+    EXPECT_EQ(page.Edit4.text(), "6");
+    EXPECT_EQ(page.Image2.pixel(22, 108), RgbColor{});
+    EXPECT_EQ(page.Image1, RgbImage(179, 123, white));
+    EXPECT_EQ(curves.getCurve(GrowthOrgan::Petiole), GrowthFunction{});
+}
+
+TEST_F(GrowthFunctionPageTest, ReadDataLoadsTheTextUpToTheEndMark) {
+    ui.fileAnswers.push_back(writeFile("data.txt", "0 1\r\n1 2\r\n\x1a"
+                                                   "9 junk\n"));
+    EXPECT_TRUE(page.readData());
+    EXPECT_EQ(page.RichEdit4.text(), "0 1\r\n1 2\r\n");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(page.fitCurve());
+    EXPECT_EQ(data.LifeCycleTime, 1);
+
+    // Cancelling changes nothing; a missing or unreadable file leaves the box as it was.
+    ui.fileAnswers.push_back(std::nullopt);
+    EXPECT_TRUE(page.readData());
+    ui.fileAnswers.push_back((folder / "missing.txt").string());
+    EXPECT_FALSE(page.readData());
+    ui.fileAnswers.push_back(folder.string());
+    EXPECT_FALSE(page.readData());
+    const Messages messages = ui.takeMessages();
+    ASSERT_EQ(messages.size(), 5U);
+    EXPECT_EQ(messages[3], "File not found");
+    EXPECT_EQ(messages[4], "I/O error 21"); // a folder opens but cannot be read
+    EXPECT_EQ(page.RichEdit4.text(), "0 1\r\n1 2\r\n");
+}
+
+TEST_F(GrowthFunctionPageTest, SaveImageWritesFiveBitmapsWholeOrStops) {
+    // Before any fit: five white 179 x 123 images, and no Leaf Width file.
+    EXPECT_TRUE(page.saveImages(folder.string()));
+    for (const char* name :
+         {"Internode.bmp", "Petiole.bmp", "Leaf.bmp", "Apex.bmp", "Flower.bmp"}) {
+        const auto bitmap = readBitmapFile((folder / name).string());
+        ASSERT_TRUE(bitmap) << name;
+        EXPECT_EQ(bitmap->width, 179);
+        EXPECT_EQ(bitmap->height, 123);
+        for (std::size_t at = 0; at < bitmap->rgba.size(); at += 4) {
+            ASSERT_EQ(bitmap->rgba[at] + bitmap->rgba[at + 1] + bitmap->rgba[at + 2], 3 * 255);
+        }
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 5);
+
+    // After a fit the saved plot shows the drawing.
+    ASSERT_TRUE(fit(workedExample));
+    EXPECT_TRUE(page.saveImages(folder.string()));
+    const auto leaf = readBitmapFile((folder / "Leaf.bmp").string());
+    ASSERT_TRUE(leaf);
+    const std::size_t at = (18 * 179 + 27) * 4;
+    EXPECT_EQ(leaf->rgba[at], 255);
+    EXPECT_EQ(leaf->rgba[at + 1], 0);
+
+    // A file that cannot be created stops the operation with its name; earlier files remain.
+    ui.takeMessages();
+    const auto blocked = folder / "blocked";
+    std::filesystem::create_directories(blocked / "Petiole.bmp");
+    EXPECT_FALSE(page.saveImages(blocked.string()));
+    EXPECT_EQ(ui.takeMessages(),
+              (Messages{"Cannot create file " + (blocked / "Petiole.bmp").string()}));
+    EXPECT_TRUE(std::filesystem::is_regular_file(blocked / "Internode.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(blocked / "Leaf.bmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(blocked), {}), 2);
+}
