@@ -21,6 +21,7 @@ const std::vector<Command>& commands() {
         {"lsystem", lsystemUsage, runLsystemCommand},
         {"fit", fitUsage, runFitCommand},
         {"shapes", shapesUsage, runShapesCommand},
+        {"render", renderUsage, runRenderCommand},
     };
     return table;
 }

@@ -1,0 +1,136 @@
+#include "render/Renderer.h"
+
+#include "components/LeafTextures.h"
+#include "components/MaterialSet.h"
+#include "controls/PlantParameters.h"
+#include "controls/ViewState.h"
+#include "lsystem/PlantState.h"
+#include "render/GlHeaders.h"
+#include "render/PlantDrawing.h"
+#include "render/RenderHost.h"
+#include "render/RenderState.h"
+#include "render/ViewTransform.h"
+
+#include <exception>
+
+namespace burgeon {
+
+Renderer::Renderer(RenderHost& host, const RenderInputs& inputs)
+    : host_(host), inputs_(inputs), target_(geometry_) {}
+
+Renderer::~Renderer() {
+    try {
+        release();
+    } catch (const std::exception&) {
+        // The context is gone already; its objects went with it.
+    }
+}
+
+void Renderer::initialize(const std::string& landTextureFile) {
+    host_.makeCurrent();
+    initRenderState();
+    font_.build();
+    geometry_.build();
+    textures_.loadLandTexture(landTextureFile);
+    initialized_ = true;
+}
+
+void Renderer::release() {
+    if (!initialized_) {
+        return;
+    }
+    host_.makeCurrent();
+    textures_.release();
+    geometry_.release();
+    font_.release();
+    initialized_ = false;
+}
+
+bool Renderer::setProjection(int panelWidth, int panelHeight) {
+    return burgeon::setProjection(*inputs_.view, panelWidth, panelHeight);
+}
+
+void Renderer::beginFrame() {
+    const RgbColor background = inputs_.materials->BackgroundColor;
+    glClearColor(static_cast<float>(background.red) / 255.0f,
+                 static_cast<float>(background.green) / 255.0f,
+                 static_cast<float>(background.blue) / 255.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void Renderer::applyViewTransform() {
+    burgeon::applyViewTransform(*inputs_.view);
+}
+
+void Renderer::prepareShapeInputs() {
+    ShapeInputs shapes;
+    shapes.materials = inputs_.materials;
+    shapes.leaf = inputs_.leaf;
+    shapes.flower = inputs_.flower;
+    shapes.placement = inputs_.placement;
+    shapes.texturesEnabled =
+        inputs_.leafTextures == nullptr || inputs_.leafTextures->TexturesEnabled;
+    shapes.landTexture = textures_.landTexture();
+    if (inputs_.leafTextures != nullptr) {
+        textures_.synchronise(*inputs_.leafTextures);
+        shapes.leafTexture = textures_.leafPassTexture(*inputs_.leafTextures);
+    } else {
+        shapes.leafTexture = textures_.landTexture();
+    }
+    target_.setInputs(shapes);
+    target_.synchroniseDepth();
+}
+
+void Renderer::drawLand() {
+    prepareShapeInputs();
+    target_.drawLand();
+}
+
+void Renderer::drawAxes() {
+    burgeon::drawAxes(font_);
+}
+
+void Renderer::drawText(const std::string& text) {
+    font_.drawText(text);
+}
+
+void Renderer::rotateTurntable(double degrees) {
+    glRotatef(static_cast<float>(degrees), 0.0f, 1.0f, 0.0f);
+}
+
+std::int32_t Renderer::drawPlant(double t) {
+    prepareShapeInputs();
+    PlantScene scene;
+    scene.plant = inputs_.plant;
+    scene.parameters = inputs_.parameters;
+    scene.sliders = inputs_.sliders;
+    scene.curves = inputs_.curves;
+    scene.plantScale = inputs_.view->PlantScale;
+    scene.clock = inputs_.clock;
+    totalTime_ = burgeon::drawPlant(scene, target_, t);
+    return totalTime_;
+}
+
+void Renderer::endFrame() {
+    host_.swapBuffers();
+}
+
+RgbImage Renderer::readPixels(int width, int height) {
+    return host_.readPixels(width, height);
+}
+
+RgbImage Renderer::grabShownPixels(int width, int height) {
+    return host_.shownPixels(width, height);
+}
+
+void Renderer::drawScene(double t) {
+    beginFrame();
+    applyViewTransform();
+    drawLand();
+    if (inputs_.view->ShowAxes) {
+        drawAxes();
+    }
+    drawPlant(t);
+}
+
+} // namespace burgeon

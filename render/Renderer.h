@@ -1,0 +1,92 @@
+#pragma once
+
+#include "imageio/RgbImage.h"
+#include "render/BitmapFont.h"
+#include "render/GlDrawingTarget.h"
+#include "render/TextureSet.h"
+#include "render/UnitGeometry.h"
+
+#include <cstdint>
+#include <string>
+
+namespace burgeon {
+
+class Clock;
+class GrowthCurves;
+class RenderHost;
+struct LeafTextures;
+struct MaterialSet;
+struct PlantParameters;
+struct PlantState;
+struct SliderHeldParameters;
+struct ViewState;
+
+// Everything a frame reads, owned elsewhere (the application state, a test, the command line).
+struct RenderInputs {
+    PlantState* plant = nullptr;
+    const PlantParameters* parameters = nullptr;
+    const SliderHeldParameters* sliders = nullptr;
+    const GrowthCurves* curves = nullptr;
+    const ViewState* view = nullptr;
+    const MaterialSet* materials = nullptr;
+    const OrganSurface* leaf = nullptr;
+    const OrganSurface* flower = nullptr;
+    const OrganPlacement* placement = nullptr;
+    // The leaf texture slots and the "Set Leaf Texture" switch (textured when absent).
+    const LeafTextures* leafTextures = nullptr;
+    Clock* clock = nullptr;
+};
+
+// The view's renderer: the GL resources made once on a context (render state, font lists,
+// unit geometry, textures) and the steps of a frame. It draws on whatever context its host
+// makes current, the desktop view's or the headless one.
+class Renderer {
+public:
+    Renderer(RenderHost& host, const RenderInputs& inputs);
+    Renderer(const Renderer&) = delete;
+    Renderer& operator=(const Renderer&) = delete;
+    ~Renderer();
+
+    // Render state, font, unit geometry and the land texture read from landTextureFile.
+    void initialize(const std::string& landTextureFile = "grass1.bmp");
+    void release();
+
+    bool setProjection(int panelWidth, int panelHeight);
+    void beginFrame();
+    void applyViewTransform();
+    void drawLand();
+    void drawAxes();
+    void drawText(const std::string& text);
+    void rotateTurntable(double degrees);
+    // Draws the plant at time t; returns TotalTime of the frame.
+    std::int32_t drawPlant(double t);
+    void endFrame();
+    RgbImage readPixels(int width, int height);
+    RgbImage grabShownPixels(int width, int height);
+    void setCaption(const std::string& caption) { caption_ = caption; }
+    const std::string& caption() const { return caption_; }
+
+    // One whole still frame: clear, camera, land, axes when shown, plant at t.
+    void drawScene(double t);
+
+    void setCylinderGeometry(CylinderGeometry geometry) { target_.setCylinderGeometry(geometry); }
+    void setFlushEachShape(bool on) { target_.setFlushEachShape(on); }
+    TextureSet& textures() { return textures_; }
+    const RenderInputs& inputs() const { return inputs_; }
+    std::int32_t totalTime() const { return totalTime_; }
+
+private:
+    void prepareShapeInputs();
+
+    RenderHost& host_;
+    RenderInputs inputs_;
+    BitmapFont font_;
+    UnitGeometry geometry_;
+    TextureSet textures_;
+    GlDrawingTarget target_;
+    std::string caption_;
+    std::int32_t totalTime_ = 0;
+    bool initialized_ = false;
+};
+
+} // namespace burgeon

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "base/UserInterface.h"
+#include "components/OrganSurface.h"
+#include "render/DrawingTarget.h"
+
+namespace burgeon {
+
+struct MaterialSet;
+
+// The pipeline operations a leaf or flower surface is made of. The OpenGL target issues
+// them; a test can record them.
+class SurfaceSink {
+public:
+    virtual ~SurfaceSink() = default;
+    virtual void setPolygonSmoothing(bool on) = 0;
+    virtual void pushMatrix() = 0;
+    virtual void popMatrix() = 0;
+    virtual void rotate(float degrees, float x, float y, float z) = 0;
+    // Front ambient-and-diffuse from a colour slot (components / 255) with the given alpha.
+    virtual void setFrontMaterial(RgbColor color, float alpha) = 0;
+    // Front specular (0.7, 0.7, 0.7, 1) and shininess 128.
+    virtual void setSurfaceSpecular() = 0;
+    // Texturing of the leaf pass: on enables 2-D texturing and binds the leaf texture.
+    virtual void setLeafTexturing(bool on) = 0;
+    virtual void beginTriangles() = 0;
+    virtual void vertex(const Vector3& normal, const double* texCoord, double x, double y,
+                        double z) = 0;
+    virtual void endTriangles() = 0;
+    virtual void flush() = 0;
+};
+
+// The two-sided leaf: upper side in the shape's front colour (textured when asked), lower
+// side in its back colour, turned by the leaf angles plus the wind.
+void drawLeafSurface(SurfaceSink& sink, const OrganSurface& leaf, const OrganPlacement& placement,
+                     const MaterialSet& materials, bool textured, double depth, double length,
+                     double width, const WindTurn& wind);
+
+// The flower: PetalCount copies of the shape a petal step apart about Y, upper sides first,
+// then the lower sides. Never textured, no wind.
+void drawFlowerSurface(SurfaceSink& sink, const OrganSurface& flower,
+                       const OrganPlacement& placement, const MaterialSet& materials, double depth,
+                       double length, double width);
+
+} // namespace burgeon

@@ -1,0 +1,130 @@
+#include "HeadlessScene.h"
+
+#include "imageio/BmpWriter.h"
+#include "render/BuiltInShapes.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace burgeon {
+
+HeadlessScene::HeadlessScene() : leaf(builtInLeaf()), flower(builtInPetal()) {
+    RenderInputs inputs;
+    inputs.plant = &plant;
+    inputs.parameters = &parameters;
+    inputs.sliders = &sliders;
+    inputs.curves = &curves;
+    inputs.view = &view;
+    inputs.materials = &materials;
+    inputs.leaf = &leaf;
+    inputs.flower = &flower;
+    inputs.placement = &placement;
+    inputs.leafTextures = &leafTextures;
+    inputs.clock = &clock;
+    renderer = std::make_unique<Renderer>(context, inputs);
+    renderer->initialize("no-such-grass.bmp");
+    renderer->setProjection(Width, Height);
+}
+
+void HeadlessScene::buildSmallPlant() {
+    auto add = [this](char kind, int parent, int level, float angleZ, bool hasLeaf,
+                      bool hasFlower) {
+        const int index = ++plant.NodeCount;
+        PlantNode& node = plant.Nodes[static_cast<std::size_t>(index)];
+        node = PlantNode{};
+        node.Kind = kind;
+        node.Parent = parent;
+        node.Level = level;
+        node.AngleZ = angleZ;
+        node.HasLeaf = hasLeaf ? 1 : 0;
+        node.HasFlower = hasFlower ? 1 : 0;
+        return index;
+    };
+    plant.NodeCount = 0;
+    const int base = add('I', 0, 1, 0.01f, false, false);
+    add('P', base, 2, 45.0f, true, false);
+    const int middle = add('I', base, 2, 0.02f, false, false);
+    add('P', middle, 3, -45.0f, true, false);
+    const int top = add('I', middle, 3, 0.01f, false, false);
+    add('A', top, 4, 0.0f, false, true);
+    plant.MainStemCount = 4;
+    plant.MaxLevel = 4;
+}
+
+RgbImage HeadlessScene::drawFrame(double t) {
+    renderer->drawScene(t);
+    glFinish();
+    return renderer->readPixels(Width, Height);
+}
+
+bool HeadlessScene::project(double x, double y, double z, int& column, int& row) const {
+    GLdouble model[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    renderer->applyViewTransform();
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glPopMatrix();
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    GLdouble wx = 0;
+    GLdouble wy = 0;
+    GLdouble wz = 0;
+    if (gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz) != GL_TRUE) {
+        return false;
+    }
+    column = static_cast<int>(wx);
+    row = Height - 1 - static_cast<int>(wy);
+    return column >= 0 && column < Width && row >= 0 && row < Height;
+}
+
+int differingPixels(const RgbImage& a, const RgbImage& b, int tolerance) {
+    if (a.width() != b.width() || a.height() != b.height()) {
+        return a.width() * a.height() + 1;
+    }
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const RgbColor p = a.pixel(x, y);
+            const RgbColor q = b.pixel(x, y);
+            if (std::abs(p.red - q.red) > tolerance || std::abs(p.green - q.green) > tolerance ||
+                std::abs(p.blue - q.blue) > tolerance) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+::testing::AssertionResult imagesClose(const RgbImage& actual, const RgbImage& expected,
+                                       const std::string& name, int tolerance, int allowedPixels) {
+    const int differing = differingPixels(actual, expected, tolerance);
+    if (differing <= allowedPixels) {
+        return ::testing::AssertionSuccess();
+    }
+    writeBmpFile(name + ".actual.bmp", actual);
+    writeBmpFile(name + ".expected.bmp", expected);
+    if (actual.width() == expected.width() && actual.height() == expected.height()) {
+        RgbImage difference(actual.width(), actual.height(), {0, 0, 0});
+        for (int y = 0; y < actual.height(); ++y) {
+            for (int x = 0; x < actual.width(); ++x) {
+                const RgbColor p = actual.pixel(x, y);
+                const RgbColor q = expected.pixel(x, y);
+                difference.setPixel(x, y,
+                                    {std::min(255, 4 * std::abs(p.red - q.red)),
+                                     std::min(255, 4 * std::abs(p.green - q.green)),
+                                     std::min(255, 4 * std::abs(p.blue - q.blue))});
+            }
+        }
+        writeBmpFile(name + ".difference.bmp", difference);
+    }
+    return ::testing::AssertionFailure()
+           << differing << " pixels differ by more than " << tolerance << " (allowed "
+           << allowedPixels << "); images written as " << name << ".*.bmp";
+}
+
+} // namespace burgeon
