@@ -10,6 +10,7 @@
 #include "components/MaterialSet.h"
 #include "components/OrganShape.h"
 #include "components/OrganSurface.h"
+#include "controls/AnimationPage.h"
 #include "controls/ParameterPage.h"
 #include "controls/PlantParameters.h"
 #include "controls/ViewState.h"
@@ -19,6 +20,7 @@
 #include "lsystem/LSystemEditorPage.h"
 #include "lsystem/LSystemWorkspace.h"
 #include "lsystem/PlantState.h"
+#include "render/CaptureRun.h"
 
 #include <string>
 
@@ -54,7 +56,9 @@ struct AppState {
     GrowthFunctionPage growthPage;
     ComponentPage componentPage;
     MaterialPage materialPage;
+    AnimationPage animationPage;
     TextEditorPage textEditor;
+    CaptureRun captureRun;
     LSystemWorkspace workspace;
 };
 

@@ -63,6 +63,7 @@ ToolWindow::ToolWindow(AppState& state, UserInterface& ui) : state_(state), ui_(
 
 void ToolWindow::create(const ScreenArea& screen, int mainWindowHeight) {
     geometry = toolWindowPlacement(screen, mainWindowHeight);
+    state_.view.PlantScale = static_cast<float>(state_.animationPage.TrackBar9.position() / 10.0);
     window.views.notify();
 }
 
@@ -94,6 +95,7 @@ void ToolWindow::show() {
 
 void ToolWindow::deriveFromControls() {
     state_.parameterPage.deriveStoredParameters();
+    state_.animationPage.applyCaptureFormats();
     state_.parameters.TimeStep = state_.parameterPage.TrackBar29.position() / 100.0;
     state_.placement.PetalCount = state_.componentPage.SpinEdit6.position();
     state_.componentPage.applySurfaceMode();

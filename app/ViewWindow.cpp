@@ -1,16 +1,42 @@
 #include "app/ViewWindow.h"
 
+#include "render/Renderer.h"
+
+#include <filesystem>
+
 namespace burgeon {
 
-ViewWindow::ViewWindow(AppState& state, UserInterface& ui) : state_(state), ui_(ui) {
+ViewWindow::ViewWindow(AppState& state, UserInterface& ui)
+    : state_(state), ui_(ui), canvas_(state, window),
+      frames_(canvas_, state.view, state.animation, state.parameters, state.captureRun),
+      model_(frames_, state.view, state.animation, state.captureRun, ui) {
     window.setVisible(false);
+    frames_.lifeCycleTime = [&state] { return state.growthData.LifeCycleTime; };
+    frames_.setTimeBarMaximum = [&state](int maximum) {
+        state.animationPage.TrackBar24.setMaximum(maximum);
+    };
+    model_.setMaximised = [this](bool) { window.views.notify(); };
+    model_.terminateApplication = [this] {
+        if (quitApplication) {
+            quitApplication();
+        }
+    };
+    model_.repaintWindow = [this] { request(); };
+
+    AnimationPage& page = state.animationPage;
+    page.resizeView = [this] {
+        if (resizeView) {
+            resizeView();
+        }
+    };
+    page.workingFolder = [] { return std::filesystem::current_path().string(); };
 }
 
 RenderInputs ViewWindow::renderInputs() {
     RenderInputs inputs;
     inputs.plant = &state_.plant;
     inputs.parameters = &state_.parameters;
-    inputs.sliders = &sliderHeld_;
+    inputs.sliders = &canvas_.sliderHeld();
     inputs.curves = &state_.curves;
     inputs.view = &state_.view;
     inputs.materials = &state_.materials;
@@ -29,7 +55,7 @@ void ViewWindow::create(const ScreenArea& screen, const WindowRect& toolWindow) 
     animation.CurrentTime = 1.0;
     animation.PaintBusy = true;
     state_.view.ShowAxes = false;
-    reset();
+    model_.Reset1Click();
     state_.leafTextures.LeafTextureCount = 0;
     window.views.notify();
 }
@@ -43,23 +69,12 @@ void ViewWindow::showWindow() {
 }
 
 void ViewWindow::showEvent() {
-    state_.animation.PaintBusy = false;
-    state_.animation.AnimationPaused = false;
+    model_.show();
     request();
 }
 
-bool ViewWindow::paint() {
-    auto& animation = state_.animation;
-    if (animation.PaintBusy) {
-        return false;
-    }
-    animation.PaintBusy = true;
-    sliderHeld_ = state_.parameterPage.sliderHeld();
-    if (renderFrame) {
-        renderFrame();
-    }
-    animation.PaintBusy = false;
-    return true;
+std::optional<int> ViewWindow::paint() {
+    return model_.paint();
 }
 
 void ViewWindow::timerTick() {
@@ -67,74 +82,44 @@ void ViewWindow::timerTick() {
 }
 
 void ViewWindow::mouseDown(int x, int y) {
-    state_.view.DragStartX = x;
-    state_.view.DragStartY = y;
+    model_.mouseDown(x, y);
 }
 
 void ViewWindow::mouseMove(int x, int y, bool leftHeld, bool rightHeld) {
-    if (!leftHeld && !rightHeld) {
-        ui_.setStatusText("Plant Visualization");
-        return;
-    }
-    auto& view = state_.view;
-    view.DragYaw = static_cast<float>(x - view.DragStartX) / 2.0f;
-    view.DragPitch = static_cast<float>(y - view.DragStartY) / 2.0f;
-    if (state_.animation.PaintBusy) {
-        return;
-    }
-    request();
-    ui_.setStatusText("Plant Visualization");
+    model_.mouseMove(x, y, leftHeld, rightHeld);
 }
 
 void ViewWindow::mouseUp() {
-    auto& view = state_.view;
-    view.MouseYaw += view.DragYaw;
-    view.DragYaw = 0.0f;
-    view.MousePitch += view.DragPitch;
-    view.DragPitch = 0.0f;
+    model_.mouseUp();
 }
 
 void ViewWindow::doubleClick() {
-    state_.animation.ViewMaximised = !state_.animation.ViewMaximised;
-    window.views.notify();
+    model_.doubleClick();
 }
 
 void ViewWindow::start() {
-    state_.animation.PaintBusy = false;
-    state_.animation.AnimationPaused = false;
+    model_.Start1Click();
     request();
 }
 
 void ViewWindow::stop() {
-    state_.animation.AnimationPaused = true;
+    model_.Stop1Click();
 }
 
 void ViewWindow::reset() {
-    auto& view = state_.view;
-    view.RotationX = view.RotationY = view.RotationZ = 0.0;
-    view.TranslationX = 0.0;
-    view.TranslationY = -3.0;
-    view.TranslationZ = -14.0;
+    model_.Reset1Click();
 }
 
 void ViewWindow::toggleAxes() {
-    state_.view.ShowAxes = !state_.view.ShowAxes;
+    model_.ShowXYZAxis1Click();
 }
 
 void ViewWindow::capture() {
-    if (!captureRunPrepared || !captureRunPrepared()) {
-        return;
-    }
-    state_.animation.CurrentTime = state_.animation.CaptureFirst - 1;
-    state_.animation.CaptureActive = true;
+    model_.Capture1Click();
 }
 
 void ViewWindow::exit() {
-    state_.animation.CurrentTime = 0.0;
-    state_.animation.PaintBusy = true;
-    if (quitApplication) {
-        quitApplication();
-    }
+    model_.Exit1Click();
 }
 
 void ViewWindow::request() {

@@ -1,19 +1,22 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "app/ViewCanvas.h"
 #include "app/WindowPlacement.h"
 #include "base/Controls.h"
 #include "base/UserInterface.h"
-
-#include "render/Renderer.h"
+#include "render/FrameRoutine.h"
+#include "render/ViewWindowModel.h"
 
 #include <functional>
+#include <optional>
 
 namespace burgeon {
 
-// The "Tree Visualization" window: the guarded frames, the mouse turning the plant, the
-// double-click that maximises and restores, and the popup menu. The frame itself is drawn
-// by renderFrame on the view's current rendering context.
+struct RenderInputs;
+
+// The "Tree Visualization" window: its creation and showing, placement, caption and
+// maximised state, around the view's frame routine and its paint, mouse and popup model.
 class ViewWindow {
 public:
     ViewWindow(AppState& state, UserInterface& ui);
@@ -31,25 +34,25 @@ public:
 
     static constexpr int TimerInterval = 1000; // ms between timer ticks
 
-    // Set by the host: draws one frame; asks for a frame soon (never inside this call);
-    // ends the application.
-    std::function<void()> renderFrame;
+    // Set by the host: asks for a frame soon (never inside this call); ends the application;
+    // rebuilds the projection for the panel's size.
     std::function<void()> requestFrame;
     std::function<void()> quitApplication;
-    // Whether a capture run has been prepared whose objects the popup "Capture" can restart.
-    std::function<bool()> captureRunPrepared;
+    std::function<void()> resizeView;
 
     // What the renderer reads, all owned by the application state.
     RenderInputs renderInputs();
+    ViewCanvas& canvas() { return canvas_; }
+    FrameRoutine& frames() { return frames_; }
 
     void create(const ScreenArea& screen, const WindowRect& toolWindow);
     // Makes the window visible; the show event runs when it was hidden.
     void showWindow();
     void showEvent();
 
-    // A paint message: draws one frame unless a frame is under way or drawing is suspended.
-    // Returns whether a frame was drawn.
-    bool paint();
+    // A paint message: one guarded frame; the pause before the next frame in milliseconds,
+    // or nothing when no frame was drawn.
+    std::optional<int> paint();
     void timerTick();
 
     void mouseDown(int x, int y);
@@ -70,7 +73,9 @@ private:
 
     AppState& state_;
     UserInterface& ui_;
-    SliderHeldParameters sliderHeld_; // as the Parameter page's sliders hold them this frame
+    ViewCanvas canvas_;
+    FrameRoutine frames_;
+    ViewWindowModel model_;
 };
 
 } // namespace burgeon

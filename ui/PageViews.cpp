@@ -55,6 +55,15 @@ QPushButton* button(const char* objectName, ControlModel& model, UserInterface& 
     return widget;
 }
 
+QPushButton* plainButton(const char* objectName, const QString& text, UserInterface& ui,
+                         std::function<void()> handler, QWidget* parent) {
+    auto* widget = new QPushButton(text, parent);
+    widget->setObjectName(objectName);
+    QObject::connect(widget, &QPushButton::clicked, widget,
+                     [&ui, handler] { runHandler(ui, handler); });
+    return widget;
+}
+
 QSlider* slider(const char* objectName, RangeControl& model, UserInterface& ui, int ticks,
                 QWidget* parent) {
     auto* widget = new QSlider(Qt::Horizontal, parent);
@@ -506,6 +515,126 @@ QWidget* buildParameterPage(Desktop& desktop, const HintWatcher& watchHint) {
     }
     scrollBox->setWidget(content);
     return scrollBox;
+}
+
+QWidget* buildAnimationPage(Desktop& desktop, const HintWatcher& watchHint) {
+    AnimationPage& page = desktop.state.animationPage;
+    UserInterface& ui = desktop.ui;
+    QWidget* background = panel("Panel6", watchHint);
+    auto* layout = new QVBoxLayout(background);
+
+    auto addGroup =
+        [&](const char* caption, TextControl& value,
+            std::vector<std::pair<const char*, RangeControl*>> sliders, int ticks,
+            std::vector<std::tuple<const char*, const char*, void (AnimationPage::*)()>> nudges) {
+            auto* group = new QGroupBox(background);
+            auto* grid = new QGridLayout(group);
+            grid->addWidget(label(caption, group), 0, 0);
+            auto* valueLabel = new QLabel(group);
+            QPointer<QLabel> guarded(valueLabel);
+            auto refresh = [guarded, &value] {
+                if (guarded) {
+                    guarded->setText(toQString(value.text()));
+                }
+            };
+            value.views.subscribe(refresh);
+            refresh();
+            grid->addWidget(valueLabel, 0, 1);
+            int line = 1;
+            for (const auto& [name, model] : sliders) {
+                grid->addWidget(slider(name, *model, ui, ticks, group), line++, 0, 1, 2);
+            }
+            if (!nudges.empty()) {
+                auto* cross = new QHBoxLayout;
+                for (const auto& [name, text, handler] : nudges) {
+                    const auto click = handler;
+                    cross->addWidget(plainButton(
+                        name, text, ui, [&page, click] { (page.*click)(); }, group));
+                }
+                grid->addLayout(cross, line, 0, 1, 2);
+            }
+            layout->addWidget(group);
+        };
+    addGroup("Rotation", page.Label44,
+             {{"TrackBar1", &page.TrackBar1},
+              {"TrackBar2", &page.TrackBar2},
+              {"TrackBar3", &page.TrackBar3}},
+             100,
+             {{"BitBtn1", "\u25B2", &AnimationPage::BitBtn1Click},
+              {"BitBtn3", "\u25BC", &AnimationPage::BitBtn3Click},
+              {"BitBtn2", "\u25C0", &AnimationPage::BitBtn2Click},
+              {"BitBtn4", "\u25B6", &AnimationPage::BitBtn4Click}});
+    addGroup("Translation", page.Label45,
+             {{"TrackBar4", &page.TrackBar4},
+              {"TrackBar5", &page.TrackBar5},
+              {"TrackBar6", &page.TrackBar6}},
+             15,
+             {{"BitBtn5", "\u25B2", &AnimationPage::BitBtn5Click},
+              {"BitBtn7", "\u25BC", &AnimationPage::BitBtn7Click},
+              {"BitBtn6", "\u25C0", &AnimationPage::BitBtn6Click},
+              {"BitBtn8", "\u25B6", &AnimationPage::BitBtn8Click}});
+    addGroup("Zoom", page.Label46, {{"TrackBar7", &page.TrackBar7}}, 10, {});
+    addGroup("Velocity Animation", page.Label47, {{"TrackBar8", &page.TrackBar8}}, 1, {});
+    addGroup("Scale", page.Label48, {{"TrackBar9", &page.TrackBar9}}, 5, {});
+    addGroup("Animation Time Bar", page.Label52, {{"TrackBar24", &page.TrackBar24}}, 20, {});
+
+    auto* play = new QHBoxLayout;
+    play->addWidget(plainButton(
+        "BitBtn12", "Play", ui, [&page] { page.BitBtn12Click(); }, background));
+    play->addWidget(plainButton(
+        "BitBtn13", "Pause", ui, [&page] { page.BitBtn13Click(); }, background));
+    layout->addLayout(play);
+
+    auto* capture = new QGroupBox("Capture Image", background);
+    auto* grid = new QGridLayout(capture);
+    grid->addWidget(radio(
+                        "RadioButton11", page.RadioButton11, ui,
+                        [&page] {
+                            page.RadioButton11.setChecked(true);
+                            page.RadioButton11Click();
+                        },
+                        capture),
+                    0, 0, 1, 2);
+    grid->addWidget(radio(
+                        "RadioButton12", page.RadioButton12, ui,
+                        [&page] {
+                            page.RadioButton12.setChecked(true);
+                            page.RadioButton12Click();
+                        },
+                        capture),
+                    0, 2, 1, 2);
+    grid->addWidget(label("Start Frame", capture), 1, 0);
+    grid->addWidget(spin("SpinEdit7", page.SpinEdit7, ui, capture), 1, 1);
+    grid->addWidget(label("End Frame", capture), 1, 2);
+    grid->addWidget(spin("SpinEdit8", page.SpinEdit8, ui, capture), 1, 3);
+    grid->addWidget(label("Animation Delay(x10 mS)", capture), 2, 0);
+    grid->addWidget(spin("SpinEdit11", page.SpinEdit11, ui, capture), 2, 1);
+    grid->addWidget(label("for", capture), 2, 2);
+    auto* bits = new QHBoxLayout;
+    bits->addWidget(spin("SpinEdit13", page.SpinEdit13, ui, capture));
+    bits->addWidget(label("Bits", capture));
+    grid->addLayout(bits, 2, 3);
+    grid->addWidget(label("Jpeg Compression (%)", capture), 3, 0);
+    grid->addWidget(spin("SpinEdit12", page.SpinEdit12, ui, capture), 3, 1);
+    grid->addWidget(label("(100% for Hight Quality)", capture), 3, 2, 1, 2);
+    grid->addWidget(plainButton(
+                        "BitBtn10", "Capture Now", ui, [&page] { page.BitBtn10Click(); }, capture),
+                    4, 0, 1, 2);
+    grid->addWidget(plainButton(
+                        "BitBtn11", "Stop Capture", ui, [&page] { page.BitBtn11Click(); }, capture),
+                    4, 2, 1, 2);
+    grid->addWidget(label("Capture Progress", capture), 5, 0);
+    auto* gauge = progress("Gauge1", page.Gauge1, capture);
+    gauge->setStyleSheet("QProgressBar::chunk { background: blue; }");
+    grid->addWidget(gauge, 5, 1, 1, 2);
+    auto* preview = picture("Image8", capture);
+    preview->setFixedSize(79, 103);
+    preview->setScaledContents(true);
+    bindImage(preview, page.Image8, page.Image8Views);
+    grid->addWidget(preview, 1, 4, 5, 1);
+    layout->addWidget(capture);
+    layout->addStretch();
+    return background;
 }
 
 QWidget* buildMaterialPage(Desktop& desktop, const HintWatcher& watchHint) {

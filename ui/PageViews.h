@@ -17,6 +17,7 @@ QWidget* buildLSystemEditorPage(Desktop& desktop, const HintWatcher& watchHint);
 QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint);
 QWidget* buildComponentPage(Desktop& desktop, const HintWatcher& watchHint);
 QWidget* buildParameterPage(Desktop& desktop, const HintWatcher& watchHint);
+QWidget* buildAnimationPage(Desktop& desktop, const HintWatcher& watchHint);
 QWidget* buildMaterialPage(Desktop& desktop, const HintWatcher& watchHint);
 
 } // namespace burgeon

@@ -78,7 +78,7 @@ ToolWindowView::ToolWindowView(Desktop& desktop)
                                                       buildGrowthFunctionPage(desktop, watchHint),
                                                       buildComponentPage(desktop, watchHint),
                                                       buildParameterPage(desktop, watchHint),
-                                                      backgroundPanel("Panel6"),
+                                                      buildAnimationPage(desktop, watchHint),
                                                       buildMaterialPage(desktop, watchHint),
                                                       buildTextEditorPage(),
                                                       buildHelpPage()};

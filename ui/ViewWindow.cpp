@@ -48,19 +48,19 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
         });
     }
 
-    // Until the frame routine runs the animation, a frame draws the scene at the current time.
-    model.renderFrame = [this] {
+    model.requestFrame = [this] { update(); };
+    model.resizeView = [this] {
         if (renderer_) {
-            renderer_->drawScene(desktop_.state.animation.CurrentTime);
-            renderer_->endFrame();
+            makeCurrent();
+            renderer_->setProjection(width(), height());
         }
     };
-    model.requestFrame = [this] { update(); };
 }
 
 PlantPanel::~PlantPanel() {
-    desktop_.viewWindow.renderFrame = nullptr;
+    desktop_.viewWindow.canvas().attach(nullptr);
     desktop_.viewWindow.requestFrame = nullptr;
+    desktop_.viewWindow.resizeView = nullptr;
     if (renderer_) {
         QOpenGLWidget::makeCurrent();
         renderer_->release();
@@ -74,8 +74,15 @@ void PlantPanel::makeCurrent() {
 }
 
 void PlantPanel::swapBuffers() {
+    // The widget shows the frame once control returns to the event loop; a capture step
+    // reads the frame shown before the one being drawn, so keep it while a run is active.
+    if (desktop_.state.animation.CaptureActive) {
+        shown_ = readPixels(width(), height());
+    } else if (!shown_.empty()) {
+        shown_ = RgbImage();
+    }
     // A frame drawn inside a paint event is shown when the event ends; one drawn outside
-    // needs a paint event to be shown.
+    // (while dragging) needs a paint event to be shown.
     if (!painting_) {
         update();
     }
@@ -107,30 +114,49 @@ RgbImage PlantPanel::readPixels(int width, int height) {
 }
 
 RgbImage PlantPanel::shownPixels(int width, int height) {
-    return readPixels(width, height);
+    if (shown_.empty()) {
+        return readPixels(width, height);
+    }
+    RgbImage image(std::max(0, width), std::max(0, height), RgbColor{0, 0, 0});
+    for (int y = 0; y < std::min(height, shown_.height()); ++y) {
+        for (int x = 0; x < std::min(width, shown_.width()); ++x) {
+            image.setPixel(x, y, shown_.pixel(x, y));
+        }
+    }
+    return image;
 }
 
 void PlantPanel::initializeGL() {
     renderer_ = std::make_unique<Renderer>(*this, desktop_.viewWindow.renderInputs());
     runHandler(desktop_.ui, [&] { renderer_->initialize(); });
+    desktop_.viewWindow.canvas().attach(renderer_.get());
 }
 
 void PlantPanel::resizeGL(int width, int height) {
+    desktop_.viewWindow.canvas().setPanelSize(width, height);
     if (renderer_) {
         renderer_->setProjection(width, height);
     }
 }
 
 void PlantPanel::paintGL() {
-    bool drawn = false;
+    std::optional<int> delay;
     painting_ = true;
-    runHandler(desktop_.ui, [&] { drawn = desktop_.viewWindow.paint(); });
+    runHandler(desktop_.ui, [&] { delay = desktop_.viewWindow.paint(); });
     painting_ = false;
-    if (drawn) {
+    if (delay) {
         ++framesDrawn_;
-        // The next frame follows as soon as the event loop is idle again; a suspended view
-        // waits for the timer or for whatever resumes it.
+        scheduleNextFrame(*delay);
+    }
+}
+
+void PlantPanel::scheduleNextFrame(int delay) {
+    // The next frame follows as soon as the event loop is idle again, after the frame delay;
+    // a suspended view waits for the timer or for whatever resumes it.
+    if (delay <= 0) {
         update();
+    } else {
+        QTimer::singleShot(delay, this, [this] { update(); });
     }
 }
 
@@ -186,16 +212,21 @@ ViewWindowView::ViewWindowView(Desktop& desktop) : QWidget(nullptr, Qt::Window),
 
 void ViewWindowView::refresh() {
     const ViewWindow& model = desktop_.viewWindow;
-    setWindowTitle(toQString(model.window.caption()));
+    const QString caption = toQString(model.window.caption());
+    if (windowTitle() != caption) {
+        setWindowTitle(caption);
+    }
+    // The placement is applied when it changes, so a window the user moved stays there.
     const WindowRect& rect = model.geometry;
-    if (rect.width > 0 && !model.maximised() && !isMaximized()) {
+    if (rect.width > 0 && !(rect == placed_)) {
+        placed_ = rect;
         setGeometry(rect.left, rect.top, rect.width, rect.height);
     }
     if (!model.window.visible()) {
         hide();
-    } else if (model.maximised()) {
+    } else if (model.maximised() && !isMaximized()) {
         showMaximized();
-    } else if (isMaximized() || !isVisible()) {
+    } else if (!model.maximised() && (isMaximized() || !isVisible())) {
         showNormal();
     }
 }

@@ -41,11 +41,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void scheduleNextFrame(int delay);
+
     Desktop& desktop_;
     std::unique_ptr<Renderer> renderer_;
-    bool painting_ = false;
+    RgbImage shown_; // the last finished frame, kept while a capture run needs it
     QMenu* popup_ = nullptr;
     bool rightDragged_ = false;
+    bool painting_ = false;
     int framesDrawn_ = 0;
 };
 
@@ -62,6 +65,7 @@ private:
 
     Desktop& desktop_;
     PlantPanel* panel_ = nullptr;
+    WindowRect placed_;
     QTimer timer_;
 };
 

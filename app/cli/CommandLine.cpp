@@ -18,10 +18,9 @@ struct Command {
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
-        {"lsystem", lsystemUsage, runLsystemCommand},
-        {"fit", fitUsage, runFitCommand},
-        {"shapes", shapesUsage, runShapesCommand},
-        {"render", renderUsage, runRenderCommand},
+        {"lsystem", lsystemUsage, runLsystemCommand}, {"fit", fitUsage, runFitCommand},
+        {"shapes", shapesUsage, runShapesCommand},    {"render", renderUsage, runRenderCommand},
+        {"animate", animateUsage, runAnimateCommand},
     };
     return table;
 }

@@ -18,6 +18,9 @@ int runShapesCommand(const std::vector<std::string>& arguments, std::ostream& ou
 extern const char* const fitUsage;
 int runFitCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
+extern const char* const animateUsage;
+int runAnimateCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err);
 extern const char* const renderUsage;
 int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out,
                      std::ostream& err);

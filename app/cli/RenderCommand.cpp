@@ -1,5 +1,6 @@
 #include "app/cli/Arguments.h"
 #include "app/cli/Commands.h"
+#include "app/cli/RenderSession.h"
 
 #include "base/Clock.h"
 #include "base/FileIo.h"
@@ -72,10 +73,7 @@ int organChoice(const Arguments& args) {
                      *name + "'"};
 }
 
-struct PictureSize {
-    int width = 800;
-    int height = 600;
-};
+} // namespace
 
 PictureSize pictureSize(const Arguments& args) {
     PictureSize size;
@@ -123,6 +121,8 @@ std::array<double, 3> rotation(const Arguments& args) {
     return angles;
 }
 
+namespace {
+
 std::string lowerExtension(const std::string& fileName) {
     const auto dot = fileName.rfind('.');
     const auto slash = fileName.find_last_of("/\\");
@@ -150,29 +150,9 @@ void printMessages(std::ostream& err, const RecordingUserInterface& ui) {
     }
 }
 
-// Everything the program holds at start-up that one frame reads.
-struct RenderSession {
-    RecordingUserInterface ui;
-    PlantState plant;
-    PlantParameters parameters;
-    ParameterPage parameterPage{parameters, ui};
-    LSystemEditorPage editor{ui};
-    AnimationState animation;
-    RandomSource random;
-    LSystemWorkspace workspace{plant, editor, parameterPage, animation, random, ui};
-    GrowthCurves curves;
-    GrowthData growthData;
-    ViewState view;
-    MaterialSet materials;
-    OrganSurface leaf = builtInLeaf();
-    OrganSurface flower = builtInPetal();
-    OrganPlacement placement;
-    LeafTextures leafTextures;
-    SliderHeldParameters sliders;
-    FixedClock clock;
-};
+} // namespace
 
-bool compileAndGenerate(RenderSession& session, const Arguments& args, std::ostream& err) {
+static bool compileAndGenerate(RenderSession& session, const Arguments& args, std::ostream& err) {
     const std::string fileName = *args.option("lsystem");
     std::vector<std::string> lines;
     try {
@@ -200,7 +180,7 @@ bool compileAndGenerate(RenderSession& session, const Arguments& args, std::ostr
     return completed;
 }
 
-bool fitGrowth(RenderSession& session, const Arguments& args, std::ostream& err) {
+static bool fitGrowth(RenderSession& session, const Arguments& args, std::ostream& err) {
     const auto data = args.option("growth");
     if (!data) {
         return true;
@@ -217,7 +197,7 @@ bool fitGrowth(RenderSession& session, const Arguments& args, std::ostream& err)
     return completed;
 }
 
-bool selectShapes(RenderSession& session, const Arguments& args, std::ostream& err) {
+static bool selectShapes(RenderSession& session, const Arguments& args, std::ostream& err) {
     const auto library = args.option("shapes");
     if (!library) {
         if (args.has("leaf") || args.has("flower")) {
@@ -264,7 +244,29 @@ RenderInputs inputsOf(RenderSession& session) {
     return inputs;
 }
 
-} // namespace
+bool prepareRenderSession(RenderSession& session, const Arguments& args, std::ostream& err) {
+    const int seed = args.integerOption("seed", -1, 0, INT_MAX);
+    const int texture =
+        args.integerOption("texture", 0, 1, static_cast<int>(BuiltInLeafTextureFiles.size()));
+    const std::array<double, 3> angles = rotation(args);
+    organChoice(args);
+    const std::uint32_t timeOfDay = static_cast<std::uint32_t>(SystemClock().millisecondsOfDay());
+    session.random.seed(seed >= 0 ? static_cast<std::uint32_t>(seed) : timeOfDay);
+    session.clock.millisecondsOfDayValue = seed >= 0 ? seed : timeOfDay;
+    if (!compileAndGenerate(session, args, err) || !fitGrowth(session, args, err) ||
+        !selectShapes(session, args, err)) {
+        return false;
+    }
+    session.sliders = session.parameterPage.sliderHeld();
+    if (texture > 0) {
+        loadListLeafTexture(session.leafTextures,
+                            BuiltInLeafTextureFiles[static_cast<std::size_t>(texture - 1)]);
+    }
+    session.view.RotationX = angles[0];
+    session.view.RotationY = angles[1];
+    session.view.RotationZ = angles[2];
+    return true;
+}
 
 int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out,
                      std::ostream& err) {
@@ -278,38 +280,23 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     if (!args.has("lsystem")) {
         throw UsageError{"--lsystem FILE is needed"};
     }
-    const int seed = args.integerOption("seed", -1, 0, INT_MAX);
-    const int texture =
-        args.integerOption("texture", 0, 1, static_cast<int>(BuiltInLeafTextureFiles.size()));
     const double time = args.numberOption("time", 1.0);
     if (!std::isfinite(time)) {
         throw UsageError{"--time needs a finite number"};
     }
     const PictureSize size = pictureSize(args);
-    const std::array<double, 3> angles = rotation(args);
     const std::string outFile = args.option("out").value_or("plant.png");
     const std::string extension = lowerExtension(outFile);
     if (extension != "png" && extension != "bmp") {
         throw UsageError{"--out needs a .png or .bmp file, not '" + outFile + "'"};
     }
+    rotation(args);
     organChoice(args);
 
     auto session = std::make_unique<RenderSession>();
-    const std::uint32_t timeOfDay = static_cast<std::uint32_t>(SystemClock().millisecondsOfDay());
-    session->random.seed(seed >= 0 ? static_cast<std::uint32_t>(seed) : timeOfDay);
-    session->clock.millisecondsOfDayValue = seed >= 0 ? seed : timeOfDay;
-    if (!compileAndGenerate(*session, args, err) || !fitGrowth(*session, args, err) ||
-        !selectShapes(*session, args, err)) {
+    if (!prepareRenderSession(*session, args, err)) {
         return 1;
     }
-    session->sliders = session->parameterPage.sliderHeld();
-    if (texture > 0) {
-        loadListLeafTexture(session->leafTextures,
-                            BuiltInLeafTextureFiles[static_cast<std::size_t>(texture - 1)]);
-    }
-    session->view.RotationX = angles[0];
-    session->view.RotationY = angles[1];
-    session->view.RotationZ = angles[2];
 
     try {
         HeadlessContext context(size.width, size.height);

@@ -161,13 +161,13 @@ TEST(DesktopStartUp, AnimationShowResumesSuspendedDrawing) {
     desktop.viewWindow.requestFrame = [&requests] { ++requests; };
     desktop.state.animation.PaintBusy = true; // as "Generate Plant" leaves it
     desktop.state.animation.AnimationPaused = true;
-    EXPECT_FALSE(desktop.viewWindow.paint());
+    EXPECT_FALSE(desktop.viewWindow.paint().has_value());
 
     desktop.mainWindow.animationShow();
     EXPECT_FALSE(desktop.state.animation.PaintBusy);
     EXPECT_TRUE(desktop.state.animation.AnimationPaused); // the window was already shown
     EXPECT_EQ(requests, 1);
-    EXPECT_TRUE(desktop.viewWindow.paint());
+    EXPECT_TRUE(desktop.viewWindow.paint().has_value());
 }
 
 TEST(DesktopStartUp, ShowingDerivesTheValuesOfThePagesControls) {

@@ -143,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(toolFrame.left(), 0);
         QCOMPARE(tool.width(), ToolWindowWidth);
         QVERIFY(viewFrame.left() >= toolFrame.right());
-        QCOMPARE(windows_->viewWindow->windowTitle(), "Tree Visualization");
+        QVERIFY(windows_->viewWindow->windowTitle().startsWith("Plant Visualization at "));
     }
 
     void everyPageStartsWithItsDefaults() {
@@ -314,6 +314,40 @@ private Q_SLOTS:
         for (int organ = 0; organ < 6; ++organ) {
             QCOMPARE(curves.getCurve(static_cast<GrowthOrgan>(organ)).Slope, slope);
         }
+    }
+
+    void timeAdvancesAfterPausingAtTheTimeBarsClamp() {
+        startDesktop();
+        const AnimationState& animation = windows_->desktop.state.animation;
+        // The first frame cuts the time bar to the end of the time axis, which moves the
+        // time there and pauses it.
+        QTRY_VERIFY(animation.AnimationPaused);
+        QCOMPARE(animation.CurrentTime, 150.0);
+        QTRY_COMPARE(windows_->viewWindow->windowTitle(), "Plant Visualization at 150");
+        windows_->mainWindow->tabs()->setCurrentIndex(4);
+        click(windows_->toolWindow.get(), "BitBtn12"); // "Play"
+        QTRY_VERIFY(animation.CurrentTime > 2.0 && animation.CurrentTime < 100.0);
+        const double before = animation.CurrentTime;
+        QTRY_VERIFY(animation.CurrentTime > before);
+    }
+
+    void captureRunWritesItsFiles() {
+        startDesktop();
+        growFirstExample();
+        AnimationPage& page = windows_->desktop.state.animationPage;
+        const std::string folder = folder_.path().toStdString();
+        page.workingFolder = [folder] { return folder; };
+        find<QSpinBox>(windows_->toolWindow.get(), "SpinEdit7")->setValue(2);
+        find<QSpinBox>(windows_->toolWindow.get(), "SpinEdit8")->setValue(3);
+        answerer_->messages.clear();
+        click(windows_->toolWindow.get(), "BitBtn10"); // "Capture Now"
+        QCOMPARE(answerer_->prompts, QStringList{"Prompt"});
+        QTRY_VERIFY_WITH_TIMEOUT(answerer_->messages.contains("Capture Completed."), 20000);
+        const std::filesystem::path run = std::filesystem::path(folder) / "PlantCap1";
+        QVERIFY(std::filesystem::exists(run / "Picture.bmp"));
+        QVERIFY(std::filesystem::exists(run / "Plant.gif"));
+        QVERIFY(std::filesystem::exists(run / "Picture3.jpg"));
+        QCOMPARE(find<QProgressBar>(windows_->toolWindow.get(), "Gauge1")->value(), 100);
     }
 
     void viewDrawsOneFrameAfterAnotherUntilSuspended() {

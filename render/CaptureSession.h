@@ -1,0 +1,47 @@
+#pragma once
+
+#include "controls/PlantParameters.h"
+#include "controls/ViewState.h"
+#include "render/FrameCanvas.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace burgeon {
+
+// A capture run as the Animation page starts it, driven frame by frame to its end without a
+// window: the command line's "animate".
+struct CaptureSettings {
+    int first = 1;          // "Start Frame"
+    int last = 1;           // "End Frame"
+    bool jpegFrames = true; // "Jpeg Format"; otherwise "Gif Format (256 Colors)"
+    int quality = 80;       // "Jpeg Compression (%)"
+    int delay = 3;          // "Animation Delay(x10 mS)"
+    int reductionBits = 6;  // "Bits"
+    std::string folder = "PlantCap1";
+};
+
+enum class CaptureOutcome {
+    Completed,  // "Plant.gif" written
+    Abandoned,  // the clock passed the end without meeting it exactly
+    Failed,     // a file could not be written or read
+    Unreachable // the end lies past the end of the time axis, where the clock loops back
+};
+
+struct CaptureReport {
+    CaptureOutcome outcome = CaptureOutcome::Abandoned;
+    std::vector<std::string> messages; // the message boxes of the run, in order
+    int frames = 0;                    // frames drawn after "Capture Now"
+    int timeBarMax = 0;
+};
+
+// Shows the view, draws its first frame, presses "Capture Now" with the settings (the folder is
+// made under its parent, one level, as the page does) and draws frames until the run ends.
+// progress receives the gauge's position whenever it moves, starting with 0.
+CaptureReport runCaptureSession(FrameCanvas& canvas, ViewState& view,
+                                const PlantParameters& parameters, int lifeCycleTime,
+                                const CaptureSettings& settings,
+                                const std::function<void(int)>& progress);
+
+} // namespace burgeon

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "base/UserInterface.h"
+#include "controls/ViewState.h"
+#include "render/CaptureRun.h"
+#include "render/FrameRoutine.h"
+
+#include <functional>
+#include <optional>
+
+namespace burgeon {
+
+// The view window's behaviour without its widgets: the guarded paint, showing, the popup
+// menu and the mouse.
+class ViewWindowModel {
+public:
+    ViewWindowModel(FrameRoutine& frames, ViewState& view, AnimationState& animation,
+                    CaptureRun& capture, UserInterface& ui);
+
+    // A paint message: one frame under the `PaintBusy` guard, then the window's repaint.
+    // Nothing is drawn while a frame is under way or drawing is suspended. Returns the pause
+    // before the next frame, or nothing when no frame was drawn.
+    std::optional<int> paint();
+    // The window is shown: drawing and the clock resume.
+    void show();
+
+    // Popup menu.
+    void Start1Click();
+    void Stop1Click();
+    void Reset1Click();
+    void ShowXYZAxis1Click();
+    void Capture1Click();
+    void Exit1Click();
+
+    // Mouse on the drawing panel. A drag turns the plant by half a degree a pixel; the turn
+    // is folded into the mouse angles when the button is released.
+    void mouseDown(int x, int y);
+    void mouseMove(int x, int y, bool leftHeld, bool rightHeld);
+    void mouseUp();
+    void doubleClick();
+
+    std::function<void()> repaintWindow;        // the window's other parts
+    std::function<void(bool)> setMaximised;     // maximise or restore the window
+    std::function<void()> terminateApplication; // "Exit"
+
+private:
+    std::optional<int> guardedFrame(bool repaint);
+
+    FrameRoutine& frames_;
+    ViewState& view_;
+    AnimationState& animation_;
+    CaptureRun& capture_;
+    UserInterface& ui_;
+};
+
+} // namespace burgeon

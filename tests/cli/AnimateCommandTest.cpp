@@ -1,0 +1,65 @@
+#include "tests/cli/RunBurgeon.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <unistd.h>
+
+using burgeon::testing::examplesFolder;
+using burgeon::testing::runBurgeon;
+
+namespace {
+
+std::set<std::string> filesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+} // namespace
+
+TEST(AnimateCommand, WritesTheFilesOfACaptureRunAndReportsHowItEnded) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("burgeon_animate_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::vector<std::string> plant = {
+        "animate", "--lsystem", examplesFolder() + "/LsysExam.Lsys", "--seed", "7",
+        "--size",  "120x90"};
+    auto run = [&](std::vector<std::string> extra) {
+        std::vector<std::string> arguments = plant;
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        return runBurgeon(arguments, folder.string());
+    };
+
+    const auto completed = run({"--from", "10", "--to", "12", "--step", "0.5"});
+    ASSERT_EQ(completed.status, 0) << completed.err;
+    EXPECT_NE(completed.out.find("] 100%"), std::string::npos);
+    EXPECT_NE(completed.out.find("Capture Completed."), std::string::npos);
+    EXPECT_EQ(
+        filesIn(folder / "PlantCap1"),
+        (std::set<std::string>{"Picture.bmp", "Picture10.jpg", "Picture10.5.jpg", "Picture11.jpg",
+                               "Picture11.5.jpg", "Picture12.jpg", "Plant.gif"}));
+
+    const auto gifs = run({"--from", "3", "--to", "4", "--step", "1", "--gif-frames", "--folder",
+                           (folder / "Gifs").string()});
+    ASSERT_EQ(gifs.status, 0) << gifs.err;
+    EXPECT_EQ(filesIn(folder / "Gifs"),
+              (std::set<std::string>{"Picture.bmp", "Pict3.GIF", "Pict4.GIF", "Plant.gif"}));
+
+    const auto missed = run({"--from", "10", "--to", "12", "--step", "0.3", "--folder", "Miss"});
+    EXPECT_EQ(missed.status, 1);
+    EXPECT_NE(missed.err.find("without meeting it exactly: no Plant.gif"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Miss" / "Plant.gif"));
+    const auto unreachable = run({"--from", "10", "--to", "400", "--folder", "Far"});
+    EXPECT_EQ(unreachable.status, 1);
+    EXPECT_NE(unreachable.err.find("past the end of the time axis (150)"), std::string::npos);
+
+    EXPECT_EQ(run({"--from", "1"}).status, 2);
+    EXPECT_EQ(run({"--from", "1", "--to", "2", "--step", "0.005"}).status, 2);
+    EXPECT_EQ(run({"--from", "1", "--to", "2", "--jpeg", "--gif-frames"}).status, 2);
+    std::filesystem::remove_all(folder);
+}
