@@ -3,7 +3,7 @@
 #include "base/Controls.h"
 #include "base/RandomSource.h"
 #include "base/UserInterface.h"
-#include "components/OrganSurface.h"
+#include "controls/OrganPlacement.h"
 #include "controls/PlantParameters.h"
 
 #include <span>

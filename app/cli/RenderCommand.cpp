@@ -20,6 +20,7 @@
 #include "growth/GrowthData.h"
 #include "growth/GrowthFunctionPage.h"
 #include "imageio/BmpWriter.h"
+#include "imageio/JpegWriter.h"
 #include "imageio/PngWriter.h"
 #include "lsystem/ExampleLSystems.h"
 #include "lsystem/LSystemCompiler.h"
@@ -139,6 +140,9 @@ void writePicture(const std::string& fileName, const RgbImage& image) {
     const std::string extension = lowerExtension(fileName);
     if (extension == "png") {
         writePngFile(fileName, image);
+    } else if (extension == "jpg" || extension == "jpeg") {
+        // The start-up quality of "Jpeg Compression (%)".
+        writeJpegFile(fileName, image, 80);
     } else {
         writeBmpFile(fileName, image);
     }
@@ -287,8 +291,8 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     const PictureSize size = pictureSize(args);
     const std::string outFile = args.option("out").value_or("plant.png");
     const std::string extension = lowerExtension(outFile);
-    if (extension != "png" && extension != "bmp") {
-        throw UsageError{"--out needs a .png or .bmp file, not '" + outFile + "'"};
+    if (extension != "png" && extension != "bmp" && extension != "jpg" && extension != "jpeg") {
+        throw UsageError{"--out needs a .png, .bmp or .jpg file, not '" + outFile + "'"};
     }
     rotation(args);
     organChoice(args);

@@ -115,6 +115,11 @@ TEST_F(RenderCommandTest, PicturesAndTheOrganTable) {
     arguments = exampleArguments("plant.BMP");
     ASSERT_EQ(runBurgeon(arguments, folder.string()).status, 0);
     EXPECT_EQ(readAll(path("plant.BMP")).substr(0, 2), "BM");
+
+    // JPEG by extension: the file starts with the start-of-image marker.
+    arguments = exampleArguments("plant.jpg");
+    ASSERT_EQ(runBurgeon(arguments, folder.string()).status, 0);
+    EXPECT_EQ(readAll(path("plant.jpg")).substr(0, 3), "\xFF\xD8\xFF");
 }
 
 TEST_F(RenderCommandTest, WithoutGrowthDataEveryOrganHasSizeZero) {
