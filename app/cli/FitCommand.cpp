@@ -1,5 +1,6 @@
 #include "app/cli/Arguments.h"
 #include "app/cli/Commands.h"
+#include "app/cli/OrganOption.h"
 #include "base/JsonWriter.h"
 #include "base/RecordingUserInterface.h"
 #include "growth/GrowthCurves.h"
@@ -15,25 +16,6 @@ const char* const fitUsage = "burgeon fit FILE [--organ internode|petiole|leaf-l
                              "apex|flower|all] [--scale N] [--plots DIR] [--json]";
 
 namespace {
-
-// The "Select Function" choices by their command-line names, in GrowthOrgan order.
-constexpr std::array<const char*, GrowthOrganCount + 1> organNames = {
-    "internode", "petiole", "leaf-length", "leaf-width", "apex", "flower", "all"};
-
-int organChoice(const Arguments& args) {
-    const auto name = args.option("organ");
-    if (!name) {
-        return static_cast<int>(GrowthOrgan::All);
-    }
-    for (std::size_t choice = 0; choice < organNames.size(); ++choice) {
-        if (*name == organNames[choice]) {
-            return static_cast<int>(choice);
-        }
-    }
-    throw UsageError{"--organ needs one of internode, petiole, leaf-length, leaf-width, apex, "
-                     "flower, all, not '" +
-                     *name + "'"};
-}
 
 void writeJson(std::ostream& out, const RecordingUserInterface& ui, const GrowthFunctionPage& page,
                const GrowthData& data, const GrowthCurves& curves) {
@@ -89,7 +71,7 @@ int runFitCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     if (args.positional().size() != 1) {
         throw UsageError{"expected one FILE"};
     }
-    const int choice = organChoice(args);
+    const int choice = organOption(args);
     const int scale = args.integerOption("scale", 2, 1, 10);
 
     RecordingUserInterface ui;

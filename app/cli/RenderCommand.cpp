@@ -1,5 +1,6 @@
 #include "app/cli/Arguments.h"
 #include "app/cli/Commands.h"
+#include "app/cli/OrganOption.h"
 #include "app/cli/RenderSession.h"
 
 #include "base/Clock.h"
@@ -54,25 +55,6 @@ const char* const renderUsage =
 namespace {
 
 constexpr int MaxPictureSide = 8192;
-
-// The "Select Function" choices by their command-line names, in GrowthOrgan order.
-constexpr std::array<const char*, GrowthOrganCount + 1> organNames = {
-    "internode", "petiole", "leaf-length", "leaf-width", "apex", "flower", "all"};
-
-int organChoice(const Arguments& args) {
-    const auto name = args.option("organ");
-    if (!name) {
-        return static_cast<int>(GrowthOrgan::All);
-    }
-    for (std::size_t choice = 0; choice < organNames.size(); ++choice) {
-        if (*name == organNames[choice]) {
-            return static_cast<int>(choice);
-        }
-    }
-    throw UsageError{"--organ needs one of internode, petiole, leaf-length, leaf-width, apex, "
-                     "flower, all, not '" +
-                     *name + "'"};
-}
 
 } // namespace
 
@@ -191,7 +173,7 @@ static bool fitGrowth(RenderSession& session, const Arguments& args, std::ostrea
     }
     RecordingUserInterface ui;
     GrowthFunctionPage page(ui, session.curves, session.growthData);
-    page.RadioGroup1.setItemIndex(organChoice(args));
+    page.RadioGroup1.setItemIndex(organOption(args));
     ui.fileAnswers.push_back(*data);
     const bool completed = page.readData() && page.fitCurve();
     if (!completed) {
@@ -253,7 +235,7 @@ bool prepareRenderSession(RenderSession& session, const Arguments& args, std::os
     const int texture =
         args.integerOption("texture", 0, 1, static_cast<int>(BuiltInLeafTextureFiles.size()));
     const std::array<double, 3> angles = rotation(args);
-    organChoice(args);
+    organOption(args);
     const std::uint32_t timeOfDay = static_cast<std::uint32_t>(SystemClock().millisecondsOfDay());
     session.random.seed(seed >= 0 ? static_cast<std::uint32_t>(seed) : timeOfDay);
     session.clock.millisecondsOfDayValue = seed >= 0 ? seed : timeOfDay;
@@ -295,7 +277,7 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         throw UsageError{"--out needs a .png, .bmp or .jpg file, not '" + outFile + "'"};
     }
     rotation(args);
-    organChoice(args);
+    organOption(args);
 
     auto session = std::make_unique<RenderSession>();
     if (!prepareRenderSession(*session, args, err)) {
