@@ -295,9 +295,12 @@ private Q_SLOTS:
     void fitsExampleDataAndCommitsTheSlopeArrowToAllCurves() {
         startDesktop();
         windows_->mainWindow->tabs()->setCurrentIndex(1);
-        const std::string data = readFileText(BURGEON_EXAMPLES "/growth/internode-length.txt");
-        find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit4")
-            ->setPlainText(QString::fromStdString(data));
+        // "Read Data" loads the example file through the file dialog, unchanged.
+        const QString file = BURGEON_EXAMPLES "/growth/internode-length.txt";
+        answerer_->fileAnswer = file;
+        click(windows_->toolWindow.get(), "Button1");
+        QCOMPARE(find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit4")->toPlainText(),
+                 QString::fromStdString(readFileText(file.toStdString())));
         answerer_->messages.clear();
         click(windows_->toolWindow.get(), "Button2");
         QVERIFY(answerer_->messages.contains("L=0, U=3.2225, m=0.45, T=8"));

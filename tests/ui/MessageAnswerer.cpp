@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -14,6 +15,17 @@ MessageAnswerer::MessageAnswerer() {
 }
 
 void MessageAnswerer::answer() {
+    if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        if (files->isVisible()) {
+            if (fileAnswer.isEmpty()) {
+                files->reject();
+            } else {
+                files->selectFile(fileAnswer);
+                static_cast<QDialog*>(files)->accept(); // runs the file dialog's own accept
+            }
+        }
+        return;
+    }
     if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
         if (input->isVisible()) {
             prompts << input->labelText();
