@@ -1,15 +1,10 @@
-#include "base/Clock.h"
-#include "components/LeafTextures.h"
-#include "components/MaterialSet.h"
-#include "controls/PlantParameters.h"
-#include "controls/ViewState.h"
 #include "growth/GrowthCurves.h"
 #include "lsystem/PlantState.h"
-#include "render/BuiltInShapes.h"
 #include "render/HeadlessContext.h"
 #include "render/PlantDrawing.h"
 #include "render/RecordingTarget.h"
 #include "render/Renderer.h"
+#include "render/SceneValues.h"
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -60,8 +55,8 @@ void buildBenchPlant(PlantState& plant) {
 }
 
 // The plant, its curves and the start-up values of everything else.
-struct BenchScene {
-    BenchScene() : leaf(builtInLeaf()), flower(builtInPetal()) {
+struct BenchScene : SceneValues {
+    BenchScene() {
         buildBenchPlant(plant);
         curves.setCurve(GrowthOrgan::All, 0.0, 10.0, 0.3, 15.0);
     }
@@ -76,34 +71,6 @@ struct BenchScene {
         scene.clock = &clock;
         return scene;
     }
-
-    RenderInputs inputs() {
-        RenderInputs in;
-        in.plant = &plant;
-        in.parameters = &parameters;
-        in.sliders = &sliders;
-        in.curves = &curves;
-        in.view = &view;
-        in.materials = &materials;
-        in.leaf = &leaf;
-        in.flower = &flower;
-        in.placement = &placement;
-        in.leafTextures = &leafTextures;
-        in.clock = &clock;
-        return in;
-    }
-
-    PlantState plant;
-    PlantParameters parameters;
-    SliderHeldParameters sliders;
-    GrowthCurves curves;
-    ViewState view;
-    MaterialSet materials;
-    OrganSurface leaf;
-    OrganSurface flower;
-    OrganPlacement placement;
-    LeafTextures leafTextures;
-    FixedClock clock;
 };
 
 constexpr double FrameTime = 60.0;

@@ -84,7 +84,7 @@ int runAnimateCommand(const std::vector<std::string>& arguments, std::ostream& o
     CaptureReport report;
     try {
         HeadlessContext context(size.width, size.height);
-        Renderer renderer(context, inputsOf(*session));
+        Renderer renderer(context, session->inputs());
         renderer.initialize("grass1.bmp");
         renderer.setProjection(size.width, size.height);
         RendererCanvas canvas(renderer, size.width, size.height);

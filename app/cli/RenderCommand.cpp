@@ -214,22 +214,6 @@ static bool selectShapes(RenderSession& session, const Arguments& args, std::ost
     return true;
 }
 
-RenderInputs inputsOf(RenderSession& session) {
-    RenderInputs inputs;
-    inputs.plant = &session.plant;
-    inputs.parameters = &session.parameters;
-    inputs.sliders = &session.sliders;
-    inputs.curves = &session.curves;
-    inputs.view = &session.view;
-    inputs.materials = &session.materials;
-    inputs.leaf = &session.leaf;
-    inputs.flower = &session.flower;
-    inputs.placement = &session.placement;
-    inputs.leafTextures = &session.leafTextures;
-    inputs.clock = &session.clock;
-    return inputs;
-}
-
 bool prepareRenderSession(RenderSession& session, const Arguments& args, std::ostream& err) {
     const int seed = args.integerOption("seed", -1, 0, INT_MAX);
     const int texture =
@@ -286,7 +270,7 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
 
     try {
         HeadlessContext context(size.width, size.height);
-        Renderer renderer(context, inputsOf(*session));
+        Renderer renderer(context, session->inputs());
         renderer.initialize("grass1.bmp");
         renderer.setProjection(size.width, size.height);
         renderer.beginFrame();

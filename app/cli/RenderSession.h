@@ -15,8 +15,8 @@
 #include "lsystem/LSystemEditorPage.h"
 #include "lsystem/LSystemWorkspace.h"
 #include "lsystem/PlantState.h"
-#include "render/BuiltInShapes.h"
 #include "render/Renderer.h"
+#include "render/SceneValues.h"
 
 #include <array>
 #include <iosfwd>
@@ -31,30 +31,18 @@ struct PictureSize {
 };
 
 // Everything the program holds at start-up that one frame reads.
-struct RenderSession {
+struct RenderSession : SceneValues {
     RecordingUserInterface ui;
-    PlantState plant;
-    PlantParameters parameters;
     ParameterPage parameterPage{parameters, ui};
     LSystemEditorPage editor{ui};
     AnimationState animation;
     RandomSource random;
     LSystemWorkspace workspace{plant, editor, parameterPage, animation, random, ui};
-    GrowthCurves curves;
     GrowthData growthData;
-    ViewState view;
-    MaterialSet materials;
-    OrganSurface leaf = builtInLeaf();
-    OrganSurface flower = builtInPetal();
-    OrganPlacement placement;
-    LeafTextures leafTextures;
-    SliderHeldParameters sliders;
-    FixedClock clock;
 };
 
 PictureSize pictureSize(const Arguments& args);
 std::array<double, 3> rotation(const Arguments& args);
-RenderInputs inputsOf(RenderSession& session);
 
 // Seeds, compiles and generates the L-system, fits the growth data and picks the shapes, the
 // leaf texture and the rotation as the options say; false after printing why not.

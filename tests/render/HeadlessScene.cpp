@@ -11,20 +11,8 @@
 
 namespace burgeon {
 
-HeadlessScene::HeadlessScene() : leaf(builtInLeaf()), flower(builtInPetal()) {
-    RenderInputs inputs;
-    inputs.plant = &plant;
-    inputs.parameters = &parameters;
-    inputs.sliders = &sliders;
-    inputs.curves = &curves;
-    inputs.view = &view;
-    inputs.materials = &materials;
-    inputs.leaf = &leaf;
-    inputs.flower = &flower;
-    inputs.placement = &placement;
-    inputs.leafTextures = &leafTextures;
-    inputs.clock = &clock;
-    renderer = std::make_unique<Renderer>(context, inputs);
+HeadlessScene::HeadlessScene() {
+    renderer = std::make_unique<Renderer>(context, inputs());
     renderer->initialize("no-such-grass.bmp");
     renderer->setProjection(Width, Height);
 }

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "base/Clock.h"
-#include "components/LeafTextures.h"
-#include "components/MaterialSet.h"
-#include "components/OrganSurface.h"
-#include "controls/PlantParameters.h"
-#include "controls/ViewState.h"
-#include "growth/GrowthCurves.h"
 #include "imageio/RgbImage.h"
-#include "lsystem/PlantState.h"
 #include "render/HeadlessContext.h"
 #include "render/Renderer.h"
+#include "render/SceneValues.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +13,7 @@
 namespace burgeon {
 
 // A renderer on a small headless context with the start-up values of everything it reads.
-struct HeadlessScene {
+struct HeadlessScene : SceneValues {
     static constexpr int Width = 200;
     static constexpr int Height = 150;
 
@@ -33,17 +26,6 @@ struct HeadlessScene {
     // Window coordinates (top row 0) of a scene point under the current camera.
     bool project(double x, double y, double z, int& column, int& row) const;
 
-    PlantState plant;
-    PlantParameters parameters;
-    SliderHeldParameters sliders;
-    GrowthCurves curves;
-    ViewState view;
-    MaterialSet materials;
-    OrganSurface leaf;
-    OrganSurface flower;
-    OrganPlacement placement;
-    LeafTextures leafTextures;
-    FixedClock clock;
     HeadlessContext context{Width, Height};
     std::unique_ptr<Renderer> renderer;
 };
