@@ -10,9 +10,9 @@ namespace burgeon {
 
 MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
                                  ViewWindow& viewWindow)
-    : PageControl1("", std::vector<std::string>(MainTabCaptions.begin(), MainTabCaptions.end()), 0),
+    : tabs("", std::vector<std::string>(MainTabCaptions.begin(), MainTabCaptions.end()), 0),
       state_(state), ui_(ui), toolWindow_(toolWindow), viewWindow_(viewWindow) {
-    PageControl1.onChange = [this] { changeTab(); };
+    tabs.onChange = [this] { changeTab(); };
 }
 
 void MainWindowModel::create(std::string startFolder) {
@@ -26,7 +26,7 @@ void MainWindowModel::create(std::string startFolder) {
 }
 
 void MainWindowModel::show() {
-    PageControl1.setItemIndex(0);
+    tabs.setItemIndex(0);
     changeTab();
 
     auto& placement = state_.placement;
@@ -57,7 +57,7 @@ void MainWindowModel::activate(const ScreenArea& screen, int height) {
 }
 
 void MainWindowModel::changeTab() {
-    const int index = PageControl1.itemIndex();
+    const int index = tabs.itemIndex();
     if (index < 0 || index >= PageCount) {
         return;
     }
@@ -65,7 +65,7 @@ void MainWindowModel::changeTab() {
 }
 
 void MainWindowModel::mouseMoveOverTabs() {
-    const int index = PageControl1.itemIndex();
+    const int index = tabs.itemIndex();
     if (index >= 0 && index < PageCount) {
         ui_.setStatusText(MainTabStatusTexts[static_cast<std::size_t>(index)]);
     }
@@ -82,10 +82,10 @@ void MainWindowModel::generate() {
 void MainWindowModel::toggleEditor() {
     if (EditorShown) {
         toolWindow_.hideWindow();
-        Button1.setCaption("Editor Show");
+        editorToggleButton.setCaption("Editor Show");
     } else {
         toolWindow_.showWindow();
-        Button1.setCaption("Editor Hide");
+        editorToggleButton.setCaption("Editor Hide");
     }
     EditorShown = !EditorShown;
 }

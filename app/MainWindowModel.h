@@ -28,12 +28,12 @@ public:
                     ViewWindow& viewWindow);
 
     ControlModel window{"Simulation and Visualization of Plant Shoots Growth"};
-    ChoiceControl PageControl1; // the tabs; choosing one runs the tab change
-    ControlModel Button1{"Editor Show"};
-    ControlModel Button3{"Compile L-system"};
-    ControlModel Button4{"Generate Plant"};
-    ControlModel Button6{"Animation Show"};
-    ControlModel Button5{"Exit"};
+    ChoiceControl tabs; // the tabs; choosing one runs the tab change
+    ControlModel editorToggleButton{"Editor Show"};
+    ControlModel compileButton{"Compile L-system"};
+    ControlModel generateButton{"Generate Plant"};
+    ControlModel animationShowButton{"Animation Show"};
+    ControlModel exitButton{"Exit"};
     bool EditorShown = false;
     WindowRect geometry;
     int tabWidth = 0;

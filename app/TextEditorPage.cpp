@@ -8,21 +8,22 @@
 
 namespace burgeon {
 
-TextEditorPage::TextEditorPage() : RichEdit7(exampleLSystemsText) {}
+TextEditorPage::TextEditorPage() : exampleEditor(exampleLSystemsText) {}
 
 void TextEditorPage::loadExampleFile(const std::string& startFolder) {
     const std::string content = readFileText(joinPath(startFolder, ExampleFileName));
-    RichEdit7.setText(decodeEditorFile(content));
+    exampleEditor.setText(decodeEditorFile(content));
     selection = {};
 }
 
 void TextEditorPage::saveFile(const std::string& startFolder, UserInterface& ui) {
-    writeFileAtomically(joinPath(startFolder, ExampleFileName), encodeEditorFile(RichEdit7.text()));
+    writeFileAtomically(joinPath(startFolder, ExampleFileName),
+                        encodeEditorFile(exampleEditor.text()));
     ui.showMessage("This text was saved to \"LsysExam.Lsys\" already.");
 }
 
 void TextEditorPage::copy(UserInterface& ui) const {
-    const std::string& text = RichEdit7.text();
+    const std::string& text = exampleEditor.text();
     const std::size_t start = std::min(selection.start, text.size());
     if (selection.length == 0) {
         return; // nothing selected: the clipboard keeps what it held
@@ -32,12 +33,12 @@ void TextEditorPage::copy(UserInterface& ui) const {
 
 void TextEditorPage::paste(UserInterface& ui) {
     const std::string inserted = ui.clipboardText();
-    std::string text = RichEdit7.text();
+    std::string text = exampleEditor.text();
     const std::size_t start = std::min(selection.start, text.size());
     const std::size_t length = std::min(selection.length, text.size() - start);
     text.replace(start, length, inserted);
     selection = {start + inserted.size(), 0};
-    RichEdit7.setText(std::move(text));
+    exampleEditor.setText(std::move(text));
 }
 
 std::string decodeEditorFile(const std::string& content) {

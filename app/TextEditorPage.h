@@ -23,10 +23,10 @@ class TextEditorPage {
 public:
     TextEditorPage();
 
-    TextControl RichEdit7;
-    ControlModel BitBtn9{"Save File"};
-    ControlModel BitBtn15{"Copy"};
-    ControlModel BitBtn16{"Paste"};
+    TextControl exampleEditor;
+    ControlModel saveFileButton{"Save File"};
+    ControlModel copyButton{"Copy"};
+    ControlModel pasteButton{"Paste"};
     // The editor's selection, kept up to date by its view.
     TextSelection selection;
 

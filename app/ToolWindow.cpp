@@ -15,20 +15,20 @@ struct Hint {
 };
 
 constexpr std::array<Hint, 14> hints = {{
-    {"RichEdit1", "L-system Editor"},
-    {"RichEdit2", "L-system Result"},
-    {"RichEdit8", "L-system Syntax error"},
-    {"RichEdit3", "Tree Result"},
-    {"RichEdit9", "Help Manual"},
-    {"BitBtn14", "Open Leaf Texture Image"},
-    {"Panel2", "L-system Editor page"},
-    {"Panel3", "Growth Function page"},
-    {"Panel4", "Component page"},
-    {"ScrollBox4", "Parameter page"},
-    {"Panel6", "Animation page"},
-    {"Panel7", "Material page"},
-    {"Panel8", "Text Editor page"},
-    {"Panel14", "Help page"},
+    {"sourceEditor", "L-system Editor"},
+    {"resultsPane", "L-system Result"},
+    {"compilesPane", "L-system Syntax error"},
+    {"treeResultsPane", "Tree Result"},
+    {"helpText", "Help Manual"},
+    {"textureButton", "Open Leaf Texture Image"},
+    {"lsystemEditorBackground", "L-system Editor page"},
+    {"growthFunctionBackground", "Growth Function page"},
+    {"componentBackground", "Component page"},
+    {"parameterScrollBox", "Parameter page"},
+    {"animationBackground", "Animation page"},
+    {"materialBackground", "Material page"},
+    {"textEditorBackground", "Text Editor page"},
+    {"helpBackground", "Help page"},
 }};
 
 } // namespace
@@ -63,7 +63,7 @@ ToolWindow::ToolWindow(AppState& state, UserInterface& ui) : state_(state), ui_(
 
 void ToolWindow::create(const ScreenArea& screen, int mainWindowHeight) {
     geometry = toolWindowPlacement(screen, mainWindowHeight);
-    state_.view.PlantScale = static_cast<float>(state_.animationPage.TrackBar9.position() / 10.0);
+    state_.view.PlantScale = static_cast<float>(state_.animationPage.scaleSlider.position() / 10.0);
     window.views.notify();
 }
 
@@ -84,11 +84,11 @@ void ToolWindow::show() {
     // reads do not depend on the files, and skipping them would leave the values they derive
     // unset at the first showing.
     if (auto text = readFile(ExampleFileName)) {
-        state_.textEditor.RichEdit7.setText(decodeEditorFile(*text));
+        state_.textEditor.exampleEditor.setText(decodeEditorFile(*text));
         state_.textEditor.selection = {};
     }
     if (auto text = readFile(ManualFileName)) {
-        RichEdit9.setText(std::move(*text));
+        helpText.setText(std::move(*text));
     }
     runHandler(ui_, [this] { deriveFromControls(); });
 }
@@ -96,8 +96,8 @@ void ToolWindow::show() {
 void ToolWindow::deriveFromControls() {
     state_.parameterPage.deriveStoredParameters();
     state_.animationPage.applyCaptureFormats();
-    state_.parameters.TimeStep = state_.parameterPage.TrackBar29.position() / 100.0;
-    state_.placement.PetalCount = state_.componentPage.SpinEdit6.position();
+    state_.parameters.TimeStep = state_.parameterPage.timeStepSlider.position() / 100.0;
+    state_.placement.PetalCount = state_.componentPage.petalCountBox.position();
     state_.componentPage.applySurfaceMode();
 }
 

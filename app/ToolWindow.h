@@ -34,7 +34,7 @@ public:
 
     ControlModel window{"Simulation"}; // visible while shown
     std::array<ControlModel, PageCount> pages;
-    TextControl RichEdit9; // the help text, read from "Manual.hlp"
+    TextControl helpText; // the help text, read from "Manual.hlp"
     WindowRect geometry;
 
     // Creation: placement below the main window at the left screen edge.

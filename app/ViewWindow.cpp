@@ -13,7 +13,7 @@ ViewWindow::ViewWindow(AppState& state, UserInterface& ui)
     window.setVisible(false);
     frames_.lifeCycleTime = [&state] { return state.growthData.LifeCycleTime; };
     frames_.setTimeBarMaximum = [&state](int maximum) {
-        state.animationPage.TrackBar24.setMaximum(maximum);
+        state.animationPage.timeBar.setMaximum(maximum);
     };
     model_.setMaximised = [this](bool) { window.views.notify(); };
     model_.terminateApplication = [this] {
@@ -55,7 +55,7 @@ void ViewWindow::create(const ScreenArea& screen, const WindowRect& toolWindow) 
     animation.CurrentTime = 1.0;
     animation.PaintBusy = true;
     state_.view.ShowAxes = false;
-    model_.Reset1Click();
+    model_.onResetClicked();
     state_.leafTextures.LeafTextureCount = 0;
     window.views.notify();
 }
@@ -98,28 +98,28 @@ void ViewWindow::doubleClick() {
 }
 
 void ViewWindow::start() {
-    model_.Start1Click();
+    model_.onStartClicked();
     request();
 }
 
 void ViewWindow::stop() {
-    model_.Stop1Click();
+    model_.onStopClicked();
 }
 
 void ViewWindow::reset() {
-    model_.Reset1Click();
+    model_.onResetClicked();
 }
 
 void ViewWindow::toggleAxes() {
-    model_.ShowXYZAxis1Click();
+    model_.onShowAxesClicked();
 }
 
 void ViewWindow::capture() {
-    model_.Capture1Click();
+    model_.onCaptureClicked();
 }
 
 void ViewWindow::exit() {
-    model_.Exit1Click();
+    model_.onExitClicked();
 }
 
 void ViewWindow::request() {

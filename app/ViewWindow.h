@@ -25,12 +25,12 @@ public:
     WindowRect geometry;
 
     // Popup menu items, in menu order.
-    ControlModel Start1{"Start"};
-    ControlModel Stop1{"Stop"};
-    ControlModel Reset1{"Reset"};
-    ControlModel ShowXYZAxis1{"Show X-Y-Z Axis"};
-    ControlModel Capture1{"Capture"};
-    ControlModel Exit1{"Exit"};
+    ControlModel startItem{"Start"};
+    ControlModel stopItem{"Stop"};
+    ControlModel resetItem{"Reset"};
+    ControlModel showAxesItem{"Show X-Y-Z Axis"};
+    ControlModel captureItem{"Capture"};
+    ControlModel exitItem{"Exit"};
 
     static constexpr int TimerInterval = 1000; // ms between timer ticks
 

@@ -32,7 +32,7 @@ void BM_FitCurveFullBox(benchmark::State& state) {
     GrowthCurves curves;
     GrowthData data;
     GrowthFunctionPage page(ui, curves, data);
-    page.RichEdit4.setText(fullGrowthBox());
+    page.dataBox.setText(fullGrowthBox());
     for (auto _ : state) {
         benchmark::DoNotOptimize(page.fitCurve());
         ui.messages.clear();

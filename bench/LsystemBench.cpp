@@ -33,7 +33,7 @@ void BM_ExampleBlock(benchmark::State& state) {
     const auto& block = blocks.at(static_cast<std::size_t>(state.range(0) - 1));
     Session session;
     for (auto _ : state) {
-        session.editor.RichEdit1.setLines(block);
+        session.editor.sourceEditor.setLines(block);
         const bool done = compileLSystem(session.workspace) && generatePlant(session.workspace);
         benchmark::DoNotOptimize(done);
         session.ui.messages.clear();
@@ -66,7 +66,7 @@ void BM_RewriteDoubling(benchmark::State& state) {
                                       "Axiom=A", "A=AA",          "}"};
     std::size_t produced = 0;
     for (auto _ : state) {
-        session.editor.RichEdit1.setLines(lines);
+        session.editor.sourceEditor.setLines(lines);
         benchmark::DoNotOptimize(compileLSystem(session.workspace));
         produced = session.plant.ResultString.size();
         session.ui.messages.clear();

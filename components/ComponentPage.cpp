@@ -21,50 +21,50 @@ ComponentPage::ComponentPage(UserInterface& ui, ShapeLibrary& library, OrganPlac
                              OrganSurface& leafSurface, OrganSurface& flowerSurface)
     : ui_(ui), library_(library), placement_(placement), leafSurface_(leafSurface),
       flowerSurface_(flowerSurface) {
-    Label33.setVisible(false);
-    SpinEdit6.setVisible(false);
-    RichEdit6.setVisible(false);
-    Image6.picture = RgbImage(ShapePreviewWidth, ShapePreviewHeight);
-    Image7.picture = RgbImage(ShapePreviewWidth, ShapePreviewHeight);
+    petalCountLabel.setVisible(false);
+    petalCountBox.setVisible(false);
+    libraryText.setVisible(false);
+    leafPreview.picture = RgbImage(ShapePreviewWidth, ShapePreviewHeight);
+    flowerPreview.picture = RgbImage(ShapePreviewWidth, ShapePreviewHeight);
 
-    RadioButton9.onChange = [this] {
-        if (RadioButton9.checked()) {
-            RadioButton10.setChecked(false);
+    leafSurfaceButton.onChange = [this] {
+        if (leafSurfaceButton.checked()) {
+            flowerSurfaceButton.setChecked(false);
             runHandler(ui_, [this] { switchToLeafMode(); });
         }
     };
-    RadioButton10.onChange = [this] {
-        if (RadioButton10.checked()) {
-            RadioButton9.setChecked(false);
+    flowerSurfaceButton.onChange = [this] {
+        if (flowerSurfaceButton.checked()) {
+            leafSurfaceButton.setChecked(false);
             runHandler(ui_, [this] { switchToFlowerMode(); });
         }
     };
-    ComboBox1.onChange = [this] { runHandler(ui_, [this] { selectEntry(); }); };
-    SpinEdit5.onChange = [this] { divisorChanged(); };
-    SpinEdit6.onChange = [this] { placement_.PetalCount = SpinEdit6.position(); };
+    shapeList.onChange = [this] { runHandler(ui_, [this] { selectEntry(); }); };
+    sizeDivisorBox.onChange = [this] { divisorChanged(); };
+    petalCountBox.onChange = [this] { placement_.PetalCount = petalCountBox.position(); };
 
-    TrackBar11.onChange = [this] {
-        sliderChanged(TrackBar11, &OrganPlacement::LeafSizeX, &OrganPlacement::FlowerSizeX, 100,
+    scaleXSlider.onChange = [this] {
+        sliderChanged(scaleXSlider, &OrganPlacement::LeafSizeX, &OrganPlacement::FlowerSizeX, 100,
                       "Leaf Size in X-Axis = ", "Flower Size in X-Axis = ");
     };
-    TrackBar12.onChange = [this] {
-        sliderChanged(TrackBar12, &OrganPlacement::LeafSizeY, &OrganPlacement::FlowerSizeY, 100,
+    scaleYSlider.onChange = [this] {
+        sliderChanged(scaleYSlider, &OrganPlacement::LeafSizeY, &OrganPlacement::FlowerSizeY, 100,
                       "Leaf Size in Y-Axis = ", "Flower Size in Y-Axis = ");
     };
-    TrackBar13.onChange = [this] {
-        sliderChanged(TrackBar13, &OrganPlacement::LeafSizeZ, &OrganPlacement::FlowerSizeZ, 100,
+    scaleZSlider.onChange = [this] {
+        sliderChanged(scaleZSlider, &OrganPlacement::LeafSizeZ, &OrganPlacement::FlowerSizeZ, 100,
                       "Leaf Size in Z-Axis = ", "Flower Size in Z-Axis = ");
     };
-    TrackBar14.onChange = [this] {
-        sliderChanged(TrackBar14, &OrganPlacement::LeafAngleX, &OrganPlacement::FlowerAngleX, 1,
+    angleXSlider.onChange = [this] {
+        sliderChanged(angleXSlider, &OrganPlacement::LeafAngleX, &OrganPlacement::FlowerAngleX, 1,
                       "Leaf Angle in X-Axis = ", "Flower Angle in X-Axis = ");
     };
-    TrackBar17.onChange = [this] {
-        sliderChanged(TrackBar17, &OrganPlacement::LeafAngleY, &OrganPlacement::FlowerAngleY, 1,
+    angleYSlider.onChange = [this] {
+        sliderChanged(angleYSlider, &OrganPlacement::LeafAngleY, &OrganPlacement::FlowerAngleY, 1,
                       "Leaf Angle in Y-Axis = ", "Flower Angle in Y-Axis = ");
     };
-    TrackBar18.onChange = [this] {
-        sliderChanged(TrackBar18, &OrganPlacement::LeafAngleZ, &OrganPlacement::FlowerAngleZ, 1,
+    angleZSlider.onChange = [this] {
+        sliderChanged(angleZSlider, &OrganPlacement::LeafAngleZ, &OrganPlacement::FlowerAngleZ, 1,
                       "Leaf Angle in Z-Axis = ", "Flower Angle in Z-Axis = ");
     };
 }
@@ -74,15 +74,15 @@ void ComponentPage::openLibrary() {
         if (const auto fileName = ui_.openFileDialog(".", "")) {
             // Read whole before anything changes: a file that cannot be read leaves the held
             // text, the list and the library as they were.
-            RichEdit6.setText(readFileText(*fileName));
+            libraryText.setText(readFileText(*fileName));
         }
-        ComboBox1.clearItems();
+        shapeList.clearItems();
         library_.Entries.clear();
-        readShapeLibrary(RichEdit6.text(), library_.Entries);
-        ComboBox1.setText("Select Leaf Type");
+        readShapeLibrary(libraryText.text(), library_.Entries);
+        shapeList.setText("Select Leaf Type");
         library_.RendererEntries = library_.Entries;
         for (const OrganShape& entry : library_.Entries) {
-            ComboBox1.addItem(entry.Name);
+            shapeList.addItem(entry.Name);
         }
     });
 }
@@ -95,57 +95,57 @@ void ComponentPage::startSurfaceDesigner() {
 
 void ComponentPage::applySurfaceMode() {
     if (placement_.LeafSurfaceMode) {
-        RadioButton10.setChecked(false);
-        if (RadioButton9.checked()) {
+        flowerSurfaceButton.setChecked(false);
+        if (leafSurfaceButton.checked()) {
             runHandler(ui_, [this] { switchToLeafMode(); });
         } else {
-            RadioButton9.setChecked(true);
+            leafSurfaceButton.setChecked(true);
         }
     } else {
-        RadioButton9.setChecked(false);
-        if (RadioButton10.checked()) {
+        leafSurfaceButton.setChecked(false);
+        if (flowerSurfaceButton.checked()) {
             runHandler(ui_, [this] { switchToFlowerMode(); });
         } else {
-            RadioButton10.setChecked(true);
+            flowerSurfaceButton.setChecked(true);
         }
     }
 }
 
 void ComponentPage::switchToLeafMode() {
-    Label16.setCaption("Select Leaf Type");
-    Label22.setCaption("Leaf Size");
-    Label28.setCaption("Leaf Scale");
-    Label32.setCaption("Leaf Angle");
-    TrackBar11.setPosition(sliderPosition(placement_.LeafSizeX, 100));
-    TrackBar12.setPosition(sliderPosition(placement_.LeafSizeY, 100));
-    TrackBar13.setPosition(sliderPosition(placement_.LeafSizeZ, 100));
-    TrackBar14.setPosition(sliderPosition(placement_.LeafAngleX, 1));
-    TrackBar17.setPosition(sliderPosition(placement_.LeafAngleY, 1));
-    TrackBar18.setPosition(sliderPosition(placement_.LeafAngleZ, 1));
-    Label33.setVisible(false);
-    SpinEdit6.setVisible(false);
+    shapeTypeLabel.setCaption("Select Leaf Type");
+    sizeLabel.setCaption("Leaf Size");
+    scaleLabel.setCaption("Leaf Scale");
+    angleLabel.setCaption("Leaf Angle");
+    scaleXSlider.setPosition(sliderPosition(placement_.LeafSizeX, 100));
+    scaleYSlider.setPosition(sliderPosition(placement_.LeafSizeY, 100));
+    scaleZSlider.setPosition(sliderPosition(placement_.LeafSizeZ, 100));
+    angleXSlider.setPosition(sliderPosition(placement_.LeafAngleX, 1));
+    angleYSlider.setPosition(sliderPosition(placement_.LeafAngleY, 1));
+    angleZSlider.setPosition(sliderPosition(placement_.LeafAngleZ, 1));
+    petalCountLabel.setVisible(false);
+    petalCountBox.setVisible(false);
     placement_.LeafSurfaceMode = true;
 }
 
 void ComponentPage::switchToFlowerMode() {
-    Label16.setCaption("Select Flower Type");
-    Label22.setCaption("Flower Size");
-    Label28.setCaption("Flower Scale");
-    Label32.setCaption("Flower Angle");
-    TrackBar11.setPosition(sliderPosition(placement_.FlowerSizeX, 100));
-    TrackBar12.setPosition(sliderPosition(placement_.FlowerSizeY, 100));
-    TrackBar13.setPosition(sliderPosition(placement_.FlowerSizeZ, 100));
-    TrackBar14.setPosition(sliderPosition(placement_.FlowerAngleX, 1));
-    TrackBar17.setPosition(sliderPosition(placement_.FlowerAngleY, 1));
-    TrackBar18.setPosition(sliderPosition(placement_.FlowerAngleZ, 1));
-    Label33.setVisible(true);
-    SpinEdit6.setVisible(true);
-    placement_.PetalCount = SpinEdit6.position();
+    shapeTypeLabel.setCaption("Select Flower Type");
+    sizeLabel.setCaption("Flower Size");
+    scaleLabel.setCaption("Flower Scale");
+    angleLabel.setCaption("Flower Angle");
+    scaleXSlider.setPosition(sliderPosition(placement_.FlowerSizeX, 100));
+    scaleYSlider.setPosition(sliderPosition(placement_.FlowerSizeY, 100));
+    scaleZSlider.setPosition(sliderPosition(placement_.FlowerSizeZ, 100));
+    angleXSlider.setPosition(sliderPosition(placement_.FlowerAngleX, 1));
+    angleYSlider.setPosition(sliderPosition(placement_.FlowerAngleY, 1));
+    angleZSlider.setPosition(sliderPosition(placement_.FlowerAngleZ, 1));
+    petalCountLabel.setVisible(true);
+    petalCountBox.setVisible(true);
+    placement_.PetalCount = petalCountBox.position();
     placement_.LeafSurfaceMode = false;
 }
 
 void ComponentPage::selectEntry() {
-    const std::int32_t k = ComboBox1.itemIndex() + 1;
+    const std::int32_t k = shapeList.itemIndex() + 1;
     library_.SelectedLeafShape = k;
     library_.SelectedFlowerShape = k;
     if (k < 1) {
@@ -157,18 +157,18 @@ void ComponentPage::selectEntry() {
         k > static_cast<std::int32_t>(library_.RendererEntries.size())) {
         return; // the list always mirrors the library; nothing to copy if it ever did not
     }
-    const float divisor = static_cast<float>(1000.0 / SpinEdit5.position());
-    if (RadioButton9.checked()) {
+    const float divisor = static_cast<float>(1000.0 / sizeDivisorBox.position());
+    if (leafSurfaceButton.checked()) {
         const OrganShape& entry = library_.entry(k);
-        drawShapePreview(entry, PreviewKind::Leaf, Image6.picture);
-        Image6.views.notify();
+        drawShapePreview(entry, PreviewKind::Leaf, leafPreview.picture);
+        leafPreview.views.notify();
         copyShapeToSurface(entry, leafSurface_);
         leafSurface_.ShapeDivisor = divisor;
         prepareLeafShape(entry, leafSurface_);
-    } else if (RadioButton10.checked()) {
+    } else if (flowerSurfaceButton.checked()) {
         const OrganShape& entry = library_.rendererEntry(k);
-        drawShapePreview(entry, PreviewKind::Flower, Image7.picture);
-        Image7.views.notify();
+        drawShapePreview(entry, PreviewKind::Flower, flowerPreview.picture);
+        flowerPreview.views.notify();
         copyShapeToSurface(entry, flowerSurface_);
         flowerSurface_.ShapeDivisor = divisor;
         prepareFlowerShape(entry, flowerSurface_);
@@ -180,10 +180,10 @@ void ComponentPage::sliderChanged(RangeControl& slider, float OrganPlacement::*l
                                   const char* leafPrefix, const char* flowerPrefix) {
     float OrganPlacement::*field = nullptr;
     const char* prefix = nullptr;
-    if (RadioButton9.checked()) {
+    if (leafSurfaceButton.checked()) {
         field = leafField;
         prefix = leafPrefix;
-    } else if (RadioButton10.checked()) {
+    } else if (flowerSurfaceButton.checked()) {
         field = flowerField;
         prefix = flowerPrefix;
     } else {
@@ -195,10 +195,10 @@ void ComponentPage::sliderChanged(RangeControl& slider, float OrganPlacement::*l
 }
 
 void ComponentPage::divisorChanged() {
-    const float divisor = static_cast<float>(1000.0 / SpinEdit5.position());
-    if (RadioButton9.checked()) {
+    const float divisor = static_cast<float>(1000.0 / sizeDivisorBox.position());
+    if (leafSurfaceButton.checked()) {
         leafSurface_.ShapeDivisor = divisor;
-    } else if (RadioButton10.checked()) {
+    } else if (flowerSurfaceButton.checked()) {
         flowerSurface_.ShapeDivisor = divisor;
     }
 }

@@ -24,38 +24,38 @@ public:
     ComponentPage(const ComponentPage&) = delete;
     ComponentPage& operator=(const ComponentPage&) = delete;
 
-    ControlModel Button5{"Open 3D Surface"};
-    ControlModel Button6{"New Surface"};
+    ControlModel openSurfaceButton{"Open 3D Surface"};
+    ControlModel newSurfaceButton{"New Surface"};
     // The two surface modes; checking one unchecks the other.
-    CheckControl RadioButton9{"Leaf Surface", true};
-    CheckControl RadioButton10{"Flower Surface", false};
-    ControlModel Label16{"Select Leaf Type"};
-    ChoiceControl ComboBox1{"", {}, -1, "No Library"};
-    ControlModel Label22{"Leaf Size"};
-    RangeControl SpinEdit5{1, 100, 15};
-    ControlModel Label28{"Leaf Scale"};
-    RangeControl TrackBar11{1, 200, 100};
-    RangeControl TrackBar12{1, 200, 75};
-    RangeControl TrackBar13{1, 200, 100};
-    ControlModel Label32{"Leaf Angle"};
-    RangeControl TrackBar14{-180, 180, -60};
-    RangeControl TrackBar17{-180, 180, 0};
-    RangeControl TrackBar18{-180, 180, 0};
-    ControlModel Label33{"Number of Petals"};
-    RangeControl SpinEdit6{1, 100, 8};
-    ShapePreviewImage Image6;
-    ShapePreviewImage Image7;
+    CheckControl leafSurfaceButton{"Leaf Surface", true};
+    CheckControl flowerSurfaceButton{"Flower Surface", false};
+    ControlModel shapeTypeLabel{"Select Leaf Type"};
+    ChoiceControl shapeList{"", {}, -1, "No Library"};
+    ControlModel sizeLabel{"Leaf Size"};
+    RangeControl sizeDivisorBox{1, 100, 15};
+    ControlModel scaleLabel{"Leaf Scale"};
+    RangeControl scaleXSlider{1, 200, 100};
+    RangeControl scaleYSlider{1, 200, 75};
+    RangeControl scaleZSlider{1, 200, 100};
+    ControlModel angleLabel{"Leaf Angle"};
+    RangeControl angleXSlider{-180, 180, -60};
+    RangeControl angleYSlider{-180, 180, 0};
+    RangeControl angleZSlider{-180, 180, 0};
+    ControlModel petalCountLabel{"Number of Petals"};
+    RangeControl petalCountBox{1, 100, 8};
+    ShapePreviewImage leafPreview;
+    ShapePreviewImage flowerPreview;
     // Hidden: the text of the last library file read.
-    TextControl RichEdit6;
+    TextControl libraryText;
 
-    // Button5: reads a library file picked in the open dialog; a cancelled dialog reads the
-    // text held from the last file again.
+    // openSurfaceButton: reads a library file picked in the open dialog; a cancelled dialog reads
+    // the text held from the last file again.
     void openLibrary();
-    // Button6: starts the external surface designer.
+    // newSurfaceButton: starts the external surface designer.
     void startSurfaceDesigner();
     // The radio buttons as the user clicks them.
-    void chooseLeafSurface() { RadioButton9.setChecked(true); }
-    void chooseFlowerSurface() { RadioButton10.setChecked(true); }
+    void chooseLeafSurface() { leafSurfaceButton.setChecked(true); }
+    void chooseFlowerSurface() { flowerSurfaceButton.setChecked(true); }
     // At the tool window's showing: checks the radio button of the placement's mode and
     // applies that mode.
     void applySurfaceMode();

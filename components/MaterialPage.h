@@ -42,41 +42,41 @@ public:
     MaterialPage(const MaterialPage&) = delete;
     MaterialPage& operator=(const MaterialPage&) = delete;
 
-    ControlModel Label23{"Material Color setting"};
-    ColorPanel Panel15{"Color", {50, 200, 50}};
-    RangeControl ScrollBar1{0, 255, 50};
-    RangeControl ScrollBar2{0, 255, 150};
-    RangeControl ScrollBar3{0, 255, 50};
-    RangeControl SpinEdit2{0, 255, 0};
-    RangeControl SpinEdit3{0, 255, 0};
-    RangeControl SpinEdit4{0, 255, 0};
+    ControlModel titleLabel{"Material Color setting"};
+    ColorPanel colorPanel{"Color", {50, 200, 50}};
+    RangeControl redBar{0, 255, 50};
+    RangeControl greenBar{0, 255, 150};
+    RangeControl blueBar{0, 255, 50};
+    RangeControl redBox{0, 255, 0};
+    RangeControl greenBox{0, 255, 0};
+    RangeControl blueBox{0, 255, 0};
 
     // The slots in the order in which the first checked one is looked for.
-    CheckControl RadioButton1{"Internode", true};
-    CheckControl RadioButton2{"Petiole"};
-    CheckControl RadioButton3{"Front Leaf"};
-    CheckControl RadioButton4{"Front Flower"};
-    CheckControl RadioButton5{"Back Leaf"};
-    CheckControl RadioButton6{"Back Flower"};
-    CheckControl RadioButton7{"BackGround"};
-    CheckControl RadioButton8{"Land"};
-    ColorPanel Panel16{"", {255, 155, 50}};
-    ColorPanel Panel17{"", {255, 155, 50}};
-    ColorPanel Panel18{"", {50, 255, 50}};
-    ColorPanel Panel19{"", {255, 0, 128}};
-    ColorPanel Panel20{"", {87, 155, 92}};
-    ColorPanel Panel21{"", {255, 200, 100}};
-    ColorPanel Panel22{"", {0, 0, 0}};
-    ColorPanel Panel23{"", {40, 130, 40}};
+    CheckControl internodeSlotButton{"Internode", true};
+    CheckControl petioleSlotButton{"Petiole"};
+    CheckControl frontLeafSlotButton{"Front Leaf"};
+    CheckControl frontFlowerSlotButton{"Front Flower"};
+    CheckControl backLeafSlotButton{"Back Leaf"};
+    CheckControl backFlowerSlotButton{"Back Flower"};
+    CheckControl backgroundSlotButton{"BackGround"};
+    CheckControl landSlotButton{"Land"};
+    ColorPanel internodeSwatch{"", {255, 155, 50}};
+    ColorPanel petioleSwatch{"", {255, 155, 50}};
+    ColorPanel frontLeafSwatch{"", {50, 255, 50}};
+    ColorPanel frontFlowerSwatch{"", {255, 0, 128}};
+    ColorPanel backLeafSwatch{"", {87, 155, 92}};
+    ColorPanel backFlowerSwatch{"", {255, 200, 100}};
+    ColorPanel backgroundSwatch{"", {0, 0, 0}};
+    ColorPanel landSwatch{"", {40, 130, 40}};
 
-    CheckControl CheckBox3{"Set Leaf Texture", true};
-    ChoiceControl ComboBox3;
-    PictureButton BitBtn14;
+    CheckControl leafTextureCheck{"Set Leaf Texture", true};
+    ChoiceControl textureList;
+    PictureButton textureButton;
 
-    // Panel15 click: the colour dialog; confirmed or not, the scroll bars then take the
+    // colorPanel click: the colour dialog; confirmed or not, the scroll bars then take the
     // panel's colour.
     void chooseColor();
-    // BitBtn14 click: a texture from a bitmap file.
+    // textureButton click: a texture from a bitmap file.
     void openTextureFile();
 
 private:

@@ -14,49 +14,49 @@ AnimationPage::AnimationPage(ViewState& view, AnimationState& animation, UserInt
         slider.onChange = [this, &slider, &value, axis] {
             value = slider.position() / 10.0;
             const std::string text = formatGeneral(value);
-            showValue(std::string("Rotation in ") + axis + " = " + text, Label44,
+            showValue(std::string("Rotation in ") + axis + " = " + text, rotationValue,
                       std::string(" ") + axis + " = " + text);
         };
     };
-    rotation(TrackBar1, view_.RotationX, "X");
-    rotation(TrackBar2, view_.RotationY, "Y");
-    rotation(TrackBar3, view_.RotationZ, "Z");
+    rotation(rotationXSlider, view_.RotationX, "X");
+    rotation(rotationYSlider, view_.RotationY, "Y");
+    rotation(rotationZSlider, view_.RotationZ, "Z");
 
     const auto translation = [this](RangeControl& slider, double& value, const char* axis) {
         slider.onChange = [this, &slider, &value, axis] {
             value = slider.position() / 10.0;
             const std::string text = formatGeneral(value);
-            showValue(std::string("Translation in ") + axis + " = " + text, Label45,
+            showValue(std::string("Translation in ") + axis + " = " + text, translationValue,
                       std::string(" ") + axis + " = " + text);
         };
     };
-    translation(TrackBar4, view_.TranslationX, "X");
-    translation(TrackBar5, view_.TranslationY, "Y");
-    translation(TrackBar6, view_.TranslationZ, "Z");
+    translation(translationXSlider, view_.TranslationX, "X");
+    translation(translationYSlider, view_.TranslationY, "Y");
+    translation(translationZSlider, view_.TranslationZ, "Z");
 
-    TrackBar7.onChange = [this] {
-        view_.ZoomAngle = TrackBar7.position();
+    zoomSlider.onChange = [this] {
+        view_.ZoomAngle = zoomSlider.position();
         if (resizeView) {
             resizeView();
         }
         const std::string text = formatGeneral(view_.ZoomAngle);
-        showValue("Zoom = " + text, Label46, " = " + text);
+        showValue("Zoom = " + text, zoomValue, " = " + text);
     };
-    TrackBar8.onChange = [this] {
-        animation_.FrameDelay = TrackBar8.position();
+    velocitySlider.onChange = [this] {
+        animation_.FrameDelay = velocitySlider.position();
         const std::string text = formatGeneral(animation_.FrameDelay);
-        showValue("Animation Velocity = " + text, Label47, " = " + text);
+        showValue("Animation Velocity = " + text, velocityValue, " = " + text);
     };
-    TrackBar9.onChange = [this] {
-        view_.PlantScale = static_cast<float>(TrackBar9.position() / 10.0);
+    scaleSlider.onChange = [this] {
+        view_.PlantScale = static_cast<float>(scaleSlider.position() / 10.0);
         const std::string text = formatGeneral(view_.PlantScale);
-        showValue("Plant Scalation = " + text, Label48, " = " + text);
+        showValue("Plant Scalation = " + text, scaleValue, " = " + text);
     };
-    TrackBar24.onChange = [this] {
-        animation_.CurrentTime = TrackBar24.position();
+    timeBar.onChange = [this] {
+        animation_.CurrentTime = timeBar.position();
         animation_.AnimationPaused = true;
-        const std::string text = formatGeneral(TrackBar24.position());
-        showValue("Animation Time = " + text, Label52, " = " + text);
+        const std::string text = formatGeneral(timeBar.position());
+        showValue("Animation Time = " + text, timeValue, " = " + text);
     };
 
     workingFolder = [] {
@@ -72,10 +72,10 @@ void AnimationPage::showValue(const std::string& status, TextControl& label,
     label.setText(labelText);
 }
 
-void AnimationPage::BitBtn10Click() {
-    Gauge1.setPosition(0);
-    animation_.CaptureFirst = SpinEdit7.position();
-    animation_.CaptureLast = SpinEdit8.position();
+void AnimationPage::onCaptureNowClicked() {
+    captureGauge.setPosition(0);
+    animation_.CaptureFirst = startFrameBox.position();
+    animation_.CaptureLast = endFrameBox.position();
     const std::string working = workingFolder();
     // Cancelling the input box returns the pre-filled name.
     const std::string name = ui_.inputBox("Input Folder Name", "Prompt", "PlantCap1");
@@ -93,39 +93,39 @@ void AnimationPage::BitBtn10Click() {
     animation_.AnimationPaused = false;
     animation_.GifCheckpointCounter = 0;
     if (createCaptureTools) {
-        createCaptureTools(SpinEdit13.position());
+        createCaptureTools(reductionBitsBox.position());
     }
 }
 
-void AnimationPage::BitBtn11Click() {
+void AnimationPage::onStopCaptureClicked() {
     animation_.CaptureActive = false;
 }
 
-void AnimationPage::BitBtn12Click() {
+void AnimationPage::onPlayClicked() {
     animation_.AnimationPaused = false;
 }
 
-void AnimationPage::BitBtn13Click() {
+void AnimationPage::onPauseClicked() {
     animation_.AnimationPaused = true;
 }
 
-void AnimationPage::RadioButton11Click() {
-    RadioButton11.setChecked(true);
-    RadioButton12.setChecked(false);
-    animation_.SaveJpegFrames = RadioButton11.checked();
+void AnimationPage::onJpegFormatClicked() {
+    jpegFormatButton.setChecked(true);
+    gifFormatButton.setChecked(false);
+    animation_.SaveJpegFrames = jpegFormatButton.checked();
     animation_.SaveGifFrames = false;
 }
 
-void AnimationPage::RadioButton12Click() {
-    RadioButton12.setChecked(true);
-    RadioButton11.setChecked(false);
-    animation_.SaveGifFrames = RadioButton12.checked();
+void AnimationPage::onGifFormatClicked() {
+    gifFormatButton.setChecked(true);
+    jpegFormatButton.setChecked(false);
+    animation_.SaveGifFrames = gifFormatButton.checked();
     animation_.SaveJpegFrames = false;
 }
 
 void AnimationPage::applyCaptureFormats() {
-    animation_.SaveJpegFrames = RadioButton11.checked();
-    animation_.SaveGifFrames = RadioButton12.checked();
+    animation_.SaveJpegFrames = jpegFormatButton.checked();
+    animation_.SaveGifFrames = gifFormatButton.checked();
 }
 
 } // namespace burgeon

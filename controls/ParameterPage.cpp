@@ -40,7 +40,7 @@ ParameterPage::ParameterPage(PlantParameters& parameters, UserInterface& ui)
     : parameters_(parameters), ui_(ui) {
     wireStoredSliders();
     wireReductionSliders();
-    TrackBar31.onChange = [this] { arrangeLeaves(); };
+    leafArrangementSlider.onChange = [this] { arrangeLeaves(); };
 }
 
 void ParameterPage::attachLeafArrangement(OrganPlacement& placement, RandomSource& random) {
@@ -62,12 +62,12 @@ void ParameterPage::wireReductionSliders() {
     // The length reductions store nothing either; they show their factor like the diameter
     // reductions do.
     static const std::array<ReductionSlider, 6> reductions{{
-        {&ParameterPage::TrackBar34, "InterNode Length Reduce = "},
-        {&ParameterPage::TrackBar35, "Petiole Length Reduce = "},
-        {&ParameterPage::TrackBar15, "InterNode Reduce = "},
-        {&ParameterPage::TrackBar16, "Petiole Reduce = "},
-        {&ParameterPage::TrackBar25, "Leaf Reduce = "},
-        {&ParameterPage::TrackBar26, "Flower Reduce = "},
+        {&ParameterPage::internodeLengthReduceSlider, "InterNode Length Reduce = "},
+        {&ParameterPage::petioleLengthReduceSlider, "Petiole Length Reduce = "},
+        {&ParameterPage::internodeDiameterReduceSlider, "InterNode Reduce = "},
+        {&ParameterPage::petioleDiameterReduceSlider, "Petiole Reduce = "},
+        {&ParameterPage::leafReduceSlider, "Leaf Reduce = "},
+        {&ParameterPage::flowerReduceSlider, "Flower Reduce = "},
     }};
     for (const ReductionSlider& entry : reductions) {
         RangeControl& slider = this->*entry.slider;
@@ -99,7 +99,7 @@ void ParameterPage::arrangeLeaves() {
     if (leafPlacement_ == nullptr || leafRandom_ == nullptr) {
         return;
     }
-    const int p = TrackBar31.position();
+    const int p = leafArrangementSlider.position();
     for (float* angle :
          {&leafPlacement_->LeafAngleX, &leafPlacement_->LeafAngleY, &leafPlacement_->LeafAngleZ}) {
         const int a = leafRandom_->uniformInt(p);
@@ -112,20 +112,22 @@ std::span<const ParameterPage::StoredSlider> ParameterPage::storedSliders() {
     using P = PlantParameters;
     using Page = ParameterPage;
     static const std::array<Page::StoredSlider, 11> table{{
-        {&Page::TrackBar10, 10.0, "Petiole Angle = ", storeFloat<&P::TurnStep>},
-        {&Page::TrackBar19, 100.0, "Node Length = ", storeDouble<&P::NodeLength>},
-        {&Page::TrackBar20, 10.0, "Node Diamter = ", storeDouble<&P::NodeDiameter>},
-        {&Page::TrackBar21, 10.0, "Node Birth Rate = ", storeDouble<&P::NodeBirthRate>},
-        {&Page::TrackBar22, 100.0, "Petiole Length = ", storeDouble<&P::PetioleLength>},
-        {&Page::TrackBar23, 100.0, "Petiole BitAngle = ", storeFloat<&P::PetioleBitAngle>},
-        {&Page::TrackBar27, 100.0,
+        {&Page::petioleAngleSlider, 10.0, "Petiole Angle = ", storeFloat<&P::TurnStep>},
+        {&Page::stemLengthSlider, 100.0, "Node Length = ", storeDouble<&P::NodeLength>},
+        {&Page::nodeDiameterSlider, 10.0, "Node Diamter = ", storeDouble<&P::NodeDiameter>},
+        {&Page::nodeBirthRateSlider, 10.0, "Node Birth Rate = ", storeDouble<&P::NodeBirthRate>},
+        {&Page::petioleLengthSlider, 100.0, "Petiole Length = ", storeDouble<&P::PetioleLength>},
+        {&Page::petioleBitAngleSlider, 100.0,
+         "Petiole BitAngle = ", storeFloat<&P::PetioleBitAngle>},
+        {&Page::shortInternodeRatioSlider, 100.0,
          "Short Internode Ratio = ", storeDouble<&P::ShortInternodeRatio>},
-        {&Page::TrackBar33, 100.0,
+        {&Page::shortInternodeDiameterSlider, 100.0,
          "Short Internode Diameter = ", storeDouble<&P::ShortInternodeDiameter>},
-        {&Page::TrackBar28, 100.0, "Short Petiole Ratio = ", storeDouble<&P::ShortPetioleRatio>},
-        {&Page::TrackBar32, 100.0,
+        {&Page::shortPetioleRatioSlider, 100.0,
+         "Short Petiole Ratio = ", storeDouble<&P::ShortPetioleRatio>},
+        {&Page::shortPetioleDiameterSlider, 100.0,
          "Short Petiole Diameter = ", storeDouble<&P::ShortPetioleDiameter>},
-        {&Page::TrackBar29, 100.0, "Time Step Zize = ", storeDouble<&P::TimeStep>},
+        {&Page::timeStepSlider, 100.0, "Time Step Zize = ", storeDouble<&P::TimeStep>},
     }};
     return table;
 }

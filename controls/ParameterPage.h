@@ -19,25 +19,25 @@ public:
     ParameterPage(const ParameterPage&) = delete;
     ParameterPage& operator=(const ParameterPage&) = delete;
 
-    RangeControl TrackBar10{-720, 720, 450};    // "Initial value of Petiole Angle"
-    RangeControl TrackBar19{1, 300, 35};        // "Stem length"
-    RangeControl TrackBar20{1, 100, 10};        // "Node Diamter"
-    RangeControl TrackBar21{1, 100, 50};        // "Node Birth Rate"
-    RangeControl TrackBar22{1, 300, 25};        // "Petiole Length"
-    RangeControl TrackBar23{-10000, 10000, 79}; // "Petiole BitAngle"
-    RangeControl TrackBar34{50, 500, 100};      // "Internode Reduce" (length)
-    RangeControl TrackBar35{50, 500, 100};      // "Petiole Reduce" (length)
-    RangeControl TrackBar15{50, 100, 90};       // "Internode Reduce" (diameter)
-    RangeControl TrackBar16{50, 100, 90};       // "Petiole Reduce" (diameter)
-    RangeControl TrackBar25{50, 105, 95};       // "Leaf Reduce"
-    RangeControl TrackBar26{50, 105, 95};       // "Flower Reduce"
-    RangeControl TrackBar27{1, 100, 10};        // "Short Internod Ratio"
-    RangeControl TrackBar33{1, 100, 80};        // "Short Internode Diameter"
-    RangeControl TrackBar28{1, 100, 10};        // "Short Petiole Ratio"
-    RangeControl TrackBar32{1, 100, 80};        // "Short Petiole Diameter"
-    RangeControl TrackBar29{1, 100, 25};        // "Time Step"
-    RangeControl TrackBar30{1, 30, 5};          // "Wind"
-    RangeControl TrackBar31{1, 50, 1};          // "Leaf Arrangement"
+    RangeControl petioleAngleSlider{-720, 720, 450};         // "Initial value of Petiole Angle"
+    RangeControl stemLengthSlider{1, 300, 35};               // "Stem length"
+    RangeControl nodeDiameterSlider{1, 100, 10};             // "Node Diamter"
+    RangeControl nodeBirthRateSlider{1, 100, 50};            // "Node Birth Rate"
+    RangeControl petioleLengthSlider{1, 300, 25};            // "Petiole Length"
+    RangeControl petioleBitAngleSlider{-10000, 10000, 79};   // "Petiole BitAngle"
+    RangeControl internodeLengthReduceSlider{50, 500, 100};  // "Internode Reduce" (length)
+    RangeControl petioleLengthReduceSlider{50, 500, 100};    // "Petiole Reduce" (length)
+    RangeControl internodeDiameterReduceSlider{50, 100, 90}; // "Internode Reduce" (diameter)
+    RangeControl petioleDiameterReduceSlider{50, 100, 90};   // "Petiole Reduce" (diameter)
+    RangeControl leafReduceSlider{50, 105, 95};              // "Leaf Reduce"
+    RangeControl flowerReduceSlider{50, 105, 95};            // "Flower Reduce"
+    RangeControl shortInternodeRatioSlider{1, 100, 10};      // "Short Internod Ratio"
+    RangeControl shortInternodeDiameterSlider{1, 100, 80};   // "Short Internode Diameter"
+    RangeControl shortPetioleRatioSlider{1, 100, 10};        // "Short Petiole Ratio"
+    RangeControl shortPetioleDiameterSlider{1, 100, 80};     // "Short Petiole Diameter"
+    RangeControl timeStepSlider{1, 100, 25};                 // "Time Step"
+    RangeControl windSlider{1, 30, 5};                       // "Wind"
+    RangeControl leafArrangementSlider{1, 50, 1};            // "Leaf Arrangement"
 
     // The leaf placement that "Leaf Arrangement" perturbs and the random source it draws
     // from; until both are attached the slider only moves.
@@ -51,13 +51,15 @@ public:
     const PlantParameters& parameters() const { return parameters_; }
 
     // The slider-held factors, read at each use.
-    double InternodeLengthReduce() const { return TrackBar34.position() / 100.0; }
-    double PetioleLengthReduce() const { return TrackBar35.position() / 100.0; }
-    double InternodeDiameterReduce() const { return TrackBar15.position() / 100.0; }
-    double PetioleDiameterReduce() const { return TrackBar16.position() / 100.0; }
-    double LeafReduce() const { return TrackBar25.position() / 100.0; }
-    double FlowerReduce() const { return TrackBar26.position() / 100.0; }
-    int Wind() const { return TrackBar30.position(); }
+    double InternodeLengthReduce() const { return internodeLengthReduceSlider.position() / 100.0; }
+    double PetioleLengthReduce() const { return petioleLengthReduceSlider.position() / 100.0; }
+    double InternodeDiameterReduce() const {
+        return internodeDiameterReduceSlider.position() / 100.0;
+    }
+    double PetioleDiameterReduce() const { return petioleDiameterReduceSlider.position() / 100.0; }
+    double LeafReduce() const { return leafReduceSlider.position() / 100.0; }
+    double FlowerReduce() const { return flowerReduceSlider.position() / 100.0; }
+    int Wind() const { return windSlider.position(); }
     SliderHeldParameters sliderHeld() const;
 
 private:

@@ -25,18 +25,19 @@ GrowthFunction readBoxes(const TextControl& bottom, const TextControl& top,
 } // namespace
 
 GrowthFunctionPage::GrowthFunctionPage(UserInterface& ui, GrowthCurves& curves, GrowthData& data)
-    : RadioGroup1("Select Function",
-                  {"Internode", "Petiole", "Leaf Length", "Leaf Width", "Apex", "Flower", "All"},
-                  allChoice),
-      Image1(PlotWidth, PlotHeight), Image2(PlotWidth, PlotHeight), Image3(PlotWidth, PlotHeight),
-      Image12(PlotWidth, PlotHeight), Image4(PlotWidth, PlotHeight), Image5(PlotWidth, PlotHeight),
-      ui_(ui), curves_(curves), data_(data) {
-    Edit1.setCaption("Bottom");
-    Edit2.setCaption("Top");
-    Edit3.setCaption("Slope");
-    Edit4.setCaption("Tmid");
-    Button3.setVisible(false);
-    SpinEdit1.onChange = [this] { fitCurve(); };
+    : functionChoice("Select Function",
+                     {"Internode", "Petiole", "Leaf Length", "Leaf Width", "Apex", "Flower", "All"},
+                     allChoice),
+      internodePlot(PlotWidth, PlotHeight), petiolePlot(PlotWidth, PlotHeight),
+      leafLengthPlot(PlotWidth, PlotHeight), leafWidthPlot(PlotWidth, PlotHeight),
+      apexPlot(PlotWidth, PlotHeight), flowerPlot(PlotWidth, PlotHeight), ui_(ui), curves_(curves),
+      data_(data) {
+    bottomBox.setCaption("Bottom");
+    topBox.setCaption("Top");
+    slopeBox.setCaption("Slope");
+    tmidBox.setCaption("Tmid");
+    approximateButton.setVisible(false);
+    imageScalingBox.onChange = [this] { fitCurve(); };
 }
 
 RgbImage& GrowthFunctionPage::plot(GrowthOrgan organ) {
@@ -46,17 +47,17 @@ RgbImage& GrowthFunctionPage::plot(GrowthOrgan organ) {
 const RgbImage& GrowthFunctionPage::plot(GrowthOrgan organ) const {
     switch (organ) {
     case GrowthOrgan::Internode:
-        return Image1;
+        return internodePlot;
     case GrowthOrgan::Petiole:
-        return Image2;
+        return petiolePlot;
     case GrowthOrgan::LeafLength:
-        return Image3;
+        return leafLengthPlot;
     case GrowthOrgan::LeafWidth:
-        return Image12;
+        return leafWidthPlot;
     case GrowthOrgan::Apex:
-        return Image4;
+        return apexPlot;
     default:
-        return Image5;
+        return flowerPlot;
     }
 }
 
@@ -83,7 +84,7 @@ bool GrowthFunctionPage::readData() {
     return runHandler(ui_, [this] {
         const auto fileName = ui_.openFileDialog(".", "");
         if (fileName) {
-            RichEdit4.setText(readGrowthDataFile(*fileName));
+            dataBox.setText(readGrowthDataFile(*fileName));
         }
     });
 }
@@ -95,7 +96,7 @@ bool GrowthFunctionPage::fitCurve() {
 }
 
 bool GrowthFunctionPage::runFit() {
-    const std::vector<std::string> lines = RichEdit4.lines();
+    const std::vector<std::string> lines = dataBox.lines();
     if (!withinGrowthDataLimits(lines)) {
         ui_.showMessage("Growth data is limited to 501 lines of at most 101 values each.");
         return false;
@@ -112,26 +113,26 @@ bool GrowthFunctionPage::runFit() {
         ui_.showMessage("No growth data to fit.");
         return false;
     }
-    Edit1.setText("0");
-    Edit2.setText("0");
+    bottomBox.setText("0");
+    topBox.setText("0");
     computeMeans(work, data_);
 
     const GrowthFunction fitted = fitCoefficients(data_);
-    Edit1.setText(formatGeneral(fitted.Bottom));
-    Edit2.setText(formatGeneral(fitted.Top));
-    Edit3.setText(formatGeneral(fitted.Slope));
-    Edit4.setText(formatGeneral(fitted.Tmid));
-    ui_.showMessage("L=" + Edit1.text() + ", U=" + Edit2.text() + ", m=" + Edit3.text() +
-                    ", T=" + Edit4.text());
+    bottomBox.setText(formatGeneral(fitted.Bottom));
+    topBox.setText(formatGeneral(fitted.Top));
+    slopeBox.setText(formatGeneral(fitted.Slope));
+    tmidBox.setText(formatGeneral(fitted.Tmid));
+    ui_.showMessage("L=" + bottomBox.text() + ", U=" + topBox.text() + ", m=" + slopeBox.text() +
+                    ", T=" + tmidBox.text());
 
     commitAndPlot();
-    if (RadioGroup1.itemIndex() == allChoice) {
+    if (functionChoice.itemIndex() == allChoice) {
         // Each curve once more on its own, then "All" is chosen again.
         for (int organ = 0; organ < GrowthOrganCount; ++organ) {
-            RadioGroup1.setItemIndex(organ);
+            functionChoice.setItemIndex(organ);
             commitAndPlot();
         }
-        RadioGroup1.setItemIndex(allChoice);
+        functionChoice.setItemIndex(allChoice);
     }
     return true;
 }
@@ -148,13 +149,13 @@ void GrowthFunctionPage::drawFrame(RgbImage& image) {
 }
 
 void GrowthFunctionPage::commitAndPlot() {
-    PlotScale = SpinEdit1.position();
-    const int choice = RadioGroup1.itemIndex();
+    PlotScale = imageScalingBox.position();
+    const int choice = functionChoice.itemIndex();
     if (choice >= 0 && choice < GrowthOrganCount) {
         const auto organ = static_cast<GrowthOrgan>(choice);
         RgbImage& image = plot(organ);
         drawFrame(image);
-        const GrowthFunction curve = readBoxes(Edit1, Edit2, Edit3, Edit4);
+        const GrowthFunction curve = readBoxes(bottomBox, topBox, slopeBox, tmidBox);
         curves_.setCurve(organ, curve.Bottom, curve.Top, curve.Slope, curve.Tmid);
         drawPlotCurve(image, curves_.getCurve(organ), data_.LifeCycleTime, PlotScale,
                       {PlotOriginX, PlotOriginY});
@@ -163,7 +164,7 @@ void GrowthFunctionPage::commitAndPlot() {
     if (choice != allChoice) {
         return;
     }
-    const GrowthFunction curve = readBoxes(Edit1, Edit2, Edit3, Edit4);
+    const GrowthFunction curve = readBoxes(bottomBox, topBox, slopeBox, tmidBox);
     curves_.setCurve(GrowthOrgan::All, curve.Bottom, curve.Top, curve.Slope, curve.Tmid);
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
         RgbImage& image = plot(static_cast<GrowthOrgan>(organ));
@@ -192,34 +193,34 @@ void GrowthFunctionPage::stepArrow(RangeControl& arrow, TextControl& box, ArrowC
     box.setText(std::to_string(arrow.position()));
 }
 
-void GrowthFunctionPage::UpDown4Click(ArrowClick click) {
-    runHandler(ui_, [&] { stepArrow(UpDown4, Edit1, click); });
+void GrowthFunctionPage::onBottomArrowClicked(ArrowClick click) {
+    runHandler(ui_, [&] { stepArrow(bottomArrows, bottomBox, click); });
 }
 
-void GrowthFunctionPage::UpDown5Click(ArrowClick click) {
-    runHandler(ui_, [&] { stepArrow(UpDown5, Edit2, click); });
+void GrowthFunctionPage::onTopArrowClicked(ArrowClick click) {
+    runHandler(ui_, [&] { stepArrow(topArrows, topBox, click); });
 }
 
-void GrowthFunctionPage::UpDown6Click(ArrowClick click) {
+void GrowthFunctionPage::onSlopeArrowClicked(ArrowClick click) {
     runHandler(ui_, [&] {
-        stepArrow(UpDown6, Edit3, click);
-        Edit3.setText(formatGeneral(parseFloat(Edit3.text()) * 0.01));
+        stepArrow(slopeArrows, slopeBox, click);
+        slopeBox.setText(formatGeneral(parseFloat(slopeBox.text()) * 0.01));
         commitAndPlot();
     });
 }
 
-void GrowthFunctionPage::UpDown7Click(ArrowClick click) {
+void GrowthFunctionPage::onTmidArrowClicked(ArrowClick click) {
     runHandler(ui_, [&] {
-        stepArrow(UpDown7, Edit4, click);
-        Edit4.setText(formatGeneral(parseFloat(Edit4.text())));
+        stepArrow(tmidArrows, tmidBox, click);
+        tmidBox.setText(formatGeneral(parseFloat(tmidBox.text())));
         commitAndPlot();
     });
 }
 
 void GrowthFunctionPage::presetImageScaling(int value) {
-    auto handler = std::exchange(SpinEdit1.onChange, nullptr);
-    SpinEdit1.setPosition(value);
-    SpinEdit1.onChange = std::move(handler);
+    auto handler = std::exchange(imageScalingBox.onChange, nullptr);
+    imageScalingBox.setPosition(value);
+    imageScalingBox.onChange = std::move(handler);
 }
 
 } // namespace burgeon

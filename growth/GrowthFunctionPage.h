@@ -24,33 +24,33 @@ public:
     GrowthFunctionPage& operator=(const GrowthFunctionPage&) = delete;
 
     // "Select Function": the GrowthOrgan the next approximate commits; "All" at start.
-    ChoiceControl RadioGroup1;
-    ControlModel Label15{"Image Scaling"};
-    RangeControl SpinEdit1{1, 10, 2};
-    ControlModel Label4{"Actual Data"};
-    TextControl RichEdit4;
+    ChoiceControl functionChoice;
+    ControlModel imageScalingLabel{"Image Scaling"};
+    RangeControl imageScalingBox{1, 10, 2};
+    ControlModel actualDataLabel{"Actual Data"};
+    TextControl dataBox;
 
-    TextControl Edit1{"0"}; // Bottom
-    TextControl Edit2{"0"}; // Top
-    TextControl Edit3{"0"}; // Slope
-    TextControl Edit4{"0"}; // Tmid
-    RangeControl UpDown4{0, 100, 0};
-    RangeControl UpDown5{0, 100, 0};
-    RangeControl UpDown6{-100, 100, 0};
-    RangeControl UpDown7{0, 100, 0};
+    TextControl bottomBox{"0"};
+    TextControl topBox{"0"};
+    TextControl slopeBox{"0"};
+    TextControl tmidBox{"0"};
+    RangeControl bottomArrows{0, 100, 0};
+    RangeControl topArrows{0, 100, 0};
+    RangeControl slopeArrows{-100, 100, 0};
+    RangeControl tmidArrows{0, 100, 0};
 
-    ControlModel Button1{"Read Data"};
-    ControlModel Button2{"Fit Curve"};
-    ControlModel Button3{"Approximate"}; // never visible
-    ControlModel Button4{"Save Image"};
+    ControlModel readDataButton{"Read Data"};
+    ControlModel fitCurveButton{"Fit Curve"};
+    ControlModel approximateButton{"Approximate"}; // never visible
+    ControlModel saveImageButton{"Save Image"};
 
     // The plots, white until approximate draws them.
-    RgbImage Image1;  // Internode
-    RgbImage Image2;  // Petiole
-    RgbImage Image3;  // Leaf Length
-    RgbImage Image12; // Leaf Width
-    RgbImage Image4;  // Apex
-    RgbImage Image5;  // Flower
+    RgbImage internodePlot;
+    RgbImage petiolePlot;
+    RgbImage leafLengthPlot;
+    RgbImage leafWidthPlot;
+    RgbImage apexPlot;
+    RgbImage flowerPlot;
 
     std::int32_t PlotScale = 2;
     std::int32_t PlotOriginX = 0;
@@ -74,10 +74,10 @@ public:
     bool approximate();
 
     // The arrows beside the Bottom, Top, Slope and Tmid boxes.
-    void UpDown4Click(ArrowClick click);
-    void UpDown5Click(ArrowClick click);
-    void UpDown6Click(ArrowClick click);
-    void UpDown7Click(ArrowClick click);
+    void onBottomArrowClicked(ArrowClick click);
+    void onTopArrowClicked(ArrowClick click);
+    void onSlopeArrowClicked(ArrowClick click);
+    void onTmidArrowClicked(ArrowClick click);
 
     // Sets "Image Scaling" without running its change handler (for the command line, which
     // runs the fit itself).

@@ -52,7 +52,7 @@ bool checkHeaderLine(LSystemWorkspace& ws, int number, const std::string& line) 
             return false;
         }
         definition.LSystemName = std::string(trimControl(trimmed.substr(0, trimmed.size() - 1)));
-        ws.editor.ComboBox2.setText(definition.LSystemName);
+        ws.editor.lsystemNameBox.setText(definition.LSystemName);
         return true;
     }
     static constexpr std::string_view keywords[5] = {"", "iterations", "angle", "diameter",
@@ -67,11 +67,11 @@ bool checkHeaderLine(LSystemWorkspace& ws, int number, const std::string& line) 
         break;
     case 3:
         definition.AngleSetting = parseFloat(*value);
-        ws.parameters.TrackBar10.setPosition(barPosition(definition.AngleSetting));
+        ws.parameters.petioleAngleSlider.setPosition(barPosition(definition.AngleSetting));
         break;
     case 4:
         definition.DiameterSetting = parseFloat(*value);
-        ws.parameters.TrackBar20.setPosition(barPosition(definition.DiameterSetting));
+        ws.parameters.nodeDiameterSlider.setPosition(barPosition(definition.DiameterSetting));
         break;
     default:
         definition.Axiom = *value;
@@ -144,11 +144,11 @@ std::optional<std::string> headerValue(std::string_view line, std::string_view k
 bool compileLSystem(LSystemWorkspace& ws) {
     BusyCursor busy(ws.ui);
     LSystemEditorPage& editor = ws.editor;
-    editor.ProgressBar1.setPosition(0);
-    editor.RichEdit2.setText("L-system Results");
+    editor.compileProgress.setPosition(0);
+    editor.resultsPane.setText("L-system Results");
     std::string pane;
 
-    std::vector<std::string> lines = editor.RichEdit1.lines();
+    std::vector<std::string> lines = editor.sourceEditor.lines();
     if (lines.size() < 6) {
         ws.ui.showMessage("Incorrect L-system, Please Enter L-system Code.");
         return false;
@@ -160,14 +160,14 @@ bool compileLSystem(LSystemWorkspace& ws) {
             pane += check.errorLine;
             pane += '\n';
             ws.ui.showMessage(check.message);
-            editor.RichEdit8.setTextColor(red);
-            editor.RichEdit8.setText(pane);
+            editor.compilesPane.setTextColor(red);
+            editor.compilesPane.setText(pane);
             return false;
         }
-        editor.RichEdit8.setTextColor(black);
+        editor.compilesPane.setTextColor(black);
         pane += check.passText;
         pane += '\n';
-        editor.RichEdit8.setText(pane);
+        editor.compilesPane.setText(pane);
     }
 
     // The rule section ends before the first "}" line from line 6 on; without one, a "}" line
@@ -191,7 +191,7 @@ bool compileLSystem(LSystemWorkspace& ws) {
         } else {
             lines.push_back("}");
         }
-        editor.RichEdit1.setLines(lines);
+        editor.sourceEditor.setLines(lines);
     }
 
     LSystemDefinition& definition = ws.plant.Definition;

@@ -20,17 +20,17 @@ const std::vector<std::string> LSystemEditorPage::templateLines = {"Plant{",
                                                                    "}"};
 
 LSystemEditorPage::LSystemEditorPage(UserInterface& ui) : ui_(ui) {
-    RichEdit1.setLines(defaultLines);
-    RichEdit1.onChange = [this] { refreshNumberBoxes(); };
-    UpDown1.setCaption("Iteration");
-    UpDown2.setCaption("Angle");
-    UpDown3.setCaption("Diameter");
+    sourceEditor.setLines(defaultLines);
+    sourceEditor.onChange = [this] { refreshNumberBoxes(); };
+    iterationsArrows.setCaption("Iteration");
+    angleArrows.setCaption("Angle");
+    diameterArrows.setCaption("Diameter");
 }
 
 // The boxes read the header lines at fixed positions: line 2 after "Iterations=", line 3
 // after "Angle=", line 4 after "Diameter=".
 void LSystemEditorPage::refreshNumberBoxes() {
-    const std::vector<std::string> lines = RichEdit1.lines();
+    const std::vector<std::string> lines = sourceEditor.lines();
     const auto tail = [&lines](std::size_t lineNumber, std::size_t skip) {
         if (lines.size() < lineNumber) {
             return std::string();
@@ -38,14 +38,14 @@ void LSystemEditorPage::refreshNumberBoxes() {
         const std::string_view line = trimControl(lines[lineNumber - 1]);
         return line.size() > skip ? std::string(line.substr(skip)) : std::string();
     };
-    MaskEdit1.setText(tail(2, 11));
-    MaskEdit2.setText(tail(3, 6));
-    MaskEdit3.setText(tail(4, 9));
+    iterationsBox.setText(tail(2, 11));
+    angleBox.setText(tail(3, 6));
+    diameterBox.setText(tail(4, 9));
 }
 
 void LSystemEditorPage::clickUpDown(int box, bool up) {
-    const std::array<TextControl*, 3> boxes{&MaskEdit1, &MaskEdit2, &MaskEdit3};
-    const std::array<RangeControl*, 3> arrows{&UpDown1, &UpDown2, &UpDown3};
+    const std::array<TextControl*, 3> boxes{&iterationsBox, &angleBox, &diameterBox};
+    const std::array<RangeControl*, 3> arrows{&iterationsArrows, &angleArrows, &diameterArrows};
     if (box < 1 || box > 3) {
         return;
     }
@@ -61,7 +61,7 @@ void LSystemEditorPage::clickUpDown(int box, bool up) {
     arrow.step(up ? 1 : -1);
     numberBox.setText(std::to_string(arrow.position()));
 
-    std::vector<std::string> lines = RichEdit1.lines();
+    std::vector<std::string> lines = sourceEditor.lines();
     const std::size_t lineIndex = static_cast<std::size_t>(box); // header line box + 1
     if (lines.size() <= lineIndex) {
         lines.resize(lineIndex + 1);
@@ -71,32 +71,32 @@ void LSystemEditorPage::clickUpDown(int box, bool up) {
         line.resize(equals + 1);
     }
     lines[lineIndex] = line + numberBox.text();
-    RichEdit1.setLines(lines);
+    sourceEditor.setLines(lines);
 }
 
 void LSystemEditorPage::select(std::size_t start, std::size_t length) {
-    const std::size_t size = RichEdit1.text().size();
+    const std::size_t size = sourceEditor.text().size();
     SelectionStart = std::min(start, size);
     SelectionLength = std::min(length, size - SelectionStart);
 }
 
 std::string LSystemEditorPage::selectedText() const {
-    const std::string& text = RichEdit1.text();
+    const std::string& text = sourceEditor.text();
     const std::size_t start = std::min(SelectionStart, text.size());
     return text.substr(start, std::min(SelectionLength, text.size() - start));
 }
 
 void LSystemEditorPage::replaceSelection(const std::string& replacement) {
     select(SelectionStart, SelectionLength);
-    std::string text = RichEdit1.text();
+    std::string text = sourceEditor.text();
     text.replace(SelectionStart, SelectionLength, replacement);
     SelectionStart += replacement.size();
     SelectionLength = 0;
-    RichEdit1.setText(std::move(text));
+    sourceEditor.setText(std::move(text));
 }
 
 void LSystemEditorPage::newLSystem() {
-    RichEdit1.setLines(templateLines);
+    sourceEditor.setLines(templateLines);
     select(0, 0);
 }
 
@@ -121,7 +121,7 @@ void LSystemEditorPage::paste() {
 }
 
 void LSystemEditorPage::clearAll() {
-    RichEdit1.setText({});
+    sourceEditor.setText({});
     select(0, 0);
 }
 

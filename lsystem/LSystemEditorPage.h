@@ -16,20 +16,20 @@ public:
     LSystemEditorPage(const LSystemEditorPage&) = delete;
     LSystemEditorPage& operator=(const LSystemEditorPage&) = delete;
 
-    TextControl RichEdit1;      // the L-system source
-    TextControl MaskEdit1{"0"}; // "Iteration"
-    TextControl MaskEdit2{"0"}; // "Angle"
-    TextControl MaskEdit3{"0"}; // "Diameter"
-    RangeControl UpDown1{0, 1000, 0};
-    RangeControl UpDown2{0, 100, 0};
-    RangeControl UpDown3{0, 100, 0};
-    RangeControl ProgressBar1{0, 100, 0};
-    ChoiceControl ComboBox2{"L-systems", {}, -1, "Plant"};
-    TextControl RichEdit2{"L-system Results"};  // "L-system Results"
-    TextControl RichEdit8{"L-system Compiles"}; // "L-system Compiles"
-    TextControl RichEdit3{"Tree Results"};      // "Tree Results"
+    TextControl sourceEditor;       // the L-system source
+    TextControl iterationsBox{"0"}; // "Iteration"
+    TextControl angleBox{"0"};      // "Angle"
+    TextControl diameterBox{"0"};   // "Diameter"
+    RangeControl iterationsArrows{0, 1000, 0};
+    RangeControl angleArrows{0, 100, 0};
+    RangeControl diameterArrows{0, 100, 0};
+    RangeControl compileProgress{0, 100, 0};
+    ChoiceControl lsystemNameBox{"L-systems", {}, -1, "Plant"};
+    TextControl resultsPane{"L-system Results"};   // "L-system Results"
+    TextControl compilesPane{"L-system Compiles"}; // "L-system Compiles"
+    TextControl treeResultsPane{"Tree Results"};   // "Tree Results"
 
-    // The editor's selection, in characters of RichEdit1's text; the caret is its start.
+    // The editor's selection, in characters of sourceEditor's text; the caret is its start.
     std::size_t SelectionStart = 0;
     std::size_t SelectionLength = 0;
     void select(std::size_t start, std::size_t length);

@@ -69,7 +69,7 @@ bool generatePlant(LSystemWorkspace& ws) {
     plant.MainStemCount = 0;
     plant.MaxLevel = 0;
     const std::string& text = plant.ResultString;
-    ws.editor.RichEdit3.setText("all string = " + text + "\n");
+    ws.editor.treeResultsPane.setText("all string = " + text + "\n");
 
     const StringSurvey survey = surveyString(text);
     if (survey.badSymbol != 0) {

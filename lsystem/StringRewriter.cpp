@@ -91,7 +91,7 @@ std::string applyRule(const std::string& text, const RewriteRule& rule) {
 
 bool rewriteLSystem(LSystemWorkspace& ws) {
     const LSystemDefinition& d = ws.plant.Definition;
-    RangeControl& progressBar = ws.editor.ProgressBar1;
+    RangeControl& progressBar = ws.editor.compileProgress;
     std::string report = reportHead(d);
 
     std::string result = d.Axiom;
@@ -137,7 +137,7 @@ bool rewriteLSystem(LSystemWorkspace& ws) {
     report += equalsLine + "\n";
     report += "End of Compiling\n";
     ws.plant.CompileReport = report;
-    ws.editor.RichEdit2.setText(std::move(report));
+    ws.editor.resultsPane.setText(std::move(report));
 
     ws.ui.showMessage("all string =" + std::to_string(ws.plant.ResultString.size()));
     ws.ui.showMessage("Generate Completed");

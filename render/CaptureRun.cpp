@@ -49,7 +49,7 @@ void CaptureRun::step(FrameCanvas& canvas) {
     const double time = state_.CurrentTime;
     if (state_.CaptureActive && state_.CaptureFirst <= time && time <= state_.CaptureLast) {
         if (!animation_) {
-            createTools(page_.SpinEdit13.position());
+            createTools(page_.reductionBitsBox.position());
         }
         try {
             captureFrame(canvas);
@@ -71,13 +71,13 @@ void CaptureRun::captureFrame(FrameCanvas& canvas) {
 
     const int width = std::max(canvas.panelWidth() - 5, 0);
     const int height = std::max(canvas.panelHeight() - 5, 0);
-    page_.Image8 = canvas.grabShownPixels(width, height);
-    page_.Image8Views.notify();
+    page_.capturedFrame = canvas.grabShownPixels(width, height);
+    page_.capturedFrameViews.notify();
     const std::string pictureFile = joinPath(folder, "Picture.bmp");
-    writeBmpFile(pictureFile, page_.Image8);
+    writeBmpFile(pictureFile, page_.capturedFrame);
     if (state_.SaveJpegFrames) {
-        writeJpegFile(joinPath(folder, "Picture" + timeText + ".jpg"), page_.Image8,
-                      page_.SpinEdit12.position());
+        writeJpegFile(joinPath(folder, "Picture" + timeText + ".jpg"), page_.capturedFrame,
+                      page_.jpegQualityBox.position());
     }
     frame_ = readBackBitmap(pictureFile);
     if (state_.SaveGifFrames) {
@@ -86,13 +86,13 @@ void CaptureRun::captureFrame(FrameCanvas& canvas) {
             writeGifFile(joinPath(folder, "Plant.gif"), frame_);
         }
     }
-    animation_->addFrame(frame_, page_.SpinEdit11.position());
-    animation_->reductionBits = page_.SpinEdit13.position();
+    animation_->addFrame(frame_, page_.gifDelayBox.position());
+    animation_->reductionBits = page_.reductionBitsBox.position();
 
     // A run of a single time has nothing to divide: its one frame is the whole run.
     const int span = state_.CaptureLast - state_.CaptureFirst;
     const double progress = span == 0 ? 100.0 : (time - state_.CaptureFirst) / span * 100.0;
-    page_.Gauge1.setPosition(static_cast<int>(roundHalfEven(progress)));
+    page_.captureGauge.setPosition(static_cast<int>(roundHalfEven(progress)));
 
     state_.GifCheckpointCounter += 1;
     if (state_.GifCheckpointCounter >= 10) {
@@ -104,7 +104,7 @@ void CaptureRun::captureFrame(FrameCanvas& canvas) {
         animation_->save(joinPath(folder, "Plant.gif"));
         releaseTools();
         state_.CaptureActive = false;
-        page_.Gauge1.setPosition(100);
+        page_.captureGauge.setPosition(100);
         ui_.showMessage("Capture Completed.");
     }
 }

@@ -21,17 +21,17 @@ CaptureReport runCaptureSession(FrameCanvas& canvas, ViewState& view,
     FrameRoutine frames(canvas, view, animation, parameters, capture);
     ViewWindowModel window(frames, view, animation, capture, ui);
     frames.lifeCycleTime = [lifeCycleTime] { return lifeCycleTime; };
-    frames.setTimeBarMaximum = [&page](int maximum) { page.TrackBar24.setMaximum(maximum); };
+    frames.setTimeBarMaximum = [&page](int maximum) { page.timeBar.setMaximum(maximum); };
 
-    page.SpinEdit7.setPosition(settings.first);
-    page.SpinEdit8.setPosition(settings.last);
-    page.SpinEdit11.setPosition(settings.delay);
-    page.SpinEdit12.setPosition(settings.quality);
-    page.SpinEdit13.setPosition(settings.reductionBits);
+    page.startFrameBox.setPosition(settings.first);
+    page.endFrameBox.setPosition(settings.last);
+    page.gifDelayBox.setPosition(settings.delay);
+    page.jpegQualityBox.setPosition(settings.quality);
+    page.reductionBitsBox.setPosition(settings.reductionBits);
     if (settings.jpegFrames) {
-        page.RadioButton11Click();
+        page.onJpegFormatClicked();
     } else {
-        page.RadioButton12Click();
+        page.onGifFormatClicked();
     }
 
     window.show();
@@ -41,10 +41,10 @@ CaptureReport runCaptureSession(FrameCanvas& canvas, ViewState& view,
     page.workingFolder = [&folder] { return folder.parent_path().string(); };
     ui.inputAnswers.push_back(folder.filename().string());
     if (progress) {
-        page.Gauge1.views.subscribe([&] { progress(page.Gauge1.position()); });
+        page.captureGauge.views.subscribe([&] { progress(page.captureGauge.position()); });
         progress(0);
     }
-    page.BitBtn10Click();
+    page.onCaptureNowClicked();
 
     CaptureReport report;
     report.timeBarMax = animation.TimeBarMax;

@@ -35,16 +35,16 @@ void ViewWindowModel::show() {
     animation_.AnimationPaused = false;
 }
 
-void ViewWindowModel::Start1Click() {
+void ViewWindowModel::onStartClicked() {
     animation_.PaintBusy = false;
     animation_.AnimationPaused = false;
 }
 
-void ViewWindowModel::Stop1Click() {
+void ViewWindowModel::onStopClicked() {
     animation_.AnimationPaused = true;
 }
 
-void ViewWindowModel::Reset1Click() {
+void ViewWindowModel::onResetClicked() {
     // Only the slider rotations and the translation; the mouse angles, zoom, scale and time
     // stay.
     view_.RotationX = 0.0;
@@ -55,11 +55,11 @@ void ViewWindowModel::Reset1Click() {
     view_.TranslationZ = -14.0;
 }
 
-void ViewWindowModel::ShowXYZAxis1Click() {
+void ViewWindowModel::onShowAxesClicked() {
     view_.ShowAxes = !view_.ShowAxes;
 }
 
-void ViewWindowModel::Capture1Click() {
+void ViewWindowModel::onCaptureClicked() {
     // Restarts the prepared run; without one there is nothing to restart.
     if (!capture_.hasTools()) {
         return;
@@ -68,7 +68,7 @@ void ViewWindowModel::Capture1Click() {
     animation_.CaptureActive = true;
 }
 
-void ViewWindowModel::Exit1Click() {
+void ViewWindowModel::onExitClicked() {
     animation_.CurrentTime = 0.0;
     animation_.PaintBusy = true;
     if (terminateApplication) {

@@ -25,12 +25,12 @@ public:
     void show();
 
     // Popup menu.
-    void Start1Click();
-    void Stop1Click();
-    void Reset1Click();
-    void ShowXYZAxis1Click();
-    void Capture1Click();
-    void Exit1Click();
+    void onStartClicked();
+    void onStopClicked();
+    void onResetClicked();
+    void onShowAxesClicked();
+    void onCaptureClicked();
+    void onExitClicked();
 
     // Mouse on the drawing panel. A drag turns the plant by half a degree a pixel; the turn
     // is folded into the mouse angles when the button is released.

@@ -27,14 +27,14 @@ QPushButton* makeButton(QWidget* parent, const char* objectName) {
 
 MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), model_(model), ui_(ui) {
-    setObjectName("Form1");
+    setObjectName("mainWindow");
     setWindowTitle(toQString(model.window.caption()));
 
-    auto* layout = new QHBoxLayout(this); // CoolBar1: band 1 the tabs, band 2 Panel2
+    auto* layout = new QHBoxLayout(this); // the tool strip: band 1 the tabs, band 2 the exit band
     layout->setContentsMargins(0, 2, 0, 2);
     layout->setSpacing(0);
     tabs_ = new QTabWidget(this);
-    tabs_->setObjectName("PageControl1");
+    tabs_->setObjectName("tabs");
     tabs_->setStyleSheet("QTabBar::tab { color: blue; font-weight: bold; }");
     tabs_->tabBar()->setMouseTracking(true);
     tabs_->tabBar()->installEventFilter(this);
@@ -43,18 +43,20 @@ MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
         auto* pageLayout = new QHBoxLayout(page);
         pageLayout->setContentsMargins(4, 2, 4, 2);
         if (i == 0) {
-            auto* editorToggle = makeButton(page, "Button1");
-            bindButton(editorToggle, model.Button1, ui, [&model] { model.toggleEditor(); });
-            auto* compile = makeButton(page, "Button3");
-            bindButton(compile, model.Button3, ui, [&model] { model.compile(); });
-            auto* generate = makeButton(page, "Button4");
-            bindButton(generate, model.Button4, ui, [&model] { model.generate(); });
+            auto* editorToggle = makeButton(page, "editorToggleButton");
+            bindButton(editorToggle, model.editorToggleButton, ui,
+                       [&model] { model.toggleEditor(); });
+            auto* compile = makeButton(page, "compileButton");
+            bindButton(compile, model.compileButton, ui, [&model] { model.compile(); });
+            auto* generate = makeButton(page, "generateButton");
+            bindButton(generate, model.generateButton, ui, [&model] { model.generate(); });
             pageLayout->addWidget(editorToggle);
             pageLayout->addWidget(compile);
             pageLayout->addWidget(generate);
         } else if (i == 4) {
-            auto* animationShow = makeButton(page, "Button6");
-            bindButton(animationShow, model.Button6, ui, [&model] { model.animationShow(); });
+            auto* animationShow = makeButton(page, "animationShowButton");
+            bindButton(animationShow, model.animationShowButton, ui,
+                       [&model] { model.animationShow(); });
             pageLayout->addWidget(animationShow);
         }
         pageLayout->addStretch();
@@ -63,28 +65,28 @@ MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
     layout->addWidget(tabs_, 1);
 
     auto* panel2 = new QWidget(this);
-    panel2->setObjectName("Panel2");
+    panel2->setObjectName("exitBand");
     panel2->setFixedWidth(100);
     auto* panelLayout = new QHBoxLayout(panel2);
     panelLayout->setContentsMargins(2, 2, 2, 2);
-    auto* exitButton = makeButton(panel2, "Button5");
+    auto* exitButton = makeButton(panel2, "exitButton");
     QFont exitFont = exitButton->font();
     exitFont.setPixelSize(16);
     exitFont.setBold(true);
     exitButton->setFont(exitFont);
     exitButton->setStyleSheet("color: blue;");
     exitButton->setFixedWidth(80); // the band beside the tab strip is 100 pixels wide
-    bindButton(exitButton, model.Button5, ui, [&model] { model.exit(); });
+    bindButton(exitButton, model.exitButton, ui, [&model] { model.exit(); });
     panelLayout->addWidget(exitButton);
     layout->addWidget(panel2);
 
     // The tab strip shows the model's tab; choosing a tab runs the tab change.
-    model.PageControl1.views.subscribe([this] {
+    model.tabs.views.subscribe([this] {
         const QSignalBlocker blocker(tabs_);
-        tabs_->setCurrentIndex(model_.PageControl1.itemIndex());
+        tabs_->setCurrentIndex(model_.tabs.itemIndex());
     });
     connect(tabs_, &QTabWidget::currentChanged, this,
-            [this](int index) { runHandler(ui_, [&] { model_.PageControl1.choose(index); }); });
+            [this](int index) { runHandler(ui_, [&] { model_.tabs.choose(index); }); });
     model.window.views.subscribe([this] { applyGeometry(); });
 }
 

@@ -9,7 +9,7 @@ class QTabWidget;
 
 namespace burgeon {
 
-// TForm1: the strip across the top of the screen with the eight tabs and the workflow
+// The main window: the strip across the top of the screen with the eight tabs and the workflow
 // buttons.
 class MainWindow : public QWidget {
     Q_OBJECT

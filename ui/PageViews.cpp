@@ -220,18 +220,18 @@ template <typename Select> void followSelection(QPlainTextEdit* editor, Select s
 QWidget* buildLSystemEditorPage(Desktop& desktop, const HintWatcher& watchHint) {
     LSystemEditorPage& page = desktop.state.lsystemEditor;
     UserInterface& ui = desktop.ui;
-    QWidget* background = panel("Panel2", watchHint);
+    QWidget* background = panel("lsystemEditorBackground", watchHint);
     auto* layout = new QVBoxLayout(background);
 
-    auto* editor = textBox("RichEdit1", page.RichEdit1, ui, false, background);
+    auto* editor = textBox("sourceEditor", page.sourceEditor, ui, false, background);
     editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    watchHint(editor, "RichEdit1");
+    watchHint(editor, "sourceEditor");
     followSelection(editor,
                     [&page](std::size_t start, std::size_t length) { page.select(start, length); });
     editor->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* menu = new QMenu(editor);
-    menu->setObjectName("PopupMenu1");
+    menu->setObjectName("editorMenu");
     const std::pair<const char*, void (LSystemEditorPage::*)()> items[] = {
         {"New L-system", &LSystemEditorPage::newLSystem},
         {"Copy", &LSystemEditorPage::copy},
@@ -252,11 +252,12 @@ QWidget* buildLSystemEditorPage(Desktop& desktop, const HintWatcher& watchHint) 
     auto* controls = new QGroupBox("Controls", background);
     auto* grid = new QGridLayout(controls);
     const std::array<std::pair<const char*, TextControl*>, 3> boxes = {
-        {{"Iteration", &page.MaskEdit1},
-         {"Angle", &page.MaskEdit2},
-         {"Diameter", &page.MaskEdit3}}};
-    const std::array<const char*, 3> boxNames = {"MaskEdit1", "MaskEdit2", "MaskEdit3"};
-    const std::array<const char*, 3> arrowNames = {"UpDown1", "UpDown2", "UpDown3"};
+        {{"Iteration", &page.iterationsBox},
+         {"Angle", &page.angleBox},
+         {"Diameter", &page.diameterBox}}};
+    const std::array<const char*, 3> boxNames = {"iterationsBox", "angleBox", "diameterBox"};
+    const std::array<const char*, 3> arrowNames = {"iterationsArrows", "angleArrows",
+                                                   "diameterArrows"};
     for (int i = 0; i < 3; ++i) {
         const auto index = static_cast<std::size_t>(i);
         grid->addWidget(label(boxes[index].first, controls), 0, 3 * i);
@@ -268,19 +269,19 @@ QWidget* buildLSystemEditorPage(Desktop& desktop, const HintWatcher& watchHint) 
                             [&page, i](bool up) { page.clickUpDown(i + 1, up); }, controls),
                         0, 3 * i + 2);
     }
-    grid->addWidget(progress("ProgressBar1", page.ProgressBar1, controls), 1, 0, 1, 5);
+    grid->addWidget(progress("compileProgress", page.compileProgress, controls), 1, 0, 1, 5);
     grid->addWidget(label("L-systems", controls), 1, 5);
     auto* names = new QComboBox(controls);
-    names->setObjectName("ComboBox2");
+    names->setObjectName("lsystemNameBox");
     names->setEditable(true);
-    bindChoice(names, page.ComboBox2, ui);
+    bindChoice(names, page.lsystemNameBox, ui);
     grid->addWidget(names, 1, 6, 1, 3);
     layout->addWidget(controls);
 
     const std::array<std::pair<const char*, TextControl*>, 3> panes = {
-        {{"RichEdit2", &page.RichEdit2},
-         {"RichEdit8", &page.RichEdit8},
-         {"RichEdit3", &page.RichEdit3}}};
+        {{"resultsPane", &page.resultsPane},
+         {"compilesPane", &page.compilesPane},
+         {"treeResultsPane", &page.treeResultsPane}}};
     for (const auto& [name, model] : panes) {
         auto* pane = textBox(name, *model, ui, true, background);
         watchHint(pane, name);
@@ -292,7 +293,7 @@ QWidget* buildLSystemEditorPage(Desktop& desktop, const HintWatcher& watchHint) 
 QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint) {
     GrowthFunctionPage& page = desktop.state.growthPage;
     UserInterface& ui = desktop.ui;
-    QWidget* background = panel("Panel3", watchHint);
+    QWidget* background = panel("growthFunctionBackground", watchHint);
     auto* layout = new QVBoxLayout(background);
     // The plots carry no notifications of their own: every handler of the page may redraw
     // them, so the view refreshes them after each one.
@@ -305,25 +306,25 @@ QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint)
         };
     };
 
-    auto* functions = new QGroupBox(toQString(page.RadioGroup1.caption()), background);
-    functions->setObjectName("RadioGroup1");
+    auto* functions = new QGroupBox(toQString(page.functionChoice.caption()), background);
+    functions->setObjectName("functionChoice");
     auto* functionGrid = new QGridLayout(functions);
-    const auto& organs = page.RadioGroup1.items();
+    const auto& organs = page.functionChoice.items();
     for (std::size_t i = 0; i < organs.size(); ++i) {
         auto* choice = new QRadioButton(toQString(organs[i]), functions);
         functionGrid->addWidget(choice, static_cast<int>(i / 4), static_cast<int>(i % 4));
         const int index = static_cast<int>(i);
         QObject::connect(choice, &QRadioButton::clicked, choice, [&page, &ui, index] {
-            runHandler(ui, [&] { page.RadioGroup1.choose(index); });
+            runHandler(ui, [&] { page.functionChoice.choose(index); });
         });
         QPointer<QRadioButton> guarded(choice);
         auto refresh = [guarded, &page, index] {
             if (guarded) {
                 const QSignalBlocker blocker(guarded.data());
-                guarded->setChecked(page.RadioGroup1.itemIndex() == index);
+                guarded->setChecked(page.functionChoice.itemIndex() == index);
             }
         };
-        page.RadioGroup1.views.subscribe(refresh);
+        page.functionChoice.views.subscribe(refresh);
         refresh();
     }
     layout->addWidget(functions);
@@ -331,14 +332,14 @@ QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint)
     auto* row = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* scaling = new QHBoxLayout;
-    scaling->addWidget(captionLabel(page.Label15, background));
-    auto* scale = spin("SpinEdit1", page.SpinEdit1, ui, background);
+    scaling->addWidget(captionLabel(page.imageScalingLabel, background));
+    auto* scale = spin("imageScalingBox", page.imageScalingBox, ui, background);
     QObject::connect(scale, &QSpinBox::valueChanged, scale,
                      [plotsChanged] { plotsChanged->notify(); });
     scaling->addWidget(scale);
     left->addLayout(scaling);
-    left->addWidget(captionLabel(page.Label4, background));
-    auto* data = textBox("RichEdit4", page.RichEdit4, ui, false, background);
+    left->addWidget(captionLabel(page.actualDataLabel, background));
+    auto* data = textBox("dataBox", page.dataBox, ui, false, background);
     data->setFont(QFont());
     left->addWidget(data, 1);
 
@@ -346,10 +347,14 @@ QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint)
     const std::array<std::tuple<const char*, const char*, TextControl*, const char*,
                                 void (GrowthFunctionPage::*)(ArrowClick)>,
                      4>
-        boxes = {{{"Bottom", "Edit1", &page.Edit1, "UpDown4", &GrowthFunctionPage::UpDown4Click},
-                  {"Top", "Edit2", &page.Edit2, "UpDown5", &GrowthFunctionPage::UpDown5Click},
-                  {"Slope", "Edit3", &page.Edit3, "UpDown6", &GrowthFunctionPage::UpDown6Click},
-                  {"Tmid", "Edit4", &page.Edit4, "UpDown7", &GrowthFunctionPage::UpDown7Click}}};
+        boxes = {
+            {{"Bottom", "bottomBox", &page.bottomBox, "bottomArrows",
+              &GrowthFunctionPage::onBottomArrowClicked},
+             {"Top", "topBox", &page.topBox, "topArrows", &GrowthFunctionPage::onTopArrowClicked},
+             {"Slope", "slopeBox", &page.slopeBox, "slopeArrows",
+              &GrowthFunctionPage::onSlopeArrowClicked},
+             {"Tmid", "tmidBox", &page.tmidBox, "tmidArrows",
+              &GrowthFunctionPage::onTmidArrowClicked}}};
     int line = 0;
     for (const auto& [caption, name, model, arrowName, click] : boxes) {
         coefficients->addWidget(label(caption, background), line, 0);
@@ -367,31 +372,31 @@ QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint)
     }
     left->addLayout(coefficients);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(
-        button("Button1", page.Button1, ui, handled([&page] { page.readData(); }), background));
-    buttons->addWidget(
-        button("Button2", page.Button2, ui, handled([&page] { page.fitCurve(); }), background));
-    auto* approximate =
-        button("Button3", page.Button3, ui, handled([&page] { page.approximate(); }), background);
+    buttons->addWidget(button("readDataButton", page.readDataButton, ui,
+                              handled([&page] { page.readData(); }), background));
+    buttons->addWidget(button("fitCurveButton", page.fitCurveButton, ui,
+                              handled([&page] { page.fitCurve(); }), background));
+    auto* approximate = button("approximateButton", page.approximateButton, ui,
+                               handled([&page] { page.approximate(); }), background);
     approximate->setVisible(false);
     buttons->addWidget(approximate);
-    buttons->addWidget(
-        button("Button4", page.Button4, ui, handled([&page] { page.saveImages(); }), background));
+    buttons->addWidget(button("saveImageButton", page.saveImageButton, ui,
+                              handled([&page] { page.saveImages(); }), background));
     left->addLayout(buttons);
     row->addLayout(left, 1);
 
     auto* scrollBox = new QScrollArea(background);
-    scrollBox->setObjectName("ScrollBox2");
+    scrollBox->setObjectName("plotScrollBox");
     scrollBox->setWidgetResizable(true);
     auto* plots = new QWidget(scrollBox);
     auto* plotLayout = new QVBoxLayout(plots);
     const std::array<std::pair<GrowthOrgan, const char*>, 6> plotNames = {
-        {{GrowthOrgan::Internode, "Image1"},
-         {GrowthOrgan::Petiole, "Image2"},
-         {GrowthOrgan::LeafLength, "Image3"},
-         {GrowthOrgan::LeafWidth, "Image12"},
-         {GrowthOrgan::Apex, "Image4"},
-         {GrowthOrgan::Flower, "Image5"}}};
+        {{GrowthOrgan::Internode, "internodePlot"},
+         {GrowthOrgan::Petiole, "petiolePlot"},
+         {GrowthOrgan::LeafLength, "leafLengthPlot"},
+         {GrowthOrgan::LeafWidth, "leafWidthPlot"},
+         {GrowthOrgan::Apex, "apexPlot"},
+         {GrowthOrgan::Flower, "flowerPlot"}}};
     for (const auto& [organ, name] : plotNames) {
         plotLayout->addWidget(label(GrowthFunctionPage::plotCaption(organ), plots));
         auto* plot = picture(name, plots);
@@ -407,34 +412,37 @@ QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint)
 QWidget* buildComponentPage(Desktop& desktop, const HintWatcher& watchHint) {
     ComponentPage& page = desktop.state.componentPage;
     UserInterface& ui = desktop.ui;
-    QWidget* background = panel("Panel4", watchHint);
+    QWidget* background = panel("componentBackground", watchHint);
     auto* layout = new QVBoxLayout(background);
 
     auto* top = new QHBoxLayout;
     top->addWidget(button(
-        "Button5", page.Button5, ui, [&page] { page.openLibrary(); }, background));
-    top->addWidget(button(
-        "Button6", page.Button6, ui, [&page] { page.startSurfaceDesigner(); }, background));
-    top->addWidget(radio(
-        "RadioButton9", page.RadioButton9, ui, [&page] { page.chooseLeafSurface(); }, background));
-    top->addWidget(radio(
-        "RadioButton10", page.RadioButton10, ui, [&page] { page.chooseFlowerSurface(); },
+        "openSurfaceButton", page.openSurfaceButton, ui, [&page] { page.openLibrary(); },
         background));
+    top->addWidget(button(
+        "newSurfaceButton", page.newSurfaceButton, ui, [&page] { page.startSurfaceDesigner(); },
+        background));
+    top->addWidget(radio(
+        "leafSurfaceButton", page.leafSurfaceButton, ui, [&page] { page.chooseLeafSurface(); },
+        background));
+    top->addWidget(radio(
+        "flowerSurfaceButton", page.flowerSurfaceButton, ui,
+        [&page] { page.chooseFlowerSurface(); }, background));
     layout->addLayout(top);
 
     auto* form = new QGridLayout;
-    form->addWidget(captionLabel(page.Label16, background), 0, 0);
+    form->addWidget(captionLabel(page.shapeTypeLabel, background), 0, 0);
     auto* shapes = new QComboBox(background);
-    shapes->setObjectName("ComboBox1");
+    shapes->setObjectName("shapeList");
     shapes->setEditable(true);
-    bindChoice(shapes, page.ComboBox1, ui);
+    bindChoice(shapes, page.shapeList, ui);
     form->addWidget(shapes, 0, 1, 1, 3);
-    form->addWidget(captionLabel(page.Label22, background), 1, 0);
-    auto* divisor = spin("SpinEdit5", page.SpinEdit5, ui, background);
+    form->addWidget(captionLabel(page.sizeLabel, background), 1, 0);
+    auto* divisor = spin("sizeDivisorBox", page.sizeDivisorBox, ui, background);
     divisor->findChild<QLineEdit*>()->setReadOnly(true); // arrows only
     form->addWidget(divisor, 1, 1);
-    form->addWidget(captionLabel(page.Label33, background), 1, 2);
-    form->addWidget(spin("SpinEdit6", page.SpinEdit6, ui, background), 1, 3);
+    form->addWidget(captionLabel(page.petalCountLabel, background), 1, 2);
+    form->addWidget(spin("petalCountBox", page.petalCountBox, ui, background), 1, 3);
     layout->addLayout(form);
 
     const std::array<const char*, 3> axes = {"X-Axis", "Y-Axis", "Z-Axis"};
@@ -450,14 +458,15 @@ QWidget* buildComponentPage(Desktop& desktop, const HintWatcher& watchHint) {
         }
         layout->addWidget(group);
     };
-    addSliders(page.Label28, {&page.TrackBar11, &page.TrackBar12, &page.TrackBar13},
-               {"TrackBar11", "TrackBar12", "TrackBar13"}, 10);
-    addSliders(page.Label32, {&page.TrackBar14, &page.TrackBar17, &page.TrackBar18},
-               {"TrackBar14", "TrackBar17", "TrackBar18"}, 15);
+    addSliders(page.scaleLabel, {&page.scaleXSlider, &page.scaleYSlider, &page.scaleZSlider},
+               {"scaleXSlider", "scaleYSlider", "scaleZSlider"}, 10);
+    addSliders(page.angleLabel, {&page.angleXSlider, &page.angleYSlider, &page.angleZSlider},
+               {"angleXSlider", "angleYSlider", "angleZSlider"}, 15);
 
     auto* previews = new QHBoxLayout;
-    for (auto* preview : {&page.Image6, &page.Image7}) {
-        auto* image = picture(preview == &page.Image6 ? "Image6" : "Image7", background);
+    for (auto* preview : {&page.leafPreview, &page.flowerPreview}) {
+        auto* image =
+            picture(preview == &page.leafPreview ? "leafPreview" : "flowerPreview", background);
         bindImage(image, preview->picture, preview->views);
         previews->addWidget(image);
     }
@@ -470,9 +479,9 @@ QWidget* buildParameterPage(Desktop& desktop, const HintWatcher& watchHint) {
     ParameterPage& page = desktop.state.parameterPage;
     UserInterface& ui = desktop.ui;
     auto* scrollBox = new QScrollArea;
-    scrollBox->setObjectName("ScrollBox4");
+    scrollBox->setObjectName("parameterScrollBox");
     scrollBox->setWidgetResizable(true);
-    watchHint(scrollBox, "ScrollBox4");
+    watchHint(scrollBox, "parameterScrollBox");
     auto* content = new QWidget(scrollBox);
     auto* layout = new QFormLayout(content);
     struct Row {
@@ -483,25 +492,34 @@ QWidget* buildParameterPage(Desktop& desktop, const HintWatcher& watchHint) {
         int ticks;
     };
     const Row rows[] = {
-        {nullptr, "Initial value of Petiole Angle", "TrackBar10", &page.TrackBar10, 60},
-        {nullptr, "Stem length", "TrackBar19", &page.TrackBar19, 10},
-        {nullptr, "Node Diamter", "TrackBar20", &page.TrackBar20, 10},
-        {nullptr, "Node Birth Rate", "TrackBar21", &page.TrackBar21, 10},
-        {nullptr, "Petiole Length", "TrackBar22", &page.TrackBar22, 10},
-        {nullptr, "Petiole BitAngle", "TrackBar23", &page.TrackBar23, 1000},
-        {"Length Adjustment", "Internode Reduce", "TrackBar34", &page.TrackBar34, 20},
-        {nullptr, "Petiole Reduce", "TrackBar35", &page.TrackBar35, 20},
-        {"Diameter Adjustment", "Internode Reduce", "TrackBar15", &page.TrackBar15, 2},
-        {nullptr, "Petiole Reduce", "TrackBar16", &page.TrackBar16, 2},
-        {nullptr, "Leaf Reduce", "TrackBar25", &page.TrackBar25, 2},
-        {nullptr, "Flower Reduce", "TrackBar26", &page.TrackBar26, 2},
-        {nullptr, "Short Internod Ratio", "TrackBar27", &page.TrackBar27, 10},
-        {nullptr, "Short Internode Diameter", "TrackBar33", &page.TrackBar33, 10},
-        {nullptr, "Short Petiole Ratio", "TrackBar28", &page.TrackBar28, 10},
-        {nullptr, "Short Petiole Diameter", "TrackBar32", &page.TrackBar32, 10},
-        {nullptr, "Time Step", "TrackBar29", &page.TrackBar29, 10},
-        {nullptr, "Wind", "TrackBar30", &page.TrackBar30, 1},
-        {nullptr, "Leaf Arrangement", "TrackBar31", &page.TrackBar31, 2},
+        {nullptr, "Initial value of Petiole Angle", "petioleAngleSlider", &page.petioleAngleSlider,
+         60},
+        {nullptr, "Stem length", "stemLengthSlider", &page.stemLengthSlider, 10},
+        {nullptr, "Node Diamter", "nodeDiameterSlider", &page.nodeDiameterSlider, 10},
+        {nullptr, "Node Birth Rate", "nodeBirthRateSlider", &page.nodeBirthRateSlider, 10},
+        {nullptr, "Petiole Length", "petioleLengthSlider", &page.petioleLengthSlider, 10},
+        {nullptr, "Petiole BitAngle", "petioleBitAngleSlider", &page.petioleBitAngleSlider, 1000},
+        {"Length Adjustment", "Internode Reduce", "internodeLengthReduceSlider",
+         &page.internodeLengthReduceSlider, 20},
+        {nullptr, "Petiole Reduce", "petioleLengthReduceSlider", &page.petioleLengthReduceSlider,
+         20},
+        {"Diameter Adjustment", "Internode Reduce", "internodeDiameterReduceSlider",
+         &page.internodeDiameterReduceSlider, 2},
+        {nullptr, "Petiole Reduce", "petioleDiameterReduceSlider",
+         &page.petioleDiameterReduceSlider, 2},
+        {nullptr, "Leaf Reduce", "leafReduceSlider", &page.leafReduceSlider, 2},
+        {nullptr, "Flower Reduce", "flowerReduceSlider", &page.flowerReduceSlider, 2},
+        {nullptr, "Short Internod Ratio", "shortInternodeRatioSlider",
+         &page.shortInternodeRatioSlider, 10},
+        {nullptr, "Short Internode Diameter", "shortInternodeDiameterSlider",
+         &page.shortInternodeDiameterSlider, 10},
+        {nullptr, "Short Petiole Ratio", "shortPetioleRatioSlider", &page.shortPetioleRatioSlider,
+         10},
+        {nullptr, "Short Petiole Diameter", "shortPetioleDiameterSlider",
+         &page.shortPetioleDiameterSlider, 10},
+        {nullptr, "Time Step", "timeStepSlider", &page.timeStepSlider, 10},
+        {nullptr, "Wind", "windSlider", &page.windSlider, 1},
+        {nullptr, "Leaf Arrangement", "leafArrangementSlider", &page.leafArrangementSlider, 2},
     };
     for (const Row& row : rows) {
         if (row.heading != nullptr) {
@@ -520,7 +538,7 @@ QWidget* buildParameterPage(Desktop& desktop, const HintWatcher& watchHint) {
 QWidget* buildAnimationPage(Desktop& desktop, const HintWatcher& watchHint) {
     AnimationPage& page = desktop.state.animationPage;
     UserInterface& ui = desktop.ui;
-    QWidget* background = panel("Panel6", watchHint);
+    QWidget* background = panel("animationBackground", watchHint);
     auto* layout = new QVBoxLayout(background);
 
     auto addGroup =
@@ -555,82 +573,85 @@ QWidget* buildAnimationPage(Desktop& desktop, const HintWatcher& watchHint) {
             }
             layout->addWidget(group);
         };
-    addGroup("Rotation", page.Label44,
-             {{"TrackBar1", &page.TrackBar1},
-              {"TrackBar2", &page.TrackBar2},
-              {"TrackBar3", &page.TrackBar3}},
+    addGroup("Rotation", page.rotationValue,
+             {{"rotationXSlider", &page.rotationXSlider},
+              {"rotationYSlider", &page.rotationYSlider},
+              {"rotationZSlider", &page.rotationZSlider}},
              100,
-             {{"BitBtn1", "\u25B2", &AnimationPage::BitBtn1Click},
-              {"BitBtn3", "\u25BC", &AnimationPage::BitBtn3Click},
-              {"BitBtn2", "\u25C0", &AnimationPage::BitBtn2Click},
-              {"BitBtn4", "\u25B6", &AnimationPage::BitBtn4Click}});
-    addGroup("Translation", page.Label45,
-             {{"TrackBar4", &page.TrackBar4},
-              {"TrackBar5", &page.TrackBar5},
-              {"TrackBar6", &page.TrackBar6}},
+             {{"rotationUpButton", "\u25B2", &AnimationPage::nudgeRotationUp},
+              {"rotationDownButton", "\u25BC", &AnimationPage::nudgeRotationDown},
+              {"rotationLeftButton", "\u25C0", &AnimationPage::nudgeRotationLeft},
+              {"rotationRightButton", "\u25B6", &AnimationPage::nudgeRotationRight}});
+    addGroup("Translation", page.translationValue,
+             {{"translationXSlider", &page.translationXSlider},
+              {"translationYSlider", &page.translationYSlider},
+              {"translationZSlider", &page.translationZSlider}},
              15,
-             {{"BitBtn5", "\u25B2", &AnimationPage::BitBtn5Click},
-              {"BitBtn7", "\u25BC", &AnimationPage::BitBtn7Click},
-              {"BitBtn6", "\u25C0", &AnimationPage::BitBtn6Click},
-              {"BitBtn8", "\u25B6", &AnimationPage::BitBtn8Click}});
-    addGroup("Zoom", page.Label46, {{"TrackBar7", &page.TrackBar7}}, 10, {});
-    addGroup("Velocity Animation", page.Label47, {{"TrackBar8", &page.TrackBar8}}, 1, {});
-    addGroup("Scale", page.Label48, {{"TrackBar9", &page.TrackBar9}}, 5, {});
-    addGroup("Animation Time Bar", page.Label52, {{"TrackBar24", &page.TrackBar24}}, 20, {});
+             {{"translationUpButton", "\u25B2", &AnimationPage::nudgeTranslationUp},
+              {"translationDownButton", "\u25BC", &AnimationPage::nudgeTranslationDown},
+              {"translationLeftButton", "\u25C0", &AnimationPage::nudgeTranslationLeft},
+              {"translationRightButton", "\u25B6", &AnimationPage::nudgeTranslationRight}});
+    addGroup("Zoom", page.zoomValue, {{"zoomSlider", &page.zoomSlider}}, 10, {});
+    addGroup("Velocity Animation", page.velocityValue, {{"velocitySlider", &page.velocitySlider}},
+             1, {});
+    addGroup("Scale", page.scaleValue, {{"scaleSlider", &page.scaleSlider}}, 5, {});
+    addGroup("Animation Time Bar", page.timeValue, {{"timeBar", &page.timeBar}}, 20, {});
 
     auto* play = new QHBoxLayout;
     play->addWidget(plainButton(
-        "BitBtn12", "Play", ui, [&page] { page.BitBtn12Click(); }, background));
+        "playButton", "Play", ui, [&page] { page.onPlayClicked(); }, background));
     play->addWidget(plainButton(
-        "BitBtn13", "Pause", ui, [&page] { page.BitBtn13Click(); }, background));
+        "pauseButton", "Pause", ui, [&page] { page.onPauseClicked(); }, background));
     layout->addLayout(play);
 
     auto* capture = new QGroupBox("Capture Image", background);
     auto* grid = new QGridLayout(capture);
     grid->addWidget(radio(
-                        "RadioButton11", page.RadioButton11, ui,
+                        "jpegFormatButton", page.jpegFormatButton, ui,
                         [&page] {
-                            page.RadioButton11.setChecked(true);
-                            page.RadioButton11Click();
+                            page.jpegFormatButton.setChecked(true);
+                            page.onJpegFormatClicked();
                         },
                         capture),
                     0, 0, 1, 2);
     grid->addWidget(radio(
-                        "RadioButton12", page.RadioButton12, ui,
+                        "gifFormatButton", page.gifFormatButton, ui,
                         [&page] {
-                            page.RadioButton12.setChecked(true);
-                            page.RadioButton12Click();
+                            page.gifFormatButton.setChecked(true);
+                            page.onGifFormatClicked();
                         },
                         capture),
                     0, 2, 1, 2);
     grid->addWidget(label("Start Frame", capture), 1, 0);
-    grid->addWidget(spin("SpinEdit7", page.SpinEdit7, ui, capture), 1, 1);
+    grid->addWidget(spin("startFrameBox", page.startFrameBox, ui, capture), 1, 1);
     grid->addWidget(label("End Frame", capture), 1, 2);
-    grid->addWidget(spin("SpinEdit8", page.SpinEdit8, ui, capture), 1, 3);
+    grid->addWidget(spin("endFrameBox", page.endFrameBox, ui, capture), 1, 3);
     grid->addWidget(label("Animation Delay(x10 mS)", capture), 2, 0);
-    grid->addWidget(spin("SpinEdit11", page.SpinEdit11, ui, capture), 2, 1);
+    grid->addWidget(spin("gifDelayBox", page.gifDelayBox, ui, capture), 2, 1);
     grid->addWidget(label("for", capture), 2, 2);
     auto* bits = new QHBoxLayout;
-    bits->addWidget(spin("SpinEdit13", page.SpinEdit13, ui, capture));
+    bits->addWidget(spin("reductionBitsBox", page.reductionBitsBox, ui, capture));
     bits->addWidget(label("Bits", capture));
     grid->addLayout(bits, 2, 3);
     grid->addWidget(label("Jpeg Compression (%)", capture), 3, 0);
-    grid->addWidget(spin("SpinEdit12", page.SpinEdit12, ui, capture), 3, 1);
+    grid->addWidget(spin("jpegQualityBox", page.jpegQualityBox, ui, capture), 3, 1);
     grid->addWidget(label("(100% for Hight Quality)", capture), 3, 2, 1, 2);
     grid->addWidget(plainButton(
-                        "BitBtn10", "Capture Now", ui, [&page] { page.BitBtn10Click(); }, capture),
+                        "captureNowButton", "Capture Now", ui,
+                        [&page] { page.onCaptureNowClicked(); }, capture),
                     4, 0, 1, 2);
     grid->addWidget(plainButton(
-                        "BitBtn11", "Stop Capture", ui, [&page] { page.BitBtn11Click(); }, capture),
+                        "stopCaptureButton", "Stop Capture", ui,
+                        [&page] { page.onStopCaptureClicked(); }, capture),
                     4, 2, 1, 2);
     grid->addWidget(label("Capture Progress", capture), 5, 0);
-    auto* gauge = progress("Gauge1", page.Gauge1, capture);
+    auto* gauge = progress("captureGauge", page.captureGauge, capture);
     gauge->setStyleSheet("QProgressBar::chunk { background: blue; }");
     grid->addWidget(gauge, 5, 1, 1, 2);
-    auto* preview = picture("Image8", capture);
+    auto* preview = picture("capturedFrame", capture);
     preview->setFixedSize(79, 103);
     preview->setScaledContents(true);
-    bindImage(preview, page.Image8, page.Image8Views);
+    bindImage(preview, page.capturedFrame, page.capturedFrameViews);
     grid->addWidget(preview, 1, 4, 5, 1);
     layout->addWidget(capture);
     layout->addStretch();
@@ -640,20 +661,20 @@ QWidget* buildAnimationPage(Desktop& desktop, const HintWatcher& watchHint) {
 QWidget* buildMaterialPage(Desktop& desktop, const HintWatcher& watchHint) {
     MaterialPage& page = desktop.state.materialPage;
     UserInterface& ui = desktop.ui;
-    QWidget* background = panel("Panel7", watchHint);
+    QWidget* background = panel("materialBackground", watchHint);
     auto* layout = new QVBoxLayout(background);
-    layout->addWidget(captionLabel(page.Label23, background));
+    layout->addWidget(captionLabel(page.titleLabel, background));
 
     auto* mixer = new QGridLayout;
     auto* colour = new ColorSwatch(
-        page.Panel15, ui, [&page] { page.chooseColor(); }, background);
-    colour->setObjectName("Panel15");
+        page.colorPanel, ui, [&page] { page.chooseColor(); }, background);
+    colour->setObjectName("colorPanel");
     colour->setMinimumSize(80, 80);
     mixer->addWidget(colour, 0, 0, 3, 1);
     const std::array<std::tuple<const char*, RangeControl*, const char*, RangeControl*>, 3>
-        channels = {{{"ScrollBar1", &page.ScrollBar1, "SpinEdit2", &page.SpinEdit2},
-                     {"ScrollBar2", &page.ScrollBar2, "SpinEdit3", &page.SpinEdit3},
-                     {"ScrollBar3", &page.ScrollBar3, "SpinEdit4", &page.SpinEdit4}}};
+        channels = {{{"redBar", &page.redBar, "redBox", &page.redBox},
+                     {"greenBar", &page.greenBar, "greenBox", &page.greenBox},
+                     {"blueBar", &page.blueBar, "blueBox", &page.blueBox}}};
     int line = 0;
     for (const auto& [barName, bar, spinName, spinModel] : channels) {
         auto* scrollBar = new QScrollBar(Qt::Horizontal, background);
@@ -667,14 +688,14 @@ QWidget* buildMaterialPage(Desktop& desktop, const HintWatcher& watchHint) {
 
     auto* slotGrid = new QGridLayout;
     const std::array<std::tuple<const char*, CheckControl*, ColorPanel*>, 8> rows = {
-        {{"RadioButton1", &page.RadioButton1, &page.Panel16},
-         {"RadioButton2", &page.RadioButton2, &page.Panel17},
-         {"RadioButton3", &page.RadioButton3, &page.Panel18},
-         {"RadioButton4", &page.RadioButton4, &page.Panel19},
-         {"RadioButton5", &page.RadioButton5, &page.Panel20},
-         {"RadioButton6", &page.RadioButton6, &page.Panel21},
-         {"RadioButton7", &page.RadioButton7, &page.Panel22},
-         {"RadioButton8", &page.RadioButton8, &page.Panel23}}};
+        {{"internodeSlotButton", &page.internodeSlotButton, &page.internodeSwatch},
+         {"petioleSlotButton", &page.petioleSlotButton, &page.petioleSwatch},
+         {"frontLeafSlotButton", &page.frontLeafSlotButton, &page.frontLeafSwatch},
+         {"frontFlowerSlotButton", &page.frontFlowerSlotButton, &page.frontFlowerSwatch},
+         {"backLeafSlotButton", &page.backLeafSlotButton, &page.backLeafSwatch},
+         {"backFlowerSlotButton", &page.backFlowerSlotButton, &page.backFlowerSwatch},
+         {"backgroundSlotButton", &page.backgroundSlotButton, &page.backgroundSwatch},
+         {"landSlotButton", &page.landSlotButton, &page.landSwatch}}};
     int index = 0;
     for (const auto& [name, check, swatch] : rows) {
         CheckControl* model = check;
@@ -689,19 +710,19 @@ QWidget* buildMaterialPage(Desktop& desktop, const HintWatcher& watchHint) {
 
     auto* texture = new QHBoxLayout;
     auto* enabled = new QCheckBox(background);
-    enabled->setObjectName("CheckBox3");
-    bindCheck(enabled, page.CheckBox3, ui);
+    enabled->setObjectName("leafTextureCheck");
+    bindCheck(enabled, page.leafTextureCheck, ui);
     texture->addWidget(enabled);
     auto* textures = new QComboBox(background);
-    textures->setObjectName("ComboBox3");
+    textures->setObjectName("textureList");
     textures->setEditable(true);
-    bindChoice(textures, page.ComboBox3, ui);
+    bindChoice(textures, page.textureList, ui);
     texture->addWidget(textures, 1);
     auto* open = new QPushButton(background);
-    open->setObjectName("BitBtn14");
+    open->setObjectName("textureButton");
     open->setIcon(open->style()->standardIcon(QStyle::SP_DialogOpenButton));
-    watchHint(open, "BitBtn14");
-    bindButton(open, page.BitBtn14, ui, [&page] { page.openTextureFile(); });
+    watchHint(open, "textureButton");
+    bindButton(open, page.textureButton, ui, [&page] { page.openTextureFile(); });
     texture->addWidget(open);
     layout->addLayout(texture);
     layout->addStretch();

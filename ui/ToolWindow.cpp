@@ -57,7 +57,7 @@ QFont editorFont() {
 ToolWindowView::ToolWindowView(Desktop& desktop)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), desktop_(desktop) {
     ToolWindow& model = desktop.toolWindow;
-    setObjectName("Form2");
+    setObjectName("simulationWindow");
     setWindowTitle(toQString(model.window.caption()));
     setAutoFillBackground(true);
     QPalette silver = palette();
@@ -94,7 +94,7 @@ ToolWindowView::ToolWindowView(Desktop& desktop)
     }
 
     auto* statusBar = new QStatusBar(this);
-    statusBar->setObjectName("StatusBar1");
+    statusBar->setObjectName("statusBar");
     statusBar->setSizeGripEnabled(false);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(statusBar);
@@ -119,10 +119,10 @@ QWidget* ToolWindowView::backgroundPanel(const char* objectName, QWidget* conten
 QWidget* ToolWindowView::buildTextEditorPage() {
     TextEditorPage& page = desktop_.state.textEditor;
     UserInterface& ui = desktop_.ui;
-    auto* panel = backgroundPanel("Panel8");
+    auto* panel = backgroundPanel("textEditorBackground");
     auto* layout = new QVBoxLayout(panel);
-    auto* editor = makeEditor(panel, "RichEdit7");
-    bindText(editor, page.RichEdit7, ui);
+    auto* editor = makeEditor(panel, "exampleEditor");
+    bindText(editor, page.exampleEditor, ui);
     auto keepSelection = [editor, &page] {
         const QTextCursor cursor = editor->textCursor();
         const QString text = editor->toPlainText();
@@ -135,15 +135,15 @@ QWidget* ToolWindowView::buildTextEditorPage() {
 
     auto* buttons = new QHBoxLayout;
     auto* save = new QPushButton(panel);
-    save->setObjectName("BitBtn9");
-    bindButton(save, page.BitBtn9, ui,
+    save->setObjectName("saveFileButton");
+    bindButton(save, page.saveFileButton, ui,
                [this, &page] { page.saveFile(desktop_.state.StartFolder, desktop_.ui); });
     auto* copy = new QPushButton(panel);
-    copy->setObjectName("BitBtn15");
-    bindButton(copy, page.BitBtn15, ui, [this, &page] { page.copy(desktop_.ui); });
+    copy->setObjectName("copyButton");
+    bindButton(copy, page.copyButton, ui, [this, &page] { page.copy(desktop_.ui); });
     auto* paste = new QPushButton(panel);
-    paste->setObjectName("BitBtn16");
-    bindButton(paste, page.BitBtn16, ui, [this, editor, &page] {
+    paste->setObjectName("pasteButton");
+    bindButton(paste, page.pasteButton, ui, [this, editor, &page] {
         page.paste(desktop_.ui);
         placeCaret(editor, page.selection.start); // behind the inserted text
     });
@@ -156,12 +156,12 @@ QWidget* ToolWindowView::buildTextEditorPage() {
 }
 
 QWidget* ToolWindowView::buildHelpPage() {
-    auto* panel = backgroundPanel("Panel14");
+    auto* panel = backgroundPanel("helpBackground");
     auto* layout = new QVBoxLayout(panel);
-    auto* help = makeEditor(panel, "RichEdit9");
+    auto* help = makeEditor(panel, "helpText");
     help->setReadOnly(true);
-    bindText(help, desktop_.toolWindow.RichEdit9, desktop_.ui);
-    watchForHint(help, "RichEdit9");
+    bindText(help, desktop_.toolWindow.helpText, desktop_.ui);
+    watchForHint(help, "helpText");
     layout->addWidget(help);
     return panel;
 }

@@ -13,7 +13,7 @@ class QTabWidget;
 
 namespace burgeon {
 
-// TForm2, the "Simulation" window: eight stacked one-tab pages of which the main window's
+// The "Simulation" window: eight stacked one-tab pages of which the main window's
 // tab decides the visible one, and the status bar whose first panel takes the hints.
 class ToolWindowView : public QWidget {
     Q_OBJECT

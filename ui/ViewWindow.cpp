@@ -29,17 +29,17 @@ void setViewSurfaceFormat() {
 
 PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
     : QOpenGLWidget(parent), desktop_(desktop) {
-    setObjectName("Panel1");
+    setObjectName("viewPanel");
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
 
     ViewWindow& model = desktop.viewWindow;
     popup_ = new QMenu(this);
-    popup_->setObjectName("PopupMenu1");
+    popup_->setObjectName("editorMenu");
     const std::pair<ControlModel*, void (ViewWindow::*)()> items[] = {
-        {&model.Start1, &ViewWindow::start},     {&model.Stop1, &ViewWindow::stop},
-        {&model.Reset1, &ViewWindow::reset},     {&model.ShowXYZAxis1, &ViewWindow::toggleAxes},
-        {&model.Capture1, &ViewWindow::capture}, {&model.Exit1, &ViewWindow::exit}};
+        {&model.startItem, &ViewWindow::start},     {&model.stopItem, &ViewWindow::stop},
+        {&model.resetItem, &ViewWindow::reset},     {&model.showAxesItem, &ViewWindow::toggleAxes},
+        {&model.captureItem, &ViewWindow::capture}, {&model.exitItem, &ViewWindow::exit}};
     for (const auto& [item, handler] : items) {
         QAction* action = popup_->addAction(toQString(item->caption()));
         connect(action, &QAction::triggered, this, [this, handler] {

@@ -16,7 +16,7 @@ namespace burgeon {
 
 class Renderer;
 
-// Panel1 of the view window: the OpenGL surface the frames are drawn on, and the renderer's
+// viewPanel of the view window: the OpenGL surface the frames are drawn on, and the renderer's
 // host on it.
 class PlantPanel : public QOpenGLWidget, public RenderHost {
     Q_OBJECT
@@ -52,7 +52,7 @@ private:
     int framesDrawn_ = 0;
 };
 
-// TfrmCube, the "Tree Visualization" window.
+// The "Tree Visualization" window.
 class ViewWindowView : public QWidget {
     Q_OBJECT
 public:

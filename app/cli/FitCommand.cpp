@@ -23,10 +23,10 @@ void writeJson(std::ostream& out, const RecordingUserInterface& ui, const Growth
     json.beginObject();
     json.key("messages").stringArray(ui.messages);
     json.key("boxes").beginObject();
-    json.key("bottom").value(page.Edit1.text());
-    json.key("top").value(page.Edit2.text());
-    json.key("slope").value(page.Edit3.text());
-    json.key("tmid").value(page.Edit4.text());
+    json.key("bottom").value(page.bottomBox.text());
+    json.key("top").value(page.topBox.text());
+    json.key("slope").value(page.slopeBox.text());
+    json.key("tmid").value(page.tmidBox.text());
     json.endObject();
     json.key("data_last_row").value(data.DataLastRow);
     json.key("life_cycle_time").value(data.LifeCycleTime);
@@ -56,10 +56,10 @@ void writeText(std::ostream& out, const RecordingUserInterface& ui,
     for (const auto& message : ui.messages) {
         out << "message: " << message << "\n";
     }
-    out << "bottom: " << page.Edit1.text() << "\n";
-    out << "top: " << page.Edit2.text() << "\n";
-    out << "slope: " << page.Edit3.text() << "\n";
-    out << "tmid: " << page.Edit4.text() << "\n";
+    out << "bottom: " << page.bottomBox.text() << "\n";
+    out << "top: " << page.topBox.text() << "\n";
+    out << "slope: " << page.slopeBox.text() << "\n";
+    out << "tmid: " << page.tmidBox.text() << "\n";
 }
 
 } // namespace
@@ -78,7 +78,7 @@ int runFitCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     GrowthCurves curves;
     GrowthData data;
     GrowthFunctionPage page(ui, curves, data);
-    page.RadioGroup1.setItemIndex(choice);
+    page.functionChoice.setItemIndex(choice);
     // Set before the fit, so that the change does not run a fit of its own.
     page.presetImageScaling(scale);
 

@@ -45,9 +45,9 @@ void printText(std::ostream& out, const LsystemSession& session) {
     for (const std::string& message : session.ui.messages) {
         out << "message: " << message << '\n';
     }
-    printPane(out, "L-system Compiles", session.editor.RichEdit8.text());
-    printPane(out, "L-system Results", session.editor.RichEdit2.text());
-    printPane(out, "Tree Results", session.editor.RichEdit3.text());
+    printPane(out, "L-system Compiles", session.editor.compilesPane.text());
+    printPane(out, "L-system Results", session.editor.resultsPane.text());
+    printPane(out, "Tree Results", session.editor.treeResultsPane.text());
 }
 
 void printJson(std::ostream& out, const LsystemSession& session) {
@@ -55,11 +55,11 @@ void printJson(std::ostream& out, const LsystemSession& session) {
     JsonWriter json;
     json.beginObject();
     json.key("messages").stringArray(session.ui.messages);
-    json.key("compiles_pane").value(session.editor.RichEdit8.text());
-    json.key("compiles_pane_red").value(session.editor.RichEdit8.textColor() == paneRed);
-    json.key("results_pane").value(session.editor.RichEdit2.text());
-    json.key("tree_pane").value(session.editor.RichEdit3.text());
-    json.key("editor_lines").stringArray(session.editor.RichEdit1.lines());
+    json.key("compiles_pane").value(session.editor.compilesPane.text());
+    json.key("compiles_pane_red").value(session.editor.compilesPane.textColor() == paneRed);
+    json.key("results_pane").value(session.editor.resultsPane.text());
+    json.key("tree_pane").value(session.editor.treeResultsPane.text());
+    json.key("editor_lines").stringArray(session.editor.sourceEditor.lines());
     json.key("result_string").value(plant.ResultString);
     json.key("turn_step").value(static_cast<double>(session.parameters.TurnStep));
     json.key("node_diameter").value(session.parameters.NodeDiameter);
@@ -116,7 +116,7 @@ int runLsystemCommand(const std::vector<std::string>& arguments, std::ostream& o
     LsystemSession session;
     session.random.seed(seed >= 0 ? static_cast<std::uint32_t>(seed)
                                   : static_cast<std::uint32_t>(SystemClock().millisecondsOfDay()));
-    session.editor.RichEdit1.setLines(lines);
+    session.editor.sourceEditor.setLines(lines);
     const bool completed =
         pressCompileLSystem(session.workspace) && pressGeneratePlant(session.workspace);
 

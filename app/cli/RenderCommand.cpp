@@ -156,7 +156,7 @@ static bool compileAndGenerate(RenderSession& session, const Arguments& args, st
         }
         lines = blocks[static_cast<std::size_t>(block - 1)];
     }
-    session.editor.RichEdit1.setLines(lines);
+    session.editor.sourceEditor.setLines(lines);
     const bool completed =
         pressCompileLSystem(session.workspace) && pressGeneratePlant(session.workspace);
     if (!completed) {
@@ -173,7 +173,7 @@ static bool fitGrowth(RenderSession& session, const Arguments& args, std::ostrea
     }
     RecordingUserInterface ui;
     GrowthFunctionPage page(ui, session.curves, session.growthData);
-    page.RadioGroup1.setItemIndex(organOption(args));
+    page.functionChoice.setItemIndex(organOption(args));
     ui.fileAnswers.push_back(*data);
     const bool completed = page.readData() && page.fitCurve();
     if (!completed) {

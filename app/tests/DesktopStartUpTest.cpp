@@ -43,12 +43,12 @@ TEST(DesktopStartUp, StartsWithTheDefaultsAndTheFilesOfTheStartFolder) {
 
     EXPECT_EQ(desktop.mainWindow.window.caption(),
               "Simulation and Visualization of Plant Shoots Growth");
-    EXPECT_EQ(desktop.mainWindow.PageControl1.itemIndex(), 0);
-    EXPECT_EQ(desktop.mainWindow.PageControl1.items()[6], "Text Editor");
+    EXPECT_EQ(desktop.mainWindow.tabs.itemIndex(), 0);
+    EXPECT_EQ(desktop.mainWindow.tabs.items()[6], "Text Editor");
     EXPECT_EQ(started.visiblePages(),
               (std::vector<bool>{true, false, false, false, false, false, false, false}));
     EXPECT_TRUE(desktop.mainWindow.EditorShown);
-    EXPECT_EQ(desktop.mainWindow.Button1.caption(), "Editor Show");
+    EXPECT_EQ(desktop.mainWindow.editorToggleButton.caption(), "Editor Show");
 
     EXPECT_EQ(state.materials.InternodeColor, (RgbColor{255, 150, 50}));
     EXPECT_EQ(state.materials.BackLeafColor, (RgbColor{87, 155, 92}));
@@ -70,8 +70,8 @@ TEST(DesktopStartUp, StartsWithTheDefaultsAndTheFilesOfTheStartFolder) {
     EXPECT_FALSE(state.animation.ViewMaximised);
     EXPECT_EQ(state.view.TranslationZ, -14.0);
 
-    EXPECT_EQ(state.textEditor.RichEdit7.text(), "Plant{\n     Axiom=I\n}\n");
-    EXPECT_EQ(desktop.toolWindow.RichEdit9.text(), "Burgeon manual\n");
+    EXPECT_EQ(state.textEditor.exampleEditor.text(), "Plant{\n     Axiom=I\n}\n");
+    EXPECT_EQ(desktop.toolWindow.helpText.text(), "Burgeon manual\n");
 }
 
 TEST(DesktopStartUp, PlacesTheWindowsAroundTheMainStrip) {
@@ -95,7 +95,8 @@ TEST(DesktopStartUp, MissingFilesAreReportedAndTheShowingGoesOn) {
     EXPECT_EQ(started.ui.messages,
               (std::vector<std::string>{"Cannot open file " + folder + "/LsysExam.Lsys",
                                         "Cannot open file " + folder + "/Manual.hlp"}));
-    EXPECT_EQ(started.desktop.state.textEditor.RichEdit7.text(), std::string(exampleLSystemsText));
+    EXPECT_EQ(started.desktop.state.textEditor.exampleEditor.text(),
+              std::string(exampleLSystemsText));
     EXPECT_TRUE(started.desktop.viewWindow.window.visible());
     EXPECT_FALSE(started.ui.busy);
 }
@@ -103,10 +104,10 @@ TEST(DesktopStartUp, MissingFilesAreReportedAndTheShowingGoesOn) {
 TEST(DesktopStartUp, TabsShowOnlyTheirPageAndTheActiveTabsStatusText) {
     StartedDesktop started;
     MainWindowModel& main = started.desktop.mainWindow;
-    main.PageControl1.choose(7);
+    main.tabs.choose(7);
     EXPECT_EQ(started.visiblePages(),
               (std::vector<bool>{false, false, false, false, false, false, false, true}));
-    main.PageControl1.choose(2);
+    main.tabs.choose(2);
     EXPECT_EQ(started.visiblePages(),
               (std::vector<bool>{false, false, true, false, false, false, false, false}));
 
@@ -114,12 +115,12 @@ TEST(DesktopStartUp, TabsShowOnlyTheirPageAndTheActiveTabsStatusText) {
         "L-system page",  "Growth Function page", "Component page",   "Parameter page",
         "Animation page", "Material page",        "Text Editor page", "Help page"};
     for (int tab = 0; tab < 8; ++tab) {
-        main.PageControl1.choose(tab);
+        main.tabs.choose(tab);
         main.mouseMoveOverTabs();
         EXPECT_EQ(started.ui.statusText, expected[static_cast<std::size_t>(tab)]);
     }
     // The text follows the active tab, whatever tab the mouse is over.
-    main.PageControl1.choose(0);
+    main.tabs.choose(0);
     main.mouseMoveOverTabs();
     EXPECT_EQ(started.ui.statusText, "L-system page");
 }
@@ -128,30 +129,31 @@ TEST(DesktopStartUp, EditorToggleHidesAndReshowsTheToolWindowRereadingTheFiles) 
     StartedDesktop started;
     Desktop& desktop = started.desktop;
     MainWindowModel& main = desktop.mainWindow;
-    desktop.state.textEditor.RichEdit7.setText("unsaved edits");
-    desktop.toolWindow.RichEdit9.setText("scrolled away");
+    desktop.state.textEditor.exampleEditor.setText("unsaved edits");
+    desktop.toolWindow.helpText.setText("scrolled away");
 
     main.toggleEditor();
     EXPECT_FALSE(desktop.toolWindow.window.visible());
-    EXPECT_EQ(main.Button1.caption(), "Editor Show");
+    EXPECT_EQ(main.editorToggleButton.caption(), "Editor Show");
     EXPECT_FALSE(main.EditorShown);
-    EXPECT_EQ(desktop.state.textEditor.RichEdit7.text(), "unsaved edits"); // hiding changes nothing
+    EXPECT_EQ(desktop.state.textEditor.exampleEditor.text(),
+              "unsaved edits"); // hiding changes nothing
 
     writeFileAtomically(started.folder.file("Manual.hlp"), "Second edition\n");
     main.toggleEditor();
     EXPECT_TRUE(desktop.toolWindow.window.visible());
-    EXPECT_EQ(main.Button1.caption(), "Editor Hide");
+    EXPECT_EQ(main.editorToggleButton.caption(), "Editor Hide");
     EXPECT_TRUE(main.EditorShown);
-    EXPECT_EQ(desktop.state.textEditor.RichEdit7.text(), "Plant{\n     Axiom=I\n}\n");
-    EXPECT_EQ(desktop.toolWindow.RichEdit9.text(), "Second edition\n");
+    EXPECT_EQ(desktop.state.textEditor.exampleEditor.text(), "Plant{\n     Axiom=I\n}\n");
+    EXPECT_EQ(desktop.toolWindow.helpText.text(), "Second edition\n");
     EXPECT_TRUE(started.ui.messages.empty());
 
     // A saved text is what the next showing reads.
-    desktop.state.textEditor.RichEdit7.setText("saved edits\n");
+    desktop.state.textEditor.exampleEditor.setText("saved edits\n");
     desktop.state.textEditor.saveFile(desktop.state.StartFolder, started.ui);
     main.toggleEditor();
     main.toggleEditor();
-    EXPECT_EQ(desktop.state.textEditor.RichEdit7.text(), "saved edits\n");
+    EXPECT_EQ(desktop.state.textEditor.exampleEditor.text(), "saved edits\n");
 }
 
 TEST(DesktopStartUp, AnimationShowResumesSuspendedDrawing) {
@@ -180,15 +182,15 @@ TEST(DesktopStartUp, ShowingDerivesTheValuesOfThePagesControls) {
     EXPECT_FALSE(state.animation.SaveGifFrames);
     EXPECT_EQ(state.placement.PetalCount, 8);
     // The Component page comes up in leaf mode with the leaf defaults in its sliders.
-    EXPECT_TRUE(state.componentPage.RadioButton9.checked());
-    EXPECT_EQ(state.componentPage.TrackBar12.position(), 75);
-    EXPECT_EQ(state.componentPage.TrackBar14.position(), -60);
-    EXPECT_FALSE(state.componentPage.SpinEdit6.visible());
+    EXPECT_TRUE(state.componentPage.leafSurfaceButton.checked());
+    EXPECT_EQ(state.componentPage.scaleYSlider.position(), 75);
+    EXPECT_EQ(state.componentPage.angleXSlider.position(), -60);
+    EXPECT_FALSE(state.componentPage.petalCountBox.visible());
 
     // Slider positions changed while the window was hidden are applied at the next showing.
     desktop.mainWindow.toggleEditor();
-    state.parameterPage.TrackBar27.setPosition(50);
-    state.parameterPage.TrackBar28.setPosition(20);
+    state.parameterPage.shortInternodeRatioSlider.setPosition(50);
+    state.parameterPage.shortPetioleRatioSlider.setPosition(20);
     state.parameters.ShortInternodeRatio = 0.0;
     state.parameters.ShortPetioleRatio = 0.0;
     desktop.mainWindow.toggleEditor();
@@ -200,20 +202,27 @@ TEST(DesktopStartUp, HintsNameTheirControls) {
     StartedDesktop started;
     ToolWindow& tool = started.desktop.toolWindow;
     const std::pair<const char*, const char*> hints[] = {
-        {"RichEdit1", "L-system Editor"},       {"RichEdit2", "L-system Result"},
-        {"RichEdit8", "L-system Syntax error"}, {"RichEdit3", "Tree Result"},
-        {"RichEdit9", "Help Manual"},           {"BitBtn14", "Open Leaf Texture Image"},
-        {"Panel2", "L-system Editor page"},     {"Panel3", "Growth Function page"},
-        {"Panel4", "Component page"},           {"ScrollBox4", "Parameter page"},
-        {"Panel6", "Animation page"},           {"Panel7", "Material page"},
-        {"Panel8", "Text Editor page"},         {"Panel14", "Help page"}};
+        {"sourceEditor", "L-system Editor"},
+        {"resultsPane", "L-system Result"},
+        {"compilesPane", "L-system Syntax error"},
+        {"treeResultsPane", "Tree Result"},
+        {"helpText", "Help Manual"},
+        {"textureButton", "Open Leaf Texture Image"},
+        {"lsystemEditorBackground", "L-system Editor page"},
+        {"growthFunctionBackground", "Growth Function page"},
+        {"componentBackground", "Component page"},
+        {"parameterScrollBox", "Parameter page"},
+        {"animationBackground", "Animation page"},
+        {"materialBackground", "Material page"},
+        {"textEditorBackground", "Text Editor page"},
+        {"helpBackground", "Help page"}};
     for (const auto& [control, text] : hints) {
         tool.mouseMoveOver(control);
         EXPECT_EQ(started.ui.statusText, text) << control;
     }
     EXPECT_EQ(hintControlNames().size(), std::size(hints));
     // Other controls leave the status text alone.
-    tool.mouseMoveOver("BitBtn9");
+    tool.mouseMoveOver("saveFileButton");
     EXPECT_EQ(started.ui.statusText, "Help page");
 }
 

@@ -19,8 +19,8 @@ using testing::TempFolder;
 
 TEST(TextEditorPage, DefaultContentHoldsTheSevenExampleBlocks) {
     const TextEditorPage page;
-    EXPECT_EQ(page.RichEdit7.text(), std::string(exampleLSystemsText));
-    const auto lines = page.RichEdit7.lines();
+    EXPECT_EQ(page.exampleEditor.text(), std::string(exampleLSystemsText));
+    const auto lines = page.exampleEditor.lines();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Plant{"), 7);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "}"), 7);
     ASSERT_GE(lines.size(), 18u);
@@ -55,7 +55,7 @@ TEST(TextEditorPage, SaveFileWritesTheTextAndConfirms) {
     TempFolder folder;
     RecordingUserInterface ui;
     TextEditorPage page;
-    page.RichEdit7.setText("Plant{\n     Axiom=I\n}\n");
+    page.exampleEditor.setText("Plant{\n     Axiom=I\n}\n");
     page.saveFile(folder.path(), ui);
     EXPECT_EQ(readFileText(folder.file("LsysExam.Lsys")), "Plant{\n     Axiom=I\n}\n");
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -63,11 +63,11 @@ TEST(TextEditorPage, SaveFileWritesTheTextAndConfirms) {
 
     // A saved text reads back unchanged, even one that looks like rich text.
     for (const std::string text : {"Plant{\n}\n", "{\\rtf1 not a document", ""}) {
-        page.RichEdit7.setText(text);
+        page.exampleEditor.setText(text);
         page.saveFile(folder.path(), ui);
         TextEditorPage fresh;
         fresh.loadExampleFile(folder.path());
-        EXPECT_EQ(fresh.RichEdit7.text(), text);
+        EXPECT_EQ(fresh.exampleEditor.text(), text);
     }
 }
 
@@ -101,24 +101,24 @@ TEST(TextEditorPage, LoadReadsRichOrPlainTextAndReportsAMissingFile) {
             }
         },
         StandardError);
-    EXPECT_EQ(page.RichEdit7.text(), std::string(exampleLSystemsText)); // kept
+    EXPECT_EQ(page.exampleEditor.text(), std::string(exampleLSystemsText)); // kept
 
     writeFileAtomically(folder.file("LsysExam.Lsys"),
                         "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b Plant\\{\\par\\}\\par}");
     page.loadExampleFile(folder.path());
-    EXPECT_EQ(page.RichEdit7.text(), "Plant{\n}\n");
+    EXPECT_EQ(page.exampleEditor.text(), "Plant{\n}\n");
 
     writeFileAtomically(folder.file("LsysExam.Lsys"), "Plant{\r\n}\r\n");
     page.loadExampleFile(folder.path());
-    EXPECT_EQ(page.RichEdit7.lines(), (std::vector<std::string>{"Plant{", "}"}));
+    EXPECT_EQ(page.exampleEditor.lines(), (std::vector<std::string>{"Plant{", "}"}));
 }
 
 TEST(TextEditorPage, CopyAndPasteGoThroughTheClipboard) {
     RecordingUserInterface ui;
     TextEditorPage page;
-    page.RichEdit7.setText("Plant{\n     Axiom=IA\n}");
+    page.exampleEditor.setText("Plant{\n     Axiom=IA\n}");
     int changes = 0;
-    page.RichEdit7.onChange = [&changes] { ++changes; };
+    page.exampleEditor.onChange = [&changes] { ++changes; };
 
     ui.clipboard = "kept";
     page.selection = {3, 0};
@@ -134,7 +134,7 @@ TEST(TextEditorPage, CopyAndPasteGoThroughTheClipboard) {
     ui.clipboard = "Axiom=F";
     page.selection = {12, 7};
     page.paste(ui);
-    EXPECT_EQ(page.RichEdit7.text(), "Plant{\n     Axiom=FA\n}");
+    EXPECT_EQ(page.exampleEditor.text(), "Plant{\n     Axiom=FA\n}");
     EXPECT_EQ(page.selection.start, 19u);
     EXPECT_EQ(changes, 1);
 
@@ -142,7 +142,7 @@ TEST(TextEditorPage, CopyAndPasteGoThroughTheClipboard) {
     ui.clipboard = "\n";
     page.selection = {1000, 5};
     page.paste(ui);
-    EXPECT_EQ(page.RichEdit7.text(), "Plant{\n     Axiom=FA\n}\n");
+    EXPECT_EQ(page.exampleEditor.text(), "Plant{\n     Axiom=FA\n}\n");
 }
 
 } // namespace

@@ -29,7 +29,7 @@ TEST(ViewWindow, FramesAdvanceTheTimeAndShowItInTheCaption) {
     EXPECT_EQ(view.model.window.caption(), "Plant Visualization at 1");
     // The first frame cuts the time bar down to the end of the time axis; the bar's clamped
     // position moves the time there and pauses the clock, as a move of the bar does.
-    EXPECT_EQ(view.state.animationPage.TrackBar24.maximum(), 150);
+    EXPECT_EQ(view.state.animationPage.timeBar.maximum(), 150);
     EXPECT_EQ(view.state.animation.CurrentTime, 150.0);
     EXPECT_TRUE(view.state.animation.AnimationPaused);
     view.model.paint();

@@ -69,32 +69,32 @@ bool hasBlue(const RgbImage& image) {
 } // namespace
 
 TEST_F(ComponentPageTest, StartsInLeafModeWithItsDefaults) {
-    EXPECT_TRUE(page.RadioButton9.checked());
-    EXPECT_FALSE(page.RadioButton10.checked());
-    EXPECT_EQ(page.ComboBox1.text(), "No Library");
-    EXPECT_EQ(page.Label16.caption(), "Select Leaf Type");
-    EXPECT_FALSE(page.Label33.visible());
-    EXPECT_FALSE(page.SpinEdit6.visible());
-    EXPECT_EQ(page.SpinEdit5.position(), 15);
-    EXPECT_EQ(page.TrackBar14.position(), -60);
-    EXPECT_EQ(page.Image6.picture.width(), 185);
-    EXPECT_EQ(page.Image7.picture.height(), 153);
+    EXPECT_TRUE(page.leafSurfaceButton.checked());
+    EXPECT_FALSE(page.flowerSurfaceButton.checked());
+    EXPECT_EQ(page.shapeList.text(), "No Library");
+    EXPECT_EQ(page.shapeTypeLabel.caption(), "Select Leaf Type");
+    EXPECT_FALSE(page.petalCountLabel.visible());
+    EXPECT_FALSE(page.petalCountBox.visible());
+    EXPECT_EQ(page.sizeDivisorBox.position(), 15);
+    EXPECT_EQ(page.angleXSlider.position(), -60);
+    EXPECT_EQ(page.leafPreview.picture.width(), 185);
+    EXPECT_EQ(page.flowerPreview.picture.height(), 153);
 }
 
 TEST_F(ComponentPageTest, OpeningFillsTheListAndCancellingReadsTheHeldTextAgain) {
     open(writeLibrary("two.txt", twoLeaves));
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(page.ComboBox1.items(), (std::vector<std::string>{"Oval leaf", "Square"}));
-    EXPECT_EQ(page.ComboBox1.text(), "Select Leaf Type");
-    EXPECT_EQ(page.RichEdit6.text(), twoLeaves);
+    EXPECT_EQ(page.shapeList.items(), (std::vector<std::string>{"Oval leaf", "Square"}));
+    EXPECT_EQ(page.shapeList.text(), "Select Leaf Type");
+    EXPECT_EQ(page.libraryText.text(), twoLeaves);
     EXPECT_EQ(library.entryCount(), 2);
     EXPECT_EQ(library.RendererEntries.size(), 2u);
     EXPECT_EQ(library.entry(2).TriangleCount, 2);
 
     page.chooseFlowerSurface();
     open(std::nullopt);
-    EXPECT_EQ(page.ComboBox1.items(), (std::vector<std::string>{"Oval leaf", "Square"}));
-    EXPECT_EQ(page.ComboBox1.text(), "Select Leaf Type"); // in either mode
+    EXPECT_EQ(page.shapeList.items(), (std::vector<std::string>{"Oval leaf", "Square"}));
+    EXPECT_EQ(page.shapeList.text(), "Select Leaf Type"); // in either mode
     EXPECT_EQ(library.entryCount(), 2);
 
     // Cancelling before any file was read leaves an empty list.
@@ -103,7 +103,7 @@ TEST_F(ComponentPageTest, OpeningFillsTheListAndCancellingReadsTheHeldTextAgain)
     ComponentPage fresh{otherUi, otherLibrary, placement, leaf, flower};
     otherUi.fileAnswers.push_back(std::nullopt);
     fresh.openLibrary();
-    EXPECT_TRUE(fresh.ComboBox1.items().empty());
+    EXPECT_TRUE(fresh.shapeList.items().empty());
     EXPECT_TRUE(otherUi.messages.empty());
 }
 
@@ -113,7 +113,7 @@ TEST_F(ComponentPageTest, AFailedReadingKeepsTheRenderersCopyAndLeavesTheListEmp
     open(bad);
     EXPECT_EQ(ui.takeMessages(),
               (std::vector<std::string>{"'x' is not a valid floating point value"}));
-    EXPECT_TRUE(page.ComboBox1.items().empty());
+    EXPECT_TRUE(page.shapeList.items().empty());
     EXPECT_EQ(library.entryCount(), 2); // the entries read before stay counted
     EXPECT_EQ(library.entry(1).Name, "A");
     ASSERT_EQ(library.RendererEntries.size(), 2u);
@@ -123,7 +123,7 @@ TEST_F(ComponentPageTest, AFailedReadingKeepsTheRenderersCopyAndLeavesTheListEmp
     EXPECT_EQ(ui.takeMessages(),
               (std::vector<std::string>{"Shape library error in line 3: triangle refers to point "
                                         "9, but the entry has 1 point."}));
-    EXPECT_TRUE(page.ComboBox1.items().empty());
+    EXPECT_TRUE(page.shapeList.items().empty());
     EXPECT_EQ(library.rendererEntry(2).Name, "Square");
 
     // A file that cannot be opened changes nothing at all.
@@ -131,20 +131,20 @@ TEST_F(ComponentPageTest, AFailedReadingKeepsTheRenderersCopyAndLeavesTheListEmp
     const std::string missing = (folder / "missing.txt").string();
     open(missing);
     EXPECT_EQ(ui.takeMessages(), (std::vector<std::string>{"Cannot open file " + missing}));
-    EXPECT_EQ(page.RichEdit6.text(), twoLeaves);
-    EXPECT_EQ(page.ComboBox1.items().size(), 2u);
+    EXPECT_EQ(page.libraryText.text(), twoLeaves);
+    EXPECT_EQ(page.shapeList.items().size(), 2u);
     EXPECT_EQ(library.entryCount(), 2);
 }
 
 TEST_F(ComponentPageTest, ChoosingAnEntryMakesItTheSurfaceOfTheCheckedMode) {
-    page.ComboBox1.typeText("Oval");
+    page.shapeList.typeText("Oval");
     EXPECT_EQ(ui.takeMessages(),
               (std::vector<std::string>{"No library, Please Open the Library."}));
     EXPECT_EQ(library.SelectedLeafShape, 0);
 
     open(writeLibrary("two.txt", twoLeaves));
-    page.SpinEdit5.setPosition(20);
-    page.ComboBox1.choose(1);
+    page.sizeDivisorBox.setPosition(20);
+    page.shapeList.choose(1);
     EXPECT_EQ(ui.takeMessages(), (std::vector<std::string>{"Leaf number 2 was selected."}));
     EXPECT_EQ(library.SelectedLeafShape, 2);
     EXPECT_EQ(library.SelectedFlowerShape, 2);
@@ -155,23 +155,23 @@ TEST_F(ComponentPageTest, ChoosingAnEntryMakesItTheSurfaceOfTheCheckedMode) {
     EXPECT_DOUBLE_EQ(leaf.TexCoords[3][0], 1.0); // the 10 x 20 square's far corner
     EXPECT_DOUBLE_EQ(leaf.TexCoords[3][1], 0.0);
     EXPECT_NEAR(std::abs(leaf.NormalsFront[1].z), 1.0, 1e-12);
-    EXPECT_TRUE(hasBlue(page.Image6.picture));
-    EXPECT_FALSE(hasBlue(page.Image7.picture));
+    EXPECT_TRUE(hasBlue(page.leafPreview.picture));
+    EXPECT_FALSE(hasBlue(page.flowerPreview.picture));
     EXPECT_EQ(flower.TriangleCount, 0);
 
     // In flower mode the message still speaks of a leaf; only the flower surface changes.
     page.chooseFlowerSurface();
-    page.SpinEdit5.setPosition(40); // the leaf divisor stays
-    page.ComboBox1.choose(0);
+    page.sizeDivisorBox.setPosition(40); // the leaf divisor stays
+    page.shapeList.choose(0);
     EXPECT_EQ(ui.takeMessages(), (std::vector<std::string>{"Leaf number 1 was selected."}));
     EXPECT_EQ(flower.TriangleCount, 1);
     EXPECT_EQ(flower.ShapeDivisor, 25.0f);
     EXPECT_EQ(leaf.TriangleCount, 2);
     EXPECT_EQ(leaf.ShapeDivisor, 50.0f);
-    EXPECT_TRUE(hasBlue(page.Image7.picture));
+    EXPECT_TRUE(hasBlue(page.flowerPreview.picture));
 
     // Typed text selects nothing and changes no surface.
-    page.ComboBox1.typeText("Square");
+    page.shapeList.typeText("Square");
     EXPECT_EQ(ui.takeMessages(),
               (std::vector<std::string>{"No library, Please Open the Library."}));
     EXPECT_EQ(library.SelectedFlowerShape, 0);
@@ -179,51 +179,51 @@ TEST_F(ComponentPageTest, ChoosingAnEntryMakesItTheSurfaceOfTheCheckedMode) {
 }
 
 TEST_F(ComponentPageTest, SlidersWriteTheFieldsOfTheCheckedModeWithTheirStatusTexts) {
-    page.TrackBar11.setPosition(33);
+    page.scaleXSlider.setPosition(33);
     EXPECT_EQ(placement.LeafSizeX, 0.33f);
     EXPECT_EQ(ui.statusText, "Leaf Size in X-Axis = 0.330000013113022");
-    page.TrackBar18.setPosition(-500);
+    page.angleZSlider.setPosition(-500);
     EXPECT_EQ(placement.LeafAngleZ, -180.0f);
     EXPECT_EQ(ui.statusText, "Leaf Angle in Z-Axis = -180");
 
-    page.SpinEdit6.setPosition(12);
+    page.petalCountBox.setPosition(12);
     page.chooseFlowerSurface();
-    EXPECT_EQ(page.Label16.caption(), "Select Flower Type");
-    EXPECT_EQ(page.Label22.caption(), "Flower Size");
-    EXPECT_EQ(page.Label28.caption(), "Flower Scale");
-    EXPECT_EQ(page.Label32.caption(), "Flower Angle");
-    EXPECT_TRUE(page.Label33.visible());
-    EXPECT_TRUE(page.SpinEdit6.visible());
+    EXPECT_EQ(page.shapeTypeLabel.caption(), "Select Flower Type");
+    EXPECT_EQ(page.sizeLabel.caption(), "Flower Size");
+    EXPECT_EQ(page.scaleLabel.caption(), "Flower Scale");
+    EXPECT_EQ(page.angleLabel.caption(), "Flower Angle");
+    EXPECT_TRUE(page.petalCountLabel.visible());
+    EXPECT_TRUE(page.petalCountBox.visible());
     EXPECT_EQ(placement.PetalCount, 12);
     EXPECT_FALSE(placement.LeafSurfaceMode);
     // The sliders show the flower values: 100, 75, 100 and 0, 0, 0.
-    EXPECT_EQ(page.TrackBar11.position(), 100);
-    EXPECT_EQ(page.TrackBar12.position(), 75);
-    EXPECT_EQ(page.TrackBar14.position(), 0);
-    EXPECT_EQ(page.TrackBar18.position(), 0);
+    EXPECT_EQ(page.scaleXSlider.position(), 100);
+    EXPECT_EQ(page.scaleYSlider.position(), 75);
+    EXPECT_EQ(page.angleXSlider.position(), 0);
+    EXPECT_EQ(page.angleZSlider.position(), 0);
 
-    page.TrackBar12.setPosition(150);
+    page.scaleYSlider.setPosition(150);
     EXPECT_EQ(placement.FlowerSizeY, 1.5f);
     EXPECT_EQ(ui.statusText, "Flower Size in Y-Axis = 1.5");
-    page.TrackBar17.setPosition(45);
+    page.angleYSlider.setPosition(45);
     EXPECT_EQ(placement.FlowerAngleY, 45.0f);
     EXPECT_EQ(ui.statusText, "Flower Angle in Y-Axis = 45");
     EXPECT_EQ(placement.LeafSizeY, 0.75f);
     EXPECT_EQ(placement.LeafAngleY, 0.0f);
 
     page.chooseLeafSurface();
-    EXPECT_EQ(page.Label22.caption(), "Leaf Size");
-    EXPECT_FALSE(page.SpinEdit6.visible());
+    EXPECT_EQ(page.sizeLabel.caption(), "Leaf Size");
+    EXPECT_FALSE(page.petalCountBox.visible());
     EXPECT_TRUE(placement.LeafSurfaceMode);
-    EXPECT_EQ(page.TrackBar11.position(), 33);
-    EXPECT_EQ(page.TrackBar14.position(), -60);
-    EXPECT_EQ(page.TrackBar18.position(), -180);
+    EXPECT_EQ(page.scaleXSlider.position(), 33);
+    EXPECT_EQ(page.angleXSlider.position(), -60);
+    EXPECT_EQ(page.angleZSlider.position(), -180);
     EXPECT_EQ(placement.FlowerSizeY, 1.5f);
 
     // With neither radio button checked a slider changes nothing.
-    page.RadioButton9.setChecked(false);
+    page.leafSurfaceButton.setChecked(false);
     ui.statusText.clear();
-    page.TrackBar13.setPosition(5);
+    page.scaleZSlider.setPosition(5);
     EXPECT_EQ(placement.LeafSizeZ, 1.0f);
     EXPECT_EQ(placement.FlowerSizeZ, 1.0f);
     EXPECT_EQ(ui.statusText, "");
@@ -233,17 +233,17 @@ TEST_F(ComponentPageTest, ShowingTheWindowAppliesTheStoredMode) {
     placement.LeafSurfaceMode = false;
     placement.FlowerAngleX = 30.0f;
     page.applySurfaceMode();
-    EXPECT_TRUE(page.RadioButton10.checked());
-    EXPECT_FALSE(page.RadioButton9.checked());
-    EXPECT_EQ(page.TrackBar14.position(), 30);
-    EXPECT_EQ(page.Label16.caption(), "Select Flower Type");
+    EXPECT_TRUE(page.flowerSurfaceButton.checked());
+    EXPECT_FALSE(page.leafSurfaceButton.checked());
+    EXPECT_EQ(page.angleXSlider.position(), 30);
+    EXPECT_EQ(page.shapeTypeLabel.caption(), "Select Flower Type");
 
     placement.LeafSurfaceMode = true;
     placement.LeafAngleX = -61.4f; // a Leaf Arrangement move
     page.applySurfaceMode();
-    EXPECT_EQ(page.TrackBar14.position(), -61);
+    EXPECT_EQ(page.angleXSlider.position(), -61);
     EXPECT_EQ(placement.LeafAngleX, -61.0f);
-    EXPECT_FALSE(page.SpinEdit6.visible());
+    EXPECT_FALSE(page.petalCountBox.visible());
 }
 
 TEST_F(ComponentPageTest, NewSurfaceStartsTheDesignerOrSaysItCannot) {

@@ -22,93 +22,93 @@ protected:
 } // namespace
 
 TEST_F(MaterialPageTest, StartsWithTheFormDefaultsNotReflectingAnySlot) {
-    EXPECT_EQ(page.Panel15.color, (RgbColor{50, 200, 50}));
-    EXPECT_EQ(page.Panel15.caption(), "Color");
-    EXPECT_EQ(page.ScrollBar2.position(), 150);
-    EXPECT_EQ(page.SpinEdit2.position(), 0);
-    EXPECT_TRUE(page.RadioButton1.checked());
-    EXPECT_EQ(page.Panel16.color, (RgbColor{255, 155, 50}));
+    EXPECT_EQ(page.colorPanel.color, (RgbColor{50, 200, 50}));
+    EXPECT_EQ(page.colorPanel.caption(), "Color");
+    EXPECT_EQ(page.greenBar.position(), 150);
+    EXPECT_EQ(page.redBox.position(), 0);
+    EXPECT_TRUE(page.internodeSlotButton.checked());
+    EXPECT_EQ(page.internodeSwatch.color, (RgbColor{255, 155, 50}));
     EXPECT_EQ(materials.InternodeColor, (RgbColor{255, 150, 50}));
-    EXPECT_EQ(page.ComboBox3.text(), "Select Leaf Texture");
-    ASSERT_EQ(page.ComboBox3.items().size(), 15u);
-    EXPECT_EQ(page.ComboBox3.items()[14], "Leaf Texture 15");
+    EXPECT_EQ(page.textureList.text(), "Select Leaf Texture");
+    ASSERT_EQ(page.textureList.items().size(), 15u);
+    EXPECT_EQ(page.textureList.items()[14], "Leaf Texture 15");
     // Clicking the slot that is already checked does nothing.
-    page.RadioButton1.setChecked(true);
+    page.internodeSlotButton.setChecked(true);
     EXPECT_EQ(materials.InternodeColor, (RgbColor{255, 150, 50}));
-    EXPECT_EQ(page.ScrollBar1.position(), 50);
+    EXPECT_EQ(page.redBar.position(), 50);
 }
 
 TEST_F(MaterialPageTest, ScrollBarsStoreIntoTheCheckedSlotAndMirrorTheSpinBoxes) {
-    page.RadioButton8.setChecked(true); // "Land": the bars take its preview colour
-    EXPECT_FALSE(page.RadioButton1.checked());
+    page.landSlotButton.setChecked(true); // "Land": the bars take its preview colour
+    EXPECT_FALSE(page.internodeSlotButton.checked());
     EXPECT_EQ(materials.LandColor, (RgbColor{40, 130, 40}));
-    page.ScrollBar2.setPosition(0);
+    page.greenBar.setPosition(0);
     EXPECT_EQ(materials.LandColor, (RgbColor{40, 0, 40}));
-    EXPECT_EQ(page.Panel23.color, (RgbColor{40, 0, 40}));
-    EXPECT_EQ(page.Panel15.color, (RgbColor{40, 0, 40}));
-    EXPECT_EQ(page.SpinEdit2.position(), 40);
-    EXPECT_EQ(page.SpinEdit3.position(), 0);
-    EXPECT_EQ(page.SpinEdit4.position(), 40);
+    EXPECT_EQ(page.landSwatch.color, (RgbColor{40, 0, 40}));
+    EXPECT_EQ(page.colorPanel.color, (RgbColor{40, 0, 40}));
+    EXPECT_EQ(page.redBox.position(), 40);
+    EXPECT_EQ(page.greenBox.position(), 0);
+    EXPECT_EQ(page.blueBox.position(), 40);
 
     // A spin box moves its scroll bar, which stores the colour once; nothing loops.
     int stores = 0;
-    page.Panel23.views.subscribe([&] { ++stores; });
-    page.SpinEdit4.setPosition(300);
-    EXPECT_EQ(page.ScrollBar3.position(), 255);
+    page.landSwatch.views.subscribe([&] { ++stores; });
+    page.blueBox.setPosition(300);
+    EXPECT_EQ(page.blueBar.position(), 255);
     EXPECT_EQ(materials.LandColor, (RgbColor{40, 0, 255}));
     EXPECT_EQ(stores, 1);
 
     // "BackGround" then a red move changes the background slot only.
-    page.RadioButton7.setChecked(true);
-    page.ScrollBar1.setPosition(9);
+    page.backgroundSlotButton.setChecked(true);
+    page.redBar.setPosition(9);
     EXPECT_EQ(materials.BackgroundColor, (RgbColor{9, 0, 0}));
     EXPECT_EQ(materials.LandColor, (RgbColor{40, 0, 255}));
 }
 
 TEST_F(MaterialPageTest, ChoosingASlotPassesThroughMixedColoursToItsPreviewColour) {
     std::vector<RgbColor> petiole;
-    page.Panel17.views.subscribe([&] { petiole.push_back(materials.PetioleColor); });
-    page.RadioButton2.setChecked(true);
+    page.petioleSwatch.views.subscribe([&] { petiole.push_back(materials.PetioleColor); });
+    page.petioleSlotButton.setChecked(true);
     // Bars 50, 150, 50 to the preview 255, 155, 50: new red first, then new green.
     EXPECT_EQ(petiole, (std::vector<RgbColor>{{255, 150, 50}, {255, 155, 50}}));
     EXPECT_EQ(materials.PetioleColor, (RgbColor{255, 155, 50}));
 
     // Coming back to "Internode" stores its preview colour, not the stored default.
-    page.RadioButton3.setChecked(true);
+    page.frontLeafSlotButton.setChecked(true);
     EXPECT_EQ(materials.FrontLeafColor, (RgbColor{50, 255, 50}));
-    page.RadioButton1.setChecked(true);
+    page.internodeSlotButton.setChecked(true);
     EXPECT_EQ(materials.InternodeColor, (RgbColor{255, 155, 50}));
-    EXPECT_EQ(page.SpinEdit2.position(), 255);
+    EXPECT_EQ(page.redBox.position(), 255);
 }
 
 TEST_F(MaterialPageTest, ColourDialogSetsTheBarsFromThePanelConfirmedOrNot) {
     ui.colorAnswers.push_back(std::nullopt);
     page.chooseColor();
     EXPECT_EQ(materials.InternodeColor, (RgbColor{50, 200, 50}));
-    EXPECT_EQ(page.Panel16.color, (RgbColor{50, 200, 50}));
+    EXPECT_EQ(page.internodeSwatch.color, (RgbColor{50, 200, 50}));
 
     ui.colorAnswers.push_back(RgbColor{10, 20, 30});
     page.chooseColor();
-    EXPECT_EQ(page.Panel15.color, (RgbColor{10, 20, 30}));
+    EXPECT_EQ(page.colorPanel.color, (RgbColor{10, 20, 30}));
     EXPECT_EQ(materials.InternodeColor, (RgbColor{10, 20, 30}));
-    EXPECT_EQ(page.ScrollBar3.position(), 30);
+    EXPECT_EQ(page.blueBar.position(), 30);
 
     // With no slot checked only the spin boxes and the colour panel follow.
-    page.RadioButton1.setChecked(false);
+    page.internodeSlotButton.setChecked(false);
     ui.colorAnswers.push_back(RgbColor{1, 2, 3});
     page.chooseColor();
-    EXPECT_EQ(page.SpinEdit3.position(), 2);
+    EXPECT_EQ(page.greenBox.position(), 2);
     EXPECT_EQ(materials.InternodeColor, (RgbColor{10, 20, 30}));
     EXPECT_EQ(MaterialSet{}.PetioleColor, materials.PetioleColor);
 }
 
 TEST_F(MaterialPageTest, TextureControlsLoadIntoTheSlotsFromTheCurrentFolder) {
-    page.CheckBox3.setChecked(false);
-    EXPECT_FALSE(page.ComboBox3.visible());
-    EXPECT_FALSE(page.BitBtn14.visible());
+    page.leafTextureCheck.setChecked(false);
+    EXPECT_FALSE(page.textureList.visible());
+    EXPECT_FALSE(page.textureButton.visible());
     EXPECT_FALSE(textures.TexturesEnabled);
-    page.CheckBox3.setChecked(true);
-    EXPECT_TRUE(page.ComboBox3.visible());
+    page.leafTextureCheck.setChecked(true);
+    EXPECT_TRUE(page.textureList.visible());
     EXPECT_TRUE(textures.TexturesEnabled);
 
     const auto folder = std::filesystem::temp_directory_path() /
@@ -119,16 +119,16 @@ TEST_F(MaterialPageTest, TextureControlsLoadIntoTheSlotsFromTheCurrentFolder) {
     writeBmpFile("leaf.bmp", RgbImage(4, 2));
     writeBmpFile("picked.bmp", RgbImage(8, 8));
 
-    page.ComboBox3.choose(1); // "Leaf Texture 2" is "leaf.bmp"
+    page.textureList.choose(1); // "Leaf Texture 2" is "leaf.bmp"
     EXPECT_EQ(textures.LeafTextureCount, 2);
     ASSERT_TRUE(textures.slots[1].image);
     EXPECT_EQ(textures.slots[1].image->width, 4);
 
-    page.ComboBox3.choose(0); // "grass1.bmp" is not in this folder: a slot without a picture
+    page.textureList.choose(0); // "grass1.bmp" is not in this folder: a slot without a picture
     EXPECT_EQ(textures.LeafTextureCount, 2);
     EXPECT_FALSE(textures.slots[1].image);
 
-    page.ComboBox3.typeText("leaf.bmp");
+    page.textureList.typeText("leaf.bmp");
     EXPECT_EQ(textures.slots[1].generation, 2u);
 
     ui.pictureAnswers.push_back(std::nullopt);
@@ -139,7 +139,7 @@ TEST_F(MaterialPageTest, TextureControlsLoadIntoTheSlotsFromTheCurrentFolder) {
     EXPECT_EQ(textures.LeafTextureCount, 3);
     ASSERT_TRUE(textures.slots[2].image);
     EXPECT_EQ(textures.slots[2].image->width, 8);
-    EXPECT_EQ(page.BitBtn14.pictureFile, "picked.bmp");
+    EXPECT_EQ(page.textureButton.pictureFile, "picked.bmp");
     EXPECT_TRUE(ui.messages.empty());
 
     std::filesystem::current_path(previous);

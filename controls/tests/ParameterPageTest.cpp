@@ -45,63 +45,63 @@ TEST_F(ParameterPageTest, DefaultsMatchTheStoredDefaults) {
 }
 
 TEST_F(ParameterPageTest, StoringSlidersNarrowAndShowTheStoredDigits) {
-    page.TrackBar10.setPosition(-720);
+    page.petioleAngleSlider.setPosition(-720);
     EXPECT_EQ(parameters.TurnStep, -72.0f);
     EXPECT_EQ(ui.statusText, "Petiole Angle = -72");
-    page.TrackBar10.setPosition(43);
+    page.petioleAngleSlider.setPosition(43);
     EXPECT_EQ(ui.statusText, "Petiole Angle = 4.30000019073486");
-    page.TrackBar10.setPosition(5000);
-    EXPECT_EQ(page.TrackBar10.position(), 720) << "clamped to the range";
+    page.petioleAngleSlider.setPosition(5000);
+    EXPECT_EQ(page.petioleAngleSlider.position(), 720) << "clamped to the range";
     EXPECT_EQ(ui.statusText, "Petiole Angle = 72");
 
-    page.TrackBar23.setPosition(80);
-    page.TrackBar23.setPosition(79);
+    page.petioleBitAngleSlider.setPosition(80);
+    page.petioleBitAngleSlider.setPosition(79);
     EXPECT_EQ(ui.statusText, "Petiole BitAngle = 0.790000021457672");
-    page.TrackBar23.setPosition(-10000);
+    page.petioleBitAngleSlider.setPosition(-10000);
     EXPECT_EQ(parameters.PetioleBitAngle, -100.0f);
 
-    page.TrackBar19.setPosition(36);
-    page.TrackBar19.setPosition(35);
+    page.stemLengthSlider.setPosition(36);
+    page.stemLengthSlider.setPosition(35);
     EXPECT_EQ(ui.statusText, "Node Length = 0.35");
-    page.TrackBar20.setPosition(100);
+    page.nodeDiameterSlider.setPosition(100);
     EXPECT_EQ(parameters.NodeDiameter, 10.0);
     EXPECT_EQ(ui.statusText, "Node Diamter = 10");
-    page.TrackBar21.setPosition(7);
+    page.nodeBirthRateSlider.setPosition(7);
     EXPECT_EQ(ui.statusText, "Node Birth Rate = 0.7");
-    page.TrackBar22.setPosition(300);
+    page.petioleLengthSlider.setPosition(300);
     EXPECT_EQ(ui.statusText, "Petiole Length = 3");
-    page.TrackBar27.setPosition(1);
+    page.shortInternodeRatioSlider.setPosition(1);
     EXPECT_EQ(ui.statusText, "Short Internode Ratio = 0.01");
-    page.TrackBar33.setPosition(100);
+    page.shortInternodeDiameterSlider.setPosition(100);
     EXPECT_EQ(ui.statusText, "Short Internode Diameter = 1");
-    page.TrackBar28.setPosition(33);
+    page.shortPetioleRatioSlider.setPosition(33);
     EXPECT_EQ(ui.statusText, "Short Petiole Ratio = 0.33");
-    page.TrackBar32.setPosition(5);
+    page.shortPetioleDiameterSlider.setPosition(5);
     EXPECT_EQ(ui.statusText, "Short Petiole Diameter = 0.05");
-    page.TrackBar29.setPosition(100);
+    page.timeStepSlider.setPosition(100);
     EXPECT_EQ(parameters.TimeStep, 1.0);
     EXPECT_EQ(ui.statusText, "Time Step Zize = 1");
 
     ui.statusText.clear();
-    page.TrackBar29.setPosition(100);
+    page.timeStepSlider.setPosition(100);
     EXPECT_EQ(ui.statusText, "") << "an unchanged position runs no handler";
 }
 
 TEST_F(ParameterPageTest, SliderHeldFactorsAreReadFromTheSliders) {
-    page.TrackBar15.setPosition(50);
+    page.internodeDiameterReduceSlider.setPosition(50);
     EXPECT_EQ(ui.statusText, "InterNode Reduce = 0.5");
-    page.TrackBar16.setPosition(100);
+    page.petioleDiameterReduceSlider.setPosition(100);
     EXPECT_EQ(ui.statusText, "Petiole Reduce = 1");
-    page.TrackBar25.setPosition(105);
+    page.leafReduceSlider.setPosition(105);
     EXPECT_EQ(ui.statusText, "Leaf Reduce = 1.05");
-    page.TrackBar26.setPosition(104);
+    page.flowerReduceSlider.setPosition(104);
     EXPECT_EQ(ui.statusText, "Flower Reduce = 1.04");
-    page.TrackBar34.setPosition(500);
+    page.internodeLengthReduceSlider.setPosition(500);
     EXPECT_EQ(ui.statusText, "InterNode Length Reduce = 5");
-    page.TrackBar35.setPosition(51);
+    page.petioleLengthReduceSlider.setPosition(51);
     EXPECT_EQ(ui.statusText, "Petiole Length Reduce = 0.51");
     ui.statusText.clear();
-    page.TrackBar30.setPosition(1);
+    page.windSlider.setPosition(1);
     EXPECT_EQ(ui.statusText, "") << "Wind shows nothing";
 
     EXPECT_EQ(page.InternodeDiameterReduce(), 0.5);
@@ -124,7 +124,7 @@ TEST_F(ParameterPageTest, LeafArrangementPerturbsTheLeafAnglesAndAccumulates) {
     RandomSource expectedDraws(7);
     OrganPlacement expected;
     for (int p : {20, 1, 50, 3}) {
-        page.TrackBar31.setPosition(p);
+        page.leafArrangementSlider.setPosition(p);
         for (float* angle : {&expected.LeafAngleX, &expected.LeafAngleY, &expected.LeafAngleZ}) {
             const int a = expectedDraws.uniformInt(p);
             const int b = expectedDraws.uniformInt(p);
@@ -138,9 +138,9 @@ TEST_F(ParameterPageTest, LeafArrangementPerturbsTheLeafAnglesAndAccumulates) {
 
     // At position 1 both draws are 0: nothing moves.
     const OrganPlacement before = placement;
-    page.TrackBar31.setPosition(2);
+    page.leafArrangementSlider.setPosition(2);
     const OrganPlacement atTwo = placement;
-    page.TrackBar31.setPosition(1);
+    page.leafArrangementSlider.setPosition(1);
     EXPECT_EQ(placement.LeafAngleX, atTwo.LeafAngleX);
     EXPECT_EQ(placement.LeafAngleY, atTwo.LeafAngleY);
     EXPECT_EQ(placement.LeafAngleZ, atTwo.LeafAngleZ);

@@ -38,12 +38,13 @@ protected:
     }
 
     bool fit(const std::string& text) {
-        page.RichEdit4.setText(text);
+        page.dataBox.setText(text);
         return page.fitCurve();
     }
 
     std::vector<std::string> boxes() const {
-        return {page.Edit1.text(), page.Edit2.text(), page.Edit3.text(), page.Edit4.text()};
+        return {page.bottomBox.text(), page.topBox.text(), page.slopeBox.text(),
+                page.tmidBox.text()};
     }
 
     // Everything a failed fit must leave alone, captured before it.
@@ -72,8 +73,8 @@ protected:
 } // namespace
 
 TEST_F(GrowthFunctionPageTest, WorkedExampleFitsCommitsAllSixAndPlots) {
-    EXPECT_EQ(page.RadioGroup1.text(), "All");
-    EXPECT_EQ(page.Image12, RgbImage(179, 123, white));
+    EXPECT_EQ(page.functionChoice.text(), "All");
+    EXPECT_EQ(page.leafWidthPlot, RgbImage(179, 123, white));
     ASSERT_TRUE(fit(workedExample));
     EXPECT_EQ(ui.takeMessages(),
               (Messages{"LifeCycle time=3", "# of Var = 2", "L=0, U=4.5, m=1, T=1"}));
@@ -81,7 +82,7 @@ TEST_F(GrowthFunctionPageTest, WorkedExampleFitsCommitsAllSixAndPlots) {
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
         EXPECT_EQ(curves.getCurve(static_cast<GrowthOrgan>(organ)), (GrowthFunction{0, 4.5, 1, 1}));
     }
-    EXPECT_EQ(page.RadioGroup1.itemIndex(), 6);
+    EXPECT_EQ(page.functionChoice.itemIndex(), 6);
     EXPECT_EQ(data.DataLastRow, 3);
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
         const RgbImage& plot = page.plot(static_cast<GrowthOrgan>(organ));
@@ -91,25 +92,25 @@ TEST_F(GrowthFunctionPageTest, WorkedExampleFitsCommitsAllSixAndPlots) {
     }
 
     // Changing "Image Scaling" runs the whole fit again with its messages.
-    page.SpinEdit1.setPosition(3);
+    page.imageScalingBox.setPosition(3);
     EXPECT_EQ(ui.takeMessages(),
               (Messages{"LifeCycle time=3", "# of Var = 2", "L=0, U=4.5, m=1, T=1"}));
     EXPECT_EQ(page.PlotScale, 3);
-    EXPECT_EQ(page.Image1.pixel(25, 108 - 35 * 3), red); // (1, 3.5) at scale 3
+    EXPECT_EQ(page.internodePlot.pixel(25, 108 - 35 * 3), red); // (1, 3.5) at scale 3
     page.presetImageScaling(5);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(page.SpinEdit1.position(), 5);
-    page.SpinEdit1.setPosition(5);
+    EXPECT_EQ(page.imageScalingBox.position(), 5);
+    page.imageScalingBox.setPosition(5);
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(GrowthFunctionPageTest, SingleChoiceCommitsAndPlotsOnlyItsCurve) {
-    page.RadioGroup1.choose(3);
+    page.functionChoice.choose(3);
     ASSERT_TRUE(fit(workedExample));
     EXPECT_EQ(curves.getCurve(GrowthOrgan::LeafWidth), (GrowthFunction{0, 4.5, 1, 1}));
     EXPECT_EQ(curves.getCurve(GrowthOrgan::LeafLength), GrowthFunction{});
-    EXPECT_NE(page.Image12, RgbImage(179, 123, white));
-    EXPECT_EQ(page.Image3, RgbImage(179, 123, white));
+    EXPECT_NE(page.leafWidthPlot, RgbImage(179, 123, white));
+    EXPECT_EQ(page.leafLengthPlot, RgbImage(179, 123, white));
 }
 
 TEST_F(GrowthFunctionPageTest, FormatErrorsStopTheFitAndChangeNothingElse) {
@@ -131,7 +132,7 @@ TEST_F(GrowthFunctionPageTest, FormatErrorsStopTheFitAndChangeNothingElse) {
     EXPECT_EQ(ui.takeMessages(), (Messages{"'' is not a valid floating point value"}));
     EXPECT_EQ(snapshot(), before);
     // The text of the box is never changed by a fit.
-    EXPECT_EQ(page.RichEdit4.text(), "0 1\n3 , 1.2\n");
+    EXPECT_EQ(page.dataBox.text(), "0 1\n3 , 1.2\n");
 }
 
 TEST_F(GrowthFunctionPageTest, LimitsAndMissingDataEndWithTheirMessages) {
@@ -166,8 +167,8 @@ TEST_F(GrowthFunctionPageTest, LimitsAndMissingDataEndWithTheirMessages) {
 
 TEST_F(GrowthFunctionPageTest, ArrowsNudgeTheBoxesAndSlopeAndTmidCommit) {
     // Before any fit one Slope click draws only the axes and commits 0, 0, 0.01, 0.
-    page.UpDown6Click(ArrowClick::Up);
-    EXPECT_EQ(page.Edit3.text(), "0.01");
+    page.onSlopeArrowClicked(ArrowClick::Up);
+    EXPECT_EQ(page.slopeBox.text(), "0.01");
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
         EXPECT_EQ(curves.getCurve(static_cast<GrowthOrgan>(organ)),
                   (GrowthFunction{0, 0, 0.01, 0}));
@@ -178,45 +179,45 @@ TEST_F(GrowthFunctionPageTest, ArrowsNudgeTheBoxesAndSlopeAndTmidCommit) {
     EXPECT_TRUE(ui.messages.empty());
 
     // A fraction does not set the count; a whole number does.
-    page.Edit3.setText("0.17");
-    page.Edit4.setText("21");
-    page.UpDown6Click(ArrowClick::Down);
-    EXPECT_EQ(page.Edit3.text(), "0");
-    page.Edit3.setText("0.17");
-    page.UpDown6Click(ArrowClick::Up);
-    page.UpDown6Click(ArrowClick::Up);
-    EXPECT_EQ(page.Edit3.text(), "0.02");
-    page.UpDown7Click(ArrowClick::Up);
-    EXPECT_EQ(page.Edit4.text(), "22");
+    page.slopeBox.setText("0.17");
+    page.tmidBox.setText("21");
+    page.onSlopeArrowClicked(ArrowClick::Down);
+    EXPECT_EQ(page.slopeBox.text(), "0");
+    page.slopeBox.setText("0.17");
+    page.onSlopeArrowClicked(ArrowClick::Up);
+    page.onSlopeArrowClicked(ArrowClick::Up);
+    EXPECT_EQ(page.slopeBox.text(), "0.02");
+    page.onTmidArrowClicked(ArrowClick::Up);
+    EXPECT_EQ(page.tmidBox.text(), "22");
     EXPECT_EQ(curves.getCurve(GrowthOrgan::Apex), (GrowthFunction{0, 0, 0.02, 22}));
-    page.Edit3.setText("-100");
-    page.UpDown6Click(ArrowClick::Down);
-    EXPECT_EQ(page.Edit3.text(), "-1"); // the count stays at its minimum, no wrap
+    page.slopeBox.setText("-100");
+    page.onSlopeArrowClicked(ArrowClick::Down);
+    EXPECT_EQ(page.slopeBox.text(), "-1"); // the count stays at its minimum, no wrap
 
     // Bottom and Top arrows only change their boxes.
-    page.Edit2.setText("100");
-    page.UpDown5Click(ArrowClick::Up);
-    page.UpDown4Click(ArrowClick::Up);
-    EXPECT_EQ(page.Edit2.text(), "100");
-    EXPECT_EQ(page.Edit1.text(), "1");
+    page.topBox.setText("100");
+    page.onTopArrowClicked(ArrowClick::Up);
+    page.onBottomArrowClicked(ArrowClick::Up);
+    EXPECT_EQ(page.topBox.text(), "100");
+    EXPECT_EQ(page.bottomBox.text(), "1");
     EXPECT_EQ(curves.getCurve(GrowthOrgan::Apex).Top, 0.0);
 }
 
 TEST_F(GrowthFunctionPageTest, ABoxThatIsNoNumberStopsApproximate) {
-    page.Edit2.setText("ten");
-    page.Edit4.setText("5");
-    page.RadioGroup1.setItemIndex(6);
+    page.topBox.setText("ten");
+    page.tmidBox.setText("5");
+    page.functionChoice.setItemIndex(6);
     EXPECT_FALSE(page.approximate());
     EXPECT_EQ(ui.takeMessages(), (Messages{"'ten' is not a valid floating point value"}));
-    EXPECT_EQ(page.Image1, RgbImage(179, 123, white)); // "All": nothing drawn
+    EXPECT_EQ(page.internodePlot, RgbImage(179, 123, white)); // "All": nothing drawn
 
     // A single choice has drawn its frame already but commits nothing.
-    page.RadioGroup1.setItemIndex(1);
-    page.UpDown7Click(ArrowClick::Up);
+    page.functionChoice.setItemIndex(1);
+    page.onTmidArrowClicked(ArrowClick::Up);
     EXPECT_EQ(ui.takeMessages(), (Messages{"'ten' is not a valid floating point value"}));
-    EXPECT_EQ(page.Edit4.text(), "6");
-    EXPECT_EQ(page.Image2.pixel(22, 108), RgbColor{});
-    EXPECT_EQ(page.Image1, RgbImage(179, 123, white));
+    EXPECT_EQ(page.tmidBox.text(), "6");
+    EXPECT_EQ(page.petiolePlot.pixel(22, 108), RgbColor{});
+    EXPECT_EQ(page.internodePlot, RgbImage(179, 123, white));
     EXPECT_EQ(curves.getCurve(GrowthOrgan::Petiole), GrowthFunction{});
 }
 
@@ -224,7 +225,7 @@ TEST_F(GrowthFunctionPageTest, ReadDataLoadsTheTextUpToTheEndMark) {
     ui.fileAnswers.push_back(writeFile("data.txt", "0 1\r\n1 2\r\n\x1a"
                                                    "9 junk\n"));
     EXPECT_TRUE(page.readData());
-    EXPECT_EQ(page.RichEdit4.text(), "0 1\r\n1 2\r\n");
+    EXPECT_EQ(page.dataBox.text(), "0 1\r\n1 2\r\n");
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(page.fitCurve());
     EXPECT_EQ(data.LifeCycleTime, 1);
@@ -240,7 +241,7 @@ TEST_F(GrowthFunctionPageTest, ReadDataLoadsTheTextUpToTheEndMark) {
     ASSERT_EQ(messages.size(), 5U);
     EXPECT_EQ(messages[3], "File not found");
     EXPECT_EQ(messages[4], "I/O error 21"); // a folder opens but cannot be read
-    EXPECT_EQ(page.RichEdit4.text(), "0 1\r\n1 2\r\n");
+    EXPECT_EQ(page.dataBox.text(), "0 1\r\n1 2\r\n");
 }
 
 TEST_F(GrowthFunctionPageTest, SaveImageWritesFiveBitmapsWholeOrStops) {

@@ -11,96 +11,96 @@ using Lines = std::vector<std::string>;
 using EditorPageTest = LSystemFixture;
 
 TEST_F(EditorPageTest, DefaultsOfThePage) {
-    EXPECT_EQ(editor.RichEdit1.lines(), (Lines{"Plant{", "     Iterations=1", "     Angle=45",
-                                               "     Diameter=1", "     Axiom=I", "}"}));
-    EXPECT_EQ(editor.MaskEdit1.text(), "0");
-    EXPECT_EQ(editor.MaskEdit2.text(), "0");
-    EXPECT_EQ(editor.MaskEdit3.text(), "0");
-    EXPECT_EQ(editor.ComboBox2.text(), "Plant");
-    EXPECT_EQ(editor.RichEdit2.text(), "L-system Results");
-    EXPECT_EQ(editor.RichEdit8.text(), "L-system Compiles");
-    EXPECT_EQ(editor.RichEdit3.text(), "Tree Results");
-    EXPECT_EQ(editor.UpDown1.maximum(), 1000);
-    EXPECT_EQ(editor.UpDown2.maximum(), 100);
-    EXPECT_EQ(editor.ProgressBar1.maximum(), 100);
+    EXPECT_EQ(editor.sourceEditor.lines(), (Lines{"Plant{", "     Iterations=1", "     Angle=45",
+                                                  "     Diameter=1", "     Axiom=I", "}"}));
+    EXPECT_EQ(editor.iterationsBox.text(), "0");
+    EXPECT_EQ(editor.angleBox.text(), "0");
+    EXPECT_EQ(editor.diameterBox.text(), "0");
+    EXPECT_EQ(editor.lsystemNameBox.text(), "Plant");
+    EXPECT_EQ(editor.resultsPane.text(), "L-system Results");
+    EXPECT_EQ(editor.compilesPane.text(), "L-system Compiles");
+    EXPECT_EQ(editor.treeResultsPane.text(), "Tree Results");
+    EXPECT_EQ(editor.iterationsArrows.maximum(), 1000);
+    EXPECT_EQ(editor.angleArrows.maximum(), 100);
+    EXPECT_EQ(editor.compileProgress.maximum(), 100);
 }
 
 TEST_F(EditorPageTest, NumberBoxesFollowTheHeaderLinesAtFixedPositions) {
     editor.newLSystem();
-    EXPECT_EQ(editor.MaskEdit1.text(), "1");
-    EXPECT_EQ(editor.MaskEdit2.text(), "45");
-    EXPECT_EQ(editor.MaskEdit3.text(), "1");
-    EXPECT_EQ(editor.RichEdit1.lineCount(), 7);
-    EXPECT_TRUE(compile(editor.RichEdit1.lines()));
+    EXPECT_EQ(editor.iterationsBox.text(), "1");
+    EXPECT_EQ(editor.angleBox.text(), "45");
+    EXPECT_EQ(editor.diameterBox.text(), "1");
+    EXPECT_EQ(editor.sourceEditor.lineCount(), 7);
+    EXPECT_TRUE(compile(editor.sourceEditor.lines()));
     EXPECT_EQ(messages.front(), "Rule=0, EndRule=0");
 
-    editor.RichEdit1.setLines({"Plant{", "     Iterations = 3", "Angle=7"});
-    EXPECT_EQ(editor.MaskEdit1.text(), "= 3");
-    EXPECT_EQ(editor.MaskEdit2.text(), "7");
-    EXPECT_EQ(editor.MaskEdit3.text(), "") << "a missing line reads as empty";
+    editor.sourceEditor.setLines({"Plant{", "     Iterations = 3", "Angle=7"});
+    EXPECT_EQ(editor.iterationsBox.text(), "= 3");
+    EXPECT_EQ(editor.angleBox.text(), "7");
+    EXPECT_EQ(editor.diameterBox.text(), "") << "a missing line reads as empty";
 
     // The box holds no number: the arrow steps from where it was.
     editor.clickUpDown(1, true);
-    EXPECT_EQ(editor.RichEdit1.lines()[1], "     Iterations =1");
-    EXPECT_EQ(editor.MaskEdit1.text(), "=1") << "read back at the fixed position";
+    EXPECT_EQ(editor.sourceEditor.lines()[1], "     Iterations =1");
+    EXPECT_EQ(editor.iterationsBox.text(), "=1") << "read back at the fixed position";
 }
 
 TEST_F(EditorPageTest, ArrowsStepTheBoxAndRewriteTheLine) {
-    editor.RichEdit1.setLines(LSystemEditorPage::defaultLines); // runs the change handler
-    editor.RichEdit1.setText(editor.RichEdit1.text() + "\n");
-    editor.RichEdit1.setLines(LSystemEditorPage::defaultLines);
-    EXPECT_EQ(editor.MaskEdit1.text(), "1");
+    editor.sourceEditor.setLines(LSystemEditorPage::defaultLines); // runs the change handler
+    editor.sourceEditor.setText(editor.sourceEditor.text() + "\n");
+    editor.sourceEditor.setLines(LSystemEditorPage::defaultLines);
+    EXPECT_EQ(editor.iterationsBox.text(), "1");
     editor.clickUpDown(1, true);
-    EXPECT_EQ(editor.RichEdit1.lines()[1], "     Iterations=2");
+    EXPECT_EQ(editor.sourceEditor.lines()[1], "     Iterations=2");
     editor.clickUpDown(1, false);
     editor.clickUpDown(1, false);
     editor.clickUpDown(1, false);
-    EXPECT_EQ(editor.RichEdit1.lines()[1], "     Iterations=0") << "no wrap below 0";
+    EXPECT_EQ(editor.sourceEditor.lines()[1], "     Iterations=0") << "no wrap below 0";
 
     editor.clickUpDown(2, true);
-    EXPECT_EQ(editor.RichEdit1.lines()[2], "     Angle=46");
-    editor.RichEdit1.setLines({"Plant{", "It=9", "     Angle=100   ", "Diameter"});
+    EXPECT_EQ(editor.sourceEditor.lines()[2], "     Angle=46");
+    editor.sourceEditor.setLines({"Plant{", "It=9", "     Angle=100   ", "Diameter"});
     editor.clickUpDown(2, true);
-    EXPECT_EQ(editor.RichEdit1.lines()[2], "     Angle=100") << "the arrow stops at 100";
+    EXPECT_EQ(editor.sourceEditor.lines()[2], "     Angle=100") << "the arrow stops at 100";
     editor.clickUpDown(3, false);
-    EXPECT_EQ(editor.RichEdit1.lines()[3], "Diameter0") << "no '=': the number is appended";
-    EXPECT_EQ(editor.RichEdit1.lines()[1], "It=9");
+    EXPECT_EQ(editor.sourceEditor.lines()[3], "Diameter0") << "no '=': the number is appended";
+    EXPECT_EQ(editor.sourceEditor.lines()[1], "It=9");
 }
 
 TEST_F(EditorPageTest, ContextMenuActions) {
-    editor.RichEdit1.setText("Plant{\nAxiom=I");
+    editor.sourceEditor.setText("Plant{\nAxiom=I");
     editor.select(0, 5);
     editor.copy();
     EXPECT_EQ(ui.clipboard, "Plant");
     editor.select(7, 6);
     editor.cut();
     EXPECT_EQ(ui.clipboard, "Axiom=");
-    EXPECT_EQ(editor.RichEdit1.text(), "Plant{\nI");
+    EXPECT_EQ(editor.sourceEditor.text(), "Plant{\nI");
     editor.select(7, 0);
     editor.paste();
     editor.paste();
-    EXPECT_EQ(editor.RichEdit1.text(), "Plant{\nAxiom=Axiom=I");
+    EXPECT_EQ(editor.sourceEditor.text(), "Plant{\nAxiom=Axiom=I");
     editor.select(0, 100);
-    EXPECT_EQ(editor.selectedText(), editor.RichEdit1.text()) << "the selection is clamped";
+    EXPECT_EQ(editor.selectedText(), editor.sourceEditor.text()) << "the selection is clamped";
 
     editor.clearAll();
-    EXPECT_EQ(editor.RichEdit1.text(), "");
-    EXPECT_FALSE(compile(editor.RichEdit1.lines()));
+    EXPECT_EQ(editor.sourceEditor.text(), "");
+    EXPECT_FALSE(compile(editor.sourceEditor.lines()));
     EXPECT_EQ(messages, Lines{"Incorrect L-system, Please Enter L-system Code."});
 
     editor.newLSystem();
-    EXPECT_EQ(editor.RichEdit1.lines(), LSystemEditorPage::templateLines);
+    EXPECT_EQ(editor.sourceEditor.lines(), LSystemEditorPage::templateLines);
 }
 
 TEST_F(EditorPageTest, CompilingWithoutAClosingLineRefreshesTheBoxes) {
     int changes = 0;
-    editor.RichEdit1.views.subscribe([&] { ++changes; });
+    editor.sourceEditor.views.subscribe([&] { ++changes; });
     EXPECT_TRUE(compile({"Plant{", "Iterations=4", "Angle=45", "Diameter=1",
                          "Axiom=I"
                          "",
                          "A=I"}));
-    EXPECT_EQ(editor.RichEdit1.lines().back(), "}");
-    EXPECT_EQ(editor.MaskEdit1.text(), "4");
+    EXPECT_EQ(editor.sourceEditor.lines().back(), "}");
+    EXPECT_EQ(editor.iterationsBox.text(), "4");
     EXPECT_EQ(changes, 2) << "the test's own text, then the added closing line";
 }
 

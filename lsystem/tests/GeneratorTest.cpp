@@ -29,7 +29,7 @@ TEST_F(GeneratorTest, BranchedStringBuildsTheNodeTable) {
     EXPECT_TRUE(generate("I[+IL][-IL]IA"));
     EXPECT_TRUE(animation.PaintBusy);
     EXPECT_EQ(messages, (Lines{"nodes=5", "MainStem =  1 4 5", "All node = 5"}));
-    EXPECT_EQ(editor.RichEdit3.text(), "all string = I[+IL][-IL]IA\n");
+    EXPECT_EQ(editor.treeResultsPane.text(), "all string = I[+IL][-IL]IA\n");
     EXPECT_EQ(plant.NodeCount, 5);
     EXPECT_EQ(plant.MainStemCount, 3);
     EXPECT_EQ(plant.MaxLevel, 3);
@@ -65,7 +65,7 @@ TEST_F(GeneratorTest, TurnsAccumulateAndContinuePetiolesTurnSlightly) {
     expectJitterOnly(node(1));
 
     // The second petiole follows an "I" and carries a leaf: -0.05 about every axis.
-    parameterPage.TrackBar10.setPosition(300);
+    parameterPage.petioleAngleSlider.setPosition(300);
     EXPECT_TRUE(generate("I[+IIL]"));
     EXPECT_EQ(node(2).AngleZ, 30.0f);
     EXPECT_EQ(node(3).AngleZ, -0.05f);

@@ -3,7 +3,7 @@
 namespace burgeon::testing {
 
 bool LSystemFixture::compile(const std::vector<std::string>& lines) {
-    editor.RichEdit1.setLines(lines);
+    editor.sourceEditor.setLines(lines);
     ui.takeMessages();
     const bool completed = pressCompileLSystem(workspace);
     messages = ui.takeMessages();

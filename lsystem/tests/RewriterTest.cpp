@@ -113,8 +113,8 @@ TEST_F(RewriterTest, ReportListsRulesAndResult) {
 
 TEST_F(RewriterTest, ProgressBarFollowsRulesThenEndRules) {
     std::vector<int> positions;
-    editor.ProgressBar1.views.subscribe(
-        [&] { positions.push_back(editor.ProgressBar1.position()); });
+    editor.compileProgress.views.subscribe(
+        [&] { positions.push_back(editor.compileProgress.position()); });
     EXPECT_TRUE(compile(lsystemLines("A", {"A=IA", "I=II", "Endrule", "A=F", "I=i", "F=L"}, 2)));
     // Rules: n*r*100/(2*2) = 25, 50, 50, 100; end rules: 33, 66, 100 (unchanged values do not
     // move the bar).
@@ -124,7 +124,7 @@ TEST_F(RewriterTest, ProgressBarFollowsRulesThenEndRules) {
 TEST_F(RewriterTest, AStringThatStopsChangingEndsTheIterationsEarly) {
     EXPECT_TRUE(compile(lsystemLines("AB", {"A=B", "B=C"}, 2'000'000'000)));
     EXPECT_EQ(plant.ResultString, "CC");
-    EXPECT_EQ(editor.ProgressBar1.position(), 100);
+    EXPECT_EQ(editor.compileProgress.position(), 100);
 }
 
 TEST_F(RewriterTest, ExpansionBeyondTenMillionCharactersStops) {
@@ -137,8 +137,8 @@ TEST_F(RewriterTest, ExpansionBeyondTenMillionCharactersStops) {
                                "24; expansion stopped."}));
     EXPECT_EQ(plant.ResultString, "I");
     EXPECT_EQ(plant.CompileReport, reportBefore);
-    EXPECT_EQ(editor.RichEdit2.text(), "L-system Results");
-    EXPECT_EQ(editor.ProgressBar1.position(), 23 * 100 / 30);
+    EXPECT_EQ(editor.resultsPane.text(), "L-system Results");
+    EXPECT_EQ(editor.compileProgress.position(), 23 * 100 / 30);
     EXPECT_FALSE(ui.busy);
 
     // Exactly ten million is allowed; the end rules count as the pass after the last iteration.

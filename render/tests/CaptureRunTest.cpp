@@ -23,10 +23,10 @@ struct CaptureRig : FrameRig {
         window.paint();
     }
     void start(int first, int last, const std::string& name = "PlantCap1") {
-        page.SpinEdit7.setPosition(first);
-        page.SpinEdit8.setPosition(last);
+        page.startFrameBox.setPosition(first);
+        page.endFrameBox.setPosition(last);
         ui.inputAnswers.push_back(name);
-        page.BitBtn10Click();
+        page.onCaptureNowClicked();
     }
     void runToEnd() {
         for (int i = 0; i < 200 && animation.CaptureActive; ++i) {
@@ -54,7 +54,8 @@ struct CaptureRig : FrameRig {
 TEST(CaptureRun, RunFromTenToTwelveCapturesEveryHalfAndCompletes) {
     CaptureRig rig("capture-half", 0.5);
     std::vector<int> gauge;
-    rig.page.Gauge1.views.subscribe([&] { gauge.push_back(rig.page.Gauge1.position()); });
+    rig.page.captureGauge.views.subscribe(
+        [&] { gauge.push_back(rig.page.captureGauge.position()); });
     rig.start(10, 12);
     EXPECT_EQ(rig.animation.CurrentTime, 8.0);
     rig.runToEnd();
@@ -72,7 +73,7 @@ TEST(CaptureRun, RunFromTenToTwelveCapturesEveryHalfAndCompletes) {
     EXPECT_EQ(picture->width, 40);
     EXPECT_EQ(picture->height, 32);
     const RgbColor shown = FakeCanvas::shownColor(rig.canvas.shownFrame - 1);
-    EXPECT_EQ(rig.page.Image8.pixel(5, 5), shown);
+    EXPECT_EQ(rig.page.capturedFrame.pixel(5, 5), shown);
 
     const auto gif = decodeGifFile(rig.file("Plant.gif"));
     ASSERT_EQ(gif.frames.size(), 5u);
@@ -123,8 +124,8 @@ TEST(CaptureRun, IntermediateSavesComeWithTheTenthAndNineteenthFrames) {
 
 TEST(CaptureRun, GifFormatWritesNumberedGifsAndAFirstPlantGif) {
     CaptureRig rig("capture-gif", 0.5);
-    rig.page.RadioButton12Click();
-    rig.page.SpinEdit11.setPosition(12);
+    rig.page.onGifFormatClicked();
+    rig.page.gifDelayBox.setPosition(12);
     rig.start(4, 5, "Gifs");
     for (int i = 0; i < 5; ++i) { // times 2 .. 4: the first capture
         rig.window.paint();
@@ -145,7 +146,7 @@ TEST(CaptureRun, SingleTimeRunFillsTheGaugeAndStopAndRestartWork) {
     CaptureRig rig("capture-single", 0.25);
     rig.start(1, 1);
     rig.runToEnd();
-    EXPECT_EQ(rig.page.Gauge1.position(), 100);
+    EXPECT_EQ(rig.page.captureGauge.position(), 100);
     EXPECT_EQ(rig.ui.messages, std::vector<std::string>{"Capture Completed."});
     EXPECT_EQ(decodeGifFile(rig.file("Plant.gif")).frames.size(), 1u);
 
@@ -156,13 +157,13 @@ TEST(CaptureRun, SingleTimeRunFillsTheGaugeAndStopAndRestartWork) {
     while (stopped.animation.CurrentTime < 10.5) {
         stopped.window.paint();
     }
-    stopped.page.BitBtn11Click();
+    stopped.page.onStopCaptureClicked();
     for (int i = 0; i < 10; ++i) {
         stopped.window.paint();
     }
     EXPECT_EQ(stopped.files(),
               (std::set<std::string>{"Picture.bmp", "Picture10.jpg", "Picture10.5.jpg"}));
-    stopped.window.Capture1Click();
+    stopped.window.onCaptureClicked();
     EXPECT_TRUE(stopped.animation.CaptureActive);
     EXPECT_EQ(stopped.animation.CurrentTime, 9.0);
     stopped.runToEnd();

@@ -58,7 +58,7 @@ public:
 
 struct FrameRig {
     FrameRig() {
-        frames.setTimeBarMaximum = [this](int maximum) { page.TrackBar24.setMaximum(maximum); };
+        frames.setTimeBarMaximum = [this](int maximum) { page.timeBar.setMaximum(maximum); };
         frames.lifeCycleTime = [this] { return lifeCycleTime; };
     }
 

@@ -18,7 +18,7 @@ std::vector<std::string> frameCalls(FrameRig& rig, double time) {
 
 TEST(FrameRoutine, DrawsInOrderWithTheCaptionAndTheTurntableLateInLife) {
     FrameRig rig;
-    rig.page.TrackBar24.setMaximum(150); // as after the first frame
+    rig.page.timeBar.setMaximum(150); // as after the first frame
     rig.animation.AnimationPaused = false;
     EXPECT_EQ(frameCalls(rig, 12.5),
               (std::vector<std::string>{"begin", "camera", "land", "plant", "swap"}));
@@ -33,7 +33,7 @@ TEST(FrameRoutine, DrawsInOrderWithTheCaptionAndTheTurntableLateInLife) {
     rig.view.ShowAxes = false;
     rig.lifeCycleTime = 10;
     EXPECT_EQ(frameCalls(rig, 140.0)[3], "plant");
-    EXPECT_EQ(rig.page.TrackBar24.maximum(), 190);
+    EXPECT_EQ(rig.page.timeBar.maximum(), 190);
     EXPECT_EQ(frameCalls(rig, 140.5)[3], "turn " + std::to_string(140.5 * 9.0));
 
     // Halves round to even: |1 - 5.5| x 3 = 13.5 rounds to 14, so the axis ends at 164.
@@ -44,13 +44,13 @@ TEST(FrameRoutine, DrawsInOrderWithTheCaptionAndTheTurntableLateInLife) {
 
     // The frame delay is handed to the host, which waits before the next frame.
     EXPECT_EQ(rig.frames.renderFrame(), 0);
-    rig.page.TrackBar8.setPosition(7);
+    rig.page.velocitySlider.setPosition(7);
     EXPECT_EQ(rig.frames.renderFrame(), 7 * 18);
 }
 
 TEST(FrameRoutine, TimesAreTruncatedToTwoDecimalsAndStepUnlessPaused) {
     FrameRig rig;
-    rig.page.TrackBar24.setMaximum(150);
+    rig.page.timeBar.setMaximum(150);
     rig.window.show();
     rig.animation.CurrentTime = 9.75;
     rig.window.paint();
@@ -69,7 +69,7 @@ TEST(FrameRoutine, TimesAreTruncatedToTwoDecimalsAndStepUnlessPaused) {
     // Paused: the same time frame after frame, but every frame is drawn. 33.29 is stored a
     // little below itself; cutting its hundredfold plainly would draw 33.28, then 33.27...
     rig.canvas.plantTimes.clear();
-    rig.window.Stop1Click();
+    rig.window.onStopClicked();
     rig.animation.CurrentTime = 33.29;
     for (int i = 0; i < 3; ++i) {
         rig.window.paint();
@@ -84,11 +84,11 @@ TEST(FrameRoutine, TimeBarClampsAtStartAndTheClockLoopsBackToOne) {
     // The bar starts at 1000; the first frame lowers its maximum to 150, which moves it, sets
     // the time to 150 and pauses.
     rig.window.paint();
-    EXPECT_EQ(rig.page.TrackBar24.position(), 150);
+    EXPECT_EQ(rig.page.timeBar.position(), 150);
     EXPECT_EQ(rig.animation.CurrentTime, 150.0);
     EXPECT_TRUE(rig.animation.AnimationPaused);
     // "Play" runs the clock past 150, which wraps it to 1.
-    rig.page.BitBtn12Click();
+    rig.page.onPlayClicked();
     rig.window.paint();
     rig.window.paint();
     EXPECT_EQ(rig.canvas.plantTimes, (std::vector<double>{1.0, 150.0, 1.0}));
@@ -134,20 +134,20 @@ TEST(ViewWindowModel, PaintGuardPopupAndMouse) {
     EXPECT_EQ(rig.view.DragYaw, 5.0f);
     EXPECT_EQ(rig.canvas.shownFrame, 3);
     EXPECT_EQ(rig.ui.statusText, "");
-    rig.window.Start1Click();
+    rig.window.onStartClicked();
     EXPECT_FALSE(rig.animation.PaintBusy);
-    rig.window.Stop1Click();
+    rig.window.onStopClicked();
     EXPECT_TRUE(rig.animation.AnimationPaused);
 
     // "Reset" returns the slider rotations and translation, not the mouse angles.
     rig.view.RotationY = 30.0;
     rig.view.TranslationZ = -2.0;
-    rig.window.Reset1Click();
+    rig.window.onResetClicked();
     EXPECT_EQ(rig.view.RotationY, 0.0);
     EXPECT_EQ(rig.view.TranslationZ, -14.0);
     EXPECT_EQ(rig.view.MouseYaw, 4.0f);
 
-    rig.window.ShowXYZAxis1Click();
+    rig.window.onShowAxesClicked();
     EXPECT_TRUE(rig.view.ShowAxes);
     std::vector<bool> maximised;
     rig.window.setMaximised = [&](bool on) { maximised.push_back(on); };
@@ -155,11 +155,11 @@ TEST(ViewWindowModel, PaintGuardPopupAndMouse) {
     rig.window.doubleClick();
     EXPECT_EQ(maximised, (std::vector<bool>{true, false}));
 
-    rig.window.Capture1Click(); // no prepared run: nothing happens
+    rig.window.onCaptureClicked(); // no prepared run: nothing happens
     EXPECT_FALSE(rig.animation.CaptureActive);
     bool terminated = false;
     rig.window.terminateApplication = [&] { terminated = true; };
-    rig.window.Exit1Click();
+    rig.window.onExitClicked();
     EXPECT_TRUE(terminated);
     EXPECT_EQ(rig.animation.CurrentTime, 0.0);
     EXPECT_TRUE(rig.animation.PaintBusy);

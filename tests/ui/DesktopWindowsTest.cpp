@@ -85,16 +85,16 @@ private:
     void growFirstExample() {
         const auto blocks = splitLSystemBlocks(splitLines(exampleLSystemsText));
         QVERIFY(!blocks.empty());
-        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit1");
+        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "sourceEditor");
         editor->setPlainText(QString::fromStdString(joinLines(blocks.front())));
         answerer_->messages.clear();
-        click(windows_->mainWindow.get(), "Button3");
+        click(windows_->mainWindow.get(), "compileButton");
         QVERIFY(answerer_->messages.contains("Rule=5, EndRule=4"));
-        click(windows_->mainWindow.get(), "Button4");
+        click(windows_->mainWindow.get(), "generateButton");
         QVERIFY(windows_->desktop.state.plant.NodeCount > 0);
         QVERIFY(windows_->desktop.state.animation.PaintBusy);
         windows_->mainWindow->tabs()->setCurrentIndex(4);
-        click(windows_->mainWindow.get(), "Button6");
+        click(windows_->mainWindow.get(), "animationShowButton");
         QVERIFY(!windows_->desktop.state.animation.PaintBusy);
     }
 
@@ -118,11 +118,11 @@ private Q_SLOTS:
         QCOMPARE(main.tabs()->count(), 8);
         QCOMPARE(main.tabs()->tabText(1), "Growth Function");
         QCOMPARE(main.tabs()->currentIndex(), 0);
-        QCOMPARE(main.button("Button1")->text(), "Editor Show");
-        QCOMPARE(main.button("Button3")->text(), "Compile L-system");
-        QCOMPARE(main.button("Button4")->text(), "Generate Plant");
-        QCOMPARE(main.button("Button6")->text(), "Animation Show");
-        QCOMPARE(main.button("Button5")->text(), "Exit");
+        QCOMPARE(main.button("editorToggleButton")->text(), "Editor Show");
+        QCOMPARE(main.button("compileButton")->text(), "Compile L-system");
+        QCOMPARE(main.button("generateButton")->text(), "Generate Plant");
+        QCOMPARE(main.button("animationShowButton")->text(), "Animation Show");
+        QCOMPARE(main.button("exitButton")->text(), "Exit");
 
         QCOMPARE(tool.windowTitle(), "Simulation");
         QCOMPARE(visiblePages(),
@@ -131,8 +131,8 @@ private Q_SLOTS:
         QCOMPARE(tool.statusPanel(0)->width(), 300);
         QCOMPARE(tool.statusPanel(1)->width(), 100);
         QCOMPARE(tool.statusPanel(2)->width(), 50);
-        QCOMPARE(find<QPlainTextEdit>(&tool, "RichEdit7")->toPlainText(), exampleText);
-        QCOMPARE(find<QPlainTextEdit>(&tool, "RichEdit9")->toPlainText(), "Burgeon manual\n");
+        QCOMPARE(find<QPlainTextEdit>(&tool, "exampleEditor")->toPlainText(), exampleText);
+        QCOMPARE(find<QPlainTextEdit>(&tool, "helpText")->toPlainText(), "Burgeon manual\n");
         QVERIFY(answerer_->messages.isEmpty());
 
         // The strip on top, the tool window below it at the left, the view filling the rest.
@@ -154,37 +154,37 @@ private Q_SLOTS:
             return find<QSpinBox>(tool, name)->value();
         };
         // L-System Editor: the default L-system and the three panes' captions.
-        QCOMPARE(find<QPlainTextEdit>(tool, "RichEdit1")->toPlainText().split('\n').first(),
+        QCOMPARE(find<QPlainTextEdit>(tool, "sourceEditor")->toPlainText().split('\n').first(),
                  "Plant{");
-        QCOMPARE(find<QPlainTextEdit>(tool, "RichEdit2")->toPlainText(), "L-system Results");
-        QCOMPARE(find<QPlainTextEdit>(tool, "RichEdit8")->toPlainText(), "L-system Compiles");
-        QCOMPARE(find<QPlainTextEdit>(tool, "RichEdit3")->toPlainText(), "Tree Results");
-        QCOMPARE(find<QComboBox>(tool, "ComboBox2")->currentText(), "Plant");
+        QCOMPARE(find<QPlainTextEdit>(tool, "resultsPane")->toPlainText(), "L-system Results");
+        QCOMPARE(find<QPlainTextEdit>(tool, "compilesPane")->toPlainText(), "L-system Compiles");
+        QCOMPARE(find<QPlainTextEdit>(tool, "treeResultsPane")->toPlainText(), "Tree Results");
+        QCOMPARE(find<QComboBox>(tool, "lsystemNameBox")->currentText(), "Plant");
         // Growth Function: "All" chosen, scaling 2, empty boxes at "0".
-        const auto functions = find<QWidget>(tool, "RadioGroup1")->findChildren<QRadioButton*>();
+        const auto functions = find<QWidget>(tool, "functionChoice")->findChildren<QRadioButton*>();
         QCOMPARE(functions.size(), 7);
         QCOMPARE(functions.last()->text(), "All");
         QVERIFY(functions.last()->isChecked());
         QVERIFY(!functions.first()->isChecked());
-        QCOMPARE(spinValue("SpinEdit1"), 2);
-        QCOMPARE(find<QLineEdit>(tool, "Edit3")->text(), "0");
-        QVERIFY(find<QPushButton>(tool, "Button3")->isHidden());
+        QCOMPARE(spinValue("imageScalingBox"), 2);
+        QCOMPARE(find<QLineEdit>(tool, "slopeBox")->text(), "0");
+        QVERIFY(find<QPushButton>(tool, "approximateButton")->isHidden());
         // Component: leaf mode with the leaf defaults; "Number of Petals" hidden.
-        QVERIFY(find<QRadioButton>(tool, "RadioButton9")->isChecked());
-        QCOMPARE(slider("TrackBar11"), 100);
-        QCOMPARE(slider("TrackBar12"), 75);
-        QCOMPARE(slider("TrackBar14"), -60);
-        QCOMPARE(spinValue("SpinEdit5"), 15);
-        QVERIFY(find<QSpinBox>(tool, "SpinEdit6")->isHidden());
-        QCOMPARE(find<QComboBox>(tool, "ComboBox1")->currentText(), "No Library");
+        QVERIFY(find<QRadioButton>(tool, "leafSurfaceButton")->isChecked());
+        QCOMPARE(slider("scaleXSlider"), 100);
+        QCOMPARE(slider("scaleYSlider"), 75);
+        QCOMPARE(slider("angleXSlider"), -60);
+        QCOMPARE(spinValue("sizeDivisorBox"), 15);
+        QVERIFY(find<QSpinBox>(tool, "petalCountBox")->isHidden());
+        QCOMPARE(find<QComboBox>(tool, "shapeList")->currentText(), "No Library");
         // Parameter: the sliders' start positions.
-        QCOMPARE(slider("TrackBar10"), 450);
-        QCOMPARE(slider("TrackBar23"), 79);
-        QCOMPARE(slider("TrackBar29"), 25);
-        QCOMPARE(slider("TrackBar31"), 1);
+        QCOMPARE(slider("petioleAngleSlider"), 450);
+        QCOMPARE(slider("petioleBitAngleSlider"), 79);
+        QCOMPARE(slider("timeStepSlider"), 25);
+        QCOMPARE(slider("leafArrangementSlider"), 1);
         // Material: "Internode" chosen, textures on.
-        QVERIFY(find<QRadioButton>(tool, "RadioButton1")->isChecked());
-        QVERIFY(find<QCheckBox>(tool, "CheckBox3")->isChecked());
+        QVERIFY(find<QRadioButton>(tool, "internodeSlotButton")->isChecked());
+        QVERIFY(find<QCheckBox>(tool, "leafTextureCheck")->isChecked());
     }
 
     void reportsMissingFilesAndKeepsTheDefaultText() {
@@ -194,7 +194,7 @@ private Q_SLOTS:
         QTRY_COMPARE(answerer_->messages.size(), 2);
         QCOMPARE(answerer_->messages[0], "Cannot open file " + folder_.filePath("LsysExam.Lsys"));
         QCOMPARE(answerer_->messages[1], "Cannot open file " + folder_.filePath("Manual.hlp"));
-        QVERIFY(find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit7")
+        QVERIFY(find<QPlainTextEdit>(windows_->toolWindow.get(), "exampleEditor")
                     ->toPlainText()
                     .startsWith("Plant{\n     Iterations=7\n"));
     }
@@ -208,13 +208,13 @@ private Q_SLOTS:
                  (std::vector<bool>{false, false, false, false, false, false, false, true}));
         moveMouseOver(tabBar);
         QCOMPARE(status(), "Help page");
-        moveMouseOver(find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit9")->viewport());
+        moveMouseOver(find<QPlainTextEdit>(windows_->toolWindow.get(), "helpText")->viewport());
         QCOMPARE(status(), "Help Manual");
 
         QTest::mouseClick(tabBar, Qt::LeftButton, {}, tabBar->tabRect(3).center());
         QCOMPARE(visiblePages(),
                  (std::vector<bool>{false, false, false, true, false, false, false, false}));
-        moveMouseOver(find<QAbstractScrollArea>(windows_->toolWindow.get(), "ScrollBox4"));
+        moveMouseOver(find<QAbstractScrollArea>(windows_->toolWindow.get(), "parameterScrollBox"));
         QCOMPARE(status(), "Parameter page");
         // The text is the active tab's, wherever the mouse is on the strip.
         moveMouseOver(tabBar);
@@ -224,51 +224,52 @@ private Q_SLOTS:
     void editorHideAndShowRestoresTheTextFromTheFile() {
         startDesktop();
         MainWindow& main = *windows_->mainWindow;
-        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit7");
+        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "exampleEditor");
         editor->moveCursor(QTextCursor::End);
         QTest::keyClicks(editor, "unsaved");
-        QCOMPARE(windows_->desktop.state.textEditor.RichEdit7.text(),
+        QCOMPARE(windows_->desktop.state.textEditor.exampleEditor.text(),
                  std::string(exampleText) + "unsaved");
         editor->moveCursor(QTextCursor::Start);
         QTest::keyClicks(editor, "// ");
-        QVERIFY(windows_->desktop.state.textEditor.RichEdit7.text().starts_with("// Plant{"));
+        QVERIFY(windows_->desktop.state.textEditor.exampleEditor.text().starts_with("// Plant{"));
 
-        QTest::mouseClick(main.button("Button1"), Qt::LeftButton);
+        QTest::mouseClick(main.button("editorToggleButton"), Qt::LeftButton);
         QVERIFY(!windows_->toolWindow->isVisible());
-        QCOMPARE(main.button("Button1")->text(), "Editor Show");
-        QTest::mouseClick(main.button("Button1"), Qt::LeftButton);
+        QCOMPARE(main.button("editorToggleButton")->text(), "Editor Show");
+        QTest::mouseClick(main.button("editorToggleButton"), Qt::LeftButton);
         QVERIFY(windows_->toolWindow->isVisible());
-        QCOMPARE(main.button("Button1")->text(), "Editor Hide");
+        QCOMPARE(main.button("editorToggleButton")->text(), "Editor Hide");
         QCOMPARE(editor->toPlainText(), exampleText);
     }
 
     void savedTextIsWhatAFreshStartShows() {
         startDesktop();
-        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit7");
+        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "exampleEditor");
         editor->setPlainText("// saved {\\rtf1 braces}\nPlant{\n}\n");
-        QTest::mouseClick(find<QPushButton>(windows_->toolWindow.get(), "BitBtn9"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(windows_->toolWindow.get(), "saveFileButton"),
+                          Qt::LeftButton);
         QTRY_COMPARE(answerer_->messages,
                      QStringList{"This text was saved to \"LsysExam.Lsys\" already."});
 
         windows_.reset();
         startDesktop();
-        QCOMPARE(find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit7")->toPlainText(),
+        QCOMPARE(find<QPlainTextEdit>(windows_->toolWindow.get(), "exampleEditor")->toPlainText(),
                  "// saved {\\rtf1 braces}\nPlant{\n}\n");
     }
 
     void copyAndPasteMoveTextThroughTheClipboard() {
         startDesktop();
-        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit7");
+        auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "exampleEditor");
         QTextCursor cursor = editor->textCursor();
         cursor.setPosition(0);
         cursor.setPosition(6, QTextCursor::KeepAnchor);
         editor->setTextCursor(cursor);
-        QTest::mouseClick(find<QPushButton>(windows_->toolWindow.get(), "BitBtn15"),
+        QTest::mouseClick(find<QPushButton>(windows_->toolWindow.get(), "copyButton"),
                           Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), "Plant{");
         cursor.movePosition(QTextCursor::End);
         editor->setTextCursor(cursor);
-        QTest::mouseClick(find<QPushButton>(windows_->toolWindow.get(), "BitBtn16"),
+        QTest::mouseClick(find<QPushButton>(windows_->toolWindow.get(), "pasteButton"),
                           Qt::LeftButton);
         QCOMPARE(editor->toPlainText(), QString(exampleText) + "Plant{");
     }
@@ -277,16 +278,16 @@ private Q_SLOTS:
         startDesktop();
         PlantPanel* panel = windows_->viewWindow->panel();
         growFirstExample();
-        QCOMPARE(find<QLineEdit>(windows_->toolWindow.get(), "MaskEdit1")->text(), "7");
-        QVERIFY(find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit8")
+        QCOMPARE(find<QLineEdit>(windows_->toolWindow.get(), "iterationsBox")->text(), "7");
+        QVERIFY(find<QPlainTextEdit>(windows_->toolWindow.get(), "compilesPane")
                     ->toPlainText()
                     .startsWith("Header Pass.\nIterations Pass."));
-        QVERIFY(!find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit3")
+        QVERIFY(!find<QPlainTextEdit>(windows_->toolWindow.get(), "treeResultsPane")
                      ->toPlainText()
                      .isEmpty());
         // "Node Diamter" follows the compiled header through its slider, clamped to the
         // slider's range (Diameter=20 asks for 200, the slider ends at 100).
-        QCOMPARE(find<QSlider>(windows_->toolWindow.get(), "TrackBar20")->value(), 100);
+        QCOMPARE(find<QSlider>(windows_->toolWindow.get(), "nodeDiameterSlider")->value(), 100);
         QCOMPARE(windows_->desktop.state.parameters.NodeDiameter, 10.0);
         const int shown = panel->framesDrawn();
         QTRY_VERIFY(panel->framesDrawn() > shown + 3);
@@ -298,21 +299,21 @@ private Q_SLOTS:
         // "Read Data" loads the example file through the file dialog, unchanged.
         const QString file = BURGEON_EXAMPLES "/growth/internode-length.txt";
         answerer_->fileAnswer = file;
-        click(windows_->toolWindow.get(), "Button1");
-        QCOMPARE(find<QPlainTextEdit>(windows_->toolWindow.get(), "RichEdit4")->toPlainText(),
+        click(windows_->toolWindow.get(), "readDataButton");
+        QCOMPARE(find<QPlainTextEdit>(windows_->toolWindow.get(), "dataBox")->toPlainText(),
                  QString::fromStdString(readFileText(file.toStdString())));
         answerer_->messages.clear();
-        click(windows_->toolWindow.get(), "Button2");
+        click(windows_->toolWindow.get(), "fitCurveButton");
         QVERIFY(answerer_->messages.contains("L=0, U=3.2225, m=0.45, T=8"));
-        QCOMPARE(find<QLineEdit>(windows_->toolWindow.get(), "Edit2")->text(), "3.2225");
+        QCOMPARE(find<QLineEdit>(windows_->toolWindow.get(), "topBox")->text(), "3.2225");
         const GrowthCurves& curves = windows_->desktop.state.curves;
         QCOMPARE(curves.getCurve(GrowthOrgan::Flower).Top, 3.2225);
 
         // The Slope arrow commits the four boxes to every curve while "All" is chosen.
-        auto* arrows = find<QWidget>(windows_->toolWindow.get(), "UpDown6");
+        auto* arrows = find<QWidget>(windows_->toolWindow.get(), "slopeArrows");
         QTest::mouseClick(arrows->findChildren<QToolButton*>().at(0), Qt::LeftButton);
         const double slope =
-            find<QLineEdit>(windows_->toolWindow.get(), "Edit3")->text().toDouble();
+            find<QLineEdit>(windows_->toolWindow.get(), "slopeBox")->text().toDouble();
         QVERIFY(slope != 0.45);
         for (int organ = 0; organ < 6; ++organ) {
             QCOMPARE(curves.getCurve(static_cast<GrowthOrgan>(organ)).Slope, slope);
@@ -328,7 +329,7 @@ private Q_SLOTS:
         QCOMPARE(animation.CurrentTime, 150.0);
         QTRY_COMPARE(windows_->viewWindow->windowTitle(), "Plant Visualization at 150");
         windows_->mainWindow->tabs()->setCurrentIndex(4);
-        click(windows_->toolWindow.get(), "BitBtn12"); // "Play"
+        click(windows_->toolWindow.get(), "playButton"); // "Play"
         QTRY_VERIFY(animation.CurrentTime > 2.0 && animation.CurrentTime < 100.0);
         const double before = animation.CurrentTime;
         QTRY_VERIFY(animation.CurrentTime > before);
@@ -340,17 +341,17 @@ private Q_SLOTS:
         AnimationPage& page = windows_->desktop.state.animationPage;
         const std::string folder = folder_.path().toStdString();
         page.workingFolder = [folder] { return folder; };
-        find<QSpinBox>(windows_->toolWindow.get(), "SpinEdit7")->setValue(2);
-        find<QSpinBox>(windows_->toolWindow.get(), "SpinEdit8")->setValue(3);
+        find<QSpinBox>(windows_->toolWindow.get(), "startFrameBox")->setValue(2);
+        find<QSpinBox>(windows_->toolWindow.get(), "endFrameBox")->setValue(3);
         answerer_->messages.clear();
-        click(windows_->toolWindow.get(), "BitBtn10"); // "Capture Now"
+        click(windows_->toolWindow.get(), "captureNowButton"); // "Capture Now"
         QCOMPARE(answerer_->prompts, QStringList{"Prompt"});
         QTRY_VERIFY_WITH_TIMEOUT(answerer_->messages.contains("Capture Completed."), 20000);
         const std::filesystem::path run = std::filesystem::path(folder) / "PlantCap1";
         QVERIFY(std::filesystem::exists(run / "Picture.bmp"));
         QVERIFY(std::filesystem::exists(run / "Plant.gif"));
         QVERIFY(std::filesystem::exists(run / "Picture3.jpg"));
-        QCOMPARE(find<QProgressBar>(windows_->toolWindow.get(), "Gauge1")->value(), 100);
+        QCOMPARE(find<QProgressBar>(windows_->toolWindow.get(), "captureGauge")->value(), 100);
     }
 
     void viewDrawsOneFrameAfterAnotherUntilSuspended() {
@@ -365,7 +366,7 @@ private Q_SLOTS:
         const int suspended = panel->framesDrawn();
         QTest::qWait(200);
         QCOMPARE(panel->framesDrawn(), suspended);
-        QTest::mouseClick(windows_->mainWindow->button("Button6"), Qt::LeftButton);
+        QTest::mouseClick(windows_->mainWindow->button("animationShowButton"), Qt::LeftButton);
         QTRY_VERIFY(panel->framesDrawn() > suspended + 5);
 
         // Dragging turns the plant by half the distance moved.

@@ -29,20 +29,20 @@ void growFirstExample(burgeon::DesktopWindows& windows) {
     const auto blocks =
         burgeon::splitLSystemBlocks(burgeon::splitLines(burgeon::exampleLSystemsText));
     if (!blocks.empty()) {
-        state.lsystemEditor.RichEdit1.setLines(blocks.front());
+        state.lsystemEditor.sourceEditor.setLines(blocks.front());
     }
-    windows.mainWindow->button("Button3")->click(); // "Compile L-system"
-    windows.mainWindow->button("Button4")->click(); // "Generate Plant"
+    windows.mainWindow->button("compileButton")->click();  // "Compile L-system"
+    windows.mainWindow->button("generateButton")->click(); // "Generate Plant"
     windows.mainWindow->tabs()->setCurrentIndex(4);
-    windows.mainWindow->button("Button6")->click(); // "Animation Show"
+    windows.mainWindow->button("animationShowButton")->click(); // "Animation Show"
     windows.mainWindow->tabs()->setCurrentIndex(1);
     try {
-        state.growthPage.RichEdit4.setText(burgeon::readFileText("growth/internode-length.txt"));
+        state.growthPage.dataBox.setText(burgeon::readFileText("growth/internode-length.txt"));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "burgeon_screenshot: %s\n", error.what());
     }
-    windows.toolWindow->findChild<QPushButton*>("Button2")->click(); // "Fit Curve"
-    state.animation.CurrentTime = 40.0;                              // well into the plant's life
+    windows.toolWindow->findChild<QPushButton*>("fitCurveButton")->click(); // "Fit Curve"
+    state.animation.CurrentTime = 40.0; // well into the plant's life
 }
 
 } // namespace
