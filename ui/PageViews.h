@@ -1,18 +1,14 @@
 #pragma once
 
 #include "app/Desktop.h"
-
-#include <functional>
+#include "ui/WidgetKit.h"
 
 class QWidget;
 
 namespace burgeon {
 
-// Registers a widget whose mouse moves show the hint of the named control.
-using HintWatcher = std::function<void(QWidget*, const char*)>;
-
 // The widgets of the tool window's pages, each built from its page model's controls and bound
-// to them. Every function returns the page's background panel.
+// to them (one file per page). Every function returns the page's background panel.
 QWidget* buildLSystemEditorPage(Desktop& desktop, const HintWatcher& watchHint);
 QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint);
 QWidget* buildComponentPage(Desktop& desktop, const HintWatcher& watchHint);

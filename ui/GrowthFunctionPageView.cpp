@@ -1,0 +1,140 @@
+#include "ui/PageViews.h"
+
+#include "base/HandlerGuard.h"
+#include "ui/Bindings.h"
+#include "ui/WidgetKit.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <array>
+#include <tuple>
+
+namespace burgeon {
+
+QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint) {
+    GrowthFunctionPage& page = desktop.state.growthPage;
+    UserInterface& ui = desktop.ui;
+    QWidget* background = panel("growthFunctionBackground", watchHint);
+    auto* layout = new QVBoxLayout(background);
+    // The plots carry no notifications of their own: every handler of the page may redraw
+    // them, so the view refreshes them after each one.
+    auto* plotsChanged = new Observers;
+    QObject::connect(background, &QObject::destroyed, [plotsChanged] { delete plotsChanged; });
+    auto handled = [&ui, plotsChanged](std::function<void()> handler) {
+        return [&ui, plotsChanged, handler] {
+            runHandler(ui, handler);
+            plotsChanged->notify();
+        };
+    };
+
+    auto* functions = new QGroupBox(toQString(page.functionChoice.caption()), background);
+    functions->setObjectName("functionChoice");
+    auto* functionGrid = new QGridLayout(functions);
+    const auto& organs = page.functionChoice.items();
+    for (std::size_t i = 0; i < organs.size(); ++i) {
+        auto* choice = new QRadioButton(toQString(organs[i]), functions);
+        functionGrid->addWidget(choice, static_cast<int>(i / 4), static_cast<int>(i % 4));
+        const int index = static_cast<int>(i);
+        QObject::connect(choice, &QRadioButton::clicked, choice, [&page, &ui, index] {
+            runHandler(ui, [&] { page.functionChoice.choose(index); });
+        });
+        QPointer<QRadioButton> guarded(choice);
+        auto refresh = [guarded, &page, index] {
+            if (guarded) {
+                const QSignalBlocker blocker(guarded.data());
+                guarded->setChecked(page.functionChoice.itemIndex() == index);
+            }
+        };
+        page.functionChoice.views.subscribe(refresh);
+        refresh();
+    }
+    layout->addWidget(functions);
+
+    auto* row = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    auto* scaling = new QHBoxLayout;
+    scaling->addWidget(captionLabel(page.imageScalingLabel, background));
+    auto* scale = spin("imageScalingBox", page.imageScalingBox, ui, background);
+    QObject::connect(scale, &QSpinBox::valueChanged, scale,
+                     [plotsChanged] { plotsChanged->notify(); });
+    scaling->addWidget(scale);
+    left->addLayout(scaling);
+    left->addWidget(captionLabel(page.actualDataLabel, background));
+    auto* data = textBox("dataBox", page.dataBox, ui, false, background);
+    data->setFont(QFont());
+    left->addWidget(data, 1);
+
+    auto* coefficients = new QGridLayout;
+    const std::array<std::tuple<const char*, const char*, TextControl*, const char*,
+                                void (GrowthFunctionPage::*)(ArrowClick)>,
+                     4>
+        boxes = {
+            {{"Bottom", "bottomBox", &page.bottomBox, "bottomArrows",
+              &GrowthFunctionPage::onBottomArrowClicked},
+             {"Top", "topBox", &page.topBox, "topArrows", &GrowthFunctionPage::onTopArrowClicked},
+             {"Slope", "slopeBox", &page.slopeBox, "slopeArrows",
+              &GrowthFunctionPage::onSlopeArrowClicked},
+             {"Tmid", "tmidBox", &page.tmidBox, "tmidArrows",
+              &GrowthFunctionPage::onTmidArrowClicked}}};
+    int line = 0;
+    for (const auto& [caption, name, model, arrowName, click] : boxes) {
+        coefficients->addWidget(label(caption, background), line, 0);
+        coefficients->addWidget(lineEdit(name, *model, ui, background), line, 1);
+        const auto handler = click;
+        coefficients->addWidget(arrows(
+                                    arrowName, ui,
+                                    [&page, handler, plotsChanged](bool up) {
+                                        (page.*handler)(up ? ArrowClick::Up : ArrowClick::Down);
+                                        plotsChanged->notify();
+                                    },
+                                    background),
+                                line, 2);
+        ++line;
+    }
+    left->addLayout(coefficients);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button("readDataButton", page.readDataButton, ui,
+                              handled([&page] { page.readData(); }), background));
+    buttons->addWidget(button("fitCurveButton", page.fitCurveButton, ui,
+                              handled([&page] { page.fitCurve(); }), background));
+    auto* approximate = button("approximateButton", page.approximateButton, ui,
+                               handled([&page] { page.approximate(); }), background);
+    approximate->setVisible(false);
+    buttons->addWidget(approximate);
+    buttons->addWidget(button("saveImageButton", page.saveImageButton, ui,
+                              handled([&page] { page.saveImages(); }), background));
+    left->addLayout(buttons);
+    row->addLayout(left, 1);
+
+    auto* scrollBox = new QScrollArea(background);
+    scrollBox->setObjectName("plotScrollBox");
+    scrollBox->setWidgetResizable(true);
+    auto* plots = new QWidget(scrollBox);
+    auto* plotLayout = new QVBoxLayout(plots);
+    const std::array<std::pair<GrowthOrgan, const char*>, 6> plotNames = {
+        {{GrowthOrgan::Internode, "internodePlot"},
+         {GrowthOrgan::Petiole, "petiolePlot"},
+         {GrowthOrgan::LeafLength, "leafLengthPlot"},
+         {GrowthOrgan::LeafWidth, "leafWidthPlot"},
+         {GrowthOrgan::Apex, "apexPlot"},
+         {GrowthOrgan::Flower, "flowerPlot"}}};
+    for (const auto& [organ, name] : plotNames) {
+        plotLayout->addWidget(label(GrowthFunctionPage::plotCaption(organ), plots));
+        auto* plot = picture(name, plots);
+        bindImage(plot, page.plot(organ), *plotsChanged);
+        plotLayout->addWidget(plot);
+    }
+    scrollBox->setWidget(plots);
+    row->addWidget(scrollBox, 1);
+    layout->addLayout(row, 1);
+    return background;
+}
+
+} // namespace burgeon
