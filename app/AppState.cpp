@@ -3,12 +3,12 @@
 namespace burgeon {
 
 AppState::AppState(UserInterface& ui)
-    : lsystemEditor(ui), parameterPage(parameters, ui), growthPage(ui, curves, growthData),
-      componentPage(ui, shapes, placement, leafSurface, flowerSurface),
-      materialPage(ui, materials, leafTextures), animationPage(view, animation, ui),
-      captureRun(animation, animationPage, ui), workspace{plant,     lsystemEditor, parameterPage,
-                                                          animation, random,        ui} {
-    parameterPage.attachLeafArrangement(placement, random);
+    : captureRun(project.animation, animation, ui), lsystemEditor(ui, project.lsystemText),
+      parameterPage(project.parameters, ui), growthPage(ui, project.growth),
+      componentPage(ui, shapes, project.placement, project.leaf, project.flower),
+      materialPage(ui, project.materials, project.leafTextures),
+      animationPage(project, animation, captureRun, ui) {
+    parameterPage.attachLeafArrangement(project.placement, random);
 }
 
 } // namespace burgeon

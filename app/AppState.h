@@ -4,30 +4,24 @@
 #include "base/Clock.h"
 #include "base/RandomSource.h"
 #include "base/UserInterface.h"
-#include "components/ComponentPage.h"
-#include "components/LeafTextures.h"
-#include "components/MaterialPage.h"
-#include "components/MaterialSet.h"
 #include "components/OrganShape.h"
-#include "components/OrganSurface.h"
 #include "controls/AnimationPage.h"
+#include "controls/ComponentPage.h"
+#include "controls/GrowthFunctionPage.h"
+#include "controls/LSystemEditorPage.h"
+#include "controls/MaterialPage.h"
 #include "controls/ParameterPage.h"
-#include "controls/PlantParameters.h"
-#include "controls/ViewState.h"
-#include "growth/GrowthCurves.h"
-#include "growth/GrowthData.h"
-#include "growth/GrowthFunctionPage.h"
-#include "lsystem/LSystemEditorPage.h"
-#include "lsystem/LSystemWorkspace.h"
-#include "lsystem/PlantState.h"
+#include "project/PlantProject.h"
+#include "render/AnimationState.h"
 #include "render/CaptureRun.h"
 
 #include <string>
 
 namespace burgeon {
 
-// One instance of every module's state and page model: the whole process-wide state of a
-// running desktop. main makes one; a test makes its own.
+// The running desktop's state: the open plant, what the view keeps between frames, the shape
+// library read last, and the page models that edit the plant. main makes one; a test makes
+// its own.
 struct AppState {
     explicit AppState(UserInterface& ui);
     AppState(const AppState&) = delete;
@@ -36,20 +30,12 @@ struct AppState {
     // The folder the program started in: the home of "LsysExam.Lsys" and "Manual.hlp".
     std::string StartFolder;
 
-    PlantState plant;
-    PlantParameters parameters;
-    GrowthCurves curves;
-    GrowthData growthData;
-    ViewState view;
+    PlantProject project;
     AnimationState animation;
-    MaterialSet materials;
     ShapeLibrary shapes;
-    OrganSurface leafSurface;
-    OrganSurface flowerSurface;
-    OrganPlacement placement;
-    LeafTextures leafTextures;
     RandomSource random;
     SystemClock clock;
+    CaptureRun captureRun;
 
     LSystemEditorPage lsystemEditor;
     ParameterPage parameterPage;
@@ -58,8 +44,6 @@ struct AppState {
     MaterialPage materialPage;
     AnimationPage animationPage;
     TextEditorPage textEditor;
-    CaptureRun captureRun;
-    LSystemWorkspace workspace;
 };
 
 } // namespace burgeon

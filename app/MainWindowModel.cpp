@@ -1,7 +1,7 @@
 #include "app/MainWindowModel.h"
 
-#include "lsystem/LSystemCompiler.h"
-#include "lsystem/PlantGenerator.h"
+#include "base/HandlerGuard.h"
+#include "controls/LSystemActions.h"
 
 #include <utility>
 #include <vector>
@@ -18,8 +18,8 @@ MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindow&
 void MainWindowModel::create(std::string startFolder) {
     state_.StartFolder = std::move(startFolder);
     EditorShown = true;
-    state_.materials = MaterialSet{};
-    auto& plant = state_.plant;
+    state_.project.materials = MaterialSet{};
+    auto& plant = state_.project.plant;
     plant.TurnPendingX = plant.TurnPendingY = plant.TurnPendingZ = false;
     plant.TurnX = plant.TurnY = plant.TurnZ = 0.0f;
     state_.animation.ViewMaximised = false;
@@ -29,10 +29,10 @@ void MainWindowModel::show() {
     tabs.setItemIndex(0);
     changeTab();
 
-    auto& placement = state_.placement;
+    auto& placement = state_.project.placement;
     placement.LeafSurfaceMode = true;
     state_.animation.CaptureActive = false;
-    state_.leafTextures.TexturesEnabled = true;
+    state_.project.leafTextures.TexturesEnabled = true;
     placement.LeafSizeX = 1.0f;
     placement.LeafSizeY = 0.75f;
     placement.LeafSizeZ = 1.0f;
@@ -72,11 +72,17 @@ void MainWindowModel::mouseMoveOverTabs() {
 }
 
 void MainWindowModel::compile() {
-    pressCompileLSystem(state_.workspace);
+    runHandler(ui_, [this] {
+        compileFromEditor(state_.lsystemEditor, state_.parameterPage, state_.project.plant, ui_);
+    });
 }
 
 void MainWindowModel::generate() {
-    pressGeneratePlant(state_.workspace);
+    runHandler(ui_, [this] {
+        generateFromEditor(state_.lsystemEditor, state_.project.plant,
+                           state_.project.parameters.turnStep, state_.random, state_.animation,
+                           ui_);
+    });
 }
 
 void MainWindowModel::toggleEditor() {

@@ -63,7 +63,8 @@ ToolWindow::ToolWindow(AppState& state, UserInterface& ui) : state_(state), ui_(
 
 void ToolWindow::create(const ScreenArea& screen, int mainWindowHeight) {
     geometry = toolWindowPlacement(screen, mainWindowHeight);
-    state_.view.PlantScale = static_cast<float>(state_.animationPage.scaleSlider.position() / 10.0);
+    state_.project.view.PlantScale =
+        static_cast<float>(state_.animationPage.scaleSlider.position() / 10.0);
     window.views.notify();
 }
 
@@ -96,8 +97,7 @@ void ToolWindow::show() {
 void ToolWindow::deriveFromControls() {
     state_.parameterPage.deriveStoredParameters();
     state_.animationPage.applyCaptureFormats();
-    state_.parameters.TimeStep = state_.parameterPage.timeStepSlider.position() / 100.0;
-    state_.placement.PetalCount = state_.componentPage.petalCountBox.position();
+    state_.project.placement.PetalCount = state_.componentPage.petalCountBox.position();
     state_.componentPage.applySurfaceMode();
 }
 

@@ -42,7 +42,6 @@ void ViewCanvas::rotateTurntable(double degrees) {
 }
 
 void ViewCanvas::drawPlant(double time) {
-    sliderHeld_ = state_.parameterPage.sliderHeld();
     if (renderer_ != nullptr) {
         renderer_->drawPlant(time);
     }
@@ -58,7 +57,8 @@ RgbImage ViewCanvas::grabShownPixels(int width, int height) {
     if (renderer_ != nullptr) {
         return renderer_->grabShownPixels(width, height);
     }
-    return RgbImage(std::max(0, width), std::max(0, height), state_.materials.BackgroundColor);
+    return RgbImage(std::max(0, width), std::max(0, height),
+                    state_.project.materials.BackgroundColor);
 }
 
 } // namespace burgeon

@@ -29,14 +29,10 @@ public:
     int panelHeight() const override { return height_; }
     void setCaption(const std::string& caption) override { window_.setCaption(caption); }
 
-    // The slider-held factors as the Parameter page's sliders hold them at this frame.
-    const SliderHeldParameters& sliderHeld() const { return sliderHeld_; }
-
 private:
     AppState& state_;
     ControlModel& window_;
     Renderer* renderer_ = nullptr;
-    SliderHeldParameters sliderHeld_;
     int width_ = 0;
     int height_ = 0;
 };

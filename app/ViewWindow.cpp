@@ -8,10 +8,9 @@ namespace burgeon {
 
 ViewWindow::ViewWindow(AppState& state, UserInterface& ui)
     : state_(state), ui_(ui), canvas_(state, window),
-      frames_(canvas_, state.view, state.animation, state.parameters, state.captureRun),
-      model_(frames_, state.view, state.animation, state.captureRun, ui) {
+      frames_(canvas_, state.project, state.animation, state.captureRun),
+      model_(frames_, state.project, state.animation, state.captureRun, ui) {
     window.setVisible(false);
-    frames_.lifeCycleTime = [&state] { return state.growthData.LifeCycleTime; };
     frames_.setTimeBarMaximum = [&state](int maximum) {
         state.animationPage.timeBar.setMaximum(maximum);
     };
@@ -32,31 +31,15 @@ ViewWindow::ViewWindow(AppState& state, UserInterface& ui)
     page.workingFolder = [] { return std::filesystem::current_path().string(); };
 }
 
-RenderInputs ViewWindow::renderInputs() {
-    RenderInputs inputs;
-    inputs.plant = &state_.plant;
-    inputs.parameters = &state_.parameters;
-    inputs.sliders = &canvas_.sliderHeld();
-    inputs.curves = &state_.curves;
-    inputs.view = &state_.view;
-    inputs.materials = &state_.materials;
-    inputs.leaf = &state_.leafSurface;
-    inputs.flower = &state_.flowerSurface;
-    inputs.placement = &state_.placement;
-    inputs.leafTextures = &state_.leafTextures;
-    inputs.clock = &state_.clock;
-    return inputs;
-}
-
 void ViewWindow::create(const ScreenArea& screen, const WindowRect& toolWindow) {
     geometry = viewWindowPlacement(screen, toolWindow);
     auto& animation = state_.animation;
     animation.AnimationPaused = false;
-    animation.CurrentTime = 1.0;
+    state_.project.animation.currentTime = 1.0;
     animation.PaintBusy = true;
-    state_.view.ShowAxes = false;
+    state_.project.view.ShowAxes = false;
     model_.onResetClicked();
-    state_.leafTextures.LeafTextureCount = 0;
+    state_.project.leafTextures.LeafTextureCount = 0;
     window.views.notify();
 }
 

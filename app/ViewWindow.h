@@ -13,8 +13,6 @@
 
 namespace burgeon {
 
-struct RenderInputs;
-
 // The "Tree Visualization" window: its creation and showing, placement, caption and
 // maximised state, around the view's frame routine and its paint, mouse and popup model.
 class ViewWindow {
@@ -40,8 +38,6 @@ public:
     std::function<void()> quitApplication;
     std::function<void()> resizeView;
 
-    // What the renderer reads, all owned by the application state.
-    RenderInputs renderInputs();
     ViewCanvas& canvas() { return canvas_; }
     FrameRoutine& frames() { return frames_; }
 

@@ -1,5 +1,5 @@
 #include "base/RecordingUserInterface.h"
-#include "growth/GrowthFunctionPage.h"
+#include "controls/GrowthFunctionPage.h"
 #include "growth/GrowthPlot.h"
 
 #include <benchmark/benchmark.h>
@@ -29,9 +29,8 @@ std::string fullGrowthBox() {
 // "Fit Curve" on the full box with "All": read, align, average, the slope grid, seven plots.
 void BM_FitCurveFullBox(benchmark::State& state) {
     RecordingUserInterface ui;
-    GrowthCurves curves;
-    GrowthData data;
-    GrowthFunctionPage page(ui, curves, data);
+    PlantGrowth growth;
+    GrowthFunctionPage page(ui, growth);
     page.dataBox.setText(fullGrowthBox());
     for (auto _ : state) {
         benchmark::DoNotOptimize(page.fitCurve());

@@ -1,4 +1,3 @@
-#include "base/RecordingUserInterface.h"
 #include "base/TextLines.h"
 #include "lsystem/ExampleLSystems.h"
 #include "lsystem/LSystemCompiler.h"
@@ -16,29 +15,18 @@ namespace {
 
 constexpr std::size_t tenMillion = 10'000'000;
 
-struct Session {
-    RecordingUserInterface ui;
-    PlantState plant;
-    PlantParameters parameters;
-    ParameterPage parameterPage{parameters, ui};
-    LSystemEditorPage editor{ui};
-    AnimationState animation;
-    RandomSource random{1};
-    LSystemWorkspace workspace{plant, editor, parameterPage, animation, random, ui};
-};
-
 // "Compile L-system" then "Generate Plant" on one block of the example file.
 void BM_ExampleBlock(benchmark::State& state) {
     const auto blocks = splitLSystemBlocks(splitLines(exampleLSystemsText));
     const auto& block = blocks.at(static_cast<std::size_t>(state.range(0) - 1));
-    Session session;
+    PlantState plant;
+    RandomSource random{1};
     for (auto _ : state) {
-        session.editor.sourceEditor.setLines(block);
-        const bool done = compileLSystem(session.workspace) && generatePlant(session.workspace);
+        const bool done =
+            compileLSystem(block, plant).completed && generatePlant(plant, 45.0f, random).completed;
         benchmark::DoNotOptimize(done);
-        session.ui.messages.clear();
     }
-    state.counters["nodes"] = session.plant.NodeCount;
+    state.counters["nodes"] = plant.NodeCount;
 }
 BENCHMARK(BM_ExampleBlock)->DenseRange(1, 7)->Unit(benchmark::kMicrosecond);
 
@@ -61,15 +49,13 @@ BENCHMARK(BM_RewritePassTenMillion)->Unit(benchmark::kMillisecond);
 
 // "A=AA" from "A" up to 2^23 characters (just below the limit): every iteration doubles.
 void BM_RewriteDoubling(benchmark::State& state) {
-    Session session;
+    PlantState plant;
     std::vector<std::string> lines = {"Plant{",  "Iterations=23", "Angle=45", "Diameter=1",
                                       "Axiom=A", "A=AA",          "}"};
     std::size_t produced = 0;
     for (auto _ : state) {
-        session.editor.sourceEditor.setLines(lines);
-        benchmark::DoNotOptimize(compileLSystem(session.workspace));
-        produced = session.plant.ResultString.size();
-        session.ui.messages.clear();
+        benchmark::DoNotOptimize(compileLSystem(lines, plant).completed);
+        produced = plant.ResultString.size();
     }
     // Characters written over all iterations: 2 + 4 + ... + 2^23.
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * (2 * produced - 2)));

@@ -1,10 +1,12 @@
+#include "base/Clock.h"
+#include "components/BuiltInShapes.h"
 #include "growth/GrowthCurves.h"
 #include "lsystem/PlantState.h"
+#include "project/PlantProject.h"
 #include "render/HeadlessContext.h"
 #include "render/PlantDrawing.h"
 #include "render/RecordingTarget.h"
 #include "render/Renderer.h"
-#include "render/SceneValues.h"
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -55,22 +57,25 @@ void buildBenchPlant(PlantState& plant) {
 }
 
 // The plant, its curves and the start-up values of everything else.
-struct BenchScene : SceneValues {
+struct BenchScene : PlantProject {
     BenchScene() {
+        leaf = builtInLeaf();
+        flower = builtInPetal();
         buildBenchPlant(plant);
-        curves.setCurve(GrowthOrgan::All, 0.0, 10.0, 0.3, 15.0);
+        growth.curves.setCurve(GrowthOrgan::All, 0.0, 10.0, 0.3, 15.0);
     }
 
     PlantScene walk() {
         PlantScene scene;
         scene.plant = &plant;
         scene.parameters = &parameters;
-        scene.sliders = &sliders;
-        scene.curves = &curves;
+        scene.curves = &growth.curves;
         scene.plantScale = view.PlantScale;
         scene.clock = &clock;
         return scene;
     }
+
+    FixedClock clock;
 };
 
 constexpr double FrameTime = 60.0;
@@ -78,7 +83,7 @@ constexpr double FrameTime = 60.0;
 void frameWith(benchmark::State& state, CylinderGeometry geometry, bool flushEachShape) {
     BenchScene scene;
     HeadlessContext context(800, 600);
-    Renderer renderer(context, scene.inputs());
+    Renderer renderer(context, scene, scene.clock);
     renderer.initialize("grass1.bmp");
     renderer.setProjection(800, 600);
     renderer.setCylinderGeometry(geometry);
@@ -107,7 +112,7 @@ void BM_FrameQuadricPerOrganNoFlush(benchmark::State& state) {
 void BM_FrameWholePlantDisplayList(benchmark::State& state) {
     BenchScene scene;
     HeadlessContext context(800, 600);
-    Renderer renderer(context, scene.inputs());
+    Renderer renderer(context, scene, scene.clock);
     renderer.initialize("grass1.bmp");
     renderer.setProjection(800, 600);
     renderer.beginFrame();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/OrganPlacement.h"
+#include "components/OrganPlacement.h"
 
 #include <array>
 #include <cstdint>

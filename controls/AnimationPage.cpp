@@ -8,8 +8,25 @@
 
 namespace burgeon {
 
-AnimationPage::AnimationPage(ViewState& view, AnimationState& animation, UserInterface& ui)
-    : view_(view), animation_(animation), ui_(ui) {
+AnimationPage::AnimationPage(PlantProject& project, AnimationState& animation, CaptureRun& capture,
+                             UserInterface& ui)
+    : view_(project.view), settings_(project.animation), animation_(animation), capture_(capture),
+      ui_(ui) {
+    wireViewSliders();
+    wireCaptureFields();
+    capture_.progressChanged = [this](int percent) { captureGauge.setPosition(percent); };
+    capture_.frameCaptured = [this](const RgbImage& picture) {
+        capturedFrame = picture;
+        capturedFrameViews.notify();
+    };
+    workingFolder = [] {
+        std::error_code error;
+        const auto folder = std::filesystem::current_path(error);
+        return error ? std::string(".") : folder.string();
+    };
+}
+
+void AnimationPage::wireViewSliders() {
     const auto rotation = [this](RangeControl& slider, double& value, const char* axis) {
         slider.onChange = [this, &slider, &value, axis] {
             value = slider.position() / 10.0;
@@ -43,8 +60,8 @@ AnimationPage::AnimationPage(ViewState& view, AnimationState& animation, UserInt
         showValue("Zoom = " + text, zoomValue, " = " + text);
     };
     velocitySlider.onChange = [this] {
-        animation_.FrameDelay = velocitySlider.position();
-        const std::string text = formatGeneral(animation_.FrameDelay);
+        settings_.frameDelay = velocitySlider.position();
+        const std::string text = formatGeneral(settings_.frameDelay);
         showValue("Animation Velocity = " + text, velocityValue, " = " + text);
     };
     scaleSlider.onChange = [this] {
@@ -53,17 +70,23 @@ AnimationPage::AnimationPage(ViewState& view, AnimationState& animation, UserInt
         showValue("Plant Scalation = " + text, scaleValue, " = " + text);
     };
     timeBar.onChange = [this] {
-        animation_.CurrentTime = timeBar.position();
+        settings_.currentTime = timeBar.position();
         animation_.AnimationPaused = true;
         const std::string text = formatGeneral(timeBar.position());
         showValue("Animation Time = " + text, timeValue, " = " + text);
     };
+}
 
-    workingFolder = [] {
-        std::error_code error;
-        const auto folder = std::filesystem::current_path(error);
-        return error ? std::string(".") : folder.string();
+void AnimationPage::wireCaptureFields() {
+    CaptureSettings& capture = settings_.capture;
+    const auto field = [](RangeControl& box, int& value) {
+        box.onChange = [&box, &value] { value = box.position(); };
     };
+    field(startFrameBox, capture.first);
+    field(endFrameBox, capture.last);
+    field(gifDelayBox, capture.delay);
+    field(jpegQualityBox, capture.quality);
+    field(reductionBitsBox, capture.reductionBits);
 }
 
 void AnimationPage::showValue(const std::string& status, TextControl& label,
@@ -74,8 +97,6 @@ void AnimationPage::showValue(const std::string& status, TextControl& label,
 
 void AnimationPage::onCaptureNowClicked() {
     captureGauge.setPosition(0);
-    animation_.CaptureFirst = startFrameBox.position();
-    animation_.CaptureLast = endFrameBox.position();
     const std::string working = workingFolder();
     // Cancelling the input box returns the pre-filled name.
     const std::string name = ui_.inputBox("Input Folder Name", "Prompt", "PlantCap1");
@@ -86,19 +107,11 @@ void AnimationPage::onCaptureNowClicked() {
         // written.
         std::filesystem::create_directory(folder, error);
     }
-    animation_.CaptureFolder = folder;
-    animation_.CurrentTime = animation_.CaptureFirst - 2;
-    animation_.CaptureActive = true;
-    animation_.PaintBusy = false;
-    animation_.AnimationPaused = false;
-    animation_.GifCheckpointCounter = 0;
-    if (createCaptureTools) {
-        createCaptureTools(reductionBitsBox.position());
-    }
+    capture_.start(folder);
 }
 
 void AnimationPage::onStopCaptureClicked() {
-    animation_.CaptureActive = false;
+    capture_.stop();
 }
 
 void AnimationPage::onPlayClicked() {
@@ -114,6 +127,7 @@ void AnimationPage::onJpegFormatClicked() {
     gifFormatButton.setChecked(false);
     animation_.SaveJpegFrames = jpegFormatButton.checked();
     animation_.SaveGifFrames = false;
+    settings_.capture.jpegFrames = true;
 }
 
 void AnimationPage::onGifFormatClicked() {
@@ -121,6 +135,7 @@ void AnimationPage::onGifFormatClicked() {
     jpegFormatButton.setChecked(false);
     animation_.SaveGifFrames = gifFormatButton.checked();
     animation_.SaveJpegFrames = false;
+    settings_.capture.jpegFrames = false;
 }
 
 void AnimationPage::applyCaptureFormats() {

@@ -2,8 +2,10 @@
 
 #include "base/Controls.h"
 #include "base/UserInterface.h"
-#include "controls/ViewState.h"
 #include "imageio/RgbImage.h"
+#include "project/PlantProject.h"
+#include "render/AnimationState.h"
+#include "render/CaptureRun.h"
 
 #include <functional>
 #include <string>
@@ -11,11 +13,13 @@
 namespace burgeon {
 
 // The "Animation" page: camera sliders with their nudge buttons, scale, velocity and time,
-// "Play"/"Pause", and the capture controls. Each control writes one value of the view or
-// animation state; the view picks it up at its next frame.
+// "Play"/"Pause", and the capture controls. Each control writes one value of the project's
+// view or animation settings, or of the running view's state; the view picks it up at its
+// next frame.
 class AnimationPage {
 public:
-    AnimationPage(ViewState& view, AnimationState& animation, UserInterface& ui);
+    AnimationPage(PlantProject& project, AnimationState& animation, CaptureRun& capture,
+                  UserInterface& ui);
     AnimationPage(const AnimationPage&) = delete;
     AnimationPage& operator=(const AnimationPage&) = delete;
 
@@ -76,16 +80,18 @@ public:
     // The view window's resize operation, run after a zoom change (it rebuilds the
     // projection).
     std::function<void()> resizeView;
-    // Creates the capture tools of a new run with the given colour-reduction bits.
-    std::function<void(int reductionBits)> createCaptureTools;
     // The process's working folder, under which the capture folder is made.
     std::function<std::string()> workingFolder;
 
 private:
+    void wireViewSliders();
+    void wireCaptureFields();
     void showValue(const std::string& status, TextControl& label, const std::string& labelText);
 
     ViewState& view_;
+    AnimationSettings& settings_;
     AnimationState& animation_;
+    CaptureRun& capture_;
     UserInterface& ui_;
 };
 

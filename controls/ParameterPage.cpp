@@ -3,44 +3,60 @@
 #include "base/NumberText.h"
 
 #include <array>
-#include <span>
+#include <cassert>
 #include <string>
 
 namespace burgeon {
 
-// One storing slider: its divisor, its status prefix and how its value lands in its field
-// (narrowed to the field's width). store() returns the value as stored.
-struct ParameterPage::StoredSlider {
-    RangeControl ParameterPage::*slider;
-    double divisor;
-    const char* prefix;
-    double (*store)(PlantParameters&, double);
-};
-
 namespace {
 
-template <float PlantParameters::*Field> double storeFloat(PlantParameters& p, double value) {
-    p.*Field = static_cast<float>(value);
-    return p.*Field;
-}
-
-template <double PlantParameters::*Field> double storeDouble(PlantParameters& p, double value) {
-    p.*Field = value;
-    return p.*Field;
-}
-
-struct ReductionSlider {
-    RangeControl ParameterPage::*slider;
-    const char* prefix;
+// The sliders in the order of the parameter scales.
+constexpr std::array<RangeControl ParameterPage::*, 18> scaleSliders = {
+    &ParameterPage::petioleAngleSlider,
+    &ParameterPage::stemLengthSlider,
+    &ParameterPage::nodeDiameterSlider,
+    &ParameterPage::nodeBirthRateSlider,
+    &ParameterPage::petioleLengthSlider,
+    &ParameterPage::petioleBitAngleSlider,
+    &ParameterPage::internodeLengthReduceSlider,
+    &ParameterPage::petioleLengthReduceSlider,
+    &ParameterPage::internodeDiameterReduceSlider,
+    &ParameterPage::petioleDiameterReduceSlider,
+    &ParameterPage::leafReduceSlider,
+    &ParameterPage::flowerReduceSlider,
+    &ParameterPage::shortInternodeRatioSlider,
+    &ParameterPage::shortInternodeDiameterSlider,
+    &ParameterPage::shortPetioleRatioSlider,
+    &ParameterPage::shortPetioleDiameterSlider,
+    &ParameterPage::timeStepSlider,
+    &ParameterPage::windSlider,
 };
 
 } // namespace
 
+RangeControl ParameterPage::sliderFor(std::string_view key) {
+    const ParameterScale* scale = findParameterScale(key);
+    assert(scale != nullptr);
+    return RangeControl(scale->minimum, scale->maximum, scale->defaultPosition);
+}
+
 ParameterPage::ParameterPage(PlantParameters& parameters, UserInterface& ui)
     : parameters_(parameters), ui_(ui) {
-    wireStoredSliders();
-    wireReductionSliders();
+    for (const ParameterScale& scale : parameterScales()) {
+        RangeControl& control = slider(scale);
+        control.onChange = [this, &control, &scale] {
+            const double stored = storeFromPosition(scale, parameters_, control.position());
+            if (!quiet_ && !scale.statusPrefix.empty()) {
+                ui_.setStatusText(std::string(scale.statusPrefix) + formatGeneral(stored));
+            }
+        };
+    }
     leafArrangementSlider.onChange = [this] { arrangeLeaves(); };
+}
+
+RangeControl& ParameterPage::slider(const ParameterScale& scale) {
+    const auto index = static_cast<std::size_t>(&scale - parameterScales().data());
+    return this->*scaleSliders.at(index);
 }
 
 void ParameterPage::attachLeafArrangement(OrganPlacement& placement, RandomSource& random) {
@@ -48,51 +64,21 @@ void ParameterPage::attachLeafArrangement(OrganPlacement& placement, RandomSourc
     leafRandom_ = &random;
 }
 
-void ParameterPage::wireStoredSliders() {
-    for (const StoredSlider& entry : storedSliders()) {
-        RangeControl& slider = this->*entry.slider;
-        slider.onChange = [this, &slider, &entry] {
-            const double stored = entry.store(parameters_, slider.position() / entry.divisor);
-            ui_.setStatusText(entry.prefix + formatGeneral(stored));
-        };
-    }
-}
-
-void ParameterPage::wireReductionSliders() {
-    // The length reductions store nothing either; they show their factor like the diameter
-    // reductions do.
-    static const std::array<ReductionSlider, 6> reductions{{
-        {&ParameterPage::internodeLengthReduceSlider, "InterNode Length Reduce = "},
-        {&ParameterPage::petioleLengthReduceSlider, "Petiole Length Reduce = "},
-        {&ParameterPage::internodeDiameterReduceSlider, "InterNode Reduce = "},
-        {&ParameterPage::petioleDiameterReduceSlider, "Petiole Reduce = "},
-        {&ParameterPage::leafReduceSlider, "Leaf Reduce = "},
-        {&ParameterPage::flowerReduceSlider, "Flower Reduce = "},
-    }};
-    for (const ReductionSlider& entry : reductions) {
-        RangeControl& slider = this->*entry.slider;
-        slider.onChange = [this, &slider, &entry] {
-            ui_.setStatusText(entry.prefix + formatGeneral(slider.position() / 100.0));
-        };
-    }
-}
-
 void ParameterPage::deriveStoredParameters() {
-    for (const StoredSlider& entry : storedSliders()) {
-        entry.store(parameters_, (this->*entry.slider).position() / entry.divisor);
+    for (const ParameterScale& scale : parameterScales()) {
+        storeFromPosition(scale, parameters_, slider(scale).position());
     }
 }
 
-SliderHeldParameters ParameterPage::sliderHeld() const {
-    SliderHeldParameters held;
-    held.InternodeLengthReduce = InternodeLengthReduce();
-    held.PetioleLengthReduce = PetioleLengthReduce();
-    held.InternodeDiameterReduce = InternodeDiameterReduce();
-    held.PetioleDiameterReduce = PetioleDiameterReduce();
-    held.LeafReduce = LeafReduce();
-    held.FlowerReduce = FlowerReduce();
-    held.Wind = Wind();
-    return held;
+void ParameterPage::showParameters() {
+    const PlantParameters values = parameters_;
+    quiet_ = true;
+    for (const ParameterScale& scale : parameterScales()) {
+        slider(scale).setPosition(sliderPosition(scale, scale.read(values)));
+    }
+    quiet_ = false;
+    // A value between two positions stays as it was given.
+    parameters_ = values;
 }
 
 void ParameterPage::arrangeLeaves() {
@@ -106,30 +92,6 @@ void ParameterPage::arrangeLeaves() {
         const int b = leafRandom_->uniformInt(p);
         *angle = static_cast<float>(*angle - (a - b) / 10.0);
     }
-}
-
-std::span<const ParameterPage::StoredSlider> ParameterPage::storedSliders() {
-    using P = PlantParameters;
-    using Page = ParameterPage;
-    static const std::array<Page::StoredSlider, 11> table{{
-        {&Page::petioleAngleSlider, 10.0, "Petiole Angle = ", storeFloat<&P::TurnStep>},
-        {&Page::stemLengthSlider, 100.0, "Node Length = ", storeDouble<&P::NodeLength>},
-        {&Page::nodeDiameterSlider, 10.0, "Node Diamter = ", storeDouble<&P::NodeDiameter>},
-        {&Page::nodeBirthRateSlider, 10.0, "Node Birth Rate = ", storeDouble<&P::NodeBirthRate>},
-        {&Page::petioleLengthSlider, 100.0, "Petiole Length = ", storeDouble<&P::PetioleLength>},
-        {&Page::petioleBitAngleSlider, 100.0,
-         "Petiole BitAngle = ", storeFloat<&P::PetioleBitAngle>},
-        {&Page::shortInternodeRatioSlider, 100.0,
-         "Short Internode Ratio = ", storeDouble<&P::ShortInternodeRatio>},
-        {&Page::shortInternodeDiameterSlider, 100.0,
-         "Short Internode Diameter = ", storeDouble<&P::ShortInternodeDiameter>},
-        {&Page::shortPetioleRatioSlider, 100.0,
-         "Short Petiole Ratio = ", storeDouble<&P::ShortPetioleRatio>},
-        {&Page::shortPetioleDiameterSlider, 100.0,
-         "Short Petiole Diameter = ", storeDouble<&P::ShortPetioleDiameter>},
-        {&Page::timeStepSlider, 100.0, "Time Step Zize = ", storeDouble<&P::TimeStep>},
-    }};
-    return table;
 }
 
 } // namespace burgeon

@@ -141,4 +141,23 @@ void drawPlotCurve(RgbImage& image, const GrowthFunction& curve, int lifeCycleTi
     }
 }
 
+RgbImage plotCurve(const GrowthData& data, const GrowthFunction& curve, int plotScale) {
+    RgbImage image(PlotWidth, PlotHeight);
+    const PlotOrigin origin = plotOrigin(image.width(), image.height());
+    drawPlotFrame(image, data, plotScale, origin);
+    drawPlotCurve(image, curve, data.LifeCycleTime, plotScale, origin);
+    return image;
+}
+
+const std::array<std::pair<GrowthOrgan, const char*>, 5>& savedPlotFiles() {
+    static const std::array<std::pair<GrowthOrgan, const char*>, 5> files = {{
+        {GrowthOrgan::Internode, "Internode.bmp"},
+        {GrowthOrgan::Petiole, "Petiole.bmp"},
+        {GrowthOrgan::LeafLength, "Leaf.bmp"},
+        {GrowthOrgan::Apex, "Apex.bmp"},
+        {GrowthOrgan::Flower, "Flower.bmp"},
+    }};
+    return files;
+}
+
 } // namespace burgeon

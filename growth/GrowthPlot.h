@@ -4,6 +4,9 @@
 #include "growth/GrowthData.h"
 #include "imageio/RgbImage.h"
 
+#include <array>
+#include <utility>
+
 namespace burgeon {
 
 // The size of every plot on the Growth Function page.
@@ -27,5 +30,12 @@ void drawPlotFrame(RgbImage& image, const GrowthData& data, int plotScale, PlotO
 // Throws "Invalid floating point operation" when the curve has no value (NaN) at a time.
 void drawPlotCurve(RgbImage& image, const GrowthFunction& curve, int lifeCycleTime, int plotScale,
                    PlotOrigin origin);
+
+// The plot of one curve over the measured series: frame, axes, means and curve.
+RgbImage plotCurve(const GrowthData& data, const GrowthFunction& curve, int plotScale);
+
+// The five plots "Save Image" writes, in its order, with their file names (the Leaf Width plot
+// is not saved).
+const std::array<std::pair<GrowthOrgan, const char*>, 5>& savedPlotFiles();
 
 } // namespace burgeon

@@ -1,20 +1,16 @@
 #include "lsystem/LSystemCompiler.h"
 
-#include "base/HandlerGuard.h"
 #include "base/NumberText.h"
+#include "base/StandardError.h"
 #include "base/TextLines.h"
 #include "lsystem/StringRewriter.h"
 
 #include <algorithm>
-#include <climits>
 #include <vector>
 
 namespace burgeon {
 
 namespace {
-
-constexpr RgbColor black{0, 0, 0};
-constexpr RgbColor red{255, 0, 0};
 
 struct HeaderCheck {
     const char* passText;
@@ -37,22 +33,17 @@ constexpr HeaderCheck headerChecks[5] = {
 };
 // clang-format on
 
-// A bar position from a header value: value x 10, rounded half to even, kept within int.
-int barPosition(double value) {
-    const std::int64_t rounded = roundHalfEven(value * 10.0);
-    return static_cast<int>(std::clamp<std::int64_t>(rounded, INT_MIN, INT_MAX));
-}
-
-// Checks header line `number` (1..5) and stores its value. False when the line fails.
-bool checkHeaderLine(LSystemWorkspace& ws, int number, const std::string& line) {
-    LSystemDefinition& definition = ws.plant.Definition;
+// Checks header line `number` (1..5) and stores its value. False when the line fails; a value
+// that is not a number throws StandardError.
+bool checkHeaderLine(LSystemDefinition& definition, CompileOutcome& outcome, int number,
+                     const std::string& line) {
     if (number == 1) {
         const std::string_view trimmed = trimControl(line);
         if (trimmed.size() < 2 || trimmed.back() != '{') {
             return false;
         }
         definition.LSystemName = std::string(trimControl(trimmed.substr(0, trimmed.size() - 1)));
-        ws.editor.lsystemNameBox.setText(definition.LSystemName);
+        outcome.lsystemName = definition.LSystemName;
         return true;
     }
     static constexpr std::string_view keywords[5] = {"", "iterations", "angle", "diameter",
@@ -67,15 +58,42 @@ bool checkHeaderLine(LSystemWorkspace& ws, int number, const std::string& line) 
         break;
     case 3:
         definition.AngleSetting = parseFloat(*value);
-        ws.parameters.petioleAngleSlider.setPosition(barPosition(definition.AngleSetting));
+        outcome.angle = definition.AngleSetting;
         break;
     case 4:
         definition.DiameterSetting = parseFloat(*value);
-        ws.parameters.nodeDiameterSlider.setPosition(barPosition(definition.DiameterSetting));
+        outcome.diameter = definition.DiameterSetting;
         break;
     default:
         definition.Axiom = *value;
         break;
+    }
+    return true;
+}
+
+// Header lines 1 to 5 in order, each shown in the pane as it passes. False at the first line
+// that fails, with its message and the pane turned red.
+bool checkHeader(const std::vector<std::string>& lines, LSystemDefinition& definition,
+                 CompileOutcome& outcome) {
+    std::string& pane = outcome.compilesPane.emplace();
+    for (int number = 1; number <= 5; ++number) {
+        const HeaderCheck& check = headerChecks[number - 1];
+        try {
+            if (!checkHeaderLine(definition, outcome, number,
+                                 lines[static_cast<std::size_t>(number - 1)])) {
+                pane += check.errorLine;
+                pane += '\n';
+                addError(outcome.messages, check.message);
+                outcome.compilesPaneRed = true;
+                return false;
+            }
+        } catch (const StandardError& error) {
+            // A value that does not read as a number: the pane keeps the passes so far.
+            addError(outcome.messages, error.what());
+            return false;
+        }
+        pane += check.passText;
+        pane += '\n';
     }
     return true;
 }
@@ -141,37 +159,22 @@ std::optional<std::string> headerValue(std::string_view line, std::string_view k
     return std::string(value);
 }
 
-bool compileLSystem(LSystemWorkspace& ws) {
-    BusyCursor busy(ws.ui);
-    LSystemEditorPage& editor = ws.editor;
-    editor.compileProgress.setPosition(0);
-    editor.resultsPane.setText("L-system Results");
-    std::string pane;
-
-    std::vector<std::string> lines = editor.sourceEditor.lines();
-    if (lines.size() < 6) {
-        ws.ui.showMessage("Incorrect L-system, Please Enter L-system Code.");
-        return false;
+CompileOutcome compileLSystem(const std::vector<std::string>& source, PlantState& plant,
+                              const ProgressCallback& progress) {
+    CompileOutcome outcome;
+    reportProgress(progress, 0);
+    if (source.size() < 6) {
+        addError(outcome.messages, "Incorrect L-system, Please Enter L-system Code.");
+        return outcome;
     }
-
-    for (int number = 1; number <= 5; ++number) {
-        const HeaderCheck& check = headerChecks[number - 1];
-        if (!checkHeaderLine(ws, number, lines[static_cast<std::size_t>(number - 1)])) {
-            pane += check.errorLine;
-            pane += '\n';
-            ws.ui.showMessage(check.message);
-            editor.compilesPane.setTextColor(red);
-            editor.compilesPane.setText(pane);
-            return false;
-        }
-        editor.compilesPane.setTextColor(black);
-        pane += check.passText;
-        pane += '\n';
-        editor.compilesPane.setText(pane);
+    LSystemDefinition& definition = plant.Definition;
+    if (!checkHeader(source, definition, outcome)) {
+        return outcome;
     }
 
     // The rule section ends before the first "}" line from line 6 on; without one, a "}" line
     // is added (over a blank last line) and the section ends before it.
+    std::vector<std::string> lines = source;
     const auto closing = std::find_if(lines.begin() + 5, lines.end(), isClosingLine);
     std::size_t sectionEnd = static_cast<std::size_t>(closing - lines.begin());
     const bool needsClosingLine = closing == lines.end();
@@ -181,8 +184,9 @@ bool compileLSystem(LSystemWorkspace& ws) {
 
     const RuleSection section = collectRules(lines, 5, sectionEnd);
     if (section.rules.size() > MaxRules || section.endRules.size() > MaxRules) {
-        ws.ui.showMessage("Too many rules: at most 20 rules and 20 end rules are allowed.");
-        return false;
+        addError(outcome.messages,
+                 "Too many rules: at most 20 rules and 20 end rules are allowed.");
+        return outcome;
     }
 
     if (needsClosingLine) {
@@ -191,15 +195,14 @@ bool compileLSystem(LSystemWorkspace& ws) {
         } else {
             lines.push_back("}");
         }
-        editor.sourceEditor.setLines(lines);
+        outcome.closedLines = lines;
     }
 
-    LSystemDefinition& definition = ws.plant.Definition;
     definition.RuleCount = static_cast<std::int32_t>(section.rules.size());
     definition.EndRuleCount = static_cast<std::int32_t>(section.endRules.size());
     definition.HasEndRuleLine = section.hasEndRuleLine;
-    ws.ui.showMessage("Rule=" + std::to_string(definition.RuleCount) +
-                      ", EndRule=" + std::to_string(definition.EndRuleCount));
+    addInformation(outcome.messages, "Rule=" + std::to_string(definition.RuleCount) +
+                                         ", EndRule=" + std::to_string(definition.EndRuleCount));
 
     for (std::size_t i = 0; i < section.rules.size(); ++i) {
         splitRuleLine(section.rules[i], definition.Rules[i]);
@@ -209,13 +212,18 @@ bool compileLSystem(LSystemWorkspace& ws) {
             splitRuleLine(section.endRules[i], definition.EndRules[i]);
         }
     }
-    return rewriteLSystem(ws);
-}
 
-bool pressCompileLSystem(LSystemWorkspace& workspace) {
-    bool completed = false;
-    runHandler(workspace.ui, [&] { completed = compileLSystem(workspace); });
-    return completed;
+    RewriteOutcome rewritten = rewriteLSystem(definition, progress);
+    outcome.messages.insert(outcome.messages.end(), rewritten.messages.begin(),
+                            rewritten.messages.end());
+    if (!rewritten.completed) {
+        return outcome;
+    }
+    plant.ResultString = std::move(rewritten.resultString);
+    plant.CompileReport = rewritten.report;
+    outcome.resultsPane = std::move(rewritten.report);
+    outcome.completed = true;
+    return outcome;
 }
 
 } // namespace burgeon

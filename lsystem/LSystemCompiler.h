@@ -1,20 +1,42 @@
 #pragma once
 
-#include "lsystem/LSystemWorkspace.h"
+#include "base/Message.h"
+#include "base/Progress.h"
+#include "lsystem/PlantState.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace burgeon {
 
-// "Compile L-system": checks the five header lines of the editor text, collects the rules and
-// end rules and rewrites the axiom. Returns true when the compilation ran to its end; false
-// when it stopped at a message. A number that does not read throws StandardError.
-bool compileLSystem(LSystemWorkspace& workspace);
+// What one compilation shows: the messages in order, the texts of the "L-system Compiles" and
+// "L-system Results" panes, and the values the header lines hand on to the rest of the
+// program. A value is there only when its header line passed.
+struct CompileOutcome {
+    bool completed = false; // the header passed and the rewriting ran to its end
+    Messages messages;
+    // The pass and error lines; nothing when the text was too short to be checked (the pane
+    // keeps what it showed).
+    std::optional<std::string> compilesPane;
+    bool compilesPaneRed = false; // the whole pane turns red after an error
+    // Reset to its caption at the start, the compile report at the end.
+    std::string resultsPane = "L-system Results";
+    std::optional<std::string> lsystemName; // for the "L-systems" box
+    std::optional<double> angle;            // for the "Petiole Angle" parameter
+    std::optional<double> diameter;         // for the "Node Diamter" parameter
+    // The source with the "}" line the compiler adds when it has none.
+    std::optional<std::vector<std::string>> closedLines;
+};
 
-// The button: compileLSystem behind the handler guard. True when it ran to its end.
-bool pressCompileLSystem(LSystemWorkspace& workspace);
+// "Compile L-system": checks the five header lines, collects the rules and end rules into the
+// plant's definition and rewrites the axiom into ResultString and CompileReport. The header
+// settings of the lines that passed stay stored when a later line fails; rules and the result
+// string change only when the whole header passed. progress starts at 0 and follows the
+// rewriting.
+CompileOutcome compileLSystem(const std::vector<std::string>& lines, PlantState& plant,
+                              const ProgressCallback& progress = {});
 
 // The value of a header line "keyword=value": the keyword is the first keyword.size()
 // characters of the trimmed line, trimmed and compared without case; blanks around "=" are

@@ -1,7 +1,5 @@
 #include "lsystem/PlantGenerator.h"
 
-#include "base/HandlerGuard.h"
-
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -62,35 +60,34 @@ bool isPlantSymbol(char c) {
     return isOrganSymbol(c) || std::string_view("LF[]/\\+-^&").find(c) != std::string_view::npos;
 }
 
-bool generatePlant(LSystemWorkspace& ws) {
-    PlantState& plant = ws.plant;
-    ws.animation.PaintBusy = true;
+GenerateOutcome generatePlant(PlantState& plant, float turnStep, RandomSource& random) {
+    GenerateOutcome outcome;
     plant.NodeCount = 0;
     plant.MainStemCount = 0;
     plant.MaxLevel = 0;
     const std::string& text = plant.ResultString;
-    ws.editor.treeResultsPane.setText("all string = " + text + "\n");
+    outcome.treeResultsPane = "all string = " + text + "\n";
 
     const StringSurvey survey = surveyString(text);
     if (survey.badSymbol != 0) {
-        ws.ui.showMessage(std::string(1, survey.badSymbol) + std::string(alphabetText));
-        return false;
+        addError(outcome.messages, std::string(1, survey.badSymbol) + std::string(alphabetText));
+        return outcome;
     }
     if (!survey.balanced) {
-        ws.ui.showMessage("Unbalanced brackets in the result string.");
-        return false;
+        addError(outcome.messages, "Unbalanced brackets in the result string.");
+        return outcome;
     }
     const std::int32_t n = survey.organCount;
     if (n > MaxNodes) {
-        ws.ui.showMessage("The String is too long.");
-        return false;
+        addError(outcome.messages, "The String is too long.");
+        return outcome;
     }
     for (std::int32_t k = 1; k <= n; ++k) {
         PlantNode& node = plant.Nodes[static_cast<std::size_t>(k)];
         node.AngleX = node.AngleZ = node.AngleY = 0.0f;
         node.HasLeaf = node.HasFlower = 0;
     }
-    ws.ui.showMessage("nodes=" + std::to_string(n));
+    addInformation(outcome.messages, "nodes=" + std::to_string(n));
 
     // Working stacks sized from the string: the path holds at most every node, the counts one
     // entry per depth.
@@ -101,7 +98,6 @@ bool generatePlant(LSystemWorkspace& ws) {
     std::size_t d = 0;
     std::size_t s = 0;
 
-    const float turnStep = ws.parameters.parameters().TurnStep;
     TurnAxis axes[3] = {{plant.TurnZ, plant.TurnPendingZ, &PlantNode::AngleZ},
                         {plant.TurnY, plant.TurnPendingY, &PlantNode::AngleY},
                         {plant.TurnX, plant.TurnPendingX, &PlantNode::AngleX}};
@@ -170,7 +166,7 @@ bool generatePlant(LSystemWorkspace& ws) {
             mainStem.push_back(k);
             // The main stem gets a jitter of 0.00 to 0.04 degrees; turns before it are dropped.
             for (TurnAxis& axis : axes) {
-                axis.accumulator = static_cast<float>(ws.random.uniformInt(5) * 0.01);
+                axis.accumulator = static_cast<float>(random.uniformInt(5) * 0.01);
             }
             node.Kind = c;
         } else if (c == 'I' || c == 'i') {
@@ -223,15 +219,10 @@ bool generatePlant(LSystemWorkspace& ws) {
     for (const std::int32_t k : mainStem) {
         mainStemText += " " + std::to_string(k);
     }
-    ws.ui.showMessage(mainStemText);
-    ws.ui.showMessage("All node = " + std::to_string(plant.NodeCount));
-    return true;
-}
-
-bool pressGeneratePlant(LSystemWorkspace& workspace) {
-    bool completed = false;
-    runHandler(workspace.ui, [&] { completed = generatePlant(workspace); });
-    return completed;
+    addInformation(outcome.messages, mainStemText);
+    addInformation(outcome.messages, "All node = " + std::to_string(plant.NodeCount));
+    outcome.completed = true;
+    return outcome;
 }
 
 } // namespace burgeon

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "lsystem/LSystemWorkspace.h"
+#include "base/Message.h"
+#include "base/RandomSource.h"
+#include "lsystem/PlantState.h"
+
+#include <string>
 
 #include <string_view>
 
@@ -12,11 +16,15 @@ bool isOrganSymbol(char c);
 // The 15 symbols a result string may hold.
 bool isPlantSymbol(char c);
 
-// "Generate Plant": turns ResultString into the node table. Returns true when it ran to its
-// end; false when the string was rejected (the plant is then empty).
-bool generatePlant(LSystemWorkspace& workspace);
+// What one generation shows: its messages in order and the text of the "Tree Results" pane.
+struct GenerateOutcome {
+    bool completed = false; // false when the string was rejected (the plant is then empty)
+    Messages messages;
+    std::string treeResultsPane;
+};
 
-// The button: generatePlant behind the handler guard. True when it ran to its end.
-bool pressGeneratePlant(LSystemWorkspace& workspace);
+// "Generate Plant": turns the plant's ResultString into its node table, turning by turnStep
+// degrees per turn symbol; the main stem's jitter comes from random.
+GenerateOutcome generatePlant(PlantState& plant, float turnStep, RandomSource& random);
 
 } // namespace burgeon

@@ -35,7 +35,7 @@ std::string grewTooLong(std::int64_t iteration) {
            " characters at iteration " + std::to_string(iteration) + "; expansion stopped.";
 }
 
-int progress(std::int64_t done, std::int64_t total) {
+int percentDone(std::int64_t done, std::int64_t total) {
     return static_cast<int>(done * 100 / total);
 }
 
@@ -89,9 +89,8 @@ std::string applyRule(const std::string& text, const RewriteRule& rule) {
     return out;
 }
 
-bool rewriteLSystem(LSystemWorkspace& ws) {
-    const LSystemDefinition& d = ws.plant.Definition;
-    RangeControl& progressBar = ws.editor.compileProgress;
+RewriteOutcome rewriteLSystem(const LSystemDefinition& d, const ProgressCallback& progress) {
+    RewriteOutcome outcome;
     std::string report = reportHead(d);
 
     std::string result = d.Axiom;
@@ -102,16 +101,16 @@ bool rewriteLSystem(LSystemWorkspace& ws) {
         for (std::int32_t r = 1; r <= d.RuleCount; ++r) {
             const RewriteRule& rule = d.Rules[static_cast<std::size_t>(r - 1)];
             if (!applyRuleInto(result, rule, scratch)) {
-                ws.ui.showMessage(grewTooLong(n));
-                return false;
+                addError(outcome.messages, grewTooLong(n));
+                return outcome;
             }
             changed = changed || scratch != result;
             result.swap(scratch);
-            progressBar.setPosition(progress(n * r, std::int64_t{d.RuleCount} * d.Iterations));
+            reportProgress(progress, percentDone(n * r, std::int64_t{d.RuleCount} * d.Iterations));
         }
         if (!changed) {
             // The rules map this string to itself: the remaining iterations change nothing.
-            progressBar.setPosition(100);
+            reportProgress(progress, 100);
             break;
         }
     }
@@ -120,28 +119,28 @@ bool rewriteLSystem(LSystemWorkspace& ws) {
             const RewriteRule& rule = d.EndRules[static_cast<std::size_t>(r - 1)];
             if (!applyRuleInto(result, rule, scratch)) {
                 // The end rules run as one more pass after the last iteration.
-                ws.ui.showMessage(grewTooLong(std::max<std::int64_t>(d.Iterations, 0) + 1));
-                return false;
+                addError(outcome.messages,
+                         grewTooLong(std::max<std::int64_t>(d.Iterations, 0) + 1));
+                return outcome;
             }
             result.swap(scratch);
-            progressBar.setPosition(progress(r, d.EndRuleCount));
+            reportProgress(progress, percentDone(r, d.EndRuleCount));
         }
     }
 
-    ws.plant.ResultString = std::move(result);
     const std::string equalsLine(29, '=');
     report += equalsLine + "\n";
     report +=
         "The Result String after running at " + std::to_string(d.Iterations) + " iterations.\n";
-    report += ws.plant.ResultString + "\n";
+    report += result + "\n";
     report += equalsLine + "\n";
     report += "End of Compiling\n";
-    ws.plant.CompileReport = report;
-    ws.editor.resultsPane.setText(std::move(report));
-
-    ws.ui.showMessage("all string =" + std::to_string(ws.plant.ResultString.size()));
-    ws.ui.showMessage("Generate Completed");
-    return true;
+    addInformation(outcome.messages, "all string =" + std::to_string(result.size()));
+    addInformation(outcome.messages, "Generate Completed");
+    outcome.completed = true;
+    outcome.resultString = std::move(result);
+    outcome.report = std::move(report);
+    return outcome;
 }
 
 } // namespace burgeon

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "lsystem/LSystemWorkspace.h"
+#include "base/Message.h"
+#include "base/Progress.h"
+#include "lsystem/PlantState.h"
 
 #include <cstddef>
 #include <string>
@@ -20,8 +22,19 @@ std::string applyRule(const std::string& text, const RewriteRule& rule);
 bool applyRuleInto(const std::string& text, const RewriteRule& rule, std::string& out,
                    std::size_t limit = MaxResultLength);
 
-// Expands the axiom into ResultString, writes the compile report and shows the closing
-// messages. Returns false when the expansion grew beyond MaxResultLength and was stopped.
-bool rewriteLSystem(LSystemWorkspace& workspace);
+// What the rewriting of a definition gives: the result string, the compile report and the
+// closing messages; or, when the expansion grew beyond MaxResultLength and was stopped, the
+// message that says so.
+struct RewriteOutcome {
+    bool completed = false;
+    std::string resultString;
+    std::string report;
+    Messages messages;
+};
+
+// Expands the axiom: the rules for the given number of iterations, then the end rules once.
+// progress follows the rules applied, in percent.
+RewriteOutcome rewriteLSystem(const LSystemDefinition& definition,
+                              const ProgressCallback& progress = {});
 
 } // namespace burgeon

@@ -30,9 +30,26 @@ RgbImage readBackBitmap(const std::string& fileName) {
 
 } // namespace
 
-CaptureRun::CaptureRun(AnimationState& animation, AnimationPage& page, UserInterface& ui)
-    : state_(animation), page_(page), ui_(ui) {
-    page_.createCaptureTools = [this](int reductionBits) { createTools(reductionBits); };
+CaptureRun::CaptureRun(AnimationSettings& settings, AnimationState& state, UserInterface& ui)
+    : settings_(settings), state_(state), ui_(ui) {}
+
+void CaptureRun::start(const std::string& folder) {
+    reportProgress(0);
+    state_.CaptureFirst = settings_.capture.first;
+    state_.CaptureLast = settings_.capture.last;
+    state_.CaptureFolder = folder;
+    settings_.currentTime = state_.CaptureFirst - 2;
+    state_.CaptureActive = true;
+    state_.PaintBusy = false;
+    state_.AnimationPaused = false;
+    state_.GifCheckpointCounter = 0;
+    createTools(settings_.capture.reductionBits);
+}
+
+void CaptureRun::reportProgress(int percent) {
+    if (progressChanged) {
+        progressChanged(percent);
+    }
 }
 
 void CaptureRun::createTools(int reductionBits) {
@@ -46,10 +63,10 @@ void CaptureRun::releaseTools() {
 }
 
 void CaptureRun::step(FrameCanvas& canvas) {
-    const double time = state_.CurrentTime;
+    const double time = settings_.currentTime;
     if (state_.CaptureActive && state_.CaptureFirst <= time && time <= state_.CaptureLast) {
         if (!animation_) {
-            createTools(page_.reductionBitsBox.position());
+            createTools(settings_.capture.reductionBits);
         }
         try {
             captureFrame(canvas);
@@ -65,19 +82,21 @@ void CaptureRun::step(FrameCanvas& canvas) {
 }
 
 void CaptureRun::captureFrame(FrameCanvas& canvas) {
-    const double time = state_.CurrentTime;
+    const double time = settings_.currentTime;
+    const CaptureSettings& capture = settings_.capture;
     const std::string& folder = state_.CaptureFolder;
     const std::string timeText = formatGeneral(time);
 
     const int width = std::max(canvas.panelWidth() - 5, 0);
     const int height = std::max(canvas.panelHeight() - 5, 0);
-    page_.capturedFrame = canvas.grabShownPixels(width, height);
-    page_.capturedFrameViews.notify();
+    picture_ = canvas.grabShownPixels(width, height);
+    if (frameCaptured) {
+        frameCaptured(picture_);
+    }
     const std::string pictureFile = joinPath(folder, "Picture.bmp");
-    writeBmpFile(pictureFile, page_.capturedFrame);
+    writeBmpFile(pictureFile, picture_);
     if (state_.SaveJpegFrames) {
-        writeJpegFile(joinPath(folder, "Picture" + timeText + ".jpg"), page_.capturedFrame,
-                      page_.jpegQualityBox.position());
+        writeJpegFile(joinPath(folder, "Picture" + timeText + ".jpg"), picture_, capture.quality);
     }
     frame_ = readBackBitmap(pictureFile);
     if (state_.SaveGifFrames) {
@@ -86,13 +105,13 @@ void CaptureRun::captureFrame(FrameCanvas& canvas) {
             writeGifFile(joinPath(folder, "Plant.gif"), frame_);
         }
     }
-    animation_->addFrame(frame_, page_.gifDelayBox.position());
-    animation_->reductionBits = page_.reductionBitsBox.position();
+    animation_->addFrame(frame_, capture.delay);
+    animation_->reductionBits = capture.reductionBits;
 
     // A run of a single time has nothing to divide: its one frame is the whole run.
     const int span = state_.CaptureLast - state_.CaptureFirst;
     const double progress = span == 0 ? 100.0 : (time - state_.CaptureFirst) / span * 100.0;
-    page_.captureGauge.setPosition(static_cast<int>(roundHalfEven(progress)));
+    reportProgress(static_cast<int>(roundHalfEven(progress)));
 
     state_.GifCheckpointCounter += 1;
     if (state_.GifCheckpointCounter >= 10) {
@@ -104,7 +123,7 @@ void CaptureRun::captureFrame(FrameCanvas& canvas) {
         animation_->save(joinPath(folder, "Plant.gif"));
         releaseTools();
         state_.CaptureActive = false;
-        page_.captureGauge.setPosition(100);
+        reportProgress(100);
         ui_.showMessage("Capture Completed.");
     }
 }

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "base/UserInterface.h"
-#include "controls/AnimationPage.h"
-#include "controls/ViewState.h"
 #include "imageio/GifWriter.h"
 #include "imageio/RgbImage.h"
+#include "project/AnimationSettings.h"
+#include "render/AnimationState.h"
 #include "render/FrameCanvas.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace burgeon {
 
@@ -17,10 +19,15 @@ namespace burgeon {
 // and as "Plant.gif" when the time reaches the end of the run.
 class CaptureRun {
 public:
-    // Wires the page's "Capture Now" to createTools.
-    CaptureRun(AnimationState& animation, AnimationPage& page, UserInterface& ui);
+    CaptureRun(AnimationSettings& settings, AnimationState& state, UserInterface& ui);
     CaptureRun(const CaptureRun&) = delete;
     CaptureRun& operator=(const CaptureRun&) = delete;
+
+    // "Capture Now", once the folder exists: the run's range from the settings, the clock two
+    // before its start and running, and the tools of a new run.
+    void start(const std::string& folder);
+    // "Stop Capture".
+    void stop() { state_.CaptureActive = false; }
 
     // The tools of a new run: an empty animated GIF and an empty frame.
     void createTools(int reductionBits);
@@ -33,14 +40,21 @@ public:
     // The animated GIF of the run under way (tests and progress reports).
     const AnimatedGif* animation() const { return animation_.get(); }
 
+    // Told the run's progress in percent (the "Capture Progress" gauge) and each picture
+    // captured (the page's preview).
+    std::function<void(int)> progressChanged;
+    std::function<void(const RgbImage&)> frameCaptured;
+
 private:
     void captureFrame(FrameCanvas& canvas);
     void releaseTools();
+    void reportProgress(int percent);
 
+    AnimationSettings& settings_;
     AnimationState& state_;
-    AnimationPage& page_;
     UserInterface& ui_;
     std::unique_ptr<AnimatedGif> animation_;
+    RgbImage picture_;
     RgbImage frame_;
 };
 

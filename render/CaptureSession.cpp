@@ -1,7 +1,6 @@
 #include "render/CaptureSession.h"
 
 #include "base/RecordingUserInterface.h"
-#include "controls/AnimationPage.h"
 #include "render/CaptureRun.h"
 #include "render/FrameRoutine.h"
 #include "render/ViewWindowModel.h"
@@ -10,41 +9,30 @@
 
 namespace burgeon {
 
-CaptureReport runCaptureSession(FrameCanvas& canvas, ViewState& view,
-                                const PlantParameters& parameters, int lifeCycleTime,
-                                const CaptureSettings& settings,
+CaptureReport runCaptureSession(FrameCanvas& canvas, PlantProject& project,
                                 const std::function<void(int)>& progress) {
+    const CaptureSettings& settings = project.animation.capture;
     AnimationState animation;
+    animation.SaveJpegFrames = settings.jpegFrames;
+    animation.SaveGifFrames = !settings.jpegFrames;
     RecordingUserInterface ui;
-    AnimationPage page(view, animation, ui);
-    CaptureRun capture(animation, page, ui);
-    FrameRoutine frames(canvas, view, animation, parameters, capture);
-    ViewWindowModel window(frames, view, animation, capture, ui);
-    frames.lifeCycleTime = [lifeCycleTime] { return lifeCycleTime; };
-    frames.setTimeBarMaximum = [&page](int maximum) { page.timeBar.setMaximum(maximum); };
-
-    page.startFrameBox.setPosition(settings.first);
-    page.endFrameBox.setPosition(settings.last);
-    page.gifDelayBox.setPosition(settings.delay);
-    page.jpegQualityBox.setPosition(settings.quality);
-    page.reductionBitsBox.setPosition(settings.reductionBits);
-    if (settings.jpegFrames) {
-        page.onJpegFormatClicked();
-    } else {
-        page.onGifFormatClicked();
-    }
+    CaptureRun capture(project.animation, animation, ui);
+    FrameRoutine frames(canvas, project, animation, capture);
+    ViewWindowModel window(frames, project, animation, capture, ui);
 
     window.show();
     window.paint();
 
-    const std::filesystem::path folder(settings.folder);
-    page.workingFolder = [&folder] { return folder.parent_path().string(); };
-    ui.inputAnswers.push_back(folder.filename().string());
-    if (progress) {
-        page.captureGauge.views.subscribe([&] { progress(page.captureGauge.position()); });
-        progress(0);
-    }
-    page.onCaptureNowClicked();
+    int gauge = -1;
+    capture.progressChanged = [&](int percent) {
+        if (percent != gauge && progress) {
+            progress(percent);
+        }
+        gauge = percent;
+    };
+    std::error_code error;
+    std::filesystem::create_directory(settings.folder, error);
+    capture.start(settings.folder);
 
     CaptureReport report;
     report.timeBarMax = animation.TimeBarMax;

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "controls/PlantParameters.h"
-#include "controls/ViewState.h"
+#include "project/PlantProject.h"
 #include "render/FrameCanvas.h"
 
 #include <functional>
@@ -9,18 +8,6 @@
 #include <vector>
 
 namespace burgeon {
-
-// A capture run as the Animation page starts it, driven frame by frame to its end without a
-// window: the command line's "animate".
-struct CaptureSettings {
-    int first = 1;          // "Start Frame"
-    int last = 1;           // "End Frame"
-    bool jpegFrames = true; // "Jpeg Format"; otherwise "Gif Format (256 Colors)"
-    int quality = 80;       // "Jpeg Compression (%)"
-    int delay = 3;          // "Animation Delay(x10 mS)"
-    int reductionBits = 6;  // "Bits"
-    std::string folder = "PlantCap1";
-};
 
 enum class CaptureOutcome {
     Completed,  // "Plant.gif" written
@@ -36,12 +23,12 @@ struct CaptureReport {
     int timeBarMax = 0;
 };
 
-// Shows the view, draws its first frame, presses "Capture Now" with the settings (the folder is
-// made under its parent, one level, as the page does) and draws frames until the run ends.
-// progress receives the gauge's position whenever it moves, starting with 0.
-CaptureReport runCaptureSession(FrameCanvas& canvas, ViewState& view,
-                                const PlantParameters& parameters, int lifeCycleTime,
-                                const CaptureSettings& settings,
+// A capture run as the Animation page starts it, driven frame by frame to its end without a
+// window (the command line's "animate"): shows the view, draws its first frame, starts the run
+// with the project's capture settings (the folder is made under its parent, one level, as the
+// page does) and draws frames until the run ends. progress receives the gauge's position
+// whenever it moves, starting with 0.
+CaptureReport runCaptureSession(FrameCanvas& canvas, PlantProject& project,
                                 const std::function<void(int)>& progress);
 
 } // namespace burgeon

@@ -21,26 +21,25 @@ double truncateToHundredths(double time) {
 
 } // namespace
 
-FrameRoutine::FrameRoutine(FrameCanvas& canvas, const ViewState& view, AnimationState& animation,
-                           const PlantParameters& parameters, CaptureRun& capture)
-    : canvas_(canvas), view_(view), animation_(animation), parameters_(parameters),
-      capture_(capture) {}
+FrameRoutine::FrameRoutine(FrameCanvas& canvas, PlantProject& project, AnimationState& animation,
+                           CaptureRun& capture)
+    : canvas_(canvas), project_(project), animation_(animation), capture_(capture) {}
 
 int FrameRoutine::renderFrame() {
     canvas_.beginFrame();
     canvas_.applyViewTransform();
     canvas_.drawLand();
-    if (view_.ShowAxes) {
+    if (project_.view.ShowAxes) {
         canvas_.drawAxes();
     }
 
-    double& time = animation_.CurrentTime;
+    double& time = project_.animation.currentTime;
     time = truncateToHundredths(time);
     canvas_.setCaption("Plant Visualization at " + formatGeneral(time));
 
     // Once the plant has finished growing it turns slowly on a turntable; land and axes stay.
-    const int lifeCycle = lifeCycleTime ? lifeCycleTime() : 0;
-    const double birthSpan = std::fabs(1.0 - parameters_.NodeBirthRate) * lifeCycle;
+    const int lifeCycle = project_.growth.fittedData.LifeCycleTime;
+    const double birthSpan = std::fabs(1.0 - project_.parameters.nodeBirthRate) * lifeCycle;
     const auto turntableStart = static_cast<double>(roundHalfEven(birthSpan + 100.0));
     if (time > turntableStart) {
         canvas_.rotateTurntable(time * 360.0 / 40.0);
@@ -48,7 +47,7 @@ int FrameRoutine::renderFrame() {
     canvas_.drawPlant(time);
 
     if (!animation_.AnimationPaused) {
-        time += parameters_.TimeStep;
+        time += project_.parameters.timeStep;
     }
     capture_.step(canvas_);
 
@@ -60,7 +59,8 @@ int FrameRoutine::renderFrame() {
         time = 1.0;
     }
     canvas_.endFrame();
-    return animation_.FrameDelay > 0 ? animation_.FrameDelay * frameDelayUnitMilliseconds : 0;
+    const int frameDelay = project_.animation.frameDelay;
+    return frameDelay > 0 ? frameDelay * frameDelayUnitMilliseconds : 0;
 }
 
 } // namespace burgeon

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/PlantParameters.h"
-#include "controls/ViewState.h"
+#include "project/PlantProject.h"
+#include "render/AnimationState.h"
 #include "render/CaptureRun.h"
 #include "render/FrameCanvas.h"
 
@@ -14,25 +14,22 @@ namespace burgeon {
 // and its loop back to 1.0, the buffer swap.
 class FrameRoutine {
 public:
-    FrameRoutine(FrameCanvas& canvas, const ViewState& view, AnimationState& animation,
-                 const PlantParameters& parameters, CaptureRun& capture);
+    FrameRoutine(FrameCanvas& canvas, PlantProject& project, AnimationState& animation,
+                 CaptureRun& capture);
 
     // Draws one frame and returns the pause before the next one in milliseconds
-    // (`FrameDelay` x 18): the host schedules the next frame instead of waiting here, so the
+    // (`frameDelay` x 18): the host schedules the next frame instead of waiting here, so the
     // user interface stays responsive.
     int renderFrame();
 
-    // `LifeCycleTime` of the growth data (0 before any data was read).
-    std::function<int()> lifeCycleTime;
     // Sets the time slider's maximum; the slider clamps its position and runs its change
     // operation when the position moves.
     std::function<void(int)> setTimeBarMaximum;
 
 private:
     FrameCanvas& canvas_;
-    const ViewState& view_;
+    PlantProject& project_;
     AnimationState& animation_;
-    const PlantParameters& parameters_;
     CaptureRun& capture_;
 };
 

@@ -3,9 +3,9 @@
 #include "base/Clock.h"
 #include "base/NumberText.h"
 #include "base/RandomSource.h"
-#include "controls/PlantParameters.h"
 #include "growth/GrowthCurves.h"
 #include "lsystem/PlantState.h"
+#include "project/PlantParameters.h"
 
 #include <algorithm>
 #include <array>
@@ -88,7 +88,6 @@ void NodeWalk::drawNode(int index, double t) {
     PlantState& plant = *scene_.plant;
     PlantNode& node = plant.Nodes[static_cast<std::size_t>(index)];
     const PlantParameters& parameters = *scene_.parameters;
-    const SliderHeldParameters& sliders = *scene_.sliders;
 
     target_.enterNode(index);
     random_.seed(static_cast<std::uint32_t>(scene_.clock->millisecondsOfDay()));
@@ -99,7 +98,7 @@ void NodeWalk::drawNode(int index, double t) {
 
     drawOrganSegment(node, sizes);
 
-    const double nodeDiameter = parameters.NodeDiameter;
+    const double nodeDiameter = parameters.nodeDiameter;
     const bool drawsLeaf = node.HasLeaf != 0;
     const bool drawsFlower = node.HasFlower != 0 && !drawsLeaf;
     if (drawsLeaf || drawsFlower) {
@@ -126,14 +125,14 @@ void NodeWalk::drawNode(int index, double t) {
             offset = 0.095 * nodeDiameter * sizes.internode * sizes.internodeDiameterReduce;
             break;
         case 'i':
-            offset = 0.095 * parameters.ShortInternodeDiameter * nodeDiameter * sizes.internode *
+            offset = 0.095 * parameters.shortInternodeDiameter * nodeDiameter * sizes.internode *
                      sizes.internodeDiameterReduce;
             break;
         case 'P':
             offset = 0.095 * nodeDiameter * sizes.petiole * sizes.petioleDiameterReduce;
             break;
         case 'p':
-            offset = 0.095 * parameters.ShortPetioleDiameter * nodeDiameter * sizes.petiole *
+            offset = 0.095 * parameters.shortPetioleDiameter * nodeDiameter * sizes.petiole *
                      sizes.petioleDiameterReduce;
             break;
         default:
@@ -141,9 +140,9 @@ void NodeWalk::drawNode(int index, double t) {
         }
         target_.translate(0.0f, f32(offset), 0.0f);
         WindTurn wind;
-        wind.x = random_.uniformInt(sliders.Wind);
-        wind.y = random_.uniformInt(sliders.Wind);
-        wind.z = random_.uniformInt(sliders.Wind);
+        wind.x = random_.uniformInt(parameters.wind);
+        wind.y = random_.uniformInt(parameters.wind);
+        wind.z = random_.uniformInt(parameters.wind);
         target_.drawLeaf(1.7 * sizes.leafWidth * sizes.leafReduce,
                          sizes.leafLength * sizes.leafReduce,
                          1.5 * sizes.leafWidth * sizes.leafReduce, wind);
@@ -175,9 +174,9 @@ void NodeWalk::drawNode(int index, double t) {
                 const double side = childNode.AngleZ > 0.0f ? 1.0 : -1.0;
                 turnZ = side * bend + childNode.AngleZ;
             } else if (childNode.AngleZ > 0.0f) {
-                turnZ = childNode.AngleZ + bend - parameters.PetioleBitAngle;
+                turnZ = childNode.AngleZ + bend - parameters.petioleBitAngle;
             } else {
-                turnZ = childNode.AngleZ - bend + parameters.PetioleBitAngle;
+                turnZ = childNode.AngleZ - bend + parameters.petioleBitAngle;
             }
             target_.rotate(f32(turnZ), 0.0f, 0.0f, 1.0f);
             target_.rotate(childNode.AngleY, 0.0f, 1.0f, 0.0f);
@@ -190,16 +189,16 @@ void NodeWalk::drawNode(int index, double t) {
 }
 
 NodeSizes NodeWalk::sizesOf(const PlantNode& node) const {
-    const SliderHeldParameters& sliders = *scene_.sliders;
+    const PlantParameters& parameters = *scene_.parameters;
     const GrowthCurves& curves = *scene_.curves;
     const double level = node.Level;
     NodeSizes sizes;
-    sizes.internodeLengthReduce = std::pow(sliders.InternodeLengthReduce, level);
-    sizes.petioleLengthReduce = std::pow(sliders.PetioleLengthReduce, level);
-    sizes.internodeDiameterReduce = std::pow(sliders.InternodeDiameterReduce, level);
-    sizes.petioleDiameterReduce = std::pow(sliders.PetioleDiameterReduce, level);
-    sizes.leafReduce = std::pow(sliders.LeafReduce, level);
-    sizes.flowerReduce = std::pow(sliders.FlowerReduce, level);
+    sizes.internodeLengthReduce = std::pow(parameters.internodeLengthReduce, level);
+    sizes.petioleLengthReduce = std::pow(parameters.petioleLengthReduce, level);
+    sizes.internodeDiameterReduce = std::pow(parameters.internodeDiameterReduce, level);
+    sizes.petioleDiameterReduce = std::pow(parameters.petioleDiameterReduce, level);
+    sizes.leafReduce = std::pow(parameters.leafReduce, level);
+    sizes.flowerReduce = std::pow(parameters.flowerReduce, level);
     sizes.internode = growthSize(curves.getCurve(GrowthOrgan::Internode), node.Age);
     sizes.flower = growthSize(curves.getCurve(GrowthOrgan::Flower), node.Age);
     sizes.petiole = growthSize(curves.getCurve(GrowthOrgan::Petiole), node.Age);
@@ -224,9 +223,9 @@ NodeSizes NodeWalk::sizesFor(const PlantNode& node) {
 
 void NodeWalk::drawOrganSegment(const PlantNode& node, const NodeSizes& sizes) {
     const PlantParameters& parameters = *scene_.parameters;
-    const double nodeLength = parameters.NodeLength;
-    const double petioleLength = parameters.PetioleLength;
-    const double nodeDiameter = parameters.NodeDiameter;
+    const double nodeLength = parameters.internodeLength;
+    const double petioleLength = parameters.petioleLength;
+    const double nodeDiameter = parameters.nodeDiameter;
     const double maxLevel = scene_.plant->MaxLevel;
     // A level below 1 cannot come from generation; it is read as 1 rather than dividing by 0.
     const double level = std::max(node.Level, 1);
@@ -239,8 +238,8 @@ void NodeWalk::drawOrganSegment(const PlantNode& node, const NodeSizes& sizes) {
         radius = 0.1 * nodeDiameter * sizes.internode * sizes.internodeDiameterReduce;
         break;
     case 'i':
-        length = parameters.ShortInternodeRatio * nodeLength * sizes.internode * maxLevel / level;
-        radius = 0.1 * parameters.ShortInternodeDiameter * nodeDiameter * sizes.internode *
+        length = parameters.shortInternodeRatio * nodeLength * sizes.internode * maxLevel / level;
+        radius = 0.1 * parameters.shortInternodeDiameter * nodeDiameter * sizes.internode *
                  sizes.internodeDiameterReduce;
         break;
     case 'P':
@@ -248,8 +247,8 @@ void NodeWalk::drawOrganSegment(const PlantNode& node, const NodeSizes& sizes) {
         radius = 0.1 * nodeDiameter * sizes.petiole * sizes.petioleDiameterReduce;
         break;
     case 'p':
-        length = parameters.ShortPetioleRatio * petioleLength * sizes.petiole * maxLevel / level;
-        radius = 0.1 * parameters.ShortPetioleDiameter * nodeDiameter * sizes.petiole *
+        length = parameters.shortPetioleRatio * petioleLength * sizes.petiole * maxLevel / level;
+        radius = 0.1 * parameters.shortPetioleDiameter * nodeDiameter * sizes.petiole *
                  sizes.petioleDiameterReduce;
         break;
     default:
@@ -268,11 +267,11 @@ void NodeWalk::drawOrganSegment(const PlantNode& node, const NodeSizes& sizes) {
 std::int32_t prepareNodes(PlantState& plant, const PlantParameters& parameters) {
     const int count = usedNodeCount(plant);
     const auto totalTime = static_cast<std::int32_t>(
-        roundHalfEven(plant.MainStemCount * parameters.NodeBirthRate) + plant.NodeCount + 50);
+        roundHalfEven(plant.MainStemCount * parameters.nodeBirthRate) + plant.NodeCount + 50);
     for (int k = 1; k <= count; ++k) {
         PlantNode& node = plant.Nodes[static_cast<std::size_t>(k)];
         if (isOrgan(node.Kind)) {
-            node.BirthTime = node.Level * parameters.NodeBirthRate + 3.0;
+            node.BirthTime = node.Level * parameters.nodeBirthRate + 3.0;
             node.EndTime = totalTime;
             node.Age = 0.0;
         }

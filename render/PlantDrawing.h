@@ -10,15 +10,13 @@ class Clock;
 class GrowthCurves;
 struct PlantParameters;
 struct PlantState;
-struct SliderHeldParameters;
 
 // What the walk reads and writes: the node table (timing, ages and child lists are written),
-// the parameters, the slider-held factors, the growth curves, the plant scale of the view and
+// the parameters, the growth curves, the plant scale of the view and
 // the clock whose time of day reseeds the wind at every node.
 struct PlantScene {
     PlantState* plant = nullptr;
     const PlantParameters* parameters = nullptr;
-    const SliderHeldParameters* sliders = nullptr;
     const GrowthCurves* curves = nullptr;
     float plantScale = 0.5f;
     Clock* clock = nullptr;

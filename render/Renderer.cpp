@@ -1,10 +1,6 @@
 #include "render/Renderer.h"
 
-#include "components/LeafTextures.h"
-#include "components/MaterialSet.h"
-#include "controls/PlantParameters.h"
-#include "controls/ViewState.h"
-#include "lsystem/PlantState.h"
+#include "project/PlantProject.h"
 #include "render/GlHeaders.h"
 #include "render/PlantDrawing.h"
 #include "render/RenderHost.h"
@@ -15,8 +11,8 @@
 
 namespace burgeon {
 
-Renderer::Renderer(RenderHost& host, const RenderInputs& inputs)
-    : host_(host), inputs_(inputs), target_(geometry_) {}
+Renderer::Renderer(RenderHost& host, PlantProject& project, Clock& clock)
+    : host_(host), project_(project), clock_(clock), target_(geometry_) {}
 
 Renderer::~Renderer() {
     try {
@@ -47,11 +43,11 @@ void Renderer::release() {
 }
 
 bool Renderer::setProjection(int panelWidth, int panelHeight) {
-    return burgeon::setProjection(*inputs_.view, panelWidth, panelHeight);
+    return burgeon::setProjection(project_.view, panelWidth, panelHeight);
 }
 
 void Renderer::beginFrame() {
-    const RgbColor background = inputs_.materials->BackgroundColor;
+    const RgbColor background = project_.materials.BackgroundColor;
     glClearColor(static_cast<float>(background.red) / 255.0f,
                  static_cast<float>(background.green) / 255.0f,
                  static_cast<float>(background.blue) / 255.0f, 0.0f);
@@ -59,24 +55,19 @@ void Renderer::beginFrame() {
 }
 
 void Renderer::applyViewTransform() {
-    burgeon::applyViewTransform(*inputs_.view);
+    burgeon::applyViewTransform(project_.view);
 }
 
 void Renderer::prepareShapeInputs() {
     ShapeInputs shapes;
-    shapes.materials = inputs_.materials;
-    shapes.leaf = inputs_.leaf;
-    shapes.flower = inputs_.flower;
-    shapes.placement = inputs_.placement;
-    shapes.texturesEnabled =
-        inputs_.leafTextures == nullptr || inputs_.leafTextures->TexturesEnabled;
+    shapes.materials = &project_.materials;
+    shapes.leaf = &project_.leaf;
+    shapes.flower = &project_.flower;
+    shapes.placement = &project_.placement;
+    shapes.texturesEnabled = project_.leafTextures.TexturesEnabled;
     shapes.landTexture = textures_.landTexture();
-    if (inputs_.leafTextures != nullptr) {
-        textures_.synchronise(*inputs_.leafTextures);
-        shapes.leafTexture = textures_.leafPassTexture(*inputs_.leafTextures);
-    } else {
-        shapes.leafTexture = textures_.landTexture();
-    }
+    textures_.synchronise(project_.leafTextures);
+    shapes.leafTexture = textures_.leafPassTexture(project_.leafTextures);
     target_.setInputs(shapes);
     target_.synchroniseDepth();
 }
@@ -101,12 +92,11 @@ void Renderer::rotateTurntable(double degrees) {
 std::int32_t Renderer::drawPlant(double t) {
     prepareShapeInputs();
     PlantScene scene;
-    scene.plant = inputs_.plant;
-    scene.parameters = inputs_.parameters;
-    scene.sliders = inputs_.sliders;
-    scene.curves = inputs_.curves;
-    scene.plantScale = inputs_.view->PlantScale;
-    scene.clock = inputs_.clock;
+    scene.plant = &project_.plant;
+    scene.parameters = &project_.parameters;
+    scene.curves = &project_.growth.curves;
+    scene.plantScale = project_.view.PlantScale;
+    scene.clock = &clock_;
     totalTime_ = burgeon::drawPlant(scene, target_, t);
     return totalTime_;
 }
@@ -127,7 +117,7 @@ void Renderer::drawScene(double t) {
     beginFrame();
     applyViewTransform();
     drawLand();
-    if (inputs_.view->ShowAxes) {
+    if (project_.view.ShowAxes) {
         drawAxes();
     }
     drawPlant(t);

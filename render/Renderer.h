@@ -12,37 +12,16 @@
 namespace burgeon {
 
 class Clock;
-class GrowthCurves;
 class RenderHost;
-struct LeafTextures;
-struct MaterialSet;
-struct PlantParameters;
-struct PlantState;
-struct SliderHeldParameters;
-struct ViewState;
-
-// Everything a frame reads, owned elsewhere (the application state, a test, the command line).
-struct RenderInputs {
-    PlantState* plant = nullptr;
-    const PlantParameters* parameters = nullptr;
-    const SliderHeldParameters* sliders = nullptr;
-    const GrowthCurves* curves = nullptr;
-    const ViewState* view = nullptr;
-    const MaterialSet* materials = nullptr;
-    const OrganSurface* leaf = nullptr;
-    const OrganSurface* flower = nullptr;
-    const OrganPlacement* placement = nullptr;
-    // The leaf texture slots and the "Set Leaf Texture" switch (textured when absent).
-    const LeafTextures* leafTextures = nullptr;
-    Clock* clock = nullptr;
-};
+struct PlantProject;
 
 // The view's renderer: the GL resources made once on a context (render state, font lists,
 // unit geometry, textures) and the steps of a frame. It draws on whatever context its host
 // makes current, the desktop view's or the headless one.
 class Renderer {
 public:
-    Renderer(RenderHost& host, const RenderInputs& inputs);
+    // Draws the project's plant; the clock's time of day reseeds the wind at every node.
+    Renderer(RenderHost& host, PlantProject& project, Clock& clock);
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
     ~Renderer();
@@ -72,14 +51,14 @@ public:
     void setCylinderGeometry(CylinderGeometry geometry) { target_.setCylinderGeometry(geometry); }
     void setFlushEachShape(bool on) { target_.setFlushEachShape(on); }
     TextureSet& textures() { return textures_; }
-    const RenderInputs& inputs() const { return inputs_; }
     std::int32_t totalTime() const { return totalTime_; }
 
 private:
     void prepareShapeInputs();
 
     RenderHost& host_;
-    RenderInputs inputs_;
+    PlantProject& project_;
+    Clock& clock_;
     BitmapFont font_;
     UnitGeometry geometry_;
     TextureSet textures_;

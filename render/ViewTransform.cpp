@@ -1,6 +1,6 @@
 #include "render/ViewTransform.h"
 
-#include "controls/ViewState.h"
+#include "project/ViewState.h"
 #include "render/BitmapFont.h"
 #include "render/GlHeaders.h"
 #include "render/RenderState.h"

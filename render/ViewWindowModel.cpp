@@ -2,9 +2,10 @@
 
 namespace burgeon {
 
-ViewWindowModel::ViewWindowModel(FrameRoutine& frames, ViewState& view, AnimationState& animation,
-                                 CaptureRun& capture, UserInterface& ui)
-    : frames_(frames), view_(view), animation_(animation), capture_(capture), ui_(ui) {}
+ViewWindowModel::ViewWindowModel(FrameRoutine& frames, PlantProject& project,
+                                 AnimationState& animation, CaptureRun& capture, UserInterface& ui)
+    : frames_(frames), view_(project.view), settings_(project.animation), animation_(animation),
+      capture_(capture), ui_(ui) {}
 
 std::optional<int> ViewWindowModel::paint() {
     return guardedFrame(true);
@@ -64,12 +65,12 @@ void ViewWindowModel::onCaptureClicked() {
     if (!capture_.hasTools()) {
         return;
     }
-    animation_.CurrentTime = animation_.CaptureFirst - 1;
+    settings_.currentTime = animation_.CaptureFirst - 1;
     animation_.CaptureActive = true;
 }
 
 void ViewWindowModel::onExitClicked() {
-    animation_.CurrentTime = 0.0;
+    settings_.currentTime = 0.0;
     animation_.PaintBusy = true;
     if (terminateApplication) {
         terminateApplication();

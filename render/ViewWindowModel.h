@@ -1,7 +1,8 @@
 #pragma once
 
 #include "base/UserInterface.h"
-#include "controls/ViewState.h"
+#include "project/PlantProject.h"
+#include "render/AnimationState.h"
 #include "render/CaptureRun.h"
 #include "render/FrameRoutine.h"
 
@@ -14,7 +15,7 @@ namespace burgeon {
 // menu and the mouse.
 class ViewWindowModel {
 public:
-    ViewWindowModel(FrameRoutine& frames, ViewState& view, AnimationState& animation,
+    ViewWindowModel(FrameRoutine& frames, PlantProject& project, AnimationState& animation,
                     CaptureRun& capture, UserInterface& ui);
 
     // A paint message: one frame under the `PaintBusy` guard, then the window's repaint.
@@ -48,6 +49,7 @@ private:
 
     FrameRoutine& frames_;
     ViewState& view_;
+    AnimationSettings& settings_;
     AnimationState& animation_;
     CaptureRun& capture_;
     UserInterface& ui_;

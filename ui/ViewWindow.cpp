@@ -127,7 +127,7 @@ RgbImage PlantPanel::shownPixels(int width, int height) {
 }
 
 void PlantPanel::initializeGL() {
-    renderer_ = std::make_unique<Renderer>(*this, desktop_.viewWindow.renderInputs());
+    renderer_ = std::make_unique<Renderer>(*this, desktop_.state.project, desktop_.state.clock);
     runHandler(desktop_.ui, [&] { renderer_->initialize(); });
     desktop_.viewWindow.canvas().attach(renderer_.get());
 }

@@ -2,7 +2,7 @@
 
 #include "base/Controls.h"
 #include "base/UserInterface.h"
-#include "components/MaterialPage.h"
+#include "controls/MaterialPage.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "app/cli/Arguments.h"
 #include "app/cli/Commands.h"
-#include "app/cli/RenderSession.h"
+#include "app/cli/PlantOptions.h"
 
 #include "base/NumberText.h"
 #include "base/StandardError.h"
@@ -65,7 +65,9 @@ int runAnimateCommand(const std::vector<std::string>& arguments, std::ostream& o
     if (args.has("jpeg") && args.has("gif-frames")) {
         throw UsageError{"--jpeg and --gif-frames exclude each other"};
     }
-    CaptureSettings settings;
+    auto plant = std::make_unique<CommandPlant>();
+    PlantProject& project = plant->project;
+    CaptureSettings& settings = project.animation.capture;
     settings.first = args.integerOption("from", 1, 0, 500);
     settings.last = args.integerOption("to", 1, 0, 1000);
     settings.jpegFrames = !args.has("gif-frames");
@@ -75,22 +77,20 @@ int runAnimateCommand(const std::vector<std::string>& arguments, std::ostream& o
     const double step = timeStep(args);
     const PictureSize size = pictureSize(args);
 
-    auto session = std::make_unique<RenderSession>();
-    if (!prepareRenderSession(*session, args, err)) {
+    if (!buildPlantFromOptions(*plant, args, "animate", err)) {
         return 1;
     }
-    session->parameters.TimeStep = step;
+    project.parameters.timeStep = step;
 
     CaptureReport report;
     try {
         HeadlessContext context(size.width, size.height);
-        Renderer renderer(context, session->inputs());
+        Renderer renderer(context, project, plant->clock);
         renderer.initialize("grass1.bmp");
         renderer.setProjection(size.width, size.height);
         RendererCanvas canvas(renderer, size.width, size.height);
-        report = runCaptureSession(canvas, session->view, session->parameters,
-                                   session->growthData.LifeCycleTime, settings,
-                                   [&out](int percent) { drawProgress(out, percent); });
+        report =
+            runCaptureSession(canvas, project, [&out](int percent) { drawProgress(out, percent); });
     } catch (const HeadlessContextError& error) {
         err << "burgeon animate: no OpenGL context: " << error.what() << '\n';
         return 1;

@@ -4,12 +4,14 @@
 #include "base/Clock.h"
 #include "base/FileIo.h"
 #include "base/JsonWriter.h"
-#include "base/RecordingUserInterface.h"
+#include "base/Message.h"
+#include "base/RandomSource.h"
 #include "base/StandardError.h"
 #include "base/TextLines.h"
 #include "lsystem/ExampleLSystems.h"
 #include "lsystem/LSystemCompiler.h"
 #include "lsystem/PlantGenerator.h"
+#include "project/ParameterScales.h"
 
 #include <climits>
 #include <ostream>
@@ -20,19 +22,45 @@ const char* const lsystemUsage = "burgeon lsystem FILE [--block N] [--seed N] [-
 
 namespace {
 
-constexpr RgbColor paneRed{255, 0, 0};
-
-// The state the two buttons act on, as the program holds it after start-up.
-struct LsystemSession {
-    RecordingUserInterface ui;
+// What "Compile L-system" then "Generate Plant" leave on the page and the parameters, as the
+// program holds them after start-up.
+struct LsystemRun {
     PlantState plant;
     PlantParameters parameters;
-    ParameterPage parameterPage{parameters, ui};
-    LSystemEditorPage editor{ui};
-    AnimationState animation;
-    RandomSource random;
-    LSystemWorkspace workspace{plant, editor, parameterPage, animation, random, ui};
+    Messages messages;
+    std::vector<std::string> editorLines;
+    std::string compilesPane = "L-system Compiles";
+    bool compilesPaneRed = false;
+    std::string resultsPane = "L-system Results";
+    std::string treePane = "Tree Results";
+    bool completed = false;
 };
+
+void compileAndGenerate(LsystemRun& run, RandomSource& random) {
+    const CompileOutcome compiled = compileLSystem(run.editorLines, run.plant);
+    run.messages = compiled.messages;
+    run.resultsPane = compiled.resultsPane;
+    if (compiled.compilesPane) {
+        run.compilesPane = *compiled.compilesPane;
+        run.compilesPaneRed = compiled.compilesPaneRed;
+    }
+    if (compiled.angle) {
+        setParameterAsSlider(run.parameters, "turnStep", *compiled.angle);
+    }
+    if (compiled.diameter) {
+        setParameterAsSlider(run.parameters, "nodeDiameter", *compiled.diameter);
+    }
+    if (compiled.closedLines) {
+        run.editorLines = *compiled.closedLines;
+    }
+    if (!compiled.completed) {
+        return;
+    }
+    const GenerateOutcome generated = generatePlant(run.plant, run.parameters.turnStep, random);
+    run.messages.insert(run.messages.end(), generated.messages.begin(), generated.messages.end());
+    run.treePane = generated.treeResultsPane;
+    run.completed = generated.completed;
+}
 
 void printPane(std::ostream& out, const char* heading, const std::string& text) {
     out << "== " << heading << " ==\n" << text;
@@ -41,28 +69,28 @@ void printPane(std::ostream& out, const char* heading, const std::string& text) 
     }
 }
 
-void printText(std::ostream& out, const LsystemSession& session) {
-    for (const std::string& message : session.ui.messages) {
-        out << "message: " << message << '\n';
+void printText(std::ostream& out, const LsystemRun& run) {
+    for (const Message& message : run.messages) {
+        out << "message: " << message.text << '\n';
     }
-    printPane(out, "L-system Compiles", session.editor.compilesPane.text());
-    printPane(out, "L-system Results", session.editor.resultsPane.text());
-    printPane(out, "Tree Results", session.editor.treeResultsPane.text());
+    printPane(out, "L-system Compiles", run.compilesPane);
+    printPane(out, "L-system Results", run.resultsPane);
+    printPane(out, "Tree Results", run.treePane);
 }
 
-void printJson(std::ostream& out, const LsystemSession& session) {
-    const PlantState& plant = session.plant;
+void printJson(std::ostream& out, const LsystemRun& run) {
+    const PlantState& plant = run.plant;
     JsonWriter json;
     json.beginObject();
-    json.key("messages").stringArray(session.ui.messages);
-    json.key("compiles_pane").value(session.editor.compilesPane.text());
-    json.key("compiles_pane_red").value(session.editor.compilesPane.textColor() == paneRed);
-    json.key("results_pane").value(session.editor.resultsPane.text());
-    json.key("tree_pane").value(session.editor.treeResultsPane.text());
-    json.key("editor_lines").stringArray(session.editor.sourceEditor.lines());
+    json.key("messages").stringArray(messageTexts(run.messages));
+    json.key("compiles_pane").value(run.compilesPane);
+    json.key("compiles_pane_red").value(run.compilesPaneRed);
+    json.key("results_pane").value(run.resultsPane);
+    json.key("tree_pane").value(run.treePane);
+    json.key("editor_lines").stringArray(run.editorLines);
     json.key("result_string").value(plant.ResultString);
-    json.key("turn_step").value(static_cast<double>(session.parameters.TurnStep));
-    json.key("node_diameter").value(session.parameters.NodeDiameter);
+    json.key("turn_step").value(static_cast<double>(run.parameters.turnStep));
+    json.key("node_diameter").value(run.parameters.nodeDiameter);
     json.key("node_count").value(plant.NodeCount);
     json.key("main_stem_count").value(plant.MainStemCount);
     json.key("max_level").value(plant.MaxLevel);
@@ -113,19 +141,19 @@ int runLsystemCommand(const std::vector<std::string>& arguments, std::ostream& o
         lines = blocks[static_cast<std::size_t>(block - 1)];
     }
 
-    LsystemSession session;
-    session.random.seed(seed >= 0 ? static_cast<std::uint32_t>(seed)
+    RandomSource random(seed >= 0 ? static_cast<std::uint32_t>(seed)
                                   : static_cast<std::uint32_t>(SystemClock().millisecondsOfDay()));
-    session.editor.sourceEditor.setLines(lines);
-    const bool completed =
-        pressCompileLSystem(session.workspace) && pressGeneratePlant(session.workspace);
+    LsystemRun run;
+    // The lines as the editor holds them: a trailing empty line does not survive the editor.
+    run.editorLines = splitLines(joinLines(lines));
+    compileAndGenerate(run, random);
 
     if (args.has("json")) {
-        printJson(out, session);
+        printJson(out, run);
     } else {
-        printText(out, session);
+        printText(out, run);
     }
-    return completed ? 0 : 1;
+    return run.completed ? 0 : 1;
 }
 
 } // namespace burgeon

@@ -50,13 +50,13 @@ TEST(DesktopStartUp, StartsWithTheDefaultsAndTheFilesOfTheStartFolder) {
     EXPECT_TRUE(desktop.mainWindow.EditorShown);
     EXPECT_EQ(desktop.mainWindow.editorToggleButton.caption(), "Editor Show");
 
-    EXPECT_EQ(state.materials.InternodeColor, (RgbColor{255, 150, 50}));
-    EXPECT_EQ(state.materials.BackLeafColor, (RgbColor{87, 155, 92}));
-    EXPECT_EQ(state.materials.LandColor, (RgbColor{40, 130, 40}));
-    EXPECT_TRUE(state.placement.LeafSurfaceMode);
-    EXPECT_EQ(state.placement.LeafSizeY, 0.75f);
-    EXPECT_EQ(state.placement.LeafAngleX, -60.0f);
-    EXPECT_EQ(state.placement.FlowerAngleX, 0.0f);
+    EXPECT_EQ(state.project.materials.InternodeColor, (RgbColor{255, 150, 50}));
+    EXPECT_EQ(state.project.materials.BackLeafColor, (RgbColor{87, 155, 92}));
+    EXPECT_EQ(state.project.materials.LandColor, (RgbColor{40, 130, 40}));
+    EXPECT_TRUE(state.project.placement.LeafSurfaceMode);
+    EXPECT_EQ(state.project.placement.LeafSizeY, 0.75f);
+    EXPECT_EQ(state.project.placement.LeafAngleX, -60.0f);
+    EXPECT_EQ(state.project.placement.FlowerAngleX, 0.0f);
     EXPECT_FALSE(state.animation.CaptureActive);
 
     // Both other windows are shown; the view draws from 1.0 and is not suspended.
@@ -66,9 +66,9 @@ TEST(DesktopStartUp, StartsWithTheDefaultsAndTheFilesOfTheStartFolder) {
     EXPECT_EQ(desktop.viewWindow.window.caption(), "Tree Visualization");
     EXPECT_FALSE(state.animation.PaintBusy);
     EXPECT_FALSE(state.animation.AnimationPaused);
-    EXPECT_EQ(state.animation.CurrentTime, 1.0);
+    EXPECT_EQ(state.project.animation.currentTime, 1.0);
     EXPECT_FALSE(state.animation.ViewMaximised);
-    EXPECT_EQ(state.view.TranslationZ, -14.0);
+    EXPECT_EQ(state.project.view.TranslationZ, -14.0);
 
     EXPECT_EQ(state.textEditor.exampleEditor.text(), "Plant{\n     Axiom=I\n}\n");
     EXPECT_EQ(desktop.toolWindow.helpText.text(), "Burgeon manual\n");
@@ -176,11 +176,11 @@ TEST(DesktopStartUp, ShowingDerivesTheValuesOfThePagesControls) {
     StartedDesktop started;
     Desktop& desktop = started.desktop;
     AppState& state = desktop.state;
-    EXPECT_EQ(state.view.PlantScale, 0.5f);
-    EXPECT_EQ(state.parameters.TimeStep, 0.25);
+    EXPECT_EQ(state.project.view.PlantScale, 0.5f);
+    EXPECT_EQ(state.project.parameters.timeStep, 0.25);
     EXPECT_TRUE(state.animation.SaveJpegFrames);
     EXPECT_FALSE(state.animation.SaveGifFrames);
-    EXPECT_EQ(state.placement.PetalCount, 8);
+    EXPECT_EQ(state.project.placement.PetalCount, 8);
     // The Component page comes up in leaf mode with the leaf defaults in its sliders.
     EXPECT_TRUE(state.componentPage.leafSurfaceButton.checked());
     EXPECT_EQ(state.componentPage.scaleYSlider.position(), 75);
@@ -191,11 +191,11 @@ TEST(DesktopStartUp, ShowingDerivesTheValuesOfThePagesControls) {
     desktop.mainWindow.toggleEditor();
     state.parameterPage.shortInternodeRatioSlider.setPosition(50);
     state.parameterPage.shortPetioleRatioSlider.setPosition(20);
-    state.parameters.ShortInternodeRatio = 0.0;
-    state.parameters.ShortPetioleRatio = 0.0;
+    state.project.parameters.shortInternodeRatio = 0.0;
+    state.project.parameters.shortPetioleRatio = 0.0;
     desktop.mainWindow.toggleEditor();
-    EXPECT_EQ(state.parameters.ShortInternodeRatio, 0.5);
-    EXPECT_EQ(state.parameters.ShortPetioleRatio, 0.2);
+    EXPECT_EQ(state.project.parameters.shortInternodeRatio, 0.5);
+    EXPECT_EQ(state.project.parameters.shortPetioleRatio, 0.2);
 }
 
 TEST(DesktopStartUp, HintsNameTheirControls) {

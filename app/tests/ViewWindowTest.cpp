@@ -30,26 +30,26 @@ TEST(ViewWindow, FramesAdvanceTheTimeAndShowItInTheCaption) {
     // The first frame cuts the time bar down to the end of the time axis; the bar's clamped
     // position moves the time there and pauses the clock, as a move of the bar does.
     EXPECT_EQ(view.state.animationPage.timeBar.maximum(), 150);
-    EXPECT_EQ(view.state.animation.CurrentTime, 150.0);
+    EXPECT_EQ(view.state.project.animation.currentTime, 150.0);
     EXPECT_TRUE(view.state.animation.AnimationPaused);
     view.model.paint();
     EXPECT_EQ(view.model.window.caption(), "Plant Visualization at 150");
-    EXPECT_EQ(view.state.animation.CurrentTime, 150.0);
+    EXPECT_EQ(view.state.project.animation.currentTime, 150.0);
 
     // "Start" lets the clock run: past the end of the time axis it starts again at 1.
     const int before = view.requests;
     view.model.start();
     EXPECT_EQ(view.requests, before + 1);
     view.model.paint();
-    EXPECT_EQ(view.state.animation.CurrentTime, 1.0);
+    EXPECT_EQ(view.state.project.animation.currentTime, 1.0);
     view.model.paint();
     EXPECT_EQ(view.model.window.caption(), "Plant Visualization at 1");
-    EXPECT_EQ(view.state.animation.CurrentTime, 1.25);
+    EXPECT_EQ(view.state.project.animation.currentTime, 1.25);
 
     // "Stop" holds the time; a suspended view draws nothing.
     view.model.stop();
     view.model.paint();
-    EXPECT_EQ(view.state.animation.CurrentTime, 1.25);
+    EXPECT_EQ(view.state.project.animation.currentTime, 1.25);
     view.state.animation.PaintBusy = true;
     EXPECT_FALSE(view.model.paint().has_value());
     const int requested = view.requests;
@@ -70,15 +70,15 @@ TEST(ViewWindow, WindowStateFollowsTheMouseAndThePopup) {
     view.model.mouseDown(100, 50);
     view.model.mouseMove(105, 43, true, false);
     view.model.mouseUp();
-    EXPECT_EQ(view.state.view.MouseYaw, 2.5f);
-    EXPECT_EQ(view.state.view.MousePitch, -3.5f);
+    EXPECT_EQ(view.state.project.view.MouseYaw, 2.5f);
+    EXPECT_EQ(view.state.project.view.MousePitch, -3.5f);
     EXPECT_EQ(view.ui.statusText, "Plant Visualization");
 
-    view.state.view.TranslationZ = 3.0;
+    view.state.project.view.TranslationZ = 3.0;
     view.model.reset();
-    EXPECT_EQ(view.state.view.TranslationZ, -14.0);
+    EXPECT_EQ(view.state.project.view.TranslationZ, -14.0);
     view.model.toggleAxes();
-    EXPECT_TRUE(view.state.view.ShowAxes);
+    EXPECT_TRUE(view.state.project.view.ShowAxes);
 
     bool quit = false;
     view.model.quitApplication = [&quit] { quit = true; };

@@ -1,8 +1,8 @@
 #include "components/LeafTextures.h"
 
 #include "base/FileIo.h"
-#include "components/MaterialPage.h"
 #include "components/ShapeLibraryReader.h"
+#include "controls/MaterialPage.h"
 
 #include "imageio/BmpWriter.h"
 

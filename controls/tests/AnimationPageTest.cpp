@@ -11,10 +11,12 @@ using namespace burgeon;
 namespace {
 
 struct AnimationPageTest : ::testing::Test {
-    ViewState view;
+    PlantProject project;
+    ViewState& view = project.view;
     AnimationState animation;
     RecordingUserInterface ui;
-    AnimationPage page{view, animation, ui};
+    CaptureRun capture{project.animation, animation, ui};
+    AnimationPage page{project, animation, capture, ui};
 };
 
 } // namespace
@@ -41,14 +43,14 @@ TEST_F(AnimationPageTest, SlidersWriteTheirValuesWithStatusAndLabelTexts) {
     EXPECT_EQ(ui.statusText, "Zoom = 175");
     EXPECT_EQ(page.zoomValue.text(), " = 175");
     page.velocitySlider.setPosition(10);
-    EXPECT_EQ(animation.FrameDelay, 10);
+    EXPECT_EQ(project.animation.frameDelay, 10);
     EXPECT_EQ(ui.statusText, "Animation Velocity = 10");
     page.scaleSlider.setPosition(3); // a 32-bit value shows its binary digits
     EXPECT_EQ(ui.statusText, "Plant Scalation = 0.300000011920929");
     EXPECT_EQ(page.scaleValue.text(), " = 0.300000011920929");
 
     page.timeBar.setPosition(42);
-    EXPECT_EQ(animation.CurrentTime, 42.0);
+    EXPECT_EQ(project.animation.currentTime, 42.0);
     EXPECT_TRUE(animation.AnimationPaused); // dragging the time bar pauses
     EXPECT_EQ(page.timeValue.text(), " = 42");
     page.onPlayClicked();
@@ -60,7 +62,7 @@ TEST_F(AnimationPageTest, SlidersWriteTheirValuesWithStatusAndLabelTexts) {
     page.timeBar.setPosition(1000);
     animation.AnimationPaused = false;
     page.timeBar.setMaximum(150);
-    EXPECT_EQ(animation.CurrentTime, 150.0);
+    EXPECT_EQ(project.animation.currentTime, 150.0);
     EXPECT_TRUE(animation.AnimationPaused);
     EXPECT_EQ(ui.statusText, "Animation Time = 150");
 }
@@ -105,8 +107,6 @@ TEST_F(AnimationPageTest, CaptureNowPreparesARunInTheNamedFolder) {
     std::filesystem::remove_all(working);
     std::filesystem::create_directories(working);
     page.workingFolder = [&] { return working.string(); };
-    int toolsBits = 0;
-    page.createCaptureTools = [&](int bits) { toolsBits = bits; };
 
     // Cancel gives the pre-filled name.
     page.captureGauge.setPosition(60);
@@ -123,12 +123,14 @@ TEST_F(AnimationPageTest, CaptureNowPreparesARunInTheNamedFolder) {
     EXPECT_EQ(page.captureGauge.position(), 0);
     EXPECT_EQ(animation.CaptureFirst, 10);
     EXPECT_EQ(animation.CaptureLast, 12);
-    EXPECT_EQ(animation.CurrentTime, 8.0);
+    EXPECT_EQ(project.animation.currentTime, 8.0);
     EXPECT_TRUE(animation.CaptureActive);
     EXPECT_FALSE(animation.PaintBusy);
     EXPECT_FALSE(animation.AnimationPaused);
     EXPECT_EQ(animation.GifCheckpointCounter, 0);
-    EXPECT_EQ(toolsBits, 8);
+    ASSERT_TRUE(capture.hasTools());
+    EXPECT_EQ(capture.animation()->reductionBits, 8);
+    EXPECT_EQ(project.animation.capture.reductionBits, 8);
 
     // A folder that cannot be made is not reported here.
     ui.inputAnswers.push_back(std::string("a/b/c"));

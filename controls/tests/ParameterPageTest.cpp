@@ -15,38 +15,37 @@ struct ParameterPageTest : ::testing::Test {
 
 TEST_F(ParameterPageTest, DefaultsMatchTheStoredDefaults) {
     PlantParameters derived;
-    derived.TurnStep = 0.0f;
-    derived.NodeLength = derived.NodeDiameter = derived.NodeBirthRate = 0.0;
-    derived.PetioleLength = derived.ShortInternodeRatio = derived.TimeStep = 0.0;
-    derived.PetioleBitAngle = 0.0f;
+    derived.turnStep = 0.0f;
+    derived.internodeLength = derived.nodeDiameter = derived.nodeBirthRate = 0.0;
+    derived.petioleLength = derived.shortInternodeRatio = derived.timeStep = 0.0;
+    derived.petioleBitAngle = 0.0f;
     ParameterPage fresh{derived, ui};
     fresh.deriveStoredParameters();
-    EXPECT_EQ(derived.TurnStep, 45.0f);
-    EXPECT_EQ(derived.NodeLength, 0.35);
-    EXPECT_EQ(derived.NodeDiameter, 1.0);
-    EXPECT_EQ(derived.NodeBirthRate, 5.0);
-    EXPECT_EQ(derived.PetioleLength, 0.25);
-    EXPECT_EQ(derived.PetioleBitAngle, 0.79f);
-    EXPECT_EQ(derived.ShortInternodeRatio, 0.1);
-    EXPECT_EQ(derived.ShortInternodeDiameter, 0.8);
-    EXPECT_EQ(derived.ShortPetioleRatio, 0.1);
-    EXPECT_EQ(derived.ShortPetioleDiameter, 0.8);
-    EXPECT_EQ(derived.TimeStep, 0.25);
+    EXPECT_EQ(derived.turnStep, 45.0f);
+    EXPECT_EQ(derived.internodeLength, 0.35);
+    EXPECT_EQ(derived.nodeDiameter, 1.0);
+    EXPECT_EQ(derived.nodeBirthRate, 5.0);
+    EXPECT_EQ(derived.petioleLength, 0.25);
+    EXPECT_EQ(derived.petioleBitAngle, 0.79f);
+    EXPECT_EQ(derived.shortInternodeRatio, 0.1);
+    EXPECT_EQ(derived.shortInternodeDiameter, 0.8);
+    EXPECT_EQ(derived.shortPetioleRatio, 0.1);
+    EXPECT_EQ(derived.shortPetioleDiameter, 0.8);
+    EXPECT_EQ(derived.timeStep, 0.25);
     EXPECT_EQ(ui.statusText, "") << "deriving shows no status text";
 
-    const SliderHeldParameters held = page.sliderHeld();
-    EXPECT_EQ(held.InternodeLengthReduce, 1.0);
-    EXPECT_EQ(held.PetioleLengthReduce, 1.0);
-    EXPECT_EQ(held.InternodeDiameterReduce, 0.9);
-    EXPECT_EQ(held.PetioleDiameterReduce, 0.9);
-    EXPECT_EQ(held.LeafReduce, 0.95);
-    EXPECT_EQ(held.FlowerReduce, 0.95);
-    EXPECT_EQ(held.Wind, 5);
+    EXPECT_EQ(derived.internodeLengthReduce, 1.0);
+    EXPECT_EQ(derived.petioleLengthReduce, 1.0);
+    EXPECT_EQ(derived.internodeDiameterReduce, 0.9);
+    EXPECT_EQ(derived.petioleDiameterReduce, 0.9);
+    EXPECT_EQ(derived.leafReduce, 0.95);
+    EXPECT_EQ(derived.flowerReduce, 0.95);
+    EXPECT_EQ(derived.wind, 5);
 }
 
 TEST_F(ParameterPageTest, StoringSlidersNarrowAndShowTheStoredDigits) {
     page.petioleAngleSlider.setPosition(-720);
-    EXPECT_EQ(parameters.TurnStep, -72.0f);
+    EXPECT_EQ(parameters.turnStep, -72.0f);
     EXPECT_EQ(ui.statusText, "Petiole Angle = -72");
     page.petioleAngleSlider.setPosition(43);
     EXPECT_EQ(ui.statusText, "Petiole Angle = 4.30000019073486");
@@ -58,13 +57,13 @@ TEST_F(ParameterPageTest, StoringSlidersNarrowAndShowTheStoredDigits) {
     page.petioleBitAngleSlider.setPosition(79);
     EXPECT_EQ(ui.statusText, "Petiole BitAngle = 0.790000021457672");
     page.petioleBitAngleSlider.setPosition(-10000);
-    EXPECT_EQ(parameters.PetioleBitAngle, -100.0f);
+    EXPECT_EQ(parameters.petioleBitAngle, -100.0f);
 
     page.stemLengthSlider.setPosition(36);
     page.stemLengthSlider.setPosition(35);
     EXPECT_EQ(ui.statusText, "Node Length = 0.35");
     page.nodeDiameterSlider.setPosition(100);
-    EXPECT_EQ(parameters.NodeDiameter, 10.0);
+    EXPECT_EQ(parameters.nodeDiameter, 10.0);
     EXPECT_EQ(ui.statusText, "Node Diamter = 10");
     page.nodeBirthRateSlider.setPosition(7);
     EXPECT_EQ(ui.statusText, "Node Birth Rate = 0.7");
@@ -79,7 +78,7 @@ TEST_F(ParameterPageTest, StoringSlidersNarrowAndShowTheStoredDigits) {
     page.shortPetioleDiameterSlider.setPosition(5);
     EXPECT_EQ(ui.statusText, "Short Petiole Diameter = 0.05");
     page.timeStepSlider.setPosition(100);
-    EXPECT_EQ(parameters.TimeStep, 1.0);
+    EXPECT_EQ(parameters.timeStep, 1.0);
     EXPECT_EQ(ui.statusText, "Time Step Zize = 1");
 
     ui.statusText.clear();
@@ -87,7 +86,7 @@ TEST_F(ParameterPageTest, StoringSlidersNarrowAndShowTheStoredDigits) {
     EXPECT_EQ(ui.statusText, "") << "an unchanged position runs no handler";
 }
 
-TEST_F(ParameterPageTest, SliderHeldFactorsAreReadFromTheSliders) {
+TEST_F(ParameterPageTest, ReductionsAndWindFollowTheirSliders) {
     page.internodeDiameterReduceSlider.setPosition(50);
     EXPECT_EQ(ui.statusText, "InterNode Reduce = 0.5");
     page.petioleDiameterReduceSlider.setPosition(100);
@@ -104,15 +103,30 @@ TEST_F(ParameterPageTest, SliderHeldFactorsAreReadFromTheSliders) {
     page.windSlider.setPosition(1);
     EXPECT_EQ(ui.statusText, "") << "Wind shows nothing";
 
-    EXPECT_EQ(page.InternodeDiameterReduce(), 0.5);
-    EXPECT_EQ(page.PetioleDiameterReduce(), 1.0);
-    EXPECT_EQ(page.LeafReduce(), 1.05);
-    EXPECT_EQ(page.FlowerReduce(), 1.04);
-    EXPECT_EQ(page.InternodeLengthReduce(), 5.0);
-    EXPECT_EQ(page.PetioleLengthReduce(), 0.51);
-    EXPECT_EQ(page.Wind(), 1);
+    EXPECT_EQ(parameters.internodeDiameterReduce, 0.5);
+    EXPECT_EQ(parameters.petioleDiameterReduce, 1.0);
+    EXPECT_EQ(parameters.leafReduce, 1.05);
+    EXPECT_EQ(parameters.flowerReduce, 1.04);
+    EXPECT_EQ(parameters.internodeLengthReduce, 5.0);
+    EXPECT_EQ(parameters.petioleLengthReduce, 0.51);
+    EXPECT_EQ(parameters.wind, 1);
     const PlantParameters untouched;
-    EXPECT_EQ(parameters.NodeLength, untouched.NodeLength) << "reductions store nothing";
+    EXPECT_EQ(parameters.internodeLength, untouched.internodeLength);
+}
+
+TEST_F(ParameterPageTest, ShowingParametersMovesTheSlidersQuietlyAndKeepsTheValues) {
+    parameters.internodeLength = 0.355; // between two positions
+    parameters.turnStep = 1000.0f;      // beyond the slider's range
+    parameters.wind = 12;
+    page.showParameters();
+    EXPECT_EQ(page.stemLengthSlider.position(), 36);
+    EXPECT_EQ(page.petioleAngleSlider.position(), 720);
+    EXPECT_EQ(page.windSlider.position(), 12);
+    EXPECT_EQ(parameters.internodeLength, 0.355) << "the value as given";
+    EXPECT_EQ(ui.statusText, "");
+    page.stemLengthSlider.setPosition(40);
+    EXPECT_EQ(parameters.internodeLength, 0.4);
+    EXPECT_EQ(ui.statusText, "Node Length = 0.4");
 }
 
 TEST_F(ParameterPageTest, LeafArrangementPerturbsTheLeafAnglesAndAccumulates) {

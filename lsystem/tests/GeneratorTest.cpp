@@ -1,7 +1,10 @@
 #include "lsystem/ExampleLSystems.h"
 #include "lsystem/tests/LSystemFixture.h"
 
+#include "base/FileIo.h"
 #include "base/TextLines.h"
+
+#include <algorithm>
 
 namespace burgeon::testing {
 namespace {
@@ -25,11 +28,9 @@ void expectJitterOnly(const PlantNode& node) {
 }
 
 TEST_F(GeneratorTest, BranchedStringBuildsTheNodeTable) {
-    animation.PaintBusy = false;
     EXPECT_TRUE(generate("I[+IL][-IL]IA"));
-    EXPECT_TRUE(animation.PaintBusy);
     EXPECT_EQ(messages, (Lines{"nodes=5", "MainStem =  1 4 5", "All node = 5"}));
-    EXPECT_EQ(editor.treeResultsPane.text(), "all string = I[+IL][-IL]IA\n");
+    EXPECT_EQ(generated.treeResultsPane, "all string = I[+IL][-IL]IA\n");
     EXPECT_EQ(plant.NodeCount, 5);
     EXPECT_EQ(plant.MainStemCount, 3);
     EXPECT_EQ(plant.MaxLevel, 3);
@@ -65,7 +66,7 @@ TEST_F(GeneratorTest, TurnsAccumulateAndContinuePetiolesTurnSlightly) {
     expectJitterOnly(node(1));
 
     // The second petiole follows an "I" and carries a leaf: -0.05 about every axis.
-    parameterPage.petioleAngleSlider.setPosition(300);
+    turnStep = 30.0f;
     EXPECT_TRUE(generate("I[+IIL]"));
     EXPECT_EQ(node(2).AngleZ, 30.0f);
     EXPECT_EQ(node(3).AngleZ, -0.05f);
@@ -137,13 +138,12 @@ TEST_F(GeneratorTest, RejectedStringsLeaveAnEmptyPlant) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         EXPECT_TRUE(generate("IIL"));
-        animation.PaintBusy = false;
         EXPECT_FALSE(generate(c.text));
         EXPECT_EQ(messages, Lines{c.message});
         EXPECT_EQ(plant.NodeCount, 0);
         EXPECT_EQ(plant.MainStemCount, 0);
         EXPECT_EQ(plant.MaxLevel, 0);
-        EXPECT_TRUE(animation.PaintBusy);
+        EXPECT_EQ(generated.treeResultsPane, "all string = " + c.text + "\n");
     }
 }
 
@@ -210,7 +210,7 @@ TEST_F(GeneratorTest, ExampleBlocksCompileAndGenerateConsistentTrees) {
         SCOPED_TRACE("block " + std::to_string(b + 1));
         ASSERT_TRUE(compile(blocks[b]));
         EXPECT_EQ(messages.front(), ruleCounts[b]);
-        EXPECT_EQ(parameters.NodeDiameter, 10.0);
+        EXPECT_EQ(compiled.diameter, 20.0);
         ASSERT_TRUE(generate(plant.ResultString));
         for (int k = 1; k <= plant.NodeCount; ++k) {
             const PlantNode& n = node(k);
@@ -221,6 +221,19 @@ TEST_F(GeneratorTest, ExampleBlocksCompileAndGenerateConsistentTrees) {
         EXPECT_GE(plant.MaxLevel, 2);
         EXPECT_EQ(messages.back(), "All node = " + std::to_string(plant.NodeCount));
     }
+}
+
+TEST(ExampleLSystems, TheExampleFileHoldsTheDefaultContent) {
+    EXPECT_EQ(readFileText(std::string(BURGEON_EXAMPLES) + "/LsysExam.Lsys"), exampleLSystemsText);
+    const Lines lines = splitLines(exampleLSystemsText);
+    const auto blocks = splitLSystemBlocks(lines);
+    ASSERT_EQ(blocks.size(), 7u);
+    EXPECT_EQ(blocks[0].size(), 16u);
+    EXPECT_EQ(blocks[1][5], "     P=IILILI[\\IL][/IL][-IL]IF ") << "the trailing blank stays";
+    EXPECT_EQ(blocks[6].back(), "}");
+    EXPECT_EQ(lines[0], "Plant{");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "// Soybean"), lines.end());
+    EXPECT_EQ(lines.back(), "}");
 }
 
 } // namespace

@@ -3,20 +3,21 @@
 namespace burgeon::testing {
 
 bool LSystemFixture::compile(const std::vector<std::string>& lines) {
-    editor.sourceEditor.setLines(lines);
-    ui.takeMessages();
-    const bool completed = pressCompileLSystem(workspace);
-    messages = ui.takeMessages();
-    EXPECT_FALSE(ui.busy) << "the normal cursor is back";
-    return completed;
+    progress.clear();
+    compiled = compileLSystem(lines, plant, [this](int percent) { progress.push_back(percent); });
+    messages = messageTexts(compiled.messages);
+    return compiled.completed;
 }
 
 bool LSystemFixture::generate(const std::string& resultString) {
     plant.ResultString = resultString;
-    ui.takeMessages();
-    const bool completed = pressGeneratePlant(workspace);
-    messages = ui.takeMessages();
-    return completed;
+    generated = generatePlant(plant, turnStep, random);
+    messages = messageTexts(generated.messages);
+    return generated.completed;
+}
+
+std::vector<std::string> defaultEditorLines() {
+    return {"Plant{", "     Iterations=1", "     Angle=45", "     Diameter=1", "     Axiom=I", "}"};
 }
 
 std::vector<std::string> lsystemLines(const std::string& axiom,

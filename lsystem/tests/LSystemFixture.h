@@ -1,6 +1,5 @@
 #pragma once
 
-#include "base/RecordingUserInterface.h"
 #include "lsystem/LSystemCompiler.h"
 #include "lsystem/PlantGenerator.h"
 
@@ -11,27 +10,28 @@
 
 namespace burgeon::testing {
 
-// One of every piece of state the L-system actions touch, wired as the program wires them.
+// A plant and what the last compilation or generation showed.
 struct LSystemFixture : ::testing::Test {
-    RecordingUserInterface ui;
     PlantState plant;
-    PlantParameters parameters;
-    ParameterPage parameterPage{parameters, ui};
-    LSystemEditorPage editor{ui};
-    AnimationState animation;
+    float turnStep = 45.0f;
     RandomSource random{12345};
-    LSystemWorkspace workspace{plant, editor, parameterPage, animation, random, ui};
 
-    // Puts the lines into the editor and presses "Compile L-system"; returns whether the
-    // compilation ran to its end. The messages it showed are in `messages`.
+    // Compiles the lines; returns whether the compilation ran to its end. Its messages are in
+    // `messages`, the positions progress reported in `progress`.
     bool compile(const std::vector<std::string>& lines);
-    // Sets ResultString and presses "Generate Plant".
+    // Sets ResultString and generates the plant.
     bool generate(const std::string& resultString);
 
     const PlantNode& node(int k) const { return plant.Nodes[static_cast<std::size_t>(k)]; }
 
+    CompileOutcome compiled;
+    GenerateOutcome generated;
     std::vector<std::string> messages;
+    std::vector<int> progress;
 };
+
+// The default text of the editor.
+std::vector<std::string> defaultEditorLines();
 
 // A header for the given axiom and rule lines, closed by "}".
 std::vector<std::string> lsystemLines(const std::string& axiom,

@@ -1,7 +1,7 @@
 #include "render/CaptureSession.h"
 
 #include "imageio/tests/GifDecoding.h"
-#include "render/tests/FrameRig.h"
+#include "render/tests/FakeCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +11,17 @@ using namespace burgeon::testing;
 TEST(CaptureSession, RunsTheRunToItsEndAndReportsHowItEnded) {
     ScratchFolder working("burgeon-capture-session");
     FakeCanvas canvas;
-    ViewState view;
-    PlantParameters parameters;
-    parameters.TimeStep = 0.5;
-    CaptureSettings settings;
+    PlantProject project;
+    project.parameters.timeStep = 0.5;
+    CaptureSettings& settings = project.animation.capture;
     settings.first = 10;
     settings.last = 12;
     settings.jpegFrames = false;
     settings.delay = 7;
     settings.folder = working.file("Run");
     std::vector<int> progress;
-    const auto report = runCaptureSession(canvas, view, parameters, 0, settings,
-                                          [&](int percent) { progress.push_back(percent); });
+    const auto report =
+        runCaptureSession(canvas, project, [&](int percent) { progress.push_back(percent); });
     EXPECT_EQ(report.outcome, CaptureOutcome::Completed);
     EXPECT_EQ(report.messages, std::vector<std::string>{"Capture Completed."});
     EXPECT_EQ(report.frames, 8); // drawn at 8 ... 11.5, each capturing its advanced time
@@ -34,14 +33,12 @@ TEST(CaptureSession, RunsTheRunToItsEndAndReportsHowItEnded) {
 
     // Past the end of the time axis the clock loops back before reaching the end.
     settings.last = 151;
-    EXPECT_EQ(runCaptureSession(canvas, view, parameters, 0, settings, {}).outcome,
-              CaptureOutcome::Unreachable);
+    EXPECT_EQ(runCaptureSession(canvas, project, {}).outcome, CaptureOutcome::Unreachable);
     settings.last = 12;
-    parameters.TimeStep = 0.3;
-    EXPECT_EQ(runCaptureSession(canvas, view, parameters, 0, settings, {}).outcome,
-              CaptureOutcome::Abandoned);
+    project.parameters.timeStep = 0.3;
+    EXPECT_EQ(runCaptureSession(canvas, project, {}).outcome, CaptureOutcome::Abandoned);
     settings.folder = working.file("no/such/folder");
-    const auto failed = runCaptureSession(canvas, view, parameters, 0, settings, {});
+    const auto failed = runCaptureSession(canvas, project, {});
     EXPECT_EQ(failed.outcome, CaptureOutcome::Failed);
     EXPECT_EQ(failed.messages.size(), 1u);
 }

@@ -1,8 +1,8 @@
 #include "base/Clock.h"
 #include "base/RandomSource.h"
-#include "controls/PlantParameters.h"
 #include "growth/GrowthCurves.h"
 #include "lsystem/PlantState.h"
+#include "project/PlantParameters.h"
 #include "render/PlantDrawing.h"
 #include "render/RecordingTarget.h"
 
@@ -70,7 +70,6 @@ protected:
         PlantScene scene;
         scene.plant = &plant;
         scene.parameters = &parameters;
-        scene.sliders = &sliders;
         scene.curves = &curves;
         scene.plantScale = plantScale;
         scene.clock = &clock;
@@ -89,7 +88,6 @@ protected:
 
     PlantState plant;
     PlantParameters parameters;
-    SliderHeldParameters sliders;
     GrowthCurves curves;
     FixedClock clock;
     float plantScale = 0.5f;
@@ -126,10 +124,10 @@ void expectMatrix(const Matrix4& actual, const Matrix4& expected) {
 } // namespace
 
 TEST_F(PlantWalk, WorkedExampleSizesAndSegmentEnds) {
-    sliders.InternodeLengthReduce = 1.0;
-    sliders.InternodeDiameterReduce = 0.9;
-    parameters.NodeLength = 0.35;
-    parameters.NodeDiameter = 1.0;
+    parameters.internodeLengthReduce = 1.0;
+    parameters.internodeDiameterReduce = 0.9;
+    parameters.internodeLength = 0.35;
+    parameters.nodeDiameter = 1.0;
     allCurvesAtOne();
     addNode('I', 0, 1);
     addNode('I', 1, 2);
@@ -154,7 +152,7 @@ TEST_F(PlantWalk, WorkedExampleSizesAndSegmentEnds) {
 
 TEST_F(PlantWalk, TimingAgesAndTheEndOfGrowth) {
     curves.setCurve(GrowthOrgan::All, 0.0, 10.0, 0.5, 10.0);
-    parameters.NodeBirthRate = 2.5;
+    parameters.nodeBirthRate = 2.5;
     addNode('I', 0, 1);
     addNode('P', 1, 2);
 
@@ -196,11 +194,11 @@ TEST_F(PlantWalk, TimingAgesAndTheEndOfGrowth) {
 
 TEST_F(PlantWalk, ReductionsAndTheFiveOrganKinds) {
     allCurvesAtOne();
-    sliders.InternodeLengthReduce = 2.0;
-    sliders.PetioleLengthReduce = 1.5;
-    sliders.InternodeDiameterReduce = 0.8;
-    sliders.PetioleDiameterReduce = 0.7;
-    parameters.NodeDiameter = 2.0;
+    parameters.internodeLengthReduce = 2.0;
+    parameters.petioleLengthReduce = 1.5;
+    parameters.internodeDiameterReduce = 0.8;
+    parameters.petioleDiameterReduce = 0.7;
+    parameters.nodeDiameter = 2.0;
     addNode('I', 0, 1);
     addNode('A', 1, 2);
     addNode('i', 2, 3);
@@ -229,9 +227,9 @@ TEST_F(PlantWalk, ReductionsAndTheFiveOrganKinds) {
 
 TEST_F(PlantWalk, LeafOrientationOffsetAndFlower) {
     allCurvesAtOne();
-    sliders.LeafReduce = 0.5;
-    sliders.FlowerReduce = 0.25;
-    sliders.Wind = 1;
+    parameters.leafReduce = 0.5;
+    parameters.flowerReduce = 0.25;
+    parameters.wind = 1;
     const int below = addNode('I', 0, 1, 0.0f, true);
     const int above = addNode('P', 1, 2, 30.0f, true, true);
     const int straight = addNode('P', 1, 2, 0.0f, true);
@@ -285,7 +283,7 @@ TEST_F(PlantWalk, LeafOrientationOffsetAndFlower) {
 
 TEST_F(PlantWalk, ChildrenInheritTheTurnAndOffsetAndBendWithAge) {
     allCurvesAtOne();
-    parameters.PetioleBitAngle = 0.79f;
+    parameters.petioleBitAngle = 0.79f;
     addNode('I', 0, 1, 10.0f, true);
     addNode('I', 1, 2, 20.0f);
     addNode('P', 1, 2, 45.0f);
@@ -362,7 +360,7 @@ TEST_F(PlantWalk, WindFollowsTheClockAndOneMeansNone) {
     allCurvesAtOne();
     addNode('I', 0, 1, 0.0f, true);
     addNode('P', 1, 2, 30.0f, true);
-    sliders.Wind = 5;
+    parameters.wind = 5;
     clock.millisecondsOfDayValue = 43'200'123;
 
     const std::vector<RecordedOrgan> first = draw(10.0);
@@ -392,7 +390,7 @@ TEST_F(PlantWalk, WindFollowsTheClockAndOneMeansNone) {
     }
     EXPECT_TRUE(anyWind);
 
-    sliders.Wind = 1;
+    parameters.wind = 1;
     for (std::int64_t ms = 0; ms < 50; ++ms) {
         clock.millisecondsOfDayValue = ms;
         const WindTurn wind = draw(10.0)[1].wind;
@@ -411,7 +409,6 @@ TEST_F(PlantWalk, AFrameAllocatesNothing) {
     PlantScene scene;
     scene.plant = &plant;
     scene.parameters = &parameters;
-    scene.sliders = &sliders;
     scene.curves = &curves;
     scene.clock = &clock;
     drawPlant(scene, recording, 30.0); // the recording's stack grows to the plant's depth once

@@ -1,7 +1,7 @@
 #include "HeadlessScene.h"
 
+#include "components/BuiltInShapes.h"
 #include "imageio/BmpWriter.h"
-#include "render/BuiltInShapes.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -12,7 +12,9 @@
 namespace burgeon {
 
 HeadlessScene::HeadlessScene() {
-    renderer = std::make_unique<Renderer>(context, inputs());
+    leaf = builtInLeaf();
+    flower = builtInPetal();
+    renderer = std::make_unique<Renderer>(context, *this, clock);
     renderer->initialize("no-such-grass.bmp");
     renderer->setProjection(Width, Height);
 }

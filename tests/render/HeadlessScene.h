@@ -1,9 +1,10 @@
 #pragma once
 
+#include "base/Clock.h"
 #include "imageio/RgbImage.h"
+#include "project/PlantProject.h"
 #include "render/HeadlessContext.h"
 #include "render/Renderer.h"
-#include "render/SceneValues.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,9 @@
 
 namespace burgeon {
 
-// A renderer on a small headless context with the start-up values of everything it reads.
-struct HeadlessScene : SceneValues {
+// A renderer on a small headless context with the start-up values of everything it reads, and
+// the built-in leaf and petal.
+struct HeadlessScene : PlantProject {
     static constexpr int Width = 200;
     static constexpr int Height = 150;
 
@@ -26,6 +28,8 @@ struct HeadlessScene : SceneValues {
     // Window coordinates (top row 0) of a scene point under the current camera.
     bool project(double x, double y, double z, int& column, int& row) const;
 
+    GrowthCurves& curves = growth.curves;
+    FixedClock clock;
     HeadlessContext context{Width, Height};
     std::unique_ptr<Renderer> renderer;
 };

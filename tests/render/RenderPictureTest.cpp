@@ -75,7 +75,7 @@ TEST(RenderPicture, ThePlantGrowsAndStopsAfterEndTime) {
     scene.view.TranslationZ = -8.0;
     scene.buildSmallPlant();
     scene.curves.setCurve(GrowthOrgan::All, 0.0, 12.0, 0.25, 20.0);
-    scene.parameters.NodeDiameter = 4.0;
+    scene.parameters.nodeDiameter = 4.0;
     scene.drawFrame(40.0); // the leaf pass leaves its specular set from the first frame on
     scene.plant.NodeCount = 0;
     const RgbImage landOnly = scene.drawFrame(1.0);
@@ -99,7 +99,7 @@ TEST(RenderPicture, LeafTextureSwitch) {
     scene.buildSmallPlant();
     scene.curves.setCurve(GrowthOrgan::All, 0.0, 15.0, 0.25, 10.0);
     scene.view.TranslationZ = -6.0; // close up, so the leaves fill many pixels
-    scene.sliders.Wind = 1;
+    scene.parameters.wind = 1;
 
     // A white texture modulates nothing: the same picture as untextured leaves.
     BitmapPixels white{4, 4, std::vector<std::uint8_t>(4 * 4 * 4, 255)};
@@ -168,10 +168,8 @@ TEST(RenderPicture, FramesRepeatWithoutWindAndWithAFixedClock) {
     scene.buildSmallPlant();
     scene.curves.setCurve(GrowthOrgan::All, 0.0, 12.0, 0.25, 10.0);
     SystemClock systemClock;
-    scene.sliders.Wind = 1;
-    RenderInputs inputs = scene.renderer->inputs();
-    inputs.clock = &systemClock;
-    Renderer systemTimed(scene.context, inputs);
+    scene.parameters.wind = 1;
+    Renderer systemTimed(scene.context, scene, systemClock);
     systemTimed.initialize("no-such-grass.bmp");
     systemTimed.setProjection(HeadlessScene::Width, HeadlessScene::Height);
     // The first frame of a context has no surface specular yet (the leaf pass sets it for
@@ -183,7 +181,7 @@ TEST(RenderPicture, FramesRepeatWithoutWindAndWithAFixedClock) {
     EXPECT_TRUE(imagesClose(systemTimed.readPixels(HeadlessScene::Width, HeadlessScene::Height),
                             first, "wind-one", 0));
 
-    scene.sliders.Wind = 30;
+    scene.parameters.wind = 30;
     scene.clock.millisecondsOfDayValue = 1234;
     const RgbImage windy = scene.drawFrame(30.0);
     EXPECT_TRUE(imagesClose(scene.drawFrame(30.0), windy, "fixed-clock", 0));
@@ -259,9 +257,9 @@ TEST(RenderPicture, DeepPlantsDrawEveryLevelInPlace) {
     }
     scene.plant.MainStemCount = 60;
     scene.plant.MaxLevel = 60;
-    scene.parameters.NodeLength = 0.02;
-    scene.parameters.NodeDiameter = 6.0;
-    scene.sliders.InternodeDiameterReduce = 1.0;
+    scene.parameters.internodeLength = 0.02;
+    scene.parameters.nodeDiameter = 6.0;
+    scene.parameters.internodeDiameterReduce = 1.0;
     scene.curves.setCurve(GrowthOrgan::All, 0.0, 10.0, 0.0, 0.0);
     scene.materials.InternodeColor = {255, 0, 0};
     const RgbImage image = scene.drawFrame(1.0);
@@ -271,7 +269,6 @@ TEST(RenderPicture, DeepPlantsDrawEveryLevelInPlace) {
     PlantScene walk;
     walk.plant = &scene.plant;
     walk.parameters = &scene.parameters;
-    walk.sliders = &scene.sliders;
     walk.curves = &scene.curves;
     walk.plantScale = scene.view.PlantScale;
     walk.clock = &scene.clock;

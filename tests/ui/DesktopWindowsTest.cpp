@@ -91,7 +91,7 @@ private:
         click(windows_->mainWindow.get(), "compileButton");
         QVERIFY(answerer_->messages.contains("Rule=5, EndRule=4"));
         click(windows_->mainWindow.get(), "generateButton");
-        QVERIFY(windows_->desktop.state.plant.NodeCount > 0);
+        QVERIFY(windows_->desktop.state.project.plant.NodeCount > 0);
         QVERIFY(windows_->desktop.state.animation.PaintBusy);
         windows_->mainWindow->tabs()->setCurrentIndex(4);
         click(windows_->mainWindow.get(), "animationShowButton");
@@ -288,7 +288,7 @@ private Q_SLOTS:
         // "Node Diamter" follows the compiled header through its slider, clamped to the
         // slider's range (Diameter=20 asks for 200, the slider ends at 100).
         QCOMPARE(find<QSlider>(windows_->toolWindow.get(), "nodeDiameterSlider")->value(), 100);
-        QCOMPARE(windows_->desktop.state.parameters.NodeDiameter, 10.0);
+        QCOMPARE(windows_->desktop.state.project.parameters.nodeDiameter, 10.0);
         const int shown = panel->framesDrawn();
         QTRY_VERIFY(panel->framesDrawn() > shown + 3);
     }
@@ -306,7 +306,7 @@ private Q_SLOTS:
         click(windows_->toolWindow.get(), "fitCurveButton");
         QVERIFY(answerer_->messages.contains("L=0, U=3.2225, m=0.45, T=8"));
         QCOMPARE(find<QLineEdit>(windows_->toolWindow.get(), "topBox")->text(), "3.2225");
-        const GrowthCurves& curves = windows_->desktop.state.curves;
+        const GrowthCurves& curves = windows_->desktop.state.project.growth.curves;
         QCOMPARE(curves.getCurve(GrowthOrgan::Flower).Top, 3.2225);
 
         // The Slope arrow commits the four boxes to every curve while "All" is chosen.
@@ -323,16 +323,17 @@ private Q_SLOTS:
     void timeAdvancesAfterPausingAtTheTimeBarsClamp() {
         startDesktop();
         const AnimationState& animation = windows_->desktop.state.animation;
+        const double& currentTime = windows_->desktop.state.project.animation.currentTime;
         // The first frame cuts the time bar to the end of the time axis, which moves the
         // time there and pauses it.
         QTRY_VERIFY(animation.AnimationPaused);
-        QCOMPARE(animation.CurrentTime, 150.0);
+        QCOMPARE(currentTime, 150.0);
         QTRY_COMPARE(windows_->viewWindow->windowTitle(), "Plant Visualization at 150");
         windows_->mainWindow->tabs()->setCurrentIndex(4);
         click(windows_->toolWindow.get(), "playButton"); // "Play"
-        QTRY_VERIFY(animation.CurrentTime > 2.0 && animation.CurrentTime < 100.0);
-        const double before = animation.CurrentTime;
-        QTRY_VERIFY(animation.CurrentTime > before);
+        QTRY_VERIFY(currentTime > 2.0 && currentTime < 100.0);
+        const double before = currentTime;
+        QTRY_VERIFY(currentTime > before);
     }
 
     void captureRunWritesItsFiles() {
@@ -376,8 +377,8 @@ private Q_SLOTS:
         QApplication::sendEvent(panel, &drag);
         QCOMPARE(status(), "Plant Visualization");
         QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(120, 90));
-        QCOMPARE(windows_->desktop.state.view.MouseYaw, 10.0f);
-        QCOMPARE(windows_->desktop.state.view.MousePitch, -5.0f);
+        QCOMPARE(windows_->desktop.state.project.view.MouseYaw, 10.0f);
+        QCOMPARE(windows_->desktop.state.project.view.MousePitch, -5.0f);
 
         // A double-click maximises the view, the next restores it.
         QTest::mouseDClick(panel, Qt::LeftButton, {}, QPoint(50, 50));

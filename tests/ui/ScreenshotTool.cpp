@@ -42,7 +42,7 @@ void growFirstExample(burgeon::DesktopWindows& windows) {
         std::fprintf(stderr, "burgeon_screenshot: %s\n", error.what());
     }
     windows.toolWindow->findChild<QPushButton*>("fitCurveButton")->click(); // "Fit Curve"
-    state.animation.CurrentTime = 40.0; // well into the plant's life
+    state.project.animation.currentTime = 40.0; // well into the plant's life
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-#include "lsystem/ExampleLSystems.h"
-#include "lsystem/tests/LSystemFixture.h"
+#include "controls/tests/LSystemPageFixture.h"
 
 #include "base/FileIo.h"
 #include "base/TextLines.h"
@@ -8,7 +7,10 @@ namespace burgeon::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
-using EditorPageTest = LSystemFixture;
+using EditorPageTest = LSystemPageFixture;
+
+constexpr RgbColor black{0, 0, 0};
+constexpr RgbColor red{255, 0, 0};
 
 TEST_F(EditorPageTest, DefaultsOfThePage) {
     EXPECT_EQ(editor.sourceEditor.lines(), (Lines{"Plant{", "     Iterations=1", "     Angle=45",
@@ -104,17 +106,49 @@ TEST_F(EditorPageTest, CompilingWithoutAClosingLineRefreshesTheBoxes) {
     EXPECT_EQ(changes, 2) << "the test's own text, then the added closing line";
 }
 
-TEST(ExampleLSystems, TheExampleFileHoldsTheDefaultContent) {
-    EXPECT_EQ(readFileText(std::string(BURGEON_EXAMPLES) + "/LsysExam.Lsys"), exampleLSystemsText);
-    const Lines lines = splitLines(exampleLSystemsText);
-    const auto blocks = splitLSystemBlocks(lines);
-    ASSERT_EQ(blocks.size(), 7u);
-    EXPECT_EQ(blocks[0].size(), 16u);
-    EXPECT_EQ(blocks[1][5], "     P=IILILI[\\IL][/IL][-IL]IF ") << "the trailing blank stays";
-    EXPECT_EQ(blocks[6].back(), "}");
-    EXPECT_EQ(lines[0], "Plant{");
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "// Soybean"), lines.end());
-    EXPECT_EQ(lines.back(), "}");
+TEST_F(EditorPageTest, CompilingShowsTheOutcomeOnThePages) {
+    EXPECT_TRUE(compile(editor.sourceEditor.lines()));
+    EXPECT_EQ(messages, (Lines{"Rule=0, EndRule=0", "all string =1", "Generate Completed"}));
+    EXPECT_EQ(editor.compilesPane.text(),
+              "Header Pass.\nIterations Pass.\nAngle Pass.\nDiameter Pass.\nAxiom Pass.\n");
+    EXPECT_EQ(editor.compilesPane.textColor(), black);
+    EXPECT_EQ(editor.resultsPane.text(), plant.CompileReport);
+    EXPECT_EQ(editor.lsystemNameBox.text(), "Plant");
+    EXPECT_EQ(editor.compileProgress.position(), 0) << "no rules: the bar is never advanced";
+    EXPECT_GE(ui.busyCursorShown, 1);
+
+    EXPECT_FALSE(compile({"Tree {", "Iterations=4", "Angle=30", "Diameter 1", "Axiom=I", "}"}));
+    EXPECT_EQ(editor.compilesPane.textColor(), red);
+    EXPECT_EQ(editor.lsystemNameBox.text(), "Tree");
+    EXPECT_EQ(parameters.turnStep, 30.0f) << "the angle line passed before the failing one";
+    EXPECT_EQ(editor.resultsPane.text(), "L-system Results");
+
+    EXPECT_TRUE(compile({"P{", "Iterations=2", "Angle=45", "Diameter=1", "Axiom=A", "A=IA"}));
+    EXPECT_EQ(editor.compilesPane.textColor(), black);
+    EXPECT_EQ(editor.compileProgress.position(), 100);
+    EXPECT_TRUE(generate(plant.ResultString));
+    EXPECT_EQ(editor.treeResultsPane.text(), "all string = IIA\n");
+    EXPECT_TRUE(animation.PaintBusy) << "drawing waits for \"Animation Show\"";
+}
+
+TEST_F(EditorPageTest, AngleAndDiameterSetTheirSlidersRoundedAndClamped) {
+    EXPECT_TRUE(compile({"P{", "Iterations=1", "Angle=100", "Diameter=20", "Axiom=I", "}"}));
+    EXPECT_EQ(parameterPage.petioleAngleSlider.position(), 720);
+    EXPECT_EQ(parameters.turnStep, 72.0f);
+    EXPECT_NE(plant.CompileReport.find("Direction = 100\n"), std::string::npos);
+    EXPECT_EQ(parameterPage.nodeDiameterSlider.position(), 100);
+    EXPECT_EQ(parameters.nodeDiameter, 10.0);
+
+    // x 10 rounds halves to the even neighbour: 2.5 -> 2, 7.5 -> 8.
+    EXPECT_TRUE(compile({"P{", "Iterations=1", "Angle=0.25", "Diameter=0.75", "Axiom=I", "}"}));
+    EXPECT_EQ(parameterPage.petioleAngleSlider.position(), 2);
+    EXPECT_EQ(parameters.turnStep, 0.2f);
+    EXPECT_EQ(parameterPage.nodeDiameterSlider.position(), 8);
+
+    EXPECT_TRUE(compile({"P{", "Iterations=1", "Angle=-1e6", "Diameter=0", "Axiom=I", "}"}));
+    EXPECT_EQ(parameters.turnStep, -72.0f);
+    EXPECT_EQ(parameterPage.nodeDiameterSlider.position(), 1);
+    EXPECT_EQ(ui.statusText, "Node Diamter = 0.1") << "the slider's change handler ran";
 }
 
 } // namespace

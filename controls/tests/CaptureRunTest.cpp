@@ -1,4 +1,4 @@
-#include "render/tests/FrameRig.h"
+#include "controls/tests/FrameRig.h"
 
 #include "imageio/BmpReader.h"
 #include "imageio/tests/GifDecoding.h"
@@ -17,7 +17,7 @@ namespace {
 // working/name; frames follow until the run ends.
 struct CaptureRig : FrameRig {
     CaptureRig(const std::string& test, double timeStep) : working("burgeon-" + test) {
-        parameters.TimeStep = timeStep;
+        parameters.timeStep = timeStep;
         page.workingFolder = [this] { return working.path.string(); };
         window.show();
         window.paint();
@@ -57,7 +57,7 @@ TEST(CaptureRun, RunFromTenToTwelveCapturesEveryHalfAndCompletes) {
     rig.page.captureGauge.views.subscribe(
         [&] { gauge.push_back(rig.page.captureGauge.position()); });
     rig.start(10, 12);
-    EXPECT_EQ(rig.animation.CurrentTime, 8.0);
+    EXPECT_EQ(rig.currentTime, 8.0);
     rig.runToEnd();
     EXPECT_EQ(rig.files(), (std::set<std::string>{"Picture.bmp", "Picture10.jpg", "Picture10.5.jpg",
                                                   "Picture11.jpg", "Picture11.5.jpg",
@@ -154,7 +154,7 @@ TEST(CaptureRun, SingleTimeRunFillsTheGaugeAndStopAndRestartWork) {
     // restarts the prepared run one time unit before its start.
     CaptureRig stopped("capture-stop", 0.5);
     stopped.start(10, 12);
-    while (stopped.animation.CurrentTime < 10.5) {
+    while (stopped.currentTime < 10.5) {
         stopped.window.paint();
     }
     stopped.page.onStopCaptureClicked();
@@ -165,7 +165,7 @@ TEST(CaptureRun, SingleTimeRunFillsTheGaugeAndStopAndRestartWork) {
               (std::set<std::string>{"Picture.bmp", "Picture10.jpg", "Picture10.5.jpg"}));
     stopped.window.onCaptureClicked();
     EXPECT_TRUE(stopped.animation.CaptureActive);
-    EXPECT_EQ(stopped.animation.CurrentTime, 9.0);
+    EXPECT_EQ(stopped.currentTime, 9.0);
     stopped.runToEnd();
     EXPECT_TRUE(stopped.exists("Plant.gif"));
     EXPECT_EQ(stopped.ui.messages, std::vector<std::string>{"Capture Completed."});

@@ -1,4 +1,4 @@
-#include "render/tests/FrameRig.h"
+#include "controls/tests/FrameRig.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ using burgeon::testing::FrameRig;
 namespace {
 
 std::vector<std::string> frameCalls(FrameRig& rig, double time) {
-    rig.animation.CurrentTime = time;
+    rig.currentTime = time;
     rig.canvas.calls.clear();
     rig.frames.renderFrame();
     return rig.canvas.calls;
@@ -23,7 +23,7 @@ TEST(FrameRoutine, DrawsInOrderWithTheCaptionAndTheTurntableLateInLife) {
     EXPECT_EQ(frameCalls(rig, 12.5),
               (std::vector<std::string>{"begin", "camera", "land", "plant", "swap"}));
     EXPECT_EQ(rig.canvas.caption, "Plant Visualization at 12.5");
-    EXPECT_EQ(rig.animation.CurrentTime, 12.75);
+    EXPECT_EQ(rig.currentTime, 12.75);
     rig.view.ShowAxes = true;
     EXPECT_EQ(frameCalls(rig, 3.0)[3], "axes");
     EXPECT_EQ(rig.canvas.caption, "Plant Visualization at 3");
@@ -37,7 +37,7 @@ TEST(FrameRoutine, DrawsInOrderWithTheCaptionAndTheTurntableLateInLife) {
     EXPECT_EQ(frameCalls(rig, 140.5)[3], "turn " + std::to_string(140.5 * 9.0));
 
     // Halves round to even: |1 - 5.5| x 3 = 13.5 rounds to 14, so the axis ends at 164.
-    rig.parameters.NodeBirthRate = 5.5;
+    rig.parameters.nodeBirthRate = 5.5;
     rig.lifeCycleTime = 3;
     frameCalls(rig, 1.0);
     EXPECT_EQ(rig.animation.TimeBarMax, 164);
@@ -52,14 +52,14 @@ TEST(FrameRoutine, TimesAreTruncatedToTwoDecimalsAndStepUnlessPaused) {
     FrameRig rig;
     rig.page.timeBar.setMaximum(150);
     rig.window.show();
-    rig.animation.CurrentTime = 9.75;
+    rig.currentTime = 9.75;
     rig.window.paint();
     rig.window.paint();
     EXPECT_EQ(rig.canvas.plantTimes, (std::vector<double>{9.75, 10.0}));
 
-    rig.parameters.TimeStep = 0.01;
+    rig.parameters.timeStep = 0.01;
     frameCalls(rig, 2.0);
-    frameCalls(rig, rig.animation.CurrentTime);
+    frameCalls(rig, rig.currentTime);
     EXPECT_EQ(rig.canvas.caption, "Plant Visualization at 2.01");
     frameCalls(rig, 7.129999);
     EXPECT_EQ(rig.canvas.caption, "Plant Visualization at 7.12");
@@ -70,7 +70,7 @@ TEST(FrameRoutine, TimesAreTruncatedToTwoDecimalsAndStepUnlessPaused) {
     // little below itself; cutting its hundredfold plainly would draw 33.28, then 33.27...
     rig.canvas.plantTimes.clear();
     rig.window.onStopClicked();
-    rig.animation.CurrentTime = 33.29;
+    rig.currentTime = 33.29;
     for (int i = 0; i < 3; ++i) {
         rig.window.paint();
     }
@@ -85,7 +85,7 @@ TEST(FrameRoutine, TimeBarClampsAtStartAndTheClockLoopsBackToOne) {
     // the time to 150 and pauses.
     rig.window.paint();
     EXPECT_EQ(rig.page.timeBar.position(), 150);
-    EXPECT_EQ(rig.animation.CurrentTime, 150.0);
+    EXPECT_EQ(rig.currentTime, 150.0);
     EXPECT_TRUE(rig.animation.AnimationPaused);
     // "Play" runs the clock past 150, which wraps it to 1.
     rig.page.onPlayClicked();
@@ -161,6 +161,6 @@ TEST(ViewWindowModel, PaintGuardPopupAndMouse) {
     rig.window.terminateApplication = [&] { terminated = true; };
     rig.window.onExitClicked();
     EXPECT_TRUE(terminated);
-    EXPECT_EQ(rig.animation.CurrentTime, 0.0);
+    EXPECT_EQ(rig.currentTime, 0.0);
     EXPECT_TRUE(rig.animation.PaintBusy);
 }

@@ -2,9 +2,8 @@
 
 #include "base/Controls.h"
 #include "base/UserInterface.h"
-#include "growth/GrowthCurves.h"
-#include "growth/GrowthData.h"
 #include "imageio/RgbImage.h"
+#include "project/PlantGrowth.h"
 
 #include <array>
 #include <cstdint>
@@ -15,11 +14,11 @@ namespace burgeon {
 enum class ArrowClick { Up, Down };
 
 // The Growth Function page: measured data in, a fitted or typed curve committed to the
-// process-wide curves, six plots out. Every public handler runs under the handler guard, so a
+// plant's growth curves, six plots out. Every public handler runs under the handler guard, so a
 // standard error ends it with its message box and leaves the state as it was at that moment.
 class GrowthFunctionPage {
 public:
-    GrowthFunctionPage(UserInterface& ui, GrowthCurves& curves, GrowthData& data);
+    GrowthFunctionPage(UserInterface& ui, PlantGrowth& growth);
     GrowthFunctionPage(const GrowthFunctionPage&) = delete;
     GrowthFunctionPage& operator=(const GrowthFunctionPage&) = delete;
 
@@ -61,9 +60,6 @@ public:
     const RgbImage& plot(GrowthOrgan organ) const;
     static const char* plotCaption(GrowthOrgan organ);
 
-    // The five plots "Save Image" writes, in its order, with their file names.
-    static const std::array<std::pair<GrowthOrgan, const char*>, 5>& savedPlots();
-
     // "Read Data": the chosen file's text replaces the box; nothing is parsed.
     bool readData();
     // "Fit Curve" and every change of "Image Scaling". True when the fit ran to its end.
@@ -90,6 +86,7 @@ private:
     void stepArrow(RangeControl& arrow, TextControl& box, ArrowClick click);
 
     UserInterface& ui_;
+    PlantGrowth& growth_;
     GrowthCurves& curves_;
     GrowthData& data_;
 };

@@ -28,12 +28,6 @@ struct PictureButton : ControlModel {
     std::string pictureFile;
 };
 
-// The built-in leaf textures: item n of the list loads file n (1-based).
-constexpr std::array<const char*, 15> BuiltInLeafTextureFiles = {
-    "grass1.bmp", "leaf.bmp",     "leaf3.bmp",   "leaf4.bmp",   "leaf5.bmp",
-    "leaf6.bmp",  "leaf7.bmp",    "leaf8.bmp",   "leaf9.bmp",   "leaf10.bmp",
-    "leaf11.bmp", "soybean1.bmp", "rubber1.bmp", "rubber2.bmp", "rubber3.bmp"};
-
 // The "Material" page: edits one colour slot at a time with three scroll bars (mirrored by
 // three spin boxes) or the colour dialog, and chooses the leaf texture.
 class MaterialPage {

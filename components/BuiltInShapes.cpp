@@ -1,4 +1,4 @@
-#include "render/BuiltInShapes.h"
+#include "components/BuiltInShapes.h"
 
 #include <cmath>
 #include <cstddef>

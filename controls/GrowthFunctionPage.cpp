@@ -1,10 +1,10 @@
-#include "growth/GrowthFunctionPage.h"
+#include "controls/GrowthFunctionPage.h"
 
 #include "base/FileIo.h"
 #include "base/HandlerGuard.h"
 #include "base/NumberText.h"
-#include "growth/CurveFit.h"
 #include "growth/GrowthDataFile.h"
+#include "growth/GrowthFit.h"
 #include "growth/GrowthPlot.h"
 #include "imageio/BmpWriter.h"
 
@@ -24,14 +24,14 @@ GrowthFunction readBoxes(const TextControl& bottom, const TextControl& top,
 
 } // namespace
 
-GrowthFunctionPage::GrowthFunctionPage(UserInterface& ui, GrowthCurves& curves, GrowthData& data)
+GrowthFunctionPage::GrowthFunctionPage(UserInterface& ui, PlantGrowth& growth)
     : functionChoice("Select Function",
                      {"Internode", "Petiole", "Leaf Length", "Leaf Width", "Apex", "Flower", "All"},
                      allChoice),
       internodePlot(PlotWidth, PlotHeight), petiolePlot(PlotWidth, PlotHeight),
       leafLengthPlot(PlotWidth, PlotHeight), leafWidthPlot(PlotWidth, PlotHeight),
-      apexPlot(PlotWidth, PlotHeight), flowerPlot(PlotWidth, PlotHeight), ui_(ui), curves_(curves),
-      data_(data) {
+      apexPlot(PlotWidth, PlotHeight), flowerPlot(PlotWidth, PlotHeight), ui_(ui), growth_(growth),
+      curves_(growth.curves), data_(growth.fittedData) {
     bottomBox.setCaption("Bottom");
     topBox.setCaption("Top");
     slopeBox.setCaption("Slope");
@@ -68,18 +68,6 @@ const char* GrowthFunctionPage::plotCaption(GrowthOrgan organ) {
     return captions[static_cast<int>(organ) % GrowthOrganCount];
 }
 
-const std::array<std::pair<GrowthOrgan, const char*>, 5>& GrowthFunctionPage::savedPlots() {
-    // The Leaf Width plot is not saved.
-    static const std::array<std::pair<GrowthOrgan, const char*>, 5> files = {{
-        {GrowthOrgan::Internode, "Internode.bmp"},
-        {GrowthOrgan::Petiole, "Petiole.bmp"},
-        {GrowthOrgan::LeafLength, "Leaf.bmp"},
-        {GrowthOrgan::Apex, "Apex.bmp"},
-        {GrowthOrgan::Flower, "Flower.bmp"},
-    }};
-    return files;
-}
-
 bool GrowthFunctionPage::readData() {
     return runHandler(ui_, [this] {
         const auto fileName = ui_.openFileDialog(".", "");
@@ -96,37 +84,31 @@ bool GrowthFunctionPage::fitCurve() {
 }
 
 bool GrowthFunctionPage::runFit() {
-    const std::vector<std::string> lines = dataBox.lines();
-    if (!withinGrowthDataLimits(lines)) {
-        ui_.showMessage("Growth data is limited to 501 lines of at most 101 values each.");
+    const std::string dataText = dataBox.text();
+    const FitOutcome outcome = fitGrowthData(dataBox.lines(), data_);
+    if (outcome.columnsCounted) {
+        bottomBox.setText("0");
+        topBox.setText("0");
+    }
+    if (outcome.completed) {
+        bottomBox.setText(formatGeneral(outcome.curve.Bottom));
+        topBox.setText(formatGeneral(outcome.curve.Top));
+        slopeBox.setText(formatGeneral(outcome.curve.Slope));
+        tmidBox.setText(formatGeneral(outcome.curve.Tmid));
+    }
+    showMessages(ui_, outcome.messages);
+    if (!outcome.completed) {
         return false;
     }
-    FitWorkingState work;
-    if (const int badLine = readDataRows(lines, data_, work); badLine != 0) {
-        ui_.showMessage("Error Data in line " + std::to_string(badLine));
-        return false;
-    }
-    ui_.showMessage("LifeCycle time=" + std::to_string(data_.LifeCycleTime));
-    alignColumns(work, data_.DataLastRow);
-    ui_.showMessage("# of Var = " + std::to_string(work.columnCount));
-    if (data_.DataLastRow < 0) {
-        ui_.showMessage("No growth data to fit.");
-        return false;
-    }
-    bottomBox.setText("0");
-    topBox.setText("0");
-    computeMeans(work, data_);
 
-    const GrowthFunction fitted = fitCoefficients(data_);
-    bottomBox.setText(formatGeneral(fitted.Bottom));
-    topBox.setText(formatGeneral(fitted.Top));
-    slopeBox.setText(formatGeneral(fitted.Slope));
-    tmidBox.setText(formatGeneral(fitted.Tmid));
-    ui_.showMessage("L=" + bottomBox.text() + ", U=" + topBox.text() + ", m=" + slopeBox.text() +
-                    ", T=" + tmidBox.text());
-
+    const int choice = functionChoice.itemIndex();
+    for (int organ = 0; organ < GrowthOrganCount; ++organ) {
+        if (choice == organ || choice == allChoice) {
+            growth_.data[static_cast<std::size_t>(organ)] = dataText;
+        }
+    }
     commitAndPlot();
-    if (functionChoice.itemIndex() == allChoice) {
+    if (choice == allChoice) {
         // Each curve once more on its own, then "All" is chosen again.
         for (int organ = 0; organ < GrowthOrganCount; ++organ) {
             functionChoice.setItemIndex(organ);
@@ -176,7 +158,7 @@ void GrowthFunctionPage::commitAndPlot() {
 
 bool GrowthFunctionPage::saveImages(const std::string& folder) {
     return runHandler(ui_, [this, &folder] {
-        for (const auto& [organ, fileName] : savedPlots()) {
+        for (const auto& [organ, fileName] : savedPlotFiles()) {
             writeBmpFile(joinPath(folder, fileName), plot(organ));
         }
     });

@@ -1,4 +1,4 @@
-#include "components/ComponentPage.h"
+#include "controls/ComponentPage.h"
 
 #include "base/FileIo.h"
 #include "base/RecordingUserInterface.h"

@@ -1,4 +1,4 @@
-#include "growth/GrowthFunctionPage.h"
+#include "controls/GrowthFunctionPage.h"
 #include "base/RecordingUserInterface.h"
 #include "imageio/BmpReader.h"
 
@@ -65,9 +65,10 @@ protected:
 
     std::filesystem::path folder;
     RecordingUserInterface ui;
-    GrowthCurves curves;
-    GrowthData data;
-    GrowthFunctionPage page{ui, curves, data};
+    PlantGrowth growth;
+    GrowthCurves& curves = growth.curves;
+    GrowthData& data = growth.fittedData;
+    GrowthFunctionPage page{ui, growth};
 };
 
 } // namespace

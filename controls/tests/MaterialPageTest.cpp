@@ -1,4 +1,4 @@
-#include "components/MaterialPage.h"
+#include "controls/MaterialPage.h"
 
 #include "base/RecordingUserInterface.h"
 #include "imageio/BmpWriter.h"

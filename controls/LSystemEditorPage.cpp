@@ -1,4 +1,4 @@
-#include "lsystem/LSystemEditorPage.h"
+#include "controls/LSystemEditorPage.h"
 
 #include "base/NumberText.h"
 #include "base/TextLines.h"
@@ -19,9 +19,14 @@ const std::vector<std::string> LSystemEditorPage::templateLines = {"Plant{",
                                                                    "     Endrule",
                                                                    "}"};
 
-LSystemEditorPage::LSystemEditorPage(UserInterface& ui) : ui_(ui) {
+LSystemEditorPage::LSystemEditorPage(UserInterface& ui, std::string& lsystemText)
+    : ui_(ui), lsystemText_(lsystemText) {
     sourceEditor.setLines(defaultLines);
-    sourceEditor.onChange = [this] { refreshNumberBoxes(); };
+    lsystemText_ = sourceEditor.text();
+    sourceEditor.onChange = [this] {
+        lsystemText_ = sourceEditor.text();
+        refreshNumberBoxes();
+    };
     iterationsArrows.setCaption("Iteration");
     angleArrows.setCaption("Angle");
     diameterArrows.setCaption("Diameter");

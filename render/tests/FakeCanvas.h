@@ -1,16 +1,9 @@
 #pragma once
 
-// A view window without OpenGL: a canvas that records what a frame asks of it, and the page,
-// capture run, frame routine and window model wired as the application wires them.
+// A frame canvas without OpenGL that records what a frame asks of it, and a scratch folder for
+// the files a capture run writes.
 
-#include "base/RecordingUserInterface.h"
-#include "controls/AnimationPage.h"
-#include "controls/PlantParameters.h"
-#include "controls/ViewState.h"
-#include "render/CaptureRun.h"
 #include "render/FrameCanvas.h"
-#include "render/FrameRoutine.h"
-#include "render/ViewWindowModel.h"
 
 #include <filesystem>
 #include <string>
@@ -54,24 +47,6 @@ public:
     int shownFrame = 0;
     int panelPixelsWide = 45;
     int panelPixelsHigh = 37;
-};
-
-struct FrameRig {
-    FrameRig() {
-        frames.setTimeBarMaximum = [this](int maximum) { page.timeBar.setMaximum(maximum); };
-        frames.lifeCycleTime = [this] { return lifeCycleTime; };
-    }
-
-    ViewState view;
-    AnimationState animation;
-    PlantParameters parameters;
-    RecordingUserInterface ui;
-    FakeCanvas canvas;
-    int lifeCycleTime = 0;
-    AnimationPage page{view, animation, ui};
-    CaptureRun capture{animation, page, ui};
-    FrameRoutine frames{canvas, view, animation, parameters, capture};
-    ViewWindowModel window{frames, view, animation, capture, ui};
 };
 
 // A fresh folder under the temporary folder, removed again at the end of the test.

@@ -12,7 +12,8 @@ namespace burgeon {
 // their arrows, the progress bar, the name box and the three output panes.
 class LSystemEditorPage {
 public:
-    explicit LSystemEditorPage(UserInterface& ui);
+    // The editor's text is kept in lsystemText as it changes.
+    LSystemEditorPage(UserInterface& ui, std::string& lsystemText);
     LSystemEditorPage(const LSystemEditorPage&) = delete;
     LSystemEditorPage& operator=(const LSystemEditorPage&) = delete;
 
@@ -53,6 +54,7 @@ private:
     void replaceSelection(const std::string& text);
 
     UserInterface& ui_;
+    std::string& lsystemText_;
 };
 
 } // namespace burgeon

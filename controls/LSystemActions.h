@@ -1,0 +1,23 @@
+#pragma once
+
+#include "base/RandomSource.h"
+#include "base/UserInterface.h"
+#include "controls/LSystemEditorPage.h"
+#include "controls/ParameterPage.h"
+#include "lsystem/PlantState.h"
+#include "render/AnimationState.h"
+
+namespace burgeon {
+
+// "Compile L-system" on the editor's text: the compiler's panes, the L-system's name, the
+// progress bar and the "Petiole Angle" and "Node Diamter" sliders show the outcome, and its
+// messages follow in order. True when the compilation ran to its end.
+bool compileFromEditor(LSystemEditorPage& editor, ParameterPage& parameters, PlantState& plant,
+                       UserInterface& ui);
+
+// "Generate Plant": the node table from the result string; the view draws nothing more until
+// "Animation Show". True when the generation ran to its end.
+bool generateFromEditor(LSystemEditorPage& editor, PlantState& plant, float turnStep,
+                        RandomSource& random, AnimationState& animation, UserInterface& ui);
+
+} // namespace burgeon

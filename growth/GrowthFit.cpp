@@ -1,0 +1,56 @@
+#include "growth/GrowthFit.h"
+
+#include "base/NumberText.h"
+#include "base/StandardError.h"
+#include "growth/CurveFit.h"
+
+namespace burgeon {
+
+namespace {
+
+bool fitInto(const std::vector<std::string>& lines, GrowthData& data, FitOutcome& outcome) {
+    if (!withinGrowthDataLimits(lines)) {
+        addError(outcome.messages,
+                 "Growth data is limited to 501 lines of at most 101 values each.");
+        return false;
+    }
+    FitWorkingState work;
+    if (const int badLine = readDataRows(lines, data, work); badLine != 0) {
+        addError(outcome.messages, "Error Data in line " + std::to_string(badLine));
+        return false;
+    }
+    addInformation(outcome.messages, "LifeCycle time=" + std::to_string(data.LifeCycleTime));
+    alignColumns(work, data.DataLastRow);
+    addInformation(outcome.messages, "# of Var = " + std::to_string(work.columnCount));
+    if (data.DataLastRow < 0) {
+        addError(outcome.messages, "No growth data to fit.");
+        return false;
+    }
+    outcome.columnsCounted = true;
+    computeMeans(work, data);
+    const GrowthFunction& fitted = outcome.curve = fitCoefficients(data);
+    addInformation(outcome.messages,
+                   "L=" + formatGeneral(fitted.Bottom) + ", U=" + formatGeneral(fitted.Top) +
+                       ", m=" + formatGeneral(fitted.Slope) + ", T=" + formatGeneral(fitted.Tmid));
+    return true;
+}
+
+} // namespace
+
+GrowthFunction curveAsShown(const GrowthFunction& curve) {
+    return {parseFloat(formatGeneral(curve.Bottom)), parseFloat(formatGeneral(curve.Top)),
+            parseFloat(formatGeneral(curve.Slope)), parseFloat(formatGeneral(curve.Tmid))};
+}
+
+FitOutcome fitGrowthData(const std::vector<std::string>& lines, GrowthData& data) {
+    FitOutcome outcome;
+    try {
+        outcome.completed = fitInto(lines, data, outcome);
+    } catch (const StandardError& error) {
+        // A field that is not a number, or means that are no numbers.
+        addError(outcome.messages, error.what());
+    }
+    return outcome;
+}
+
+} // namespace burgeon
