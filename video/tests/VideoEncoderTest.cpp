@@ -17,6 +17,8 @@ namespace {
 struct Case {
     const char* fileName;
     AVCodecID codec;
+
+    friend void PrintTo(const Case& formatCase, std::ostream* out) { *out << formatCase.fileName; }
 };
 
 // Frame i of a clip: a flat colour moving from red to blue, with a green square that drifts,
