@@ -8,6 +8,7 @@ build-essential cmake ninja-build pkg-config git clang-format
 qt6-base-dev libqt6opengl6-dev fonts-dejavu-core
 libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
 libjpeg62-turbo-dev libgif-dev libpng-dev
+libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 xvfb xauth imagemagick
 "
