@@ -8,6 +8,7 @@ int loadLeafTexture(LeafTextures& textures, const std::string& fileName) {
     textures.LeafTextureCount = std::min(textures.LeafTextureCount + 1, LeafTextureSlotCount);
     const int index = textures.LeafTextureCount - 1;
     LeafTextureSlot& slot = textures.slots[static_cast<std::size_t>(index)];
+    slot.fileName = fileName;
     slot.image = readBitmapFile(fileName);
     ++slot.generation;
     return index;

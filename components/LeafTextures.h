@@ -20,6 +20,7 @@ constexpr std::array<const char*, 15> BuiltInLeafTextureFiles = {
 // so the texture holds no picture) and a generation number that changes at every load, so
 // the renderer knows when to upload it again.
 struct LeafTextureSlot {
+    std::string fileName; // as it was loaded
     std::optional<BitmapPixels> image;
     unsigned generation = 0;
 };

@@ -102,6 +102,7 @@ bool GrowthFunctionPage::runFit() {
     }
 
     const int choice = functionChoice.itemIndex();
+    growth_.fittedOrgan = static_cast<GrowthOrgan>(choice);
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
         if (choice == organ || choice == allChoice) {
             growth_.data[static_cast<std::size_t>(organ)] = dataText;

@@ -8,6 +8,7 @@ void commitFittedCurve(PlantGrowth& growth, GrowthOrgan organ, const GrowthFunct
                        const std::string& dataText) {
     const GrowthFunction shown = curveAsShown(fitted);
     growth.curves.setCurve(organ, shown.Bottom, shown.Top, shown.Slope, shown.Tmid);
+    growth.fittedOrgan = organ;
     for (int index = 0; index < GrowthOrganCount; ++index) {
         if (organ == GrowthOrgan::All || organ == static_cast<GrowthOrgan>(index)) {
             growth.data[static_cast<std::size_t>(index)] = dataText;

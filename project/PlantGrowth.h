@@ -4,6 +4,7 @@
 #include "growth/GrowthData.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace burgeon {
@@ -15,6 +16,9 @@ struct PlantGrowth {
     GrowthCurves curves;
     std::array<std::string, GrowthOrganCount> data;
     GrowthData fittedData;
+    // The organ whose data the measured series came from (All: every organ's); nothing before
+    // the first fit.
+    std::optional<GrowthOrgan> fittedOrgan;
 };
 
 // Commits a fitted curve, as the Growth Function page shows it, to one organ class or, with

@@ -10,6 +10,7 @@ libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
 libjpeg62-turbo-dev libgif-dev libpng-dev
 libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
 libgtest-dev libgmock-dev libbenchmark-dev
+nlohmann-json3-dev libcli11-dev
 xvfb xauth imagemagick
 "
 

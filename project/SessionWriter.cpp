@@ -1,0 +1,182 @@
+#include "project/Session.h"
+
+#include "base/FileIo.h"
+#include "base/TextLines.h"
+#include "project/ParameterScales.h"
+#include "project/SessionKeys.h"
+
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <filesystem>
+
+namespace burgeon {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A 32-bit value as the shortest decimal that reads back to the same 32-bit value, so the file
+// shows 0.79 rather than the digits of its binary value.
+double shortest(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    double result = 0.0;
+    std::from_chars(text, end, result);
+    return result;
+}
+
+Json triple(double x, double y, double z) {
+    return Json::array({x, y, z});
+}
+
+Json colorJson(RgbColor color) {
+    return Json::array({color.red, color.green, color.blue});
+}
+
+Json linesJson(const std::string& text) {
+    return text.empty() ? Json::array() : Json(splitLines(text));
+}
+
+Json growthJson(const PlantGrowth& growth) {
+    Json json = Json::object();
+    for (std::size_t i = 0; i < OrganKeys.size(); ++i) {
+        const GrowthFunction& curve = growth.curves.getCurve(static_cast<GrowthOrgan>(i));
+        json[std::string(OrganKeys[i])] = {{"bottom", curve.Bottom},
+                                           {"top", curve.Top},
+                                           {"slope", curve.Slope},
+                                           {"tmid", curve.Tmid},
+                                           {"data", linesJson(growth.data[i])}};
+    }
+    json["fitted"] =
+        growth.fittedOrgan ? Json(std::string(organKey(*growth.fittedOrgan))) : Json(nullptr);
+    return json;
+}
+
+Json surfaceJson(const OrganSurface& surface, bool leaf) {
+    Json points = Json::array();
+    Json normalsFront = Json::array();
+    Json normalsBack = Json::array();
+    Json texCoords = Json::array();
+    for (int p = 1; p <= surface.PointCount; ++p) {
+        const auto index = static_cast<std::size_t>(p);
+        const PointF& point = surface.Points[index];
+        points.push_back(triple(shortest(point.x), shortest(point.y), shortest(point.z)));
+        const Vector3& front = surface.NormalsFront[index];
+        const Vector3& back = surface.NormalsBack[index];
+        normalsFront.push_back(triple(front.x, front.y, front.z));
+        normalsBack.push_back(triple(back.x, back.y, back.z));
+        texCoords.push_back(Json::array({surface.TexCoords[index][0], surface.TexCoords[index][1]}));
+    }
+    Json triangles = Json::array();
+    for (int t = 1; t <= surface.TriangleCount; ++t) {
+        const auto& triangle = surface.Triangles[static_cast<std::size_t>(t)];
+        triangles.push_back(Json::array({triangle[0], triangle[1], triangle[2]}));
+    }
+    Json json = {{"divisor", shortest(surface.ShapeDivisor)},
+                 {"points", points},
+                 {"triangles", triangles},
+                 {"normalsFront", normalsFront},
+                 {"normalsBack", normalsBack}};
+    if (leaf) {
+        json["texCoords"] = texCoords;
+    }
+    return json;
+}
+
+Json placementJson(const OrganPlacement& p) {
+    return {{"leafSize", triple(shortest(p.LeafSizeX), shortest(p.LeafSizeY), shortest(p.LeafSizeZ))},
+            {"leafAngle",
+             triple(shortest(p.LeafAngleX), shortest(p.LeafAngleY), shortest(p.LeafAngleZ))},
+            {"flowerSize",
+             triple(shortest(p.FlowerSizeX), shortest(p.FlowerSizeY), shortest(p.FlowerSizeZ))},
+            {"flowerAngle",
+             triple(shortest(p.FlowerAngleX), shortest(p.FlowerAngleY), shortest(p.FlowerAngleZ))},
+            {"petalCount", p.PetalCount}};
+}
+
+// The current leaf texture's file, relative to the session's folder when it lies there.
+Json textureFileJson(const LeafTextures& textures, const std::string& sessionFolder) {
+    if (textures.LeafTextureCount < 1) {
+        return nullptr;
+    }
+    const std::string& file =
+        textures.slots[static_cast<std::size_t>(textures.LeafTextureCount - 1)].fileName;
+    if (file.empty()) {
+        return nullptr;
+    }
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path absolute = fs::weakly_canonical(fs::absolute(file, error), error);
+    const fs::path folder = fs::weakly_canonical(fs::absolute(sessionFolder, error), error);
+    const fs::path relative = absolute.lexically_relative(folder);
+    if (!error && !relative.empty() && *relative.begin() != "..") {
+        return relative.generic_string();
+    }
+    return file;
+}
+
+Json viewJson(const ViewState& v) {
+    return {{"rotation", triple(v.RotationX, v.RotationY, v.RotationZ)},
+            {"translation", triple(v.TranslationX, v.TranslationY, v.TranslationZ)},
+            {"zoom", v.ZoomAngle},
+            {"scale", shortest(v.PlantScale)},
+            {"mouseTurn", Json::array({shortest(v.MouseYaw), shortest(v.MousePitch)})},
+            {"showAxes", v.ShowAxes}};
+}
+
+Json animationJson(const AnimationSettings& a) {
+    const CaptureSettings& c = a.capture;
+    return {{"currentTime", a.currentTime},
+            {"velocity", a.frameDelay},
+            {"capture",
+             {{"start", c.first},
+              {"end", c.last},
+              {"format", c.jpegFrames ? "jpeg" : "gif"},
+              {"jpegQuality", c.quality},
+              {"gifDelay", c.delay},
+              {"reductionBits", c.reductionBits},
+              {"folder", c.folder}}}};
+}
+
+} // namespace
+
+std::string sessionText(const PlantProject& project, const std::string& sessionFolder) {
+    Json json;
+    json["format"] = SessionFormatName;
+    json["version"] = SessionVersion;
+    json["lsystem"] = linesJson(project.lsystemText);
+    Json parameters = Json::object();
+    for (const ParameterScale& scale : parameterScales()) {
+        const double value = scale.read(project.parameters);
+        if (scale.key == "wind") {
+            parameters[std::string(scale.key)] = project.parameters.wind;
+        } else if (scale.key == "turnStep" || scale.key == "petioleBitAngle") {
+            parameters[std::string(scale.key)] = shortest(static_cast<float>(value));
+        } else {
+            parameters[std::string(scale.key)] = value;
+        }
+    }
+    json["parameters"] = parameters;
+    json["growth"] = growthJson(project.growth);
+    Json materials = Json::object();
+    for (const MaterialKey& material : MaterialKeys) {
+        materials[std::string(material.key)] = colorJson(project.materials.*material.color);
+    }
+    json["materials"] = materials;
+    json["leaf"] = surfaceJson(project.leaf, true);
+    json["flower"] = surfaceJson(project.flower, false);
+    json["placement"] = placementJson(project.placement);
+    json["texture"] = {{"enabled", project.leafTextures.TexturesEnabled},
+                       {"file", textureFileJson(project.leafTextures, sessionFolder)}};
+    json["view"] = viewJson(project.view);
+    json["animation"] = animationJson(project.animation);
+    return json.dump(2) + "\n";
+}
+
+void saveSession(const PlantProject& project, const std::string& fileName) {
+    const std::string folder = std::filesystem::path(fileName).parent_path().string();
+    writeFileAtomically(fileName, sessionText(project, folder.empty() ? "." : folder));
+}
+
+} // namespace burgeon

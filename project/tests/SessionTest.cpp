@@ -1,0 +1,221 @@
+#include "project/Session.h"
+
+#include "base/FileIo.h"
+#include "base/StandardError.h"
+#include "components/BuiltInShapes.h"
+#include "components/SurfacePreparation.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace burgeon {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> texts(const Messages& messages) {
+    return messageTexts(messages);
+}
+
+// A plant that differs from the start-up values in every section.
+PlantProject sampleProject() {
+    PlantProject project;
+    project.lsystemText = "Plant{\n Iterations=2\n Angle=30\n Diameter=5\n Axiom=IA\n A=I[+IL]A\n}";
+    project.parameters.turnStep = 30.0f;
+    project.parameters.internodeLength = 0.355;
+    project.parameters.petioleBitAngle = 0.79f;
+    project.parameters.wind = 1;
+    project.growth.curves.setCurve(GrowthOrgan::LeafLength, 0.0, 4.59, 0.29, 12.0);
+    project.growth.data[2] = "0 0 0\n1 0.5 0.25\n2 1 0.5";
+    project.growth.fittedOrgan = GrowthOrgan::LeafLength;
+    project.materials.LandColor = {10, 20, 30};
+    project.leaf = builtInLeaf();
+    project.flower = builtInPetal();
+    project.flower.ShapeDivisor = 25.0f;
+    project.placement.LeafAngleX = -45.5f;
+    project.placement.PetalCount = 5;
+    project.view.RotationY = 35.0;
+    project.view.PlantScale = 0.7f;
+    project.view.MouseYaw = 12.5f;
+    project.animation.currentTime = 42.25;
+    project.animation.frameDelay = 3;
+    project.animation.capture.jpegFrames = false;
+    project.animation.capture.folder = "Run 1";
+    return project;
+}
+
+SessionReading read(const std::string& text, const std::vector<std::string>& overrides = {}) {
+    return readSession(text, "plant.burgeon", ".", ".", overrides);
+}
+
+TEST(Session, SavingOpeningAndSavingAgainGivesTheSameBytes) {
+    const std::string first = sessionText(sampleProject(), ".");
+    const SessionReading reading = read(first);
+    ASSERT_TRUE(reading.opened) << texts(reading.messages).front();
+    EXPECT_TRUE(reading.messages.empty());
+    EXPECT_EQ(sessionText(reading.project, "."), first);
+
+    const PlantProject& project = reading.project;
+    EXPECT_EQ(project.lsystemText, sampleProject().lsystemText);
+    EXPECT_EQ(project.parameters.internodeLength, 0.355) << "a value between slider positions";
+    EXPECT_EQ(project.parameters.petioleBitAngle, 0.79f);
+    EXPECT_EQ(project.growth.curves.getCurve(GrowthOrgan::LeafLength).Slope, 0.29);
+    EXPECT_EQ(project.growth.data[2], "0 0 0\n1 0.5 0.25\n2 1 0.5");
+    EXPECT_EQ(project.growth.fittedOrgan, GrowthOrgan::LeafLength);
+    EXPECT_EQ(project.leaf.PointCount, builtInLeaf().PointCount);
+    EXPECT_EQ(project.leaf.TexCoords[3], builtInLeaf().TexCoords[3]);
+    EXPECT_EQ(project.flower.ShapeDivisor, 25.0f);
+    EXPECT_EQ(project.view.PlantScale, 0.7f);
+    EXPECT_FALSE(project.animation.capture.jpegFrames);
+    EXPECT_NE(first.find("\n  \"parameters\": {\n    \"turnStep\": 30.0,\n"), std::string::npos)
+        << "two-space indentation, keys in a fixed order";
+    EXPECT_NE(first.find("\"petioleBitAngle\": 0.79,"), std::string::npos)
+        << "32-bit values as their shortest digits";
+}
+
+TEST(Session, MissingKeysTakeTheStartUpValuesAndUnknownKeysAreDropped) {
+    const SessionReading reading = read(R"({"format": "burgeon-session", "version": 1,
+        "parameters": {"nodeBirthRate": 7, "colour": 3},
+        "extra": true, "view": {"zoom": 20}})");
+    ASSERT_TRUE(reading.opened);
+    EXPECT_EQ(reading.project.parameters.nodeBirthRate, 7.0);
+    EXPECT_EQ(reading.project.parameters.internodeLength, PlantParameters{}.internodeLength);
+    EXPECT_EQ(reading.project.view.ZoomAngle, 20.0);
+    EXPECT_EQ(reading.project.view.TranslationZ, ViewState{}.TranslationZ);
+    EXPECT_EQ(texts(reading.messages),
+              (std::vector<std::string>{"plant.burgeon: unknown key \"extra\" was left out",
+                                        "plant.burgeon: unknown key \"parameters.colour\" was left out"}));
+}
+
+TEST(Session, BadFilesAreRefusedWithAMessageThatSaysWhereAndWhy) {
+    struct Case {
+        std::string text;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"{\n  \"format\": \"burgeon-session\",\n  \"version\" 1\n}",
+         "plant.burgeon: not a session file: line 3, column 13: syntax error while parsing "
+         "object separator - unexpected number literal; expected ':'"},
+        {R"({"format": "picture"})",
+         "plant.burgeon: not a session file: it has no \"format\": \"burgeon-session\""},
+        {R"({"format": "burgeon-session", "version": 2})",
+         "plant.burgeon was written by a newer Burgeon (session version 2)"},
+        {R"({"format": "burgeon-session", "version": 1, "parameters": {"internodeLength": "abc"}})",
+         "plant.burgeon: parameters.internodeLength: expected a number from 0.01 to 3, found "
+         "\"abc\""},
+        {R"({"format": "burgeon-session", "version": 1, "parameters": {"wind": 2.5}})",
+         "plant.burgeon: parameters.wind: expected a whole number from 1 to 30, found 2.5"},
+        {R"({"format": "burgeon-session", "version": 1, "materials": {"land": [1, 2, 300]}})",
+         "plant.burgeon: materials.land.2: expected a whole number from 0 to 255, found 300"},
+        {R"({"format": "burgeon-session", "version": 1, "leaf": {"points": [[0,0,0]],
+            "triangles": [[1, 1, 2]]}})",
+         "plant.burgeon: leaf.triangles.0.2: expected a whole number from 1 to 1, found 2"},
+        {R"({"format": "burgeon-session", "version": 1, "lsystem": "Plant{"})",
+         "plant.burgeon: lsystem: expected a list of at most 18446744073709551615 entries, "
+         "found \"Plant{\""},
+        {R"({"format": "burgeon-session", "version": 1, "animation": {"capture":
+            {"folder": ")" + std::string(60, 'x') + R"("}, "velocity": 11}})",
+         "plant.burgeon: animation.velocity: expected a whole number from 0 to 10, found 11"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const SessionReading reading = read(c.text);
+        EXPECT_FALSE(reading.opened);
+        EXPECT_EQ(texts(reading.messages), std::vector<std::string>{c.message});
+    }
+    // A long value is cut in the message.
+    const SessionReading longText = read(R"({"format": "burgeon-session", "version": 1,
+        "view": {"zoom": ")" + std::string(100, 'z') + R"("}})");
+    EXPECT_EQ(texts(longText.messages).front(),
+              "plant.burgeon: view.zoom: expected a number from 2 to 175, found \"" +
+                  std::string(39, 'z') + "\u2026");
+}
+
+TEST(Session, OverridesSetAnyValueBeforeTheChecks) {
+    const std::string text = sessionText(sampleProject(), ".");
+    const SessionReading reading =
+        read(text, {"parameters.internodeLength=0.6", "view.rotation.1=30",
+                    "animation.capture.folder=Sweep 7", "growth.fitted=null"});
+    ASSERT_TRUE(reading.opened);
+    EXPECT_EQ(reading.project.parameters.internodeLength, 0.6);
+    EXPECT_EQ(reading.project.view.RotationY, 30.0);
+    EXPECT_EQ(reading.project.animation.capture.folder, "Sweep 7") << "not JSON: taken as text";
+    EXPECT_FALSE(reading.project.growth.fittedOrgan);
+
+    // A key the file leaves out starts from its start-up value.
+    const SessionReading bare =
+        read(R"({"format": "burgeon-session", "version": 1})", {"view.translation.2=-8"});
+    ASSERT_TRUE(bare.opened);
+    EXPECT_EQ(bare.project.view.TranslationZ, -8.0);
+    EXPECT_EQ(bare.project.view.TranslationY, ViewState{}.TranslationY);
+
+    EXPECT_EQ(texts(read(text, {"parameters.nodeLength=1"}).messages),
+              std::vector<std::string>{
+                  "plant.burgeon: --set parameters.nodeLength: a session has no such key"});
+    EXPECT_EQ(texts(read(text, {"parameters.internodeLength=9"}).messages),
+              std::vector<std::string>{"plant.burgeon: parameters.internodeLength: expected a "
+                                       "number from 0.01 to 3, found 9"});
+    EXPECT_EQ(texts(read(text, {"wind"}).messages),
+              std::vector<std::string>{"plant.burgeon: --set wind: expected KEY=VALUE"});
+}
+
+TEST(Session, SurfacesWithoutNormalsGetThemAsALibrarySelectionWould) {
+    const SessionReading reading = read(R"({"format": "burgeon-session", "version": 1,
+        "leaf": {"points": [[0, 0, 0], [10, 0, 0], [0, 20, 1]], "triangles": [[1, 2, 3]]}})");
+    ASSERT_TRUE(reading.opened);
+    OrganShape shape;
+    shape.PointCount = 3;
+    shape.TriangleCount = 1;
+    shape.Points[1] = {0, 0, 0};
+    shape.Points[2] = {10, 0, 0};
+    shape.Points[3] = {0, 20, 1};
+    shape.Triangles[1] = {1, 2, 3};
+    OrganSurface expected;
+    copyShapeToSurface(shape, expected);
+    prepareLeafShape(shape, expected);
+    EXPECT_EQ(reading.project.leaf.NormalsFront[2], expected.NormalsFront[2]);
+    EXPECT_EQ(reading.project.leaf.TexCoords[3], expected.TexCoords[3]);
+}
+
+TEST(Session, FilesAreWrittenWholeAndTexturesFoundBesideTheSessionOrInTheStartFolder) {
+    const fs::path folder = fs::temp_directory_path() / "burgeon-session-test";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "start");
+    fs::create_directories(folder / "plants");
+    const std::string examples = BURGEON_EXAMPLES;
+    fs::copy_file(examples + "/leaf5.bmp", folder / "plants" / "bark.bmp");
+    fs::copy_file(examples + "/leaf6.bmp", folder / "start" / "moss.bmp");
+
+    PlantProject project = sampleProject();
+    loadLeafTexture(project.leafTextures, (folder / "plants" / "bark.bmp").string());
+    const std::string file = (folder / "plants" / "a.burgeon").string();
+    saveSession(project, file);
+    EXPECT_NE(readFileText(file).find("\"file\": \"bark.bmp\""), std::string::npos)
+        << "written relative to the session's folder";
+    SessionReading reading = openSession(file, (folder / "start").string());
+    ASSERT_TRUE(reading.opened);
+    EXPECT_TRUE(reading.messages.empty());
+    EXPECT_EQ(reading.project.leafTextures.LeafTextureCount, 1);
+    EXPECT_TRUE(reading.project.leafTextures.slots[0].image.has_value());
+
+    reading = openSession(file, (folder / "start").string(), {"texture.file=moss.bmp"});
+    EXPECT_TRUE(reading.project.leafTextures.slots[0].image.has_value()) << "the start folder";
+    reading = openSession(file, (folder / "start").string(), {"texture.file=gone.bmp"});
+    ASSERT_TRUE(reading.opened);
+    EXPECT_EQ(reading.project.leafTextures.LeafTextureCount, 0);
+    EXPECT_EQ(texts(reading.messages),
+              std::vector<std::string>{"a.burgeon: the leaf texture \"gone.bmp\" is neither "
+                                       "beside the session nor in " +
+                                       (folder / "start").string() +
+                                       "; the plant opens without it"});
+
+    EXPECT_THROW(saveSession(project, (folder / "no" / "such.burgeon").string()), StandardError);
+    EXPECT_FALSE(fs::exists(folder / "no"));
+    EXPECT_EQ(texts(openSession((folder / "missing.burgeon").string(), ".").messages),
+              std::vector<std::string>{"Cannot open file " + (folder / "missing.burgeon").string()});
+    fs::remove_all(folder);
+}
+
+} // namespace
+} // namespace burgeon
