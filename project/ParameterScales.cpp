@@ -78,8 +78,8 @@ int sliderPosition(const ParameterScale& scale, double value) {
     }
     const double clamped = std::clamp(scaled, static_cast<double>(scale.minimum) - 1.0,
                                       static_cast<double>(scale.maximum) + 1.0);
-    return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(clamped), scale.minimum,
-                                                     scale.maximum));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(roundHalfEven(clamped), scale.minimum, scale.maximum));
 }
 
 double storeFromPosition(const ParameterScale& scale, PlantParameters& parameters, int position) {

@@ -112,10 +112,10 @@ SessionReading readSession(const std::string& text, const std::string& name,
         if (const auto found = findTexture(*texture, sessionFolder, startFolder)) {
             loadLeafTexture(reading.project.leafTextures, *found);
         } else {
-            warnings.push_back({MessageKind::Warning,
-                                name + ": the leaf texture \"" + *texture +
-                                    "\" is neither beside the session nor in " + startFolder +
-                                    "; the plant opens without it"});
+            warnings.push_back(
+                {MessageKind::Warning, name + ": the leaf texture \"" + *texture +
+                                           "\" is neither beside the session nor in " +
+                                           startFolder + "; the plant opens without it"});
         }
     }
     reading.messages = std::move(warnings);

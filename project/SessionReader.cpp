@@ -36,8 +36,8 @@ void readParameters(const SessionJson& json, PlantParameters& parameters, Sessio
             if (scale.key == "wind") {
                 parameters.wind = checks.integer(*value, path, scale.minimum, scale.maximum);
             } else {
-                scale.store(parameters,
-                            checks.number(*value, path, scale.minimumValue(), scale.maximumValue()));
+                scale.store(parameters, checks.number(*value, path, scale.minimumValue(),
+                                                      scale.maximumValue()));
             }
         }
     }
@@ -76,9 +76,9 @@ void readGrowth(const SessionJson& json, PlantGrowth& growth, SessionChecks& che
             SessionChecks::fail("growth.fitted", "an organ name or null", *fitted);
         }
     }
-    checks.warnUnknown(section, "growth",
-                       {"internode", "petiole", "leafLength", "leafWidth", "apex", "flower",
-                        "fitted"});
+    checks.warnUnknown(
+        section, "growth",
+        {"internode", "petiole", "leafLength", "leafWidth", "apex", "flower", "fitted"});
 }
 
 void readMaterials(const SessionJson& json, MaterialSet& materials, SessionChecks& checks) {
@@ -105,8 +105,8 @@ void readMaterials(const SessionJson& json, MaterialSet& materials, SessionCheck
 std::optional<std::string> readSessionValues(const SessionJson& json, PlantProject& project,
                                              SessionChecks& checks) {
     checks.warnUnknown(json, "",
-                       {"format", "version", "lsystem", "parameters", "growth", "materials",
-                        "leaf", "flower", "placement", "texture", "view", "animation"});
+                       {"format", "version", "lsystem", "parameters", "growth", "materials", "leaf",
+                        "flower", "placement", "texture", "view", "animation"});
     if (const SessionJson* lsystem = SessionChecks::member(json, "lsystem")) {
         project.lsystemText = linesText(*lsystem, "lsystem", checks);
     }

@@ -27,8 +27,8 @@ bool readPerPoint(const SessionJson& section, const char* key, const std::string
                             *value);
     }
     for (std::size_t i = 0; i < value->size(); ++i) {
-        take(i + 1, checks.numbers<Count>((*value)[i], where + "." + std::to_string(i),
-                                          -Coordinate, Coordinate));
+        take(i + 1, checks.numbers<Count>((*value)[i], where + "." + std::to_string(i), -Coordinate,
+                                          Coordinate));
     }
     return true;
 }
@@ -42,9 +42,9 @@ void readSurface(const SessionJson& json, std::string_view key, SurfaceKind kind
     if (section.empty()) {
         return;
     }
-    checks.warnUnknown(section, path,
-                       {"divisor", "points", "triangles", "normalsFront", "normalsBack",
-                        "texCoords"});
+    checks.warnUnknown(
+        section, path,
+        {"divisor", "points", "triangles", "normalsFront", "normalsBack", "texCoords"});
     OrganSurface read;
     OrganShape shape;
     if (const SessionJson* divisor = SessionChecks::member(section, "divisor")) {
@@ -72,9 +72,9 @@ void readSurface(const SessionJson& json, std::string_view key, SurfaceKind kind
             SessionChecks::fail(where, "3 point numbers", triangles[t]);
         }
         for (std::size_t corner = 0; corner < 3; ++corner) {
-            const int point = checks.integer(triangles[t][corner],
-                                             where + "." + std::to_string(corner), 1,
-                                             std::max(read.PointCount, 1));
+            const int point =
+                checks.integer(triangles[t][corner], where + "." + std::to_string(corner), 1,
+                               std::max(read.PointCount, 1));
             shape.Triangles[t + 1][corner] = point;
             read.Triangles[t + 1][corner] = static_cast<std::uint8_t>(point);
         }

@@ -88,14 +88,14 @@ void readAnimation(const SessionJson& json, AnimationSettings& animation, Sessio
         animation.frameDelay = checks.integer(value, "animation.velocity", 0, 10);
     });
     const SessionJson& capture = checks.object(section, "capture", "animation.capture");
-    checks.warnUnknown(capture, "animation.capture",
-                       {"start", "end", "format", "jpegQuality", "gifDelay", "reductionBits",
-                        "folder"});
+    checks.warnUnknown(
+        capture, "animation.capture",
+        {"start", "end", "format", "jpegQuality", "gifDelay", "reductionBits", "folder"});
     CaptureSettings& c = animation.capture;
     const auto field = [&](const char* key, int& target, int minimum, int maximum) {
         readMember(capture, key, [&](const SessionJson& value) {
-            target = checks.integer(value, std::string("animation.capture.") + key, minimum,
-                                    maximum);
+            target =
+                checks.integer(value, std::string("animation.capture.") + key, minimum, maximum);
         });
     };
     // The ranges of the capture fields' spin boxes.

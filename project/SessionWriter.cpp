@@ -66,7 +66,8 @@ Json surfaceJson(const OrganSurface& surface, bool leaf) {
         const Vector3& back = surface.NormalsBack[index];
         normalsFront.push_back(triple(front.x, front.y, front.z));
         normalsBack.push_back(triple(back.x, back.y, back.z));
-        texCoords.push_back(Json::array({surface.TexCoords[index][0], surface.TexCoords[index][1]}));
+        texCoords.push_back(
+            Json::array({surface.TexCoords[index][0], surface.TexCoords[index][1]}));
     }
     Json triangles = Json::array();
     for (int t = 1; t <= surface.TriangleCount; ++t) {
@@ -85,14 +86,15 @@ Json surfaceJson(const OrganSurface& surface, bool leaf) {
 }
 
 Json placementJson(const OrganPlacement& p) {
-    return {{"leafSize", triple(shortest(p.LeafSizeX), shortest(p.LeafSizeY), shortest(p.LeafSizeZ))},
-            {"leafAngle",
-             triple(shortest(p.LeafAngleX), shortest(p.LeafAngleY), shortest(p.LeafAngleZ))},
-            {"flowerSize",
-             triple(shortest(p.FlowerSizeX), shortest(p.FlowerSizeY), shortest(p.FlowerSizeZ))},
-            {"flowerAngle",
-             triple(shortest(p.FlowerAngleX), shortest(p.FlowerAngleY), shortest(p.FlowerAngleZ))},
-            {"petalCount", p.PetalCount}};
+    return {
+        {"leafSize", triple(shortest(p.LeafSizeX), shortest(p.LeafSizeY), shortest(p.LeafSizeZ))},
+        {"leafAngle",
+         triple(shortest(p.LeafAngleX), shortest(p.LeafAngleY), shortest(p.LeafAngleZ))},
+        {"flowerSize",
+         triple(shortest(p.FlowerSizeX), shortest(p.FlowerSizeY), shortest(p.FlowerSizeZ))},
+        {"flowerAngle",
+         triple(shortest(p.FlowerAngleX), shortest(p.FlowerAngleY), shortest(p.FlowerAngleZ))},
+        {"petalCount", p.PetalCount}};
 }
 
 // The current leaf texture's file, relative to the session's folder when it lies there.

@@ -1,6 +1,6 @@
-#include "app/cli/Arguments.h"
 #include "app/cli/Commands.h"
 #include "app/cli/PlantOptions.h"
+#include "project/AnimationSettings.h"
 
 #include "base/NumberText.h"
 #include "base/StandardError.h"
@@ -11,17 +11,18 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 namespace burgeon {
 
-const char* const animateUsage =
-    "burgeon animate --lsystem FILE [--block N] [--seed N] [--growth DATA] [--organ NAME] "
-    "[--shapes LIB [--leaf K] [--flower K]] [--texture N] [--size WxH] [--rotate X,Y,Z] "
-    "--from A --to B [--step S] [--jpeg | --gif-frames] [--quality Q] [--delay D] "
-    "[--folder DIR]";
-
 namespace {
+
+const char* const animateUsage =
+    "burgeon animate (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
+    "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
+    "[--texture N] [--size WxH] [--rotate X,Y,Z] [--from A] [--to B] [--step S] "
+    "[--jpeg | --gif-frames] [--quality Q] [--delay D] [--folder DIR]";
 
 constexpr int progressBarWidth = 40;
 
@@ -34,8 +35,7 @@ void drawProgress(std::ostream& out, int percent) {
 }
 
 // The time step as the "Time Step" slider holds it: whole hundredths from 0.01 to 1.
-double timeStep(const Arguments& args) {
-    const double step = args.numberOption("step", 0.25);
+double timeStep(double step) {
     const double hundredths = std::round(step * 100.0);
     if (!std::isfinite(step) || hundredths < 1 || hundredths > 100 ||
         std::fabs(step * 100.0 - hundredths) > 1e-9) {
@@ -44,48 +44,28 @@ double timeStep(const Arguments& args) {
     return hundredths / 100.0;
 }
 
-} // namespace
+struct AnimateOptions {
+    PlantOptions plant;
+    std::string size = "800x600";
+    std::optional<int> from;
+    std::optional<int> to;
+    std::optional<double> step;
+    bool jpeg = false;
+    bool gifFrames = false;
+    std::optional<int> quality;
+    std::optional<int> delay;
+    std::optional<std::string> folder;
+};
 
-int runAnimateCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                      std::ostream& err) {
-    const Arguments args(arguments,
-                         {"lsystem", "block", "seed", "growth", "organ", "shapes", "leaf", "flower",
-                          "texture", "size", "rotate", "from", "to", "step", "quality", "delay",
-                          "folder"},
-                         {"jpeg", "gif-frames"});
-    if (!args.positional().empty()) {
-        throw UsageError{"unexpected argument '" + args.positional().front() + "'"};
-    }
-    if (!args.has("lsystem")) {
-        throw UsageError{"--lsystem FILE is needed"};
-    }
-    if (!args.has("from") || !args.has("to")) {
-        throw UsageError{"--from A and --to B are needed"};
-    }
-    if (args.has("jpeg") && args.has("gif-frames")) {
-        throw UsageError{"--jpeg and --gif-frames exclude each other"};
-    }
-    auto plant = std::make_unique<CommandPlant>();
-    PlantProject& project = plant->project;
-    CaptureSettings& settings = project.animation.capture;
-    settings.first = args.integerOption("from", 1, 0, 500);
-    settings.last = args.integerOption("to", 1, 0, 1000);
-    settings.jpegFrames = !args.has("gif-frames");
-    settings.quality = args.integerOption("quality", 80, 0, 100);
-    settings.delay = args.integerOption("delay", 3, 1, 100);
-    settings.folder = args.option("folder").value_or("PlantCap1");
-    const double step = timeStep(args);
-    const PictureSize size = pictureSize(args);
-
-    if (!buildPlantFromOptions(*plant, args, "animate", err)) {
-        return 1;
-    }
-    project.parameters.timeStep = step;
-
+// Drives the capture run to its end and reports how it ended.
+int capture(CommandPlant& plant, PictureSize size, std::ostream& out, std::ostream& err) {
+    PlantProject& project = plant.project;
+    const CaptureSettings& settings = project.animation.capture;
+    const double step = project.parameters.timeStep;
     CaptureReport report;
     try {
         HeadlessContext context(size.width, size.height);
-        Renderer renderer(context, project, plant->clock);
+        Renderer renderer(context, project, plant.clock);
         renderer.initialize("grass1.bmp");
         renderer.setProjection(size.width, size.height);
         RendererCanvas canvas(renderer, size.width, size.height);
@@ -117,6 +97,76 @@ int runAnimateCommand(const std::vector<std::string>& arguments, std::ostream& o
         return 1;
     }
     return 1;
+}
+
+class AnimateCommand : public Command {
+public:
+    const char* name() const override { return "animate"; }
+    const char* usage() const override { return animateUsage; }
+    const char* summary() const override {
+        return "Runs a capture run headless and writes the BMP, JPEG and GIF files the Animation "
+               "page writes.";
+    }
+    void define(CLI::App& app) override {
+        options_.plant.define(app);
+        app.add_option("--size", options_.size, "WIDTHxHEIGHT of the frames")
+            ->capture_default_str();
+        app.add_option("--from", options_.from, "the first time captured (default 1)")
+            ->check(CLI::Range(0, 500));
+        app.add_option("--to", options_.to, "the last time captured (default 1)")
+            ->check(CLI::Range(0, 1000));
+        app.add_option("--step", options_.step, "the time step, 0.01 .. 1 in hundredths");
+        app.add_flag("--jpeg", options_.jpeg, "a JPEG file per frame (the default)");
+        app.add_flag("--gif-frames", options_.gifFrames, "a GIF file per frame");
+        app.add_option("--quality", options_.quality, "JPEG quality in percent (default 80)")
+            ->check(CLI::Range(0, 100));
+        app.add_option("--delay", options_.delay,
+                       "hundredths of a second between the animated GIF's frames (default 3)")
+            ->check(CLI::Range(1, 100));
+        app.add_option("--folder", options_.folder, "the capture folder (default PlantCap1)");
+    }
+    int run(std::ostream& out, std::ostream& err) override {
+        if (options_.jpeg && options_.gifFrames) {
+            throw UsageError{"--jpeg and --gif-frames exclude each other"};
+        }
+        if (options_.plant.session.empty() && (!options_.from || !options_.to)) {
+            throw UsageError{"--from A and --to B are needed"};
+        }
+        const std::optional<double> step =
+            options_.step ? std::optional(timeStep(*options_.step)) : std::nullopt;
+        const PictureSize size = parsePictureSize(options_.size);
+        auto plant = std::make_unique<CommandPlant>();
+        if (!buildPlantFromOptions(*plant, options_.plant, "animate", err)) {
+            return 1;
+        }
+        applyCaptureOptions(plant->project, step);
+        return capture(*plant, size, out, err);
+    }
+
+private:
+    // Options given on the command line override the session's capture settings.
+    void applyCaptureOptions(PlantProject& project, std::optional<double> step) const {
+        CaptureSettings& settings = project.animation.capture;
+        settings.first = options_.from.value_or(settings.first);
+        settings.last = options_.to.value_or(settings.last);
+        if (options_.jpeg || options_.gifFrames) {
+            settings.jpegFrames = options_.jpeg;
+        }
+        settings.quality = options_.quality.value_or(settings.quality);
+        settings.delay = options_.delay.value_or(settings.delay);
+        settings.folder = options_.folder.value_or(settings.folder);
+        if (step) {
+            project.parameters.timeStep = *step;
+        }
+    }
+
+    AnimateOptions options_;
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeAnimateCommand() {
+    return std::make_unique<AnimateCommand>();
 }
 
 } // namespace burgeon

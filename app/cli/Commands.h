@@ -1,28 +1,17 @@
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "app/cli/Command.h"
+
+#include <memory>
 
 namespace burgeon {
 
-// One function per headless command. Each throws UsageError for bad arguments and returns the
-// exit status otherwise.
-extern const char* const lsystemUsage;
-int runLsystemCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                      std::ostream& err);
-extern const char* const shapesUsage;
-int runShapesCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                     std::ostream& err);
-
-extern const char* const fitUsage;
-int runFitCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
-
-extern const char* const animateUsage;
-int runAnimateCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                      std::ostream& err);
-extern const char* const renderUsage;
-int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                     std::ostream& err);
+// The headless commands, each in its own file.
+std::unique_ptr<Command> makeLsystemCommand();
+std::unique_ptr<Command> makeFitCommand();
+std::unique_ptr<Command> makeShapesCommand();
+std::unique_ptr<Command> makeRenderCommand();
+std::unique_ptr<Command> makeAnimateCommand();
+std::unique_ptr<Command> makeSessionCommand();
 
 } // namespace burgeon

@@ -1,4 +1,3 @@
-#include "app/cli/Arguments.h"
 #include "app/cli/Commands.h"
 #include "app/cli/OrganOption.h"
 #include "base/FileIo.h"
@@ -13,14 +12,15 @@
 #include "project/PlantGrowth.h"
 
 #include <array>
+#include <memory>
 #include <ostream>
 
 namespace burgeon {
 
+namespace {
+
 const char* const fitUsage = "burgeon fit FILE [--organ internode|petiole|leaf-length|leaf-width|"
                              "apex|flower|all] [--scale N] [--plots DIR] [--json]";
-
-namespace {
 
 // What the Growth Function page shows after "Read Data", "Fit Curve" and "Save Image".
 struct FitRun {
@@ -100,35 +100,61 @@ void writeText(std::ostream& out, const FitRun& run) {
     out << "tmid: " << run.boxes[3] << "\n";
 }
 
-} // namespace
-
 // Reads FILE, fits a curve for the chosen organ (all six by default) and, with --plots, saves
 // the plots into that folder, as "Read Data", "Fit Curve" and "Save Image" do on the page.
-int runFitCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream&) {
-    const Arguments args(arguments, {"organ", "scale", "plots"}, {"json"});
-    if (args.positional().size() != 1) {
-        throw UsageError{"expected one FILE"};
+class FitCommand : public Command {
+public:
+    const char* name() const override { return "fit"; }
+    const char* usage() const override { return fitUsage; }
+    const char* summary() const override {
+        return "Fits a logistic growth curve to a growth data file, for one organ or all.";
     }
-    const auto organ = static_cast<GrowthOrgan>(organOption(args));
-    const int scale = args.integerOption("scale", 2, 1, 10);
+    void define(CLI::App& app) override {
+        app.add_option("FILE", file_, "the growth data file")->required();
+        app.add_option("--organ", organ_, "the organ whose curve is fitted")
+            ->check(CLI::IsMember(organNames()))
+            ->capture_default_str();
+        app.add_option("--scale", scale_, "pixels per time unit of the plots")
+            ->check(CLI::Range(1, 10))
+            ->capture_default_str();
+        app.add_option("--plots", plots_, "saves the five curve plots as bitmaps in this folder");
+        app.add_flag("--json", json_, "one JSON object instead of text");
+    }
+    int run(std::ostream& out, std::ostream& err) override;
 
+private:
+    std::string file_;
+    std::string organ_ = "all";
+    int scale_ = 2;
+    std::string plots_;
+    bool json_ = false;
+};
+
+int FitCommand::run(std::ostream& out, std::ostream&) {
+    const GrowthOrgan organ = organFromName(organ_, "--organ");
     FitRun run;
     try {
-        fit(run, args.positional().front(), organ);
-        if (const auto folder = args.option("plots"); folder && run.completed) {
-            savePlots(run, organ, scale, *folder);
+        fit(run, file_, organ);
+        if (!plots_.empty() && run.completed) {
+            savePlots(run, organ, scale_, plots_);
         }
     } catch (const StandardError& error) {
         addError(run.messages, error.what());
         run.completed = false;
     }
 
-    if (args.has("json")) {
+    if (json_) {
         writeJson(out, run);
     } else {
         writeText(out, run);
     }
     return run.completed ? 0 : 1;
+}
+
+} // namespace
+
+std::unique_ptr<Command> makeFitCommand() {
+    return std::make_unique<FitCommand>();
 }
 
 } // namespace burgeon

@@ -1,4 +1,3 @@
-#include "app/cli/Arguments.h"
 #include "app/cli/Commands.h"
 
 #include "base/Clock.h"
@@ -14,13 +13,15 @@
 #include "project/ParameterScales.h"
 
 #include <climits>
+#include <memory>
+#include <optional>
 #include <ostream>
 
 namespace burgeon {
 
-const char* const lsystemUsage = "burgeon lsystem FILE [--block N] [--seed N] [--json]";
-
 namespace {
+
+const char* const lsystemUsage = "burgeon lsystem FILE [--block N] [--seed N] [--json]";
 
 // What "Compile L-system" then "Generate Plant" leave on the page and the parameters, as the
 // program holds them after start-up.
@@ -113,47 +114,67 @@ void printJson(std::ostream& out, const LsystemRun& run) {
     out << json.text() << '\n';
 }
 
-} // namespace
-
-int runLsystemCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                      std::ostream& err) {
-    const Arguments args(arguments, {"block", "seed"}, {"json"});
-    if (args.positional().size() != 1) {
-        throw UsageError{"expected one FILE"};
+class LsystemCommand : public Command {
+public:
+    const char* name() const override { return "lsystem"; }
+    const char* usage() const override { return lsystemUsage; }
+    const char* summary() const override {
+        return "Compiles an L-system and generates its plant, printing the messages and the "
+               "result panes.";
     }
-    const int block = args.integerOption("block", 0, 1, INT_MAX);
-    const int seed = args.integerOption("seed", -1, 0, INT_MAX);
-    const std::string& fileName = args.positional()[0];
+    void define(CLI::App& app) override {
+        app.add_option("FILE", file_, "the L-system file")->required();
+        app.add_option("--block", block_, "the N-th L-system of a file that holds several")
+            ->check(CLI::Range(1, INT_MAX));
+        app.add_option("--seed", seed_, "fixes the main stem's jitter (default: the time)")
+            ->check(CLI::Range(0, INT_MAX));
+        app.add_flag("--json", json_, "one JSON object instead of text");
+    }
+    int run(std::ostream& out, std::ostream& err) override;
 
+private:
+    std::string file_;
+    int block_ = 0;
+    std::optional<int> seed_;
+    bool json_ = false;
+};
+
+int LsystemCommand::run(std::ostream& out, std::ostream& err) {
     std::vector<std::string> lines;
     try {
-        lines = splitLines(readFileText(fileName));
+        lines = splitLines(readFileText(file_));
     } catch (const StandardError& error) {
         err << error.what() << '\n';
         return 1;
     }
-    if (block > 0) {
+    if (block_ > 0) {
         const auto blocks = splitLSystemBlocks(lines);
-        if (static_cast<std::size_t>(block) > blocks.size()) {
-            throw UsageError{"--block " + std::to_string(block) + ": " + fileName + " holds " +
+        if (static_cast<std::size_t>(block_) > blocks.size()) {
+            throw UsageError{"--block " + std::to_string(block_) + ": " + file_ + " holds " +
                              std::to_string(blocks.size()) + " L-system block(s)"};
         }
-        lines = blocks[static_cast<std::size_t>(block - 1)];
+        lines = blocks[static_cast<std::size_t>(block_ - 1)];
     }
 
-    RandomSource random(seed >= 0 ? static_cast<std::uint32_t>(seed)
-                                  : static_cast<std::uint32_t>(SystemClock().millisecondsOfDay()));
+    RandomSource random(seed_ ? static_cast<std::uint32_t>(*seed_)
+                              : static_cast<std::uint32_t>(SystemClock().millisecondsOfDay()));
     LsystemRun run;
     // The lines as the editor holds them: a trailing empty line does not survive the editor.
     run.editorLines = splitLines(joinLines(lines));
     compileAndGenerate(run, random);
 
-    if (args.has("json")) {
+    if (json_) {
         printJson(out, run);
     } else {
         printText(out, run);
     }
     return run.completed ? 0 : 1;
+}
+
+} // namespace
+
+std::unique_ptr<Command> makeLsystemCommand() {
+    return std::make_unique<LsystemCommand>();
 }
 
 } // namespace burgeon

@@ -1,32 +1,26 @@
 #include "app/cli/OrganOption.h"
 
-#include "growth/GrowthCurves.h"
-
-#include <array>
+#include "app/cli/Command.h"
 
 namespace burgeon {
 
-namespace {
+const std::vector<std::string>& organNames() {
+    static const std::vector<std::string> names = {
+        "internode", "petiole", "leaf-length", "leaf-width", "apex", "flower", "all"};
+    return names;
+}
 
-// The choices by their command-line names, in GrowthOrgan order.
-constexpr std::array<const char*, GrowthOrganCount + 1> organNames = {
-    "internode", "petiole", "leaf-length", "leaf-width", "apex", "flower", "all"};
-
-} // namespace
-
-int organOption(const Arguments& args) {
-    const auto name = args.option("organ");
-    if (!name) {
-        return static_cast<int>(GrowthOrgan::All);
-    }
-    for (std::size_t choice = 0; choice < organNames.size(); ++choice) {
-        if (*name == organNames[choice]) {
-            return static_cast<int>(choice);
+GrowthOrgan organFromName(const std::string& name, const std::string& option) {
+    const auto& names = organNames();
+    for (std::size_t choice = 0; choice < names.size(); ++choice) {
+        if (name == names[choice]) {
+            return static_cast<GrowthOrgan>(choice);
         }
     }
-    throw UsageError{"--organ needs one of internode, petiole, leaf-length, leaf-width, apex, "
+    throw UsageError{option +
+                     " needs one of internode, petiole, leaf-length, leaf-width, apex, "
                      "flower, all, not '" +
-                     *name + "'"};
+                     name + "'"};
 }
 
 } // namespace burgeon

@@ -6,18 +6,19 @@
 #include "base/StandardError.h"
 #include "base/TextLines.h"
 #include "components/BuiltInShapes.h"
+#include "components/LeafTextures.h"
 #include "components/ShapeLibraryReader.h"
 #include "components/SurfacePreparation.h"
-#include "components/LeafTextures.h"
 #include "growth/GrowthDataFile.h"
 #include "growth/GrowthFit.h"
 #include "lsystem/ExampleLSystems.h"
-#include "lsystem/LSystemCompiler.h"
-#include "lsystem/PlantGenerator.h"
 #include "project/ParameterScales.h"
+#include "project/PlantBuild.h"
+#include "project/Session.h"
 
 #include <climits>
 #include <cmath>
+#include <filesystem>
 #include <ostream>
 
 namespace burgeon {
@@ -32,108 +33,148 @@ void printMessages(std::ostream& err, const Messages& messages) {
     }
 }
 
-std::vector<std::string> lsystemLines(const Arguments& args, const std::string& fileName) {
-    std::vector<std::string> lines = splitLines(readFileText(fileName));
-    const int block = args.integerOption("block", 0, 1, INT_MAX);
-    if (block > 0) {
+std::vector<std::string> lsystemLines(const PlantOptions& options) {
+    std::vector<std::string> lines = splitLines(readFileText(options.lsystem));
+    if (options.block > 0) {
         const auto blocks = splitLSystemBlocks(lines);
-        if (static_cast<std::size_t>(block) > blocks.size()) {
-            throw UsageError{"--block " + std::to_string(block) + ": " + fileName + " holds " +
-                             std::to_string(blocks.size()) + " L-system block(s)"};
+        if (static_cast<std::size_t>(options.block) > blocks.size()) {
+            throw UsageError{"--block " + std::to_string(options.block) + ": " + options.lsystem +
+                             " holds " + std::to_string(blocks.size()) + " L-system block(s)"};
         }
-        lines = blocks[static_cast<std::size_t>(block - 1)];
+        lines = blocks[static_cast<std::size_t>(options.block - 1)];
     }
     return lines;
 }
 
-bool compileAndGenerate(PlantProject& project, RandomSource& random, const Arguments& args,
-                        const std::string& prefix, std::ostream& err) {
-    const std::string fileName = *args.option("lsystem");
-    std::vector<std::string> lines;
-    try {
-        lines = lsystemLines(args, fileName);
-    } catch (const StandardError& error) {
-        err << error.what() << '\n';
-        return false;
+// The plant the session gives, or the start-up plant with the built-in leaf and petal; the
+// --set values apply to either.
+bool startingPlant(PlantProject& project, const PlantOptions& options, const std::string& prefix,
+                   std::ostream& err) {
+    const std::string startFolder = std::filesystem::current_path().string();
+    SessionReading reading;
+    if (!options.session.empty()) {
+        reading = openSession(options.session, startFolder, options.settings);
+    } else {
+        PlantProject startUp;
+        startUp.leaf = builtInLeaf();
+        startUp.flower = builtInPetal();
+        if (options.settings.empty()) {
+            project = std::move(startUp);
+            return true;
+        }
+        reading =
+            readSession(sessionText(startUp, "."), "--set", ".", startFolder, options.settings);
     }
-    // The lines as the editor holds them: a trailing empty line does not survive the editor.
-    project.lsystemText = joinLines(lines);
-    const CompileOutcome compiled = compileLSystem(splitLines(project.lsystemText), project.plant);
-    if (compiled.angle) {
-        setParameterAsSlider(project.parameters, "turnStep", *compiled.angle);
+    for (const Message& message : reading.messages) {
+        err << (message.kind == MessageKind::Error ? prefix : "warning: ") << message.text << '\n';
     }
-    if (compiled.diameter) {
-        setParameterAsSlider(project.parameters, "nodeDiameter", *compiled.diameter);
+    if (reading.opened) {
+        project = std::move(reading.project);
     }
-    Messages messages = compiled.messages;
-    bool completed = compiled.completed;
-    if (completed) {
-        const GenerateOutcome generated =
-            generatePlant(project.plant, project.parameters.turnStep, random);
-        messages.insert(messages.end(), generated.messages.begin(), generated.messages.end());
-        completed = generated.completed;
-    }
-    if (!completed) {
-        printMessages(err, messages);
-        err << prefix << fileName << " gives no plant\n";
-    }
-    return completed;
+    return reading.opened;
 }
 
-bool fitGrowth(PlantProject& project, const Arguments& args, const std::string& prefix,
-               std::ostream& err) {
-    const auto data = args.option("growth");
-    if (!data) {
-        return true;
+bool compileAndGenerate(PlantProject& project, RandomSource& random, const PlantOptions& options,
+                        const std::string& prefix, std::ostream& err) {
+    HeaderParameters source = HeaderParameters::FromProject;
+    if (!options.lsystem.empty()) {
+        try {
+            // The lines as the editor holds them: a trailing empty line does not survive it.
+            project.lsystemText = joinLines(lsystemLines(options));
+        } catch (const StandardError& error) {
+            err << error.what() << '\n';
+            return false;
+        }
+        source = HeaderParameters::FromLSystem;
     }
+    const BuildOutcome built = buildPlant(project, random, source);
+    if (!built.completed) {
+        printMessages(err, built.messages);
+        err << prefix << (options.lsystem.empty() ? options.session : options.lsystem)
+            << " gives no plant\n";
+    }
+    return built.completed;
+}
+
+bool fitGrowthFile(PlantProject& project, const std::string& file, GrowthOrgan organ,
+                   const std::string& prefix, std::ostream& err) {
     Messages messages;
     bool completed = false;
     try {
-        const std::string text = readGrowthDataFile(*data);
+        const std::string text = readGrowthDataFile(file);
         const FitOutcome fitted = fitGrowthData(splitLines(text), project.growth.fittedData);
         messages = fitted.messages;
         completed = fitted.completed;
         if (completed) {
-            commitFittedCurve(project.growth, static_cast<GrowthOrgan>(organOption(args)),
-                              fitted.curve, text);
+            commitFittedCurve(project.growth, organ, fitted.curve, text);
         }
     } catch (const StandardError& error) {
         addError(messages, error.what());
     }
     if (!completed) {
         printMessages(err, messages);
-        err << prefix << "no growth curve from " << *data << '\n';
+        err << prefix << "no growth curve from " << file << '\n';
     }
     return completed;
 }
 
-bool selectShapes(PlantProject& project, const Arguments& args, const std::string& prefix,
+// Each --growth FILE fits the organ of --organ; ORGAN=FILE fits that organ. Without any, a
+// session's measured series is fitted again for the time axis.
+bool fitGrowth(PlantProject& project, const PlantOptions& options, const std::string& prefix,
+               std::ostream& err) {
+    if (options.growth.empty()) {
+        refitMeasuredSeries(project);
+        return true;
+    }
+    for (const std::string& entry : options.growth) {
+        const auto equals = entry.find('=');
+        const auto& names = organNames();
+        if (equals != std::string::npos &&
+            std::find(names.begin(), names.end(), entry.substr(0, equals)) != names.end()) {
+            if (!fitGrowthFile(project, entry.substr(equals + 1),
+                               organFromName(entry.substr(0, equals), "--growth"), prefix, err)) {
+                return false;
+            }
+        } else if (!fitGrowthFile(project, entry, organFromName(options.organ, "--organ"), prefix,
+                                  err)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool selectShapes(PlantProject& project, const PlantOptions& options, const std::string& prefix,
                   std::ostream& err) {
-    const auto library = args.option("shapes");
-    if (!library) {
-        if (args.has("leaf") || args.has("flower")) {
+    if (options.shapes.empty()) {
+        if (options.leaf || options.flower) {
             throw UsageError{"--leaf and --flower choose entries of a --shapes library"};
         }
         return true;
     }
     std::vector<OrganShape> entries;
     try {
-        readShapeLibrary(readFileText(*library), entries);
+        readShapeLibrary(readFileText(options.shapes), entries);
     } catch (const StandardError& error) {
-        err << *library << ": " << error.what() << '\n';
+        err << options.shapes << ": " << error.what() << '\n';
         return false;
     }
     const int count = static_cast<int>(entries.size());
     if (count == 0) {
-        err << prefix << *library << " holds no shapes\n";
+        err << prefix << options.shapes << " holds no shapes\n";
         return false;
     }
-    const int leaf = args.integerOption("leaf", 1, 1, count);
-    const int flower = args.integerOption("flower", 1, 1, count);
-    const OrganShape& leafEntry = entries[static_cast<std::size_t>(leaf - 1)];
+    const auto entry = [&](const std::optional<int>& choice, const char* option) {
+        const int k = choice.value_or(1);
+        if (k < 1 || k > count) {
+            throw UsageError{std::string(option) + " needs an entry from 1 to " +
+                             std::to_string(count) + " of " + options.shapes};
+        }
+        return entries[static_cast<std::size_t>(k - 1)];
+    };
+    const OrganShape leafEntry = entry(options.leaf, "--leaf");
+    const OrganShape flowerEntry = entry(options.flower, "--flower");
     copyShapeToSurface(leafEntry, project.leaf);
     prepareLeafShape(leafEntry, project.leaf);
-    const OrganShape& flowerEntry = entries[static_cast<std::size_t>(flower - 1)];
     copyShapeToSurface(flowerEntry, project.flower);
     prepareFlowerShape(flowerEntry, project.flower);
     return true;
@@ -141,23 +182,43 @@ bool selectShapes(PlantProject& project, const Arguments& args, const std::strin
 
 } // namespace
 
-PictureSize pictureSize(const Arguments& args) {
-    PictureSize size;
-    const auto text = args.option("size");
-    if (!text) {
-        return size;
-    }
-    const auto cross = text->find('x');
+void PlantOptions::define(CLI::App& app) {
+    app.add_option("--session", session, "the plant from a session file (.burgeon)");
+    app.add_option("--set", settings,
+                   "KEY=VALUE: a session value by its key path, e.g. "
+                   "parameters.internodeLength=0.6 (repeatable)");
+    app.add_option("--lsystem", lsystem, "the L-system file (instead of the session's)");
+    app.add_option("--block", block, "the N-th L-system of a file that holds several")
+        ->check(CLI::Range(1, INT_MAX));
+    app.add_option("--seed", seed, "fixes the main stem's jitter and the wind (default: the time)")
+        ->check(CLI::Range(0, INT_MAX));
+    app.add_option("--growth", growth,
+                   "growth data fitted for --organ, or ORGAN=FILE for one organ (repeatable)");
+    app.add_option("--organ", organ, "the organ a --growth FILE is fitted for")
+        ->check(CLI::IsMember(organNames()))
+        ->capture_default_str();
+    app.add_option("--shapes", shapes, "a leaf and flower shape library");
+    app.add_option("--leaf", leaf, "the library entry of the leaf (default 1)")
+        ->check(CLI::PositiveNumber);
+    app.add_option("--flower", flower, "the library entry of the flower (default 1)")
+        ->check(CLI::PositiveNumber);
+    app.add_option("--texture", texture, "a built-in leaf texture")
+        ->check(CLI::Range(1, static_cast<int>(BuiltInLeafTextureFiles.size())));
+    app.add_option("--rotate", rotate, "X,Y,Z: the view's rotation in degrees");
+}
+
+PictureSize parsePictureSize(const std::string& text) {
+    const auto cross = text.find('x');
     int width = 0;
     int height = 0;
     try {
         if (cross == std::string::npos) {
             throw UsageError{};
         }
-        width = parseInteger(text->substr(0, cross));
-        height = parseInteger(text->substr(cross + 1));
+        width = parseInteger(text.substr(0, cross));
+        height = parseInteger(text.substr(cross + 1));
     } catch (...) {
-        throw UsageError{"--size needs WIDTHxHEIGHT, not '" + *text + "'"};
+        throw UsageError{"--size needs WIDTHxHEIGHT, not '" + text + "'"};
     }
     if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide) {
         throw UsageError{"--size: each side must be 1.." + std::to_string(MaxPictureSide)};
@@ -165,53 +226,55 @@ PictureSize pictureSize(const Arguments& args) {
     return {width, height};
 }
 
-std::array<double, 3> rotation(const Arguments& args) {
+std::array<double, 3> parseRotation(const std::string& text) {
     std::array<double, 3> angles{0.0, 0.0, 0.0};
-    const auto text = args.option("rotate");
-    if (!text) {
-        return angles;
-    }
     std::size_t start = 0;
     for (std::size_t axis = 0; axis < 3; ++axis) {
-        const auto comma = text->find(',', start);
+        const auto comma = text.find(',', start);
         const bool last = axis == 2;
         if (last != (comma == std::string::npos)) {
-            throw UsageError{"--rotate needs X,Y,Z in degrees, not '" + *text + "'"};
+            throw UsageError{"--rotate needs X,Y,Z in degrees, not '" + text + "'"};
         }
-        const std::string part = text->substr(start, last ? std::string::npos : comma - start);
+        const std::string part = text.substr(start, last ? std::string::npos : comma - start);
         if (!tryParseFloat(part, angles[axis]) || !std::isfinite(angles[axis])) {
-            throw UsageError{"--rotate needs X,Y,Z in degrees, not '" + *text + "'"};
+            throw UsageError{"--rotate needs X,Y,Z in degrees, not '" + text + "'"};
         }
         start = comma + 1;
     }
     return angles;
 }
 
-bool buildPlantFromOptions(CommandPlant& command, const Arguments& args, const std::string& name,
-                           std::ostream& err) {
+bool buildPlantFromOptions(CommandPlant& command, const PlantOptions& options,
+                           const std::string& name, std::ostream& err) {
     const std::string prefix = "burgeon " + name + ": ";
+    if (options.session.empty() && options.lsystem.empty()) {
+        throw UsageError{"--lsystem FILE or --session FILE is needed"};
+    }
+    const std::optional<std::array<double, 3>> angles =
+        options.rotate.empty() ? std::nullopt : std::optional(parseRotation(options.rotate));
+    organFromName(options.organ, "--organ");
     PlantProject& project = command.project;
-    project.leaf = builtInLeaf();
-    project.flower = builtInPetal();
-    const int seed = args.integerOption("seed", -1, 0, INT_MAX);
-    const int texture =
-        args.integerOption("texture", 0, 1, static_cast<int>(BuiltInLeafTextureFiles.size()));
-    const std::array<double, 3> angles = rotation(args);
-    organOption(args);
-    const std::uint32_t timeOfDay = static_cast<std::uint32_t>(SystemClock().millisecondsOfDay());
-    RandomSource random(seed >= 0 ? static_cast<std::uint32_t>(seed) : timeOfDay);
-    command.clock.millisecondsOfDayValue = seed >= 0 ? seed : timeOfDay;
-    if (!compileAndGenerate(project, random, args, prefix, err) ||
-        !fitGrowth(project, args, prefix, err) || !selectShapes(project, args, prefix, err)) {
+    if (!startingPlant(project, options, prefix, err)) {
         return false;
     }
-    if (texture > 0) {
-        loadListLeafTexture(project.leafTextures,
-                            BuiltInLeafTextureFiles[static_cast<std::size_t>(texture - 1)]);
+    const std::uint32_t timeOfDay = static_cast<std::uint32_t>(SystemClock().millisecondsOfDay());
+    const std::uint32_t seed = options.seed ? static_cast<std::uint32_t>(*options.seed) : timeOfDay;
+    RandomSource random(seed);
+    command.clock.millisecondsOfDayValue = static_cast<int>(seed);
+    if (!compileAndGenerate(project, random, options, prefix, err) ||
+        !fitGrowth(project, options, prefix, err) || !selectShapes(project, options, prefix, err)) {
+        return false;
     }
-    project.view.RotationX = angles[0];
-    project.view.RotationY = angles[1];
-    project.view.RotationZ = angles[2];
+    if (options.texture) {
+        loadListLeafTexture(
+            project.leafTextures,
+            BuiltInLeafTextureFiles[static_cast<std::size_t>(*options.texture - 1)]);
+    }
+    if (angles) {
+        project.view.RotationX = (*angles)[0];
+        project.view.RotationY = (*angles)[1];
+        project.view.RotationZ = (*angles)[2];
+    }
     return true;
 }
 

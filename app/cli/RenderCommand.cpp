@@ -1,6 +1,4 @@
-#include "app/cli/Arguments.h"
 #include "app/cli/Commands.h"
-#include "app/cli/OrganOption.h"
 #include "app/cli/PlantOptions.h"
 
 #include "base/FileIo.h"
@@ -23,16 +21,17 @@
 #include <climits>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 namespace burgeon {
 
-const char* const renderUsage =
-    "burgeon render --lsystem FILE [--block N] [--seed N] [--growth DATA] [--organ NAME] "
-    "[--shapes LIB [--leaf K] [--flower K]] [--texture N] [--time T] [--size WxH] "
-    "[--rotate X,Y,Z] [--out FILE] [--organs FILE.csv]";
-
 namespace {
+
+const char* const renderUsage =
+    "burgeon render (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
+    "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
+    "[--texture N] [--time T] [--size WxH] [--rotate X,Y,Z] [--out FILE] [--organs FILE.csv]";
 
 std::string lowerExtension(const std::string& fileName) {
     const auto dot = fileName.rfind('.');
@@ -58,37 +57,9 @@ void writePicture(const std::string& fileName, const RgbImage& image) {
     }
 }
 
-} // namespace
-
-int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                     std::ostream& err) {
-    const Arguments args(arguments,
-                         {"lsystem", "block", "seed", "growth", "organ", "shapes", "leaf", "flower",
-                          "texture", "time", "size", "rotate", "out", "organs"},
-                         {});
-    if (!args.positional().empty()) {
-        throw UsageError{"unexpected argument '" + args.positional().front() + "'"};
-    }
-    if (!args.has("lsystem")) {
-        throw UsageError{"--lsystem FILE is needed"};
-    }
-    const double time = args.numberOption("time", 1.0);
-    if (!std::isfinite(time)) {
-        throw UsageError{"--time needs a finite number"};
-    }
-    const PictureSize size = pictureSize(args);
-    const std::string outFile = args.option("out").value_or("plant.png");
-    const std::string extension = lowerExtension(outFile);
-    if (extension != "png" && extension != "bmp" && extension != "jpg" && extension != "jpeg") {
-        throw UsageError{"--out needs a .png, .bmp or .jpg file, not '" + outFile + "'"};
-    }
-    rotation(args);
-    organOption(args);
-
-    auto plant = std::make_unique<CommandPlant>();
-    if (!buildPlantFromOptions(*plant, args, "render", err)) {
-        return 1;
-    }
+// Draws the plant at the time into the picture file, and lists its organs when asked.
+int renderPicture(CommandPlant* plant, double time, PictureSize size, const std::string& outFile,
+                  const std::string& organsFile, std::ostream& out, std::ostream& err) {
     PlantProject& project = plant->project;
 
     try {
@@ -121,7 +92,7 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         return 1;
     }
 
-    if (const auto organsFile = args.option("organs")) {
+    if (!organsFile.empty()) {
         RecordingTarget recording;
         PlantScene scene;
         scene.plant = &project.plant;
@@ -131,7 +102,7 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         scene.clock = &plant->clock;
         drawPlant(scene, recording, time);
         try {
-            writeFileAtomically(*organsFile, organTableCsv(project.plant, recording.organs()));
+            writeFileAtomically(organsFile, organTableCsv(project.plant, recording.organs()));
         } catch (const StandardError& error) {
             err << error.what() << '\n';
             return 1;
@@ -140,6 +111,52 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     out << outFile << ": " << size.width << " x " << size.height << ", " << project.plant.NodeCount
         << " organs at time " << formatGeneral(time) << '\n';
     return 0;
+}
+
+class RenderCommand : public Command {
+public:
+    const char* name() const override { return "render"; }
+    const char* usage() const override { return renderUsage; }
+    const char* summary() const override {
+        return "Draws one frame of the growing plant at a time into a PNG, BMP or JPEG file.";
+    }
+    void define(CLI::App& app) override {
+        plant_.define(app);
+        app.add_option("--time", time_, "the plant's time (default: the session's, else 1)");
+        app.add_option("--size", size_, "WIDTHxHEIGHT of the picture")->capture_default_str();
+        app.add_option("--out", out_, "the picture file: .png, .bmp or .jpg")
+            ->capture_default_str();
+        app.add_option("--organs", organs_, "also lists every organ drawn as CSV in this file");
+    }
+    int run(std::ostream& out, std::ostream& err) override {
+        if (time_ && !std::isfinite(*time_)) {
+            throw UsageError{"--time needs a finite number"};
+        }
+        const PictureSize size = parsePictureSize(size_);
+        const std::string extension = lowerExtension(out_);
+        if (extension != "png" && extension != "bmp" && extension != "jpg" && extension != "jpeg") {
+            throw UsageError{"--out needs a .png, .bmp or .jpg file, not '" + out_ + "'"};
+        }
+        auto plant = std::make_unique<CommandPlant>();
+        if (!buildPlantFromOptions(*plant, plant_, "render", err)) {
+            return 1;
+        }
+        const double time = time_.value_or(plant->project.animation.currentTime);
+        return renderPicture(plant.get(), time, size, out_, organs_, out, err);
+    }
+
+private:
+    PlantOptions plant_;
+    std::optional<double> time_;
+    std::string size_ = "800x600";
+    std::string out_ = "plant.png";
+    std::string organs_;
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeRenderCommand() {
+    return std::make_unique<RenderCommand>();
 }
 
 } // namespace burgeon

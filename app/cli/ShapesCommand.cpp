@@ -1,4 +1,3 @@
-#include "app/cli/Arguments.h"
 #include "app/cli/Commands.h"
 
 #include "base/FileIo.h"
@@ -6,13 +5,14 @@
 #include "base/StandardError.h"
 #include "components/ShapeLibraryReader.h"
 
+#include <memory>
 #include <ostream>
 
 namespace burgeon {
 
-const char* const shapesUsage = "burgeon shapes FILE [--json]";
-
 namespace {
+
+const char* const shapesUsage = "burgeon shapes FILE [--json]";
 
 void printTable(const std::vector<OrganShape>& entries, std::ostream& out) {
     out << "entry\tname\tsource\tpoints\ttriangles\n";
@@ -43,32 +43,47 @@ void printJson(const std::vector<std::string>& messages, const std::vector<Organ
     out << json.text() << '\n';
 }
 
-} // namespace
-
 // Reads a shape library as "Open 3D Surface" does and lists its entries; a reading that stops
 // at a message lists none, as the page's list stays empty then.
-int runShapesCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                     std::ostream& err) {
-    const Arguments args(arguments, {}, {"json"});
-    if (args.positional().size() != 1) {
-        throw UsageError{"expected one FILE"};
+class ShapesCommand : public Command {
+public:
+    const char* name() const override { return "shapes"; }
+    const char* usage() const override { return shapesUsage; }
+    const char* summary() const override {
+        return "Lists the entries of a leaf and flower shape library.";
     }
-    std::vector<OrganShape> entries;
-    std::vector<std::string> messages;
-    try {
-        readShapeLibrary(readFileText(args.positional()[0]), entries);
-    } catch (const StandardError& error) {
-        messages.push_back(error.what());
-        entries.clear();
+    void define(CLI::App& app) override {
+        app.add_option("FILE", file_, "the shape library file")->required();
+        app.add_flag("--json", json_, "one JSON object instead of a table");
     }
-    if (args.has("json")) {
-        printJson(messages, entries, out);
-    } else if (messages.empty()) {
-        printTable(entries, out);
-    } else {
-        err << messages.front() << '\n';
+    int run(std::ostream& out, std::ostream& err) override {
+        std::vector<OrganShape> entries;
+        std::vector<std::string> messages;
+        try {
+            readShapeLibrary(readFileText(file_), entries);
+        } catch (const StandardError& error) {
+            messages.push_back(error.what());
+            entries.clear();
+        }
+        if (json_) {
+            printJson(messages, entries, out);
+        } else if (messages.empty()) {
+            printTable(entries, out);
+        } else {
+            err << messages.front() << '\n';
+        }
+        return messages.empty() ? 0 : 1;
     }
-    return messages.empty() ? 0 : 1;
+
+private:
+    std::string file_;
+    bool json_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeShapesCommand() {
+    return std::make_unique<ShapesCommand>();
 }
 
 } // namespace burgeon

@@ -39,8 +39,8 @@ struct LSystemPageFixture : ::testing::Test {
     bool generate(const std::string& resultString) {
         plant.ResultString = resultString;
         ui.takeMessages();
-        const bool completed = generateFromEditor(editor, plant, parameters.turnStep, random,
-                                                  animation, ui);
+        const bool completed =
+            generateFromEditor(editor, plant, parameters.turnStep, random, animation, ui);
         messages = ui.takeMessages();
         return completed;
     }

@@ -84,8 +84,9 @@ TEST(Session, MissingKeysTakeTheStartUpValuesAndUnknownKeysAreDropped) {
     EXPECT_EQ(reading.project.view.ZoomAngle, 20.0);
     EXPECT_EQ(reading.project.view.TranslationZ, ViewState{}.TranslationZ);
     EXPECT_EQ(texts(reading.messages),
-              (std::vector<std::string>{"plant.burgeon: unknown key \"extra\" was left out",
-                                        "plant.burgeon: unknown key \"parameters.colour\" was left out"}));
+              (std::vector<std::string>{
+                  "plant.burgeon: unknown key \"extra\" was left out",
+                  "plant.burgeon: unknown key \"parameters.colour\" was left out"}));
 }
 
 TEST(Session, BadFilesAreRefusedWithAMessageThatSaysWhereAndWhy) {
@@ -115,7 +116,8 @@ TEST(Session, BadFilesAreRefusedWithAMessageThatSaysWhereAndWhy) {
          "plant.burgeon: lsystem: expected a list of at most 18446744073709551615 entries, "
          "found \"Plant{\""},
         {R"({"format": "burgeon-session", "version": 1, "animation": {"capture":
-            {"folder": ")" + std::string(60, 'x') + R"("}, "velocity": 11}})",
+            {"folder": ")" +
+             std::string(60, 'x') + R"("}, "velocity": 11}})",
          "plant.burgeon: animation.velocity: expected a whole number from 0 to 10, found 11"},
     };
     for (const Case& c : cases) {
@@ -126,7 +128,8 @@ TEST(Session, BadFilesAreRefusedWithAMessageThatSaysWhereAndWhy) {
     }
     // A long value is cut in the message.
     const SessionReading longText = read(R"({"format": "burgeon-session", "version": 1,
-        "view": {"zoom": ")" + std::string(100, 'z') + R"("}})");
+        "view": {"zoom": ")" + std::string(100, 'z') +
+                                         R"("}})");
     EXPECT_EQ(texts(longText.messages).front(),
               "plant.burgeon: view.zoom: expected a number from 2 to 175, found \"" +
                   std::string(39, 'z') + "\u2026");
@@ -212,8 +215,9 @@ TEST(Session, FilesAreWrittenWholeAndTexturesFoundBesideTheSessionOrInTheStartFo
 
     EXPECT_THROW(saveSession(project, (folder / "no" / "such.burgeon").string()), StandardError);
     EXPECT_FALSE(fs::exists(folder / "no"));
-    EXPECT_EQ(texts(openSession((folder / "missing.burgeon").string(), ".").messages),
-              std::vector<std::string>{"Cannot open file " + (folder / "missing.burgeon").string()});
+    EXPECT_EQ(
+        texts(openSession((folder / "missing.burgeon").string(), ".").messages),
+        std::vector<std::string>{"Cannot open file " + (folder / "missing.burgeon").string()});
     fs::remove_all(folder);
 }
 
