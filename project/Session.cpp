@@ -91,13 +91,14 @@ SessionReading readSession(const std::string& text, const std::string& name,
                  name + ": not a session file: " + parsePlace(text, error.byte, error.what()));
         return reading;
     }
-    if (!checkHeader(json, name, reading.messages)) {
-        return reading;
-    }
     Messages warnings;
     std::optional<std::string> texture;
     try {
+        // The header is checked after the overrides: they may set any key.
         applySessionOverrides(json, overrides);
+        if (!checkHeader(json, name, reading.messages)) {
+            return reading;
+        }
         SessionChecks checks(warnings);
         texture = readSessionValues(json, reading.project, checks);
     } catch (const SessionValueError& error) {
