@@ -3,6 +3,7 @@
 #include "base/HandlerGuard.h"
 #include "controls/LSystemActions.h"
 
+#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -11,8 +12,14 @@ namespace burgeon {
 MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
                                  ViewWindow& viewWindow)
     : tabs("", std::vector<std::string>(MainTabCaptions.begin(), MainTabCaptions.end()), 0),
-      state_(state), ui_(ui), toolWindow_(toolWindow), viewWindow_(viewWindow) {
+      sessions(state, ui), state_(state), ui_(ui), toolWindow_(toolWindow),
+      viewWindow_(viewWindow) {
     tabs.onChange = [this] { changeTab(); };
+    sessions.fileChanged = [this] {
+        const std::string name = std::filesystem::path(sessions.fileName()).filename().string();
+        window.setCaption(name + " \u2014 " + MainWindowCaption);
+    };
+    sessions.showPlant = [this] { animationShow(); };
 }
 
 void MainWindowModel::create(std::string startFolder) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "app/SessionActions.h"
 #include "app/ToolWindow.h"
 #include "app/ViewWindow.h"
 #include "app/WindowPlacement.h"
@@ -27,13 +28,19 @@ public:
     MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
                     ViewWindow& viewWindow);
 
-    ControlModel window{"Simulation and Visualization of Plant Shoots Growth"};
+    static constexpr const char* MainWindowCaption =
+        "Simulation and Visualization of Plant Shoots Growth";
+    ControlModel window{MainWindowCaption};
     ChoiceControl tabs; // the tabs; choosing one runs the tab change
     ControlModel editorToggleButton{"Editor Show"};
     ControlModel compileButton{"Compile L-system"};
     ControlModel generateButton{"Generate Plant"};
     ControlModel animationShowButton{"Animation Show"};
     ControlModel exitButton{"Exit"};
+    ControlModel openSessionButton{"Open Session\u2026"};
+    ControlModel saveSessionButton{"Save Session\u2026"};
+    // "Open Session…" and "Save Session…"; the window's title names the open session.
+    SessionActions sessions;
     bool EditorShown = false;
     WindowRect geometry;
     int tabWidth = 0;

@@ -36,6 +36,14 @@ void RangeControl::setPosition(int position) {
     }
 }
 
+void RangeControl::showPosition(int position) {
+    const int clamped = std::clamp(position, minimum_, maximum_);
+    if (clamped != position_) {
+        position_ = clamped;
+        views.notify();
+    }
+}
+
 void RangeControl::setMinimum(int minimum) {
     minimum_ = minimum;
     maximum_ = std::max(maximum_, minimum_);

@@ -56,6 +56,9 @@ public:
     int maximum() const { return maximum_; }
 
     void setPosition(int position);
+    // Moves to a position (clamped) without running the change handler: a page shows a value
+    // its model already holds.
+    void showPosition(int position);
     void setMinimum(int minimum);
     void setMaximum(int maximum);
     // Moves by delta within the range (the nudge buttons, the arrows).

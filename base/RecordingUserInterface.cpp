@@ -28,12 +28,21 @@ std::string RecordingUserInterface::inputBox(const std::string& caption, const s
 }
 
 std::optional<std::string> RecordingUserInterface::openFileDialog(const std::string&,
-                                                                  const std::string&) {
+                                                                  const std::string& filter) {
+    dialogFilters.push_back(filter);
     return nextAnswer(fileAnswers);
 }
 
-std::optional<std::string> RecordingUserInterface::openPictureDialog(const std::string&) {
+std::optional<std::string> RecordingUserInterface::openPictureDialog(const std::string& filter) {
+    dialogFilters.push_back(filter);
     return nextAnswer(pictureAnswers);
+}
+
+std::optional<std::string> RecordingUserInterface::saveFileDialog(const std::string&,
+                                                                  const std::string& filter,
+                                                                  const std::string&) {
+    dialogFilters.push_back(filter);
+    return nextAnswer(saveAnswers);
 }
 
 std::optional<RgbColor> RecordingUserInterface::chooseColor(RgbColor) {

@@ -18,6 +18,9 @@ public:
     std::optional<std::string> openFileDialog(const std::string& initialFolder,
                                               const std::string& filter) override;
     std::optional<std::string> openPictureDialog(const std::string& filter) override;
+    std::optional<std::string> saveFileDialog(const std::string& initialFolder,
+                                              const std::string& filter,
+                                              const std::string& suggestedName) override;
     std::optional<RgbColor> chooseColor(RgbColor initial) override;
     void setBusyCursor(bool busy) override;
     std::string clipboardText() override { return clipboard; }
@@ -38,6 +41,8 @@ public:
     std::deque<std::optional<std::string>> inputAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<std::optional<std::string>> pictureAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::vector<std::string> dialogFilters; // of every file dialog, in order
     std::deque<std::optional<RgbColor>> colorAnswers;
     bool shellOpenSucceeds = true;
 

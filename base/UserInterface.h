@@ -30,6 +30,10 @@ public:
     virtual std::optional<std::string> openFileDialog(const std::string& initialFolder,
                                                       const std::string& filter) = 0;
     virtual std::optional<std::string> openPictureDialog(const std::string& filter) = 0;
+    // A file-save dialog, starting with the suggested name; nothing when the user cancels.
+    virtual std::optional<std::string> saveFileDialog(const std::string& initialFolder,
+                                                      const std::string& filter,
+                                                      const std::string& suggestedName) = 0;
 
     // The colour dialog, starting at the given colour; nothing when the user cancels.
     virtual std::optional<RgbColor> chooseColor(RgbColor initial) = 0;

@@ -137,4 +137,19 @@ void prepareFlowerShape(const OrganShape& entry, OrganSurface& surface) {
     computeShapeNormals(entry, surface);
 }
 
+OrganShape shapeOfSurface(const OrganSurface& surface) {
+    OrganShape shape;
+    shape.PointCount = surface.PointCount;
+    shape.TriangleCount = surface.TriangleCount;
+    for (int p = 1; p <= surface.PointCount; ++p) {
+        const PointF& point = surface.Points[static_cast<std::size_t>(p)];
+        shape.Points[static_cast<std::size_t>(p)] = {point.x, point.y, point.z};
+    }
+    for (int t = 1; t <= surface.TriangleCount; ++t) {
+        const auto& triangle = surface.Triangles[static_cast<std::size_t>(t)];
+        shape.Triangles[static_cast<std::size_t>(t)] = {triangle[0], triangle[1], triangle[2]};
+    }
+    return shape;
+}
+
 } // namespace burgeon

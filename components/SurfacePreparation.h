@@ -23,6 +23,10 @@ void computeShapeNormals(const OrganShape& entry, OrganSurface& surface);
 // one y), that coordinate is 0 for every point.
 void computeLeafTexCoords(const OrganShape& entry, OrganSurface& surface);
 
+// The library entry a surface's points and triangles make (the points widened to 64 bits),
+// for a preview of a surface that came from elsewhere than the library.
+OrganShape shapeOfSurface(const OrganSurface& surface);
+
 // Run after a leaf (normals, then texture coordinates) or flower (normals) selection.
 void prepareLeafShape(const OrganShape& entry, OrganSurface& surface);
 void prepareFlowerShape(const OrganShape& entry, OrganSurface& surface);

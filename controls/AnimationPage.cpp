@@ -138,6 +138,34 @@ void AnimationPage::onGifFormatClicked() {
     settings_.capture.jpegFrames = false;
 }
 
+void AnimationPage::showSettings() {
+    const auto tenths = [](double value) { return static_cast<int>(roundHalfEven(value * 10.0)); };
+    rotationXSlider.showPosition(tenths(view_.RotationX));
+    rotationYSlider.showPosition(tenths(view_.RotationY));
+    rotationZSlider.showPosition(tenths(view_.RotationZ));
+    translationXSlider.showPosition(tenths(view_.TranslationX));
+    translationYSlider.showPosition(tenths(view_.TranslationY));
+    translationZSlider.showPosition(tenths(view_.TranslationZ));
+    zoomSlider.showPosition(static_cast<int>(roundHalfEven(view_.ZoomAngle)));
+    scaleSlider.showPosition(tenths(view_.PlantScale));
+    velocitySlider.showPosition(settings_.frameDelay);
+    timeBar.showPosition(static_cast<int>(settings_.currentTime));
+    const CaptureSettings& capture = settings_.capture;
+    startFrameBox.showPosition(capture.first);
+    endFrameBox.showPosition(capture.last);
+    gifDelayBox.showPosition(capture.delay);
+    jpegQualityBox.showPosition(capture.quality);
+    reductionBitsBox.showPosition(capture.reductionBits);
+    if (capture.jpegFrames) {
+        onJpegFormatClicked();
+    } else {
+        onGifFormatClicked();
+    }
+    if (resizeView) {
+        resizeView();
+    }
+}
+
 void AnimationPage::applyCaptureFormats() {
     animation_.SaveJpegFrames = jpegFormatButton.checked();
     animation_.SaveGifFrames = gifFormatButton.checked();

@@ -76,6 +76,9 @@ public:
     void onGifFormatClicked();  // "Gif Format (256 Colors)"
     // The capture formats as the radio buttons show them (each showing of the tool window).
     void applyCaptureFormats();
+    // Every control shows the project's value, without running its handler (a project opened
+    // from a file).
+    void showSettings();
 
     // The view window's resize operation, run after a zoom change (it rebuilds the
     // projection).

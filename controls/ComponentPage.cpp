@@ -111,6 +111,24 @@ void ComponentPage::applySurfaceMode() {
     }
 }
 
+void ComponentPage::showSurfaces() {
+    const bool leaf = placement_.LeafSurfaceMode;
+    const OrganPlacement& p = placement_;
+    scaleXSlider.showPosition(sliderPosition(leaf ? p.LeafSizeX : p.FlowerSizeX, 100));
+    scaleYSlider.showPosition(sliderPosition(leaf ? p.LeafSizeY : p.FlowerSizeY, 100));
+    scaleZSlider.showPosition(sliderPosition(leaf ? p.LeafSizeZ : p.FlowerSizeZ, 100));
+    angleXSlider.showPosition(sliderPosition(leaf ? p.LeafAngleX : p.FlowerAngleX, 1));
+    angleYSlider.showPosition(sliderPosition(leaf ? p.LeafAngleY : p.FlowerAngleY, 1));
+    angleZSlider.showPosition(sliderPosition(leaf ? p.LeafAngleZ : p.FlowerAngleZ, 1));
+    petalCountBox.showPosition(p.PetalCount);
+    const OrganSurface& surface = leaf ? leafSurface_ : flowerSurface_;
+    sizeDivisorBox.showPosition(sliderPosition(1000.0f / surface.ShapeDivisor, 1));
+    drawShapePreview(shapeOfSurface(leafSurface_), PreviewKind::Leaf, leafPreview.picture);
+    leafPreview.views.notify();
+    drawShapePreview(shapeOfSurface(flowerSurface_), PreviewKind::Flower, flowerPreview.picture);
+    flowerPreview.views.notify();
+}
+
 void ComponentPage::switchToLeafMode() {
     shapeTypeLabel.setCaption("Select Leaf Type");
     sizeLabel.setCaption("Leaf Size");

@@ -59,6 +59,9 @@ public:
     // At the tool window's showing: checks the radio button of the placement's mode and
     // applies that mode.
     void applySurfaceMode();
+    // The sliders, boxes and previews show the project's surfaces and placement (a project
+    // opened from a file).
+    void showSurfaces();
 
 private:
     void switchToLeafMode();

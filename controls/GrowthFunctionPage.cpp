@@ -200,10 +200,27 @@ void GrowthFunctionPage::onTmidArrowClicked(ArrowClick click) {
     });
 }
 
-void GrowthFunctionPage::presetImageScaling(int value) {
-    auto handler = std::exchange(imageScalingBox.onChange, nullptr);
-    imageScalingBox.setPosition(value);
-    imageScalingBox.onChange = std::move(handler);
+void GrowthFunctionPage::showGrowth() {
+    const int choice = functionChoice.itemIndex();
+    const auto shown = choice >= 0 && choice < GrowthOrganCount ? static_cast<GrowthOrgan>(choice)
+                                                                : GrowthOrgan::Internode;
+    const GrowthFunction& curve = curves_.getCurve(shown);
+    bottomBox.setText(formatGeneral(curve.Bottom));
+    topBox.setText(formatGeneral(curve.Top));
+    slopeBox.setText(formatGeneral(curve.Slope));
+    tmidBox.setText(formatGeneral(curve.Tmid));
+    if (growth_.fittedOrgan) {
+        const GrowthOrgan fitted = *growth_.fittedOrgan;
+        const auto index = fitted == GrowthOrgan::All ? 0u : static_cast<std::size_t>(fitted);
+        dataBox.setText(growth_.data[index]);
+    }
+    PlotScale = imageScalingBox.position();
+    for (int organ = 0; organ < GrowthOrganCount; ++organ) {
+        RgbImage& image = plot(static_cast<GrowthOrgan>(organ));
+        drawFrame(image);
+        drawPlotCurve(image, curves_.getCurve(static_cast<GrowthOrgan>(organ)), data_.LifeCycleTime,
+                      PlotScale, {PlotOriginX, PlotOriginY});
+    }
 }
 
 } // namespace burgeon

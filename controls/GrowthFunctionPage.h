@@ -75,9 +75,10 @@ public:
     void onSlopeArrowClicked(ArrowClick click);
     void onTmidArrowClicked(ArrowClick click);
 
-    // Sets "Image Scaling" without running its change handler (for the command line, which
-    // runs the fit itself).
-    void presetImageScaling(int value);
+    // The boxes, the data box and the six plots show the plant's curves and measured series,
+    // without committing anything (a project opened from a file). The boxes show the chosen
+    // function's curve, the internode's while "All" is chosen.
+    void showGrowth();
 
 private:
     bool runFit();

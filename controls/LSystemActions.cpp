@@ -30,11 +30,17 @@ bool compileFromEditor(LSystemEditorPage& editor, ParameterPage& parameters, Pla
     const CompileOutcome outcome =
         compileLSystem(editor.sourceEditor.lines(), plant,
                        [&editor](int percent) { editor.compileProgress.setPosition(percent); });
+    showCompileOutcome(editor, outcome);
+    showOnParameterPage(outcome, parameters);
+    showMessages(ui, outcome.messages);
+    return outcome.completed;
+}
+
+void showCompileOutcome(LSystemEditorPage& editor, const CompileOutcome& outcome) {
     editor.resultsPane.setText(outcome.resultsPane);
     if (outcome.lsystemName) {
         editor.lsystemNameBox.setText(*outcome.lsystemName);
     }
-    showOnParameterPage(outcome, parameters);
     if (outcome.compilesPane) {
         editor.compilesPane.setTextColor(outcome.compilesPaneRed ? red : black);
         editor.compilesPane.setText(*outcome.compilesPane);
@@ -42,8 +48,6 @@ bool compileFromEditor(LSystemEditorPage& editor, ParameterPage& parameters, Pla
     if (outcome.closedLines) {
         editor.sourceEditor.setLines(*outcome.closedLines);
     }
-    showMessages(ui, outcome.messages);
-    return outcome.completed;
 }
 
 bool generateFromEditor(LSystemEditorPage& editor, PlantState& plant, float turnStep,

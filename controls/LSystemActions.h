@@ -4,6 +4,7 @@
 #include "base/UserInterface.h"
 #include "controls/LSystemEditorPage.h"
 #include "controls/ParameterPage.h"
+#include "lsystem/LSystemCompiler.h"
 #include "lsystem/PlantState.h"
 #include "render/AnimationState.h"
 
@@ -14,6 +15,9 @@ namespace burgeon {
 // messages follow in order. True when the compilation ran to its end.
 bool compileFromEditor(LSystemEditorPage& editor, ParameterPage& parameters, PlantState& plant,
                        UserInterface& ui);
+
+// The editor page's panes, name box and text as a compilation left them.
+void showCompileOutcome(LSystemEditorPage& editor, const CompileOutcome& outcome);
 
 // "Generate Plant": the node table from the result string; the view draws nothing more until
 // "Animation Show". True when the generation ran to its end.

@@ -2,6 +2,8 @@
 
 #include "base/HandlerGuard.h"
 
+#include <tuple>
+
 namespace burgeon {
 
 MaterialPage::MaterialPage(UserInterface& ui, MaterialSet& materials, LeafTextures& textures)
@@ -83,6 +85,28 @@ void MaterialPage::chooseColor() {
         colorPanel.setColor(*chosen);
     }
     setScrollBars(colorPanel.color);
+}
+
+void MaterialPage::showMaterials() {
+    for (const Slot& slot : slots_) {
+        slot.panel->setColor(materials_.*slot.color);
+        if (slot.radio->checked()) {
+            const RgbColor color = materials_.*slot.color;
+            for (auto [bar, box, value] : {std::tuple{&redBar, &redBox, color.red},
+                                           std::tuple{&greenBar, &greenBox, color.green},
+                                           std::tuple{&blueBar, &blueBox, color.blue}}) {
+                bar->showPosition(value);
+                box->showPosition(value);
+            }
+            colorPanel.setColor(color);
+        }
+    }
+    leafTextureCheck.setChecked(textures_.TexturesEnabled);
+    if (textures_.LeafTextureCount > 0) {
+        textureButton.pictureFile =
+            textures_.slots[static_cast<std::size_t>(textures_.LeafTextureCount - 1)].fileName;
+        textureButton.views.notify();
+    }
 }
 
 void MaterialPage::builtInTextureChosen() {

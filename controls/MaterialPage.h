@@ -72,6 +72,9 @@ public:
     void chooseColor();
     // textureButton click: a texture from a bitmap file.
     void openTextureFile();
+    // The swatches, the mixer and the texture switch show the project's colours and texture
+    // (a project opened from a file).
+    void showMaterials();
 
 private:
     struct Slot {

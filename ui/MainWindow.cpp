@@ -9,7 +9,9 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -62,6 +64,7 @@ MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
         pageLayout->addStretch();
         tabs_->addTab(page, MainTabCaptions[i]);
     }
+    tabs_->setCornerWidget(makeSessionButtons(), Qt::TopRightCorner);
     layout->addWidget(tabs_, 1);
 
     auto* panel2 = new QWidget(this);
@@ -87,7 +90,33 @@ MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
     });
     connect(tabs_, &QTabWidget::currentChanged, this,
             [this](int index) { runHandler(ui_, [&] { model_.tabs.choose(index); }); });
-    model.window.views.subscribe([this] { applyGeometry(); });
+    model.window.views.subscribe([this] {
+        setWindowTitle(toQString(model_.window.caption()));
+        applyGeometry();
+    });
+}
+
+// The session buttons sit at the right end of the tab row, where no tab is, so no control of
+// the strip moves; Ctrl+O and Ctrl+S reach them from every window.
+QWidget* MainWindow::makeSessionButtons() {
+    auto* corner = new QWidget(tabs_);
+    auto* cornerLayout = new QHBoxLayout(corner);
+    cornerLayout->setContentsMargins(0, 0, 4, 0);
+    SessionActions& sessions = model_.sessions;
+    const std::pair<ControlModel*, std::function<void()>> buttons[] = {
+        {&model_.openSessionButton, [&sessions] { sessions.openWithDialog(); }},
+        {&model_.saveSessionButton, [&sessions] { sessions.saveWithDialog(); }}};
+    const char* names[] = {"openSessionButton", "saveSessionButton"};
+    const QKeySequence keys[] = {QKeySequence::Open, QKeySequence::Save};
+    for (std::size_t i = 0; i < 2; ++i) {
+        auto* button = makeButton(corner, names[i]);
+        bindButton(button, *buttons[i].first, ui_, buttons[i].second);
+        cornerLayout->addWidget(button);
+        auto* shortcut = new QShortcut(keys[i], this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    }
+    return corner;
 }
 
 QPushButton* MainWindow::button(const QString& objectName) const {

@@ -26,6 +26,7 @@ protected:
 
 private:
     void applyGeometry();
+    QWidget* makeSessionButtons();
 
     MainWindowModel& model_;
     UserInterface& ui_;

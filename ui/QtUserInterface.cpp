@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -55,6 +56,18 @@ std::optional<std::string> QtUserInterface::openFileDialog(const std::string& in
                                                            const std::string& filter) {
     const QString file = QFileDialog::getOpenFileName(
         mainWindow_, QString(), toQString(initialFolder), qtFileFilter(filter));
+    if (file.isEmpty()) {
+        return std::nullopt;
+    }
+    return fromQString(file);
+}
+
+std::optional<std::string> QtUserInterface::saveFileDialog(const std::string& initialFolder,
+                                                           const std::string& filter,
+                                                           const std::string& suggestedName) {
+    const QString start = QDir(toQString(initialFolder)).filePath(toQString(suggestedName));
+    const QString file =
+        QFileDialog::getSaveFileName(mainWindow_, QString(), start, qtFileFilter(filter));
     if (file.isEmpty()) {
         return std::nullopt;
     }

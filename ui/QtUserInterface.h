@@ -23,6 +23,9 @@ public:
     std::optional<std::string> openFileDialog(const std::string& initialFolder,
                                               const std::string& filter) override;
     std::optional<std::string> openPictureDialog(const std::string& filter) override;
+    std::optional<std::string> saveFileDialog(const std::string& initialFolder,
+                                              const std::string& filter,
+                                              const std::string& suggestedName) override;
     std::optional<RgbColor> chooseColor(RgbColor initial) override;
     void setBusyCursor(bool busy) override;
     std::string clipboardText() override;

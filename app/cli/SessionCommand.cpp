@@ -44,10 +44,10 @@ SessionSummary summarise(const PlantProject& project, const std::string& name) {
         summary.flowers += node.HasFlower != 0 && node.HasLeaf == 0 ? 1 : 0;
     }
     // The end of the view's time axis, where the clock loops back to 1.
-    summary.timeAxisEnd = static_cast<double>(
-        roundHalfEven(std::abs(1.0 - project.parameters.nodeBirthRate) *
-                      project.growth.fittedData.LifeCycleTime) +
-        150);
+    summary.timeAxisEnd =
+        static_cast<double>(roundHalfEven(std::abs(1.0 - project.parameters.nodeBirthRate) *
+                                          project.growth.fittedData.LifeCycleTime) +
+                            150);
     (void)name;
     return summary;
 }
@@ -60,8 +60,8 @@ std::string curveText(const GrowthFunction& curve) {
 void printSummary(std::ostream& out, const PlantProject& project, const SessionSummary& s) {
     out << "L-system: " << s.name << ", " << project.plant.ResultString.size()
         << " characters after " << project.plant.Definition.Iterations << " iterations\n";
-    out << "plant: " << s.organs << " organs, " << s.mainStem << " on the main stem, "
-        << s.levels << " levels, " << s.leaves << " leaves, " << s.flowers << " flowers\n";
+    out << "plant: " << s.organs << " organs, " << s.mainStem << " on the main stem, " << s.levels
+        << " levels, " << s.leaves << " leaves, " << s.flowers << " flowers\n";
     for (std::size_t i = 0; i < OrganKeys.size(); ++i) {
         const std::string& data = project.growth.data[i];
         out << "curve " << OrganKeys[i] << ": "
