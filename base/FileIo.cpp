@@ -1,5 +1,8 @@
 #include "base/FileIo.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "base/StandardError.h"
 
 #include <cstdio>
@@ -58,6 +61,18 @@ std::string joinPath(const std::string& folder, const std::string& name) {
         return folder + name;
     }
     return folder + "/" + name;
+}
+
+std::string fileExtension(const std::string& fileName) {
+    const auto dot = fileName.rfind('.');
+    const auto slash = fileName.find_last_of("/\\");
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+        return "";
+    }
+    std::string extension = fileName.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
 }
 
 } // namespace burgeon

@@ -13,6 +13,9 @@ std::string readFileText(const std::string& fileName);
 // of that name is then left as it was.
 void writeFileAtomically(const std::string& fileName, std::string_view content);
 
+// The extension of a file name in lower case, without its dot; empty when there is none.
+std::string fileExtension(const std::string& fileName);
+
 // Folder and name joined with the platform's separator.
 std::string joinPath(const std::string& folder, const std::string& name);
 

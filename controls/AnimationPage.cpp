@@ -123,19 +123,23 @@ void AnimationPage::onPauseClicked() {
 }
 
 void AnimationPage::onJpegFormatClicked() {
-    jpegFormatButton.setChecked(true);
-    gifFormatButton.setChecked(false);
-    animation_.SaveJpegFrames = jpegFormatButton.checked();
-    animation_.SaveGifFrames = false;
-    settings_.capture.jpegFrames = true;
+    chooseFormat(CaptureFormat::Jpeg);
 }
 
 void AnimationPage::onGifFormatClicked() {
-    gifFormatButton.setChecked(true);
-    jpegFormatButton.setChecked(false);
-    animation_.SaveGifFrames = gifFormatButton.checked();
-    animation_.SaveJpegFrames = false;
-    settings_.capture.jpegFrames = false;
+    chooseFormat(CaptureFormat::Gif);
+}
+
+void AnimationPage::onVideoFormatClicked() {
+    chooseFormat(CaptureFormat::Video);
+}
+
+void AnimationPage::chooseFormat(CaptureFormat format) {
+    jpegFormatButton.setChecked(format == CaptureFormat::Jpeg);
+    gifFormatButton.setChecked(format == CaptureFormat::Gif);
+    videoFormatButton.setChecked(format == CaptureFormat::Video);
+    settings_.capture.format = format;
+    applyCaptureFormats();
 }
 
 void AnimationPage::showSettings() {
@@ -156,11 +160,7 @@ void AnimationPage::showSettings() {
     gifDelayBox.showPosition(capture.delay);
     jpegQualityBox.showPosition(capture.quality);
     reductionBitsBox.showPosition(capture.reductionBits);
-    if (capture.jpegFrames) {
-        onJpegFormatClicked();
-    } else {
-        onGifFormatClicked();
-    }
+    chooseFormat(capture.format);
     if (resizeView) {
         resizeView();
     }
@@ -169,6 +169,7 @@ void AnimationPage::showSettings() {
 void AnimationPage::applyCaptureFormats() {
     animation_.SaveJpegFrames = jpegFormatButton.checked();
     animation_.SaveGifFrames = gifFormatButton.checked();
+    animation_.SaveVideo = videoFormatButton.checked();
 }
 
 } // namespace burgeon

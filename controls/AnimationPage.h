@@ -46,6 +46,7 @@ public:
 
     CheckControl jpegFormatButton{"Jpeg Format", true};
     CheckControl gifFormatButton{"Gif Format (256 Colors)", false};
+    CheckControl videoFormatButton{"Video (MP4)", false};
 
     RangeControl startFrameBox{0, 500, 1};   // "Start Frame"
     RangeControl endFrameBox{0, 1000, 1};    // "End Frame"
@@ -72,8 +73,9 @@ public:
     void onPlayClicked();        // "Play"
     void onPauseClicked();       // "Pause"
 
-    void onJpegFormatClicked(); // "Jpeg Format"
-    void onGifFormatClicked();  // "Gif Format (256 Colors)"
+    void onJpegFormatClicked();  // "Jpeg Format"
+    void onGifFormatClicked();   // "Gif Format (256 Colors)"
+    void onVideoFormatClicked(); // "Video (MP4)"
     // The capture formats as the radio buttons show them (each showing of the tool window).
     void applyCaptureFormats();
     // Every control shows the project's value, without running its handler (a project opened
@@ -89,6 +91,7 @@ public:
 private:
     void wireViewSliders();
     void wireCaptureFields();
+    void chooseFormat(CaptureFormat format);
     void showValue(const std::string& status, TextControl& label, const std::string& labelText);
 
     ViewState& view_;

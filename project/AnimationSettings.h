@@ -4,14 +4,19 @@
 
 namespace burgeon {
 
+// What a capture run writes besides "Picture.bmp": a JPEG file per frame and the animated
+// GIF ("Jpeg Format"), a GIF file per frame and the animated GIF ("Gif Format (256 Colors)"),
+// or one video ("Video (MP4)").
+enum class CaptureFormat { Jpeg, Gif, Video };
+
 // The capture fields of the Animation page: what a capture run writes and when.
 struct CaptureSettings {
-    int first = 1;          // "Start Frame"
-    int last = 1;           // "End Frame"
-    bool jpegFrames = true; // "Jpeg Format"; otherwise "Gif Format (256 Colors)"
-    int quality = 80;       // "Jpeg Compression (%)"
-    int delay = 3;          // "Animation Delay(x10 mS)"
-    int reductionBits = 6;  // "Bits"
+    int first = 1; // "Start Frame"
+    int last = 1;  // "End Frame"
+    CaptureFormat format = CaptureFormat::Jpeg;
+    int quality = 80;      // "Jpeg Compression (%)"
+    int delay = 3;         // "Animation Delay(x10 mS)"
+    int reductionBits = 6; // "Bits"
     std::string folder = "PlantCap1";
 };
 

@@ -106,10 +106,16 @@ void readAnimation(const SessionJson& json, AnimationSettings& animation, Sessio
     field("reductionBits", c.reductionBits, 3, 8);
     readMember(capture, "format", [&](const SessionJson& value) {
         const std::string format = value.is_string() ? value.get<std::string>() : "";
-        if (format != "jpeg" && format != "gif") {
-            SessionChecks::fail("animation.capture.format", "\"jpeg\" or \"gif\"", value);
+        if (format == "jpeg") {
+            c.format = CaptureFormat::Jpeg;
+        } else if (format == "gif") {
+            c.format = CaptureFormat::Gif;
+        } else if (format == "video") {
+            c.format = CaptureFormat::Video;
+        } else {
+            SessionChecks::fail("animation.capture.format", "\"jpeg\", \"gif\" or \"video\"",
+                                value);
         }
-        c.jpegFrames = format == "jpeg";
     });
     readMember(capture, "folder", [&](const SessionJson& value) {
         c.folder = checks.text(value, "animation.capture.folder");

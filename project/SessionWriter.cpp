@@ -127,6 +127,17 @@ Json viewJson(const ViewState& v) {
             {"showAxes", v.ShowAxes}};
 }
 
+const char* captureFormatKey(CaptureFormat format) {
+    switch (format) {
+    case CaptureFormat::Gif:
+        return "gif";
+    case CaptureFormat::Video:
+        return "video";
+    default:
+        return "jpeg";
+    }
+}
+
 Json animationJson(const AnimationSettings& a) {
     const CaptureSettings& c = a.capture;
     return {{"currentTime", a.currentTime},
@@ -134,7 +145,7 @@ Json animationJson(const AnimationSettings& a) {
             {"capture",
              {{"start", c.first},
               {"end", c.last},
-              {"format", c.jpegFrames ? "jpeg" : "gif"},
+              {"format", captureFormatKey(c.format)},
               {"jpegQuality", c.quality},
               {"gifDelay", c.delay},
               {"reductionBits", c.reductionBits},

@@ -20,6 +20,7 @@ struct AnimationState {
     std::int32_t GifCheckpointCounter = 0;
     bool SaveJpegFrames = true;
     bool SaveGifFrames = false;
+    bool SaveVideo = false;
 };
 
 } // namespace burgeon

@@ -6,6 +6,7 @@
 #include "imageio/BmpReader.h"
 #include "imageio/BmpWriter.h"
 #include "imageio/JpegWriter.h"
+#include "video/VideoEncoder.h"
 
 #include <algorithm>
 
@@ -33,6 +34,39 @@ RgbImage readBackBitmap(const std::string& fileName) {
 CaptureRun::CaptureRun(AnimationSettings& settings, AnimationState& state, UserInterface& ui)
     : settings_(settings), state_(state), ui_(ui) {}
 
+CaptureRun::~CaptureRun() = default;
+
+void CaptureRun::stop() {
+    state_.CaptureActive = false;
+    if (video_) {
+        try {
+            finishVideo();
+        } catch (const StandardError& error) {
+            ui_.showMessage(error.what());
+        }
+    }
+}
+
+void CaptureRun::finishVideo() {
+    const std::unique_ptr<VideoEncoder> video = std::move(video_);
+    video->finish();
+}
+
+void CaptureRun::addVideoFrame(const std::string& folder) {
+    if (!video_) {
+        const FrameRate rate =
+            videoOutput.rate.value_or(FrameRate::fromFrameDelay(settings_.capture.delay));
+        const std::string file =
+            videoOutput.fileName.empty() ? joinPath(folder, "Plant.mp4") : videoOutput.fileName;
+        video_ = std::make_unique<VideoEncoder>(file, frame_.width(), frame_.height(), rate,
+                                                videoOutput.quality);
+        if (!video_->sizeNote().empty() && videoNote) {
+            videoNote(video_->sizeNote());
+        }
+    }
+    video_->addFrame(frame_);
+}
+
 void CaptureRun::start(const std::string& folder) {
     reportProgress(0);
     state_.CaptureFirst = settings_.capture.first;
@@ -59,6 +93,7 @@ void CaptureRun::createTools(int reductionBits) {
 
 void CaptureRun::releaseTools() {
     animation_.reset();
+    video_.reset(); // an unfinished video leaves no file
     frame_ = RgbImage();
 }
 
@@ -99,14 +134,18 @@ void CaptureRun::captureFrame(FrameCanvas& canvas) {
         writeJpegFile(joinPath(folder, "Picture" + timeText + ".jpg"), picture_, capture.quality);
     }
     frame_ = readBackBitmap(pictureFile);
-    if (state_.SaveGifFrames) {
-        writeGifFile(joinPath(folder, "Pict" + timeText + ".GIF"), frame_);
-        if (time == state_.CaptureFirst) {
-            writeGifFile(joinPath(folder, "Plant.gif"), frame_);
+    if (state_.SaveVideo) {
+        addVideoFrame(folder);
+    } else {
+        if (state_.SaveGifFrames) {
+            writeGifFile(joinPath(folder, "Pict" + timeText + ".GIF"), frame_);
+            if (time == state_.CaptureFirst) {
+                writeGifFile(joinPath(folder, "Plant.gif"), frame_);
+            }
         }
+        animation_->addFrame(frame_, capture.delay);
+        animation_->reductionBits = capture.reductionBits;
     }
-    animation_->addFrame(frame_, capture.delay);
-    animation_->reductionBits = capture.reductionBits;
 
     // A run of a single time has nothing to divide: its one frame is the whole run.
     const int span = state_.CaptureLast - state_.CaptureFirst;
@@ -114,13 +153,17 @@ void CaptureRun::captureFrame(FrameCanvas& canvas) {
     reportProgress(static_cast<int>(roundHalfEven(progress)));
 
     state_.GifCheckpointCounter += 1;
-    if (state_.GifCheckpointCounter >= 10) {
+    if (state_.GifCheckpointCounter >= 10 && !state_.SaveVideo) {
         animation_->save(joinPath(folder, "PlantTmp.gif"));
         state_.GifCheckpointCounter = 1;
     }
 
     if (time == state_.CaptureLast) {
-        animation_->save(joinPath(folder, "Plant.gif"));
+        if (state_.SaveVideo) {
+            finishVideo();
+        } else {
+            animation_->save(joinPath(folder, "Plant.gif"));
+        }
         releaseTools();
         state_.CaptureActive = false;
         reportProgress(100);

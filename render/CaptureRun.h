@@ -6,28 +6,42 @@
 #include "project/AnimationSettings.h"
 #include "render/AnimationState.h"
 #include "render/FrameCanvas.h"
+#include "video/FrameRate.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace burgeon {
 
+class VideoEncoder;
+
+// Where and how a run in the video format writes its video: by default "Plant.mp4" in the
+// capture folder at 100 / delay frames a second with the encoder's default quality.
+struct VideoOutput {
+    std::string fileName;
+    std::optional<FrameRate> rate;
+    std::optional<int> quality;
+};
+
 // The capture step of every frame: while a run is active and the frame's time lies in the
 // run's range, the shown picture is written as "Picture.bmp" (and as a numbered JPEG or GIF),
 // read back and appended to the animated GIF, which is saved as "PlantTmp.gif" now and then
-// and as "Plant.gif" when the time reaches the end of the run.
+// and as "Plant.gif" when the time reaches the end of the run. In the video format each picture
+// is a frame of "Plant.mp4" instead, which gets its name when the run completes or stops.
 class CaptureRun {
 public:
     CaptureRun(AnimationSettings& settings, AnimationState& state, UserInterface& ui);
+    ~CaptureRun();
     CaptureRun(const CaptureRun&) = delete;
     CaptureRun& operator=(const CaptureRun&) = delete;
 
     // "Capture Now", once the folder exists: the run's range from the settings, the clock two
     // before its start and running, and the tools of a new run.
     void start(const std::string& folder);
-    // "Stop Capture".
-    void stop() { state_.CaptureActive = false; }
+    // "Stop Capture": a video keeps the frames captured so far.
+    void stop();
 
     // The tools of a new run: an empty animated GIF and an empty frame.
     void createTools(int reductionBits);
@@ -44,9 +58,16 @@ public:
     // captured (the page's preview).
     std::function<void(int)> progressChanged;
     std::function<void(const RgbImage&)> frameCaptured;
+    // Told once when the video's picture size had to be padded for the encoder.
+    std::function<void(const std::string&)> videoNote;
+
+    // The video of the runs in the video format.
+    VideoOutput videoOutput;
 
 private:
     void captureFrame(FrameCanvas& canvas);
+    void addVideoFrame(const std::string& folder);
+    void finishVideo();
     void releaseTools();
     void reportProgress(int percent);
 
@@ -54,6 +75,7 @@ private:
     AnimationState& state_;
     UserInterface& ui_;
     std::unique_ptr<AnimatedGif> animation_;
+    std::unique_ptr<VideoEncoder> video_;
     RgbImage picture_;
     RgbImage frame_;
 };

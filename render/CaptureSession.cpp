@@ -10,13 +10,17 @@
 namespace burgeon {
 
 CaptureReport runCaptureSession(FrameCanvas& canvas, PlantProject& project,
-                                const std::function<void(int)>& progress) {
+                                const std::function<void(int)>& progress, const VideoOutput& video,
+                                const std::function<void(const std::string&)>& note) {
     const CaptureSettings& settings = project.animation.capture;
     AnimationState animation;
-    animation.SaveJpegFrames = settings.jpegFrames;
-    animation.SaveGifFrames = !settings.jpegFrames;
+    animation.SaveJpegFrames = settings.format == CaptureFormat::Jpeg;
+    animation.SaveGifFrames = settings.format == CaptureFormat::Gif;
+    animation.SaveVideo = settings.format == CaptureFormat::Video;
     RecordingUserInterface ui;
     CaptureRun capture(project.animation, animation, ui);
+    capture.videoOutput = video;
+    capture.videoNote = note;
     FrameRoutine frames(canvas, project, animation, capture);
     ViewWindowModel window(frames, project, animation, capture, ui);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/PlantProject.h"
+#include "render/CaptureRun.h"
 #include "render/FrameCanvas.h"
 
 #include <functional>
@@ -28,7 +29,11 @@ struct CaptureReport {
 // with the project's capture settings (the folder is made under its parent, one level, as the
 // page does) and draws frames until the run ends. progress receives the gauge's position
 // whenever it moves, starting with 0.
+// In the video format the video goes where video says; note is told once when its picture
+// size had to be padded.
 CaptureReport runCaptureSession(FrameCanvas& canvas, PlantProject& project,
-                                const std::function<void(int)>& progress);
+                                const std::function<void(int)>& progress,
+                                const VideoOutput& video = {},
+                                const std::function<void(const std::string&)>& note = {});
 
 } // namespace burgeon

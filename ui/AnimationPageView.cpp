@@ -87,22 +87,17 @@ QWidget* buildAnimationPage(Desktop& desktop, const HintWatcher& watchHint) {
 
     auto* capture = new QGroupBox("Capture Image", background);
     auto* grid = new QGridLayout(capture);
-    grid->addWidget(radio(
-                        "jpegFormatButton", page.jpegFormatButton, ui,
-                        [&page] {
-                            page.jpegFormatButton.setChecked(true);
-                            page.onJpegFormatClicked();
-                        },
-                        capture),
-                    0, 0, 1, 2);
-    grid->addWidget(radio(
-                        "gifFormatButton", page.gifFormatButton, ui,
-                        [&page] {
-                            page.gifFormatButton.setChecked(true);
-                            page.onGifFormatClicked();
-                        },
-                        capture),
-                    0, 2, 1, 2);
+    auto* formats = new QHBoxLayout;
+    const std::tuple<const char*, CheckControl*, void (AnimationPage::*)()> formatButtons[] = {
+        {"jpegFormatButton", &page.jpegFormatButton, &AnimationPage::onJpegFormatClicked},
+        {"gifFormatButton", &page.gifFormatButton, &AnimationPage::onGifFormatClicked},
+        {"videoFormatButton", &page.videoFormatButton, &AnimationPage::onVideoFormatClicked}};
+    for (const auto& [name, model, click] : formatButtons) {
+        const auto handler = click;
+        formats->addWidget(radio(
+            name, *model, ui, [&page, handler] { (page.*handler)(); }, capture));
+    }
+    grid->addLayout(formats, 0, 0, 1, 4);
     grid->addWidget(label("Start Frame", capture), 1, 0);
     grid->addWidget(spin("startFrameBox", page.startFrameBox, ui, capture), 1, 1);
     grid->addWidget(label("End Frame", capture), 1, 2);

@@ -2,6 +2,7 @@
 #include "app/cli/PlantOptions.h"
 #include "project/AnimationSettings.h"
 
+#include "base/FileIo.h"
 #include "base/NumberText.h"
 #include "base/StandardError.h"
 #include "render/CaptureSession.h"
@@ -22,7 +23,8 @@ const char* const animateUsage =
     "burgeon animate (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
     "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
     "[--texture N] [--size WxH] [--rotate X,Y,Z] [--from A] [--to B] [--step S] "
-    "[--jpeg | --gif-frames] [--quality Q] [--delay D] [--folder DIR]";
+    "[--jpeg | --gif-frames | --video OUT.mp4|OUT.webm [--fps N] [--crf Q]] [--quality Q] "
+    "[--delay D] [--folder DIR]";
 
 constexpr int progressBarWidth = 40;
 
@@ -55,10 +57,14 @@ struct AnimateOptions {
     std::optional<int> quality;
     std::optional<int> delay;
     std::optional<std::string> folder;
+    std::string video; // OUT.mp4 or OUT.webm
+    std::optional<int> fps;
+    std::optional<int> crf;
 };
 
 // Drives the capture run to its end and reports how it ended.
-int capture(CommandPlant& plant, PictureSize size, std::ostream& out, std::ostream& err) {
+int capture(CommandPlant& plant, PictureSize size, const VideoOutput& video, std::ostream& out,
+            std::ostream& err) {
     PlantProject& project = plant.project;
     const CaptureSettings& settings = project.animation.capture;
     const double step = project.parameters.timeStep;
@@ -69,8 +75,10 @@ int capture(CommandPlant& plant, PictureSize size, std::ostream& out, std::ostre
         renderer.initialize("grass1.bmp");
         renderer.setProjection(size.width, size.height);
         RendererCanvas canvas(renderer, size.width, size.height);
-        report =
-            runCaptureSession(canvas, project, [&out](int percent) { drawProgress(out, percent); });
+        report = runCaptureSession(
+            canvas, project, [&out](int percent) { drawProgress(out, percent); }, video,
+            [&out](const std::string& note) { out << '\n'
+                                                  << note << '\n'; });
     } catch (const HeadlessContextError& error) {
         err << "burgeon animate: no OpenGL context: " << error.what() << '\n';
         return 1;
@@ -87,7 +95,8 @@ int capture(CommandPlant& plant, PictureSize size, std::ostream& out, std::ostre
         return 0;
     case CaptureOutcome::Abandoned:
         err << "burgeon animate: the clock passed " << settings.last << " in steps of "
-            << formatGeneral(step) << " without meeting it exactly: no Plant.gif\n";
+            << formatGeneral(step) << " without meeting it exactly: no "
+            << (settings.format == CaptureFormat::Video ? "video" : "Plant.gif") << "\n";
         return 1;
     case CaptureOutcome::Unreachable:
         err << "burgeon animate: --to " << settings.last << " lies past the end of the time axis ("
@@ -124,10 +133,29 @@ public:
                        "hundredths of a second between the animated GIF's frames (default 3)")
             ->check(CLI::Range(1, 100));
         app.add_option("--folder", options_.folder, "the capture folder (default PlantCap1)");
+        app.add_option("--video", options_.video,
+                       "OUT.mp4 (H.264) or OUT.webm (VP9): the frames as one video instead of "
+                       "JPEG or GIF files");
+        app.add_option("--fps", options_.fps,
+                       "frames per second of the video (default 100 / delay)")
+            ->check(CLI::Range(1, 240));
+        app.add_option("--crf", options_.crf,
+                       "the video's quality, lower is better: 0..51 for H.264, 0..63 for VP9 "
+                       "(default: the encoder's)")
+            ->check(CLI::Range(0, 63));
     }
     int run(std::ostream& out, std::ostream& err) override {
-        if (options_.jpeg && options_.gifFrames) {
-            throw UsageError{"--jpeg and --gif-frames exclude each other"};
+        if (static_cast<int>(options_.jpeg) + static_cast<int>(options_.gifFrames) +
+                static_cast<int>(!options_.video.empty()) >
+            1) {
+            throw UsageError{"--jpeg, --gif-frames and --video exclude each other"};
+        }
+        const std::string videoType = fileExtension(options_.video);
+        if (!options_.video.empty() && videoType != "mp4" && videoType != "webm") {
+            throw UsageError{"--video needs an .mp4 or .webm file, not '" + options_.video + "'"};
+        }
+        if ((options_.fps || options_.crf) && options_.video.empty()) {
+            throw UsageError{"--fps and --crf go with --video"};
         }
         if (options_.plant.session.empty() && (!options_.from || !options_.to)) {
             throw UsageError{"--from A and --to B are needed"};
@@ -140,7 +168,13 @@ public:
             return 1;
         }
         applyCaptureOptions(plant->project, step);
-        return capture(*plant, size, out, err);
+        VideoOutput video;
+        video.fileName = options_.video;
+        if (options_.fps) {
+            video.rate = FrameRate::perSecond(*options_.fps);
+        }
+        video.quality = options_.crf;
+        return capture(*plant, size, video, out, err);
     }
 
 private:
@@ -149,8 +183,12 @@ private:
         CaptureSettings& settings = project.animation.capture;
         settings.first = options_.from.value_or(settings.first);
         settings.last = options_.to.value_or(settings.last);
-        if (options_.jpeg || options_.gifFrames) {
-            settings.jpegFrames = options_.jpeg;
+        if (options_.jpeg) {
+            settings.format = CaptureFormat::Jpeg;
+        } else if (options_.gifFrames) {
+            settings.format = CaptureFormat::Gif;
+        } else if (!options_.video.empty()) {
+            settings.format = CaptureFormat::Video;
         }
         settings.quality = options_.quality.value_or(settings.quality);
         settings.delay = options_.delay.value_or(settings.delay);

@@ -33,20 +33,8 @@ const char* const renderUsage =
     "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
     "[--texture N] [--time T] [--size WxH] [--rotate X,Y,Z] [--out FILE] [--organs FILE.csv]";
 
-std::string lowerExtension(const std::string& fileName) {
-    const auto dot = fileName.rfind('.');
-    const auto slash = fileName.find_last_of("/\\");
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return "";
-    }
-    std::string extension = fileName.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
 void writePicture(const std::string& fileName, const RgbImage& image) {
-    const std::string extension = lowerExtension(fileName);
+    const std::string extension = fileExtension(fileName);
     if (extension == "png") {
         writePngFile(fileName, image);
     } else if (extension == "jpg" || extension == "jpeg") {
@@ -133,7 +121,7 @@ public:
             throw UsageError{"--time needs a finite number"};
         }
         const PictureSize size = parsePictureSize(size_);
-        const std::string extension = lowerExtension(out_);
+        const std::string extension = fileExtension(out_);
         if (extension != "png" && extension != "bmp" && extension != "jpg" && extension != "jpeg") {
             throw UsageError{"--out needs a .png, .bmp or .jpg file, not '" + out_ + "'"};
         }

@@ -40,7 +40,7 @@ PlantProject sampleProject() {
     project.view.MouseYaw = 12.5f;
     project.animation.currentTime = 42.25;
     project.animation.frameDelay = 3;
-    project.animation.capture.jpegFrames = false;
+    project.animation.capture.format = CaptureFormat::Video;
     project.animation.capture.folder = "Run 1";
     return project;
 }
@@ -67,7 +67,7 @@ TEST(Session, SavingOpeningAndSavingAgainGivesTheSameBytes) {
     EXPECT_EQ(project.leaf.TexCoords[3], builtInLeaf().TexCoords[3]);
     EXPECT_EQ(project.flower.ShapeDivisor, 25.0f);
     EXPECT_EQ(project.view.PlantScale, 0.7f);
-    EXPECT_FALSE(project.animation.capture.jpegFrames);
+    EXPECT_EQ(project.animation.capture.format, CaptureFormat::Video);
     EXPECT_NE(first.find("\n  \"parameters\": {\n    \"turnStep\": 30.0,\n"), std::string::npos)
         << "two-space indentation, keys in a fixed order";
     EXPECT_NE(first.find("\"petioleBitAngle\": 0.79,"), std::string::npos)

@@ -16,7 +16,7 @@ TEST(CaptureSession, RunsTheRunToItsEndAndReportsHowItEnded) {
     CaptureSettings& settings = project.animation.capture;
     settings.first = 10;
     settings.last = 12;
-    settings.jpegFrames = false;
+    settings.format = CaptureFormat::Gif;
     settings.delay = 7;
     settings.folder = working.file("Run");
     std::vector<int> progress;
