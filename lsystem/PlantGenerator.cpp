@@ -50,6 +50,11 @@ struct TurnAxis {
     float PlantNode::*angle;
 };
 
+// The organ symbols are the letters of the organ kinds.
+OrganKind organOfSymbol(char symbol) {
+    return static_cast<OrganKind>(symbol);
+}
+
 } // namespace
 
 bool isOrganSymbol(char c) {
@@ -168,9 +173,9 @@ GenerateOutcome generatePlant(PlantState& plant, float turnStep, RandomSource& r
             for (TurnAxis& axis : axes) {
                 axis.accumulator = static_cast<float>(random.uniformInt(5) * 0.01);
             }
-            node.Kind = c;
+            node.Kind = organOfSymbol(c);
         } else if (c == 'I' || c == 'i') {
-            node.Kind = c == 'I' ? 'P' : 'p';
+            node.Kind = c == 'I' ? OrganKind::Petiole : OrganKind::ShortPetiole;
             if (prev == 'I' || prev == 'i') {
                 // A petiole straight after another continues it with a small turn.
                 const PlantNode& before = plant.Nodes[static_cast<std::size_t>(k - 1)];
@@ -179,7 +184,7 @@ GenerateOutcome generatePlant(PlantState& plant, float turnStep, RandomSource& r
                 }
             }
         } else {
-            node.Kind = c;
+            node.Kind = organOfSymbol(c);
         }
 
         if (next == 'L') {

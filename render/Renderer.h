@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/PlantWalk.h"
 #include "imageio/RgbImage.h"
 #include "render/BitmapFont.h"
 #include "render/GlDrawingTarget.h"
@@ -58,11 +59,11 @@ private:
 
     RenderHost& host_;
     PlantProject& project_;
-    Clock& clock_;
     BitmapFont font_;
     UnitGeometry geometry_;
     TextureSet textures_;
     GlDrawingTarget target_;
+    PlantWalk walk_;
     std::string caption_;
     std::int32_t totalTime_ = 0;
     bool initialized_ = false;

@@ -6,13 +6,13 @@
 #include "base/FileIo.h"
 #include "base/NumberText.h"
 #include "base/StandardError.h"
+#include "drawing/OrganTable.h"
+#include "drawing/PlantWalk.h"
+#include "drawing/RecordingTarget.h"
 #include "imageio/BmpWriter.h"
 #include "imageio/JpegWriter.h"
 #include "imageio/PngWriter.h"
 #include "render/HeadlessContext.h"
-#include "render/OrganTable.h"
-#include "render/PlantDrawing.h"
-#include "render/RecordingTarget.h"
 #include "render/Renderer.h"
 
 #include <GL/gl.h>
@@ -123,15 +123,9 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
 
     if (const auto organsFile = args.option("organs")) {
         RecordingTarget recording;
-        PlantScene scene;
-        scene.plant = &project.plant;
-        scene.parameters = &project.parameters;
-        scene.curves = &project.growth.curves;
-        scene.plantScale = project.view.PlantScale;
-        scene.clock = &plant->clock;
-        drawPlant(scene, recording, time);
+        PlantWalk(project, plant->clock).draw(recording, time);
         try {
-            writeFileAtomically(*organsFile, organTableCsv(project.plant, recording.organs()));
+            writeFileAtomically(*organsFile, organTableCsv(recording.organs()));
         } catch (const StandardError& error) {
             err << error.what() << '\n';
             return 1;

@@ -1,8 +1,8 @@
 #include "HeadlessScene.h"
 
+#include "drawing/PlantWalk.h"
+#include "drawing/RecordingTarget.h"
 #include "render/GlDrawingTarget.h"
-#include "render/PlantDrawing.h"
-#include "render/RecordingTarget.h"
 
 #include <GL/gl.h>
 
@@ -249,7 +249,7 @@ TEST(RenderPicture, DeepPlantsDrawEveryLevelInPlace) {
     for (int level = 1; level <= 60; ++level) {
         PlantNode& node = scene.plant.Nodes[static_cast<std::size_t>(level)];
         node = PlantNode{};
-        node.Kind = 'I';
+        node.Kind = OrganKind::Internode;
         node.Parent = level - 1;
         node.Level = level;
         node.AngleZ = 1.5f;
@@ -266,13 +266,7 @@ TEST(RenderPicture, DeepPlantsDrawEveryLevelInPlace) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     RecordingTarget recording;
-    PlantScene walk;
-    walk.plant = &scene.plant;
-    walk.parameters = &scene.parameters;
-    walk.curves = &scene.curves;
-    walk.plantScale = scene.view.PlantScale;
-    walk.clock = &scene.clock;
-    drawPlant(walk, recording, 1.0);
+    PlantWalk(scene, scene.clock).draw(recording, 1.0);
     const Vector3 top = recording.organs().back().upperEnd();
     int column = 0;
     int row = 0;
