@@ -5,8 +5,10 @@
 #include "growth/GrowthCurves.h"
 #include "lsystem/PlantState.h"
 #include "project/PlantProject.h"
+#include "render/FrameScene.h"
 #include "render/HeadlessContext.h"
 #include "render/Renderer.h"
+#include "render/RendererCanvas.h"
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -78,8 +80,9 @@ void frameWith(benchmark::State& state, CylinderGeometry geometry, bool flushEac
     renderer.setProjection(800, 600);
     renderer.setCylinderGeometry(geometry);
     renderer.setFlushEachShape(flushEachShape);
+    RendererCanvas canvas(scene, renderer, 800, 600);
     for (auto _ : state) {
-        renderer.drawScene(FrameTime);
+        drawScene(canvas, scene, FrameTime);
         glFinish();
     }
     state.counters["organs"] = scene.plant.NodeCount;
@@ -98,6 +101,18 @@ void BM_FrameQuadricPerOrganNoFlush(benchmark::State& state) {
     frameWith(state, CylinderGeometry::QuadricPerOrgan, false);
 }
 
+// The frame's canvas with the plant replayed from one display list.
+class DisplayListCanvas : public RendererCanvas {
+public:
+    DisplayListCanvas(const PlantProject& project, Renderer& renderer, GLuint list)
+        : RendererCanvas(project, renderer, 800, 600), list_(list) {}
+
+    void drawPlant(double /*time*/) override { glCallList(list_); }
+
+private:
+    GLuint list_;
+};
+
 // The floor: the same frame with the whole plant compiled once into one display list.
 void BM_FrameWholePlantDisplayList(benchmark::State& state) {
     BenchScene scene;
@@ -111,11 +126,9 @@ void BM_FrameWholePlantDisplayList(benchmark::State& state) {
     glNewList(list, GL_COMPILE);
     renderer.drawPlant(FrameTime);
     glEndList();
+    DisplayListCanvas canvas(scene, renderer, list);
     for (auto _ : state) {
-        renderer.beginFrame();
-        renderer.applyViewTransform();
-        renderer.drawLand();
-        glCallList(list);
+        drawScene(canvas, scene, FrameTime);
         glFinish();
     }
     glDeleteLists(list, 1);

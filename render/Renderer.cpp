@@ -80,10 +80,6 @@ void Renderer::drawAxes() {
     burgeon::drawAxes(font_);
 }
 
-void Renderer::drawText(const std::string& text) {
-    font_.drawText(text);
-}
-
 void Renderer::rotateTurntable(double degrees) {
     glRotatef(static_cast<float>(degrees), 0.0f, 1.0f, 0.0f);
 }
@@ -104,16 +100,6 @@ RgbImage Renderer::readPixels(int width, int height) {
 
 RgbImage Renderer::grabShownPixels(int width, int height) {
     return host_.shownPixels(width, height);
-}
-
-void Renderer::drawScene(double t) {
-    beginFrame();
-    applyViewTransform();
-    drawLand();
-    if (project_.view.ShowAxes) {
-        drawAxes();
-    }
-    drawPlant(t);
 }
 
 } // namespace burgeon

@@ -88,7 +88,7 @@ int runAnimateCommand(const std::vector<std::string>& arguments, std::ostream& o
         Renderer renderer(context, project, plant->clock);
         renderer.initialize("grass1.bmp");
         renderer.setProjection(size.width, size.height);
-        RendererCanvas canvas(renderer, size.width, size.height);
+        RendererCanvas canvas(project, renderer, size.width, size.height);
         report =
             runCaptureSession(canvas, project, [&out](int percent) { drawProgress(out, percent); });
     } catch (const HeadlessContextError& error) {

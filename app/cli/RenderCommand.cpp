@@ -12,10 +12,10 @@
 #include "imageio/BmpWriter.h"
 #include "imageio/JpegWriter.h"
 #include "imageio/PngWriter.h"
+#include "render/FrameScene.h"
 #include "render/HeadlessContext.h"
 #include "render/Renderer.h"
-
-#include <GL/gl.h>
+#include "render/RendererCanvas.h"
 
 #include <algorithm>
 #include <array>
@@ -96,22 +96,8 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         Renderer renderer(context, project, plant->clock);
         renderer.initialize("grass1.bmp");
         renderer.setProjection(size.width, size.height);
-        renderer.beginFrame();
-        renderer.applyViewTransform();
-        renderer.drawLand();
-        if (project.view.ShowAxes) {
-            renderer.drawAxes();
-        }
-        // The turntable of the view turns the plant late on the time axis.
-        const double turnFrom =
-            static_cast<double>(roundHalfEven(std::abs(1.0 - project.parameters.nodeBirthRate) *
-                                                  project.growth.fittedData.LifeCycleTime +
-                                              100.0));
-        if (time > turnFrom) {
-            renderer.rotateTurntable(time * 360.0 / 40.0);
-        }
-        renderer.drawPlant(time);
-        glFinish();
+        RendererCanvas canvas(project, renderer, size.width, size.height);
+        drawScene(canvas, project, time);
         writePicture(outFile, renderer.readPixels(size.width, size.height));
     } catch (const HeadlessContextError& error) {
         err << "burgeon render: no OpenGL context: " << error.what() << '\n';

@@ -2,6 +2,8 @@
 
 #include "components/BuiltInShapes.h"
 #include "imageio/BmpWriter.h"
+#include "render/FrameScene.h"
+#include "render/RendererCanvas.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -45,7 +47,8 @@ void HeadlessScene::buildSmallPlant() {
 }
 
 RgbImage HeadlessScene::drawFrame(double t) {
-    renderer->drawScene(t);
+    RendererCanvas canvas(*this, *renderer, Width, Height);
+    drawScene(canvas, *this, t);
     glFinish();
     return renderer->readPixels(Width, Height);
 }
