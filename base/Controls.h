@@ -56,7 +56,6 @@ public:
     int maximum() const { return maximum_; }
 
     void setPosition(int position);
-    void setMinimum(int minimum);
     void setMaximum(int maximum);
     // Moves by delta within the range (the nudge buttons, the arrows).
     void step(int delta) { setPosition(position_ + delta); }
