@@ -25,7 +25,8 @@ constexpr int GrowthEndMargin = 50;
 constexpr double SegmentRadiusFactor = 0.1;
 constexpr double LeafOffsetFactor = 0.095;
 
-// Leaves and flowers are drawn 1.7 times as deep and 1.5 times as wide as their growth size.
+// A leaf's depth and width are 1.7 and 1.5 times its width growth; a flower's are 1.7 and 1.5
+// times its one growth size.
 constexpr double SurfaceDepthFactor = 1.7;
 constexpr double SurfaceWidthFactor = 1.5;
 
@@ -119,14 +120,15 @@ void PlantWalk::prepareFrame() {
     for (LevelSizes& level : levelSizes_) {
         level.known = false;
     }
-    // Sized with the node table; it only grows when the table does.
-    if (firstChild_.size() < plant.Nodes.size()) {
-        firstChild_.resize(plant.Nodes.size());
-        nextSibling_.resize(plant.Nodes.size());
-    }
     const int count = usedNodeCount(plant);
-    std::fill_n(firstChild_.begin(), count + 1, 0);
-    std::fill_n(nextSibling_.begin(), count + 1, 0);
+    const std::size_t used = at(count) + 1;
+    // Sized with the node table; it only grows when the table does.
+    if (firstChild_.size() < used) {
+        firstChild_.resize(std::max(used, plant.Nodes.size()));
+        nextSibling_.resize(firstChild_.size());
+    }
+    std::fill_n(firstChild_.begin(), used, 0);
+    std::fill_n(nextSibling_.begin(), used, 0);
     // Walking downwards and putting each node in front of its parent's list leaves every list
     // in increasing index.
     for (int k = count; k >= 2; --k) {

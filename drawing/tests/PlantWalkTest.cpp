@@ -416,6 +416,17 @@ TEST_F(PlantWalkTest, LevelsBelowOneDivideTheLengthByOne) {
     EXPECT_EQ(organs[1].level, -2);
 }
 
+TEST_F(PlantWalkTest, ACountBeyondTheTableDrawsWhatTheTableHolds) {
+    allCurvesAtOne();
+    addNode(Internode, 0, 1);
+    addNode(Petiole, 1, 2, 30.0f);
+    plant.Nodes.resize(3);
+    plant.NodeCount = 40;
+    EXPECT_EQ(draw(1.0).size(), 2u);
+    plant.Nodes.clear();
+    EXPECT_TRUE(draw(1.0).empty());
+}
+
 TEST_F(PlantWalkTest, ChangesBetweenFramesShowInTheNextFrame) {
     allCurvesAtOne();
     addNode(Internode, 0, 1);
