@@ -1,16 +1,15 @@
 #include "app/ViewWindow.h"
 
-#include "render/Renderer.h"
-
 #include <filesystem>
 
 namespace burgeon {
 
 ViewWindow::ViewWindow(AppState& state, UserInterface& ui)
-    : state_(state), ui_(ui), canvas_(state, window),
+    : state_(state), ui_(ui), canvas_(state.project),
       frames_(canvas_, state.project, state.animation, state.captureRun),
       model_(frames_, state.project, state.animation, state.captureRun, ui) {
     window.setVisible(false);
+    canvas_.captionChanged = [this](const std::string& caption) { window.setCaption(caption); };
     frames_.setTimeBarMaximum = [&state](int maximum) {
         state.animationPage.timeBar.setMaximum(maximum);
     };

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "app/ViewCanvas.h"
 #include "app/WindowPlacement.h"
 #include "base/Controls.h"
 #include "base/UserInterface.h"
 #include "render/FrameRoutine.h"
+#include "render/RendererCanvas.h"
 #include "render/ViewWindowModel.h"
 
 #include <functional>
@@ -38,7 +38,7 @@ public:
     std::function<void()> quitApplication;
     std::function<void()> resizeView;
 
-    ViewCanvas& canvas() { return canvas_; }
+    RendererCanvas& canvas() { return canvas_; }
     FrameRoutine& frames() { return frames_; }
 
     void create(const ScreenArea& screen, const WindowRect& toolWindow);
@@ -69,7 +69,7 @@ private:
 
     AppState& state_;
     UserInterface& ui_;
-    ViewCanvas canvas_;
+    RendererCanvas canvas_;
     FrameRoutine frames_;
     ViewWindowModel model_;
 };

@@ -44,13 +44,6 @@ void RangeControl::showPosition(int position) {
     }
 }
 
-void RangeControl::setMinimum(int minimum) {
-    minimum_ = minimum;
-    maximum_ = std::max(maximum_, minimum_);
-    views.notify();
-    setPosition(position_);
-}
-
 void RangeControl::setMaximum(int maximum) {
     maximum_ = maximum;
     minimum_ = std::min(minimum_, maximum_);

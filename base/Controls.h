@@ -59,7 +59,6 @@ public:
     // Moves to a position (clamped) without running the change handler: a page shows a value
     // its model already holds.
     void showPosition(int position);
-    void setMinimum(int minimum);
     void setMaximum(int maximum);
     // Moves by delta within the range (the nudge buttons, the arrows).
     void step(int delta) { setPosition(position_ + delta); }

@@ -1,12 +1,14 @@
 #include "base/Clock.h"
 #include "components/BuiltInShapes.h"
+#include "drawing/PlantWalk.h"
+#include "drawing/RecordingTarget.h"
 #include "growth/GrowthCurves.h"
 #include "lsystem/PlantState.h"
 #include "project/PlantProject.h"
+#include "render/FrameScene.h"
 #include "render/HeadlessContext.h"
-#include "render/PlantDrawing.h"
-#include "render/RecordingTarget.h"
 #include "render/Renderer.h"
+#include "render/RendererCanvas.h"
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -22,7 +24,7 @@ namespace {
 // so every push fits the pipeline's own matrix stack.
 void buildBenchPlant(PlantState& plant) {
     plant.NodeCount = 0;
-    auto add = [&plant](char kind, int parent, int level, float z, float y, bool leaf) {
+    auto add = [&plant](OrganKind kind, int parent, int level, float z, float y, bool leaf) {
         if (plant.NodeCount >= MaxNodes) {
             return 0;
         }
@@ -39,15 +41,15 @@ void buildBenchPlant(PlantState& plant) {
     };
     int stem = 0;
     for (int level = 1; level <= 10; ++level) {
-        stem = add('I', stem, level, 0.01f, 0.0f, false);
+        stem = add(OrganKind::Internode, stem, level, 0.01f, 0.0f, false);
     }
     for (int main = 1; main <= 10 && plant.NodeCount < MaxNodes; ++main) {
         for (int branch = 0; branch < 19; ++branch) {
             const float side = branch % 2 == 0 ? 1.0f : -1.0f;
-            const int root = add('P', main, main + 1, side * 40.0f,
+            const int root = add(OrganKind::Petiole, main, main + 1, side * 40.0f,
                                  static_cast<float>(branch) * 360.0f / 19.0f, false);
             for (int leaf = 0; leaf < 25 && root != 0; ++leaf) {
-                add('p', root, main + 2, (leaf % 2 == 0 ? 1.0f : -1.0f) * 50.0f,
+                add(OrganKind::ShortPetiole, root, main + 2, (leaf % 2 == 0 ? 1.0f : -1.0f) * 50.0f,
                     static_cast<float>(leaf) * 14.0f, true);
             }
         }
@@ -65,16 +67,6 @@ struct BenchScene : PlantProject {
         growth.curves.setCurve(GrowthOrgan::All, 0.0, 10.0, 0.3, 15.0);
     }
 
-    PlantScene walk() {
-        PlantScene scene;
-        scene.plant = &plant;
-        scene.parameters = &parameters;
-        scene.curves = &growth.curves;
-        scene.plantScale = view.PlantScale;
-        scene.clock = &clock;
-        return scene;
-    }
-
     FixedClock clock;
 };
 
@@ -88,8 +80,9 @@ void frameWith(benchmark::State& state, CylinderGeometry geometry, bool flushEac
     renderer.setProjection(800, 600);
     renderer.setCylinderGeometry(geometry);
     renderer.setFlushEachShape(flushEachShape);
+    RendererCanvas canvas(scene, renderer, 800, 600);
     for (auto _ : state) {
-        renderer.drawScene(FrameTime);
+        drawScene(canvas, scene, FrameTime);
         glFinish();
     }
     state.counters["organs"] = scene.plant.NodeCount;
@@ -108,6 +101,18 @@ void BM_FrameQuadricPerOrganNoFlush(benchmark::State& state) {
     frameWith(state, CylinderGeometry::QuadricPerOrgan, false);
 }
 
+// The frame's canvas with the plant replayed from one display list.
+class DisplayListCanvas : public RendererCanvas {
+public:
+    DisplayListCanvas(const PlantProject& project, Renderer& renderer, GLuint list)
+        : RendererCanvas(project, renderer, 800, 600), list_(list) {}
+
+    void drawPlant(double /*time*/) override { glCallList(list_); }
+
+private:
+    GLuint list_;
+};
+
 // The floor: the same frame with the whole plant compiled once into one display list.
 void BM_FrameWholePlantDisplayList(benchmark::State& state) {
     BenchScene scene;
@@ -121,11 +126,9 @@ void BM_FrameWholePlantDisplayList(benchmark::State& state) {
     glNewList(list, GL_COMPILE);
     renderer.drawPlant(FrameTime);
     glEndList();
+    DisplayListCanvas canvas(scene, renderer, list);
     for (auto _ : state) {
-        renderer.beginFrame();
-        renderer.applyViewTransform();
-        renderer.drawLand();
-        glCallList(list);
+        drawScene(canvas, scene, FrameTime);
         glFinish();
     }
     glDeleteLists(list, 1);
@@ -135,10 +138,10 @@ void BM_FrameWholePlantDisplayList(benchmark::State& state) {
 void BM_WalkRecording(benchmark::State& state) {
     BenchScene scene;
     RecordingTarget recording;
-    const PlantScene walk = scene.walk();
+    PlantWalk walk(scene, scene.clock);
     for (auto _ : state) {
         recording.clear();
-        drawPlant(walk, recording, FrameTime);
+        walk.draw(recording, FrameTime);
         benchmark::DoNotOptimize(recording.organs().data());
     }
     state.counters["organs"] = static_cast<double>(recording.organs().size());

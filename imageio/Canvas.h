@@ -20,9 +20,8 @@ public:
     // line arithmetic exact, so the pixels inside the image are those of the unbounded line.
     void moveToWide(std::int64_t x, std::int64_t y);
     void lineToWide(std::int64_t x, std::int64_t y);
-    // The pen position; after a wide move it may lie beyond the int range (then it saturates).
+    // The pen's x; after a wide move it may lie beyond the int range (then it saturates).
     int penX() const { return saturate(x_); }
-    int penY() const { return saturate(y_); }
 
     static constexpr std::int64_t wideLimit = std::int64_t{1} << 60;
 

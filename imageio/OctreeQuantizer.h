@@ -20,7 +20,6 @@ public:
     void addColor(RgbColor color, std::uint32_t count);
     void addImage(const RgbImage& image);
 
-    int leafCount() const { return leafCount_; }
     // The average colour of every leaf, in the order of a depth-first walk.
     std::vector<RgbColor> palette() const;
 

@@ -50,6 +50,176 @@ struct TurnAxis {
     float PlantNode::*angle;
 };
 
+void turn(TurnAxis& axis, float by) {
+    axis.accumulator += by;
+    axis.pending = true;
+}
+
+// The organ symbols are the letters of the organ kinds.
+OrganKind organOfSymbol(char symbol) {
+    return static_cast<OrganKind>(symbol);
+}
+
+std::size_t at(std::int32_t index) {
+    return static_cast<std::size_t>(index);
+}
+
+// One pass over a result string that passed the survey: every organ symbol becomes a node
+// with its kind, parent, turn angles and leaf or flower.
+class NodeBuilder {
+public:
+    NodeBuilder(PlantState& plant, const StringSurvey& survey, float turnStep,
+                RandomSource& random);
+
+    // Fills the node table; returns the main stem's nodes in order.
+    std::vector<std::int32_t> build();
+
+private:
+    // A turn or bracket symbol; false for any other.
+    bool applyStructureSymbol(char c);
+    PlantNode& addOrgan(char c, char prev, char next);
+
+    PlantState& plant_;
+    float turnStep_;
+    RandomSource& random_;
+    // Working stacks sized from the string: the path holds at most every node, the counts one
+    // entry per depth.
+    std::vector<std::int32_t> pathStack_;
+    std::vector<std::int32_t> depthCount_;
+    std::vector<std::int32_t> mainStem_;
+    std::size_t d_ = 0;
+    std::size_t s_ = 0;
+    TurnAxis axes_[3];
+};
+
+NodeBuilder::NodeBuilder(PlantState& plant, const StringSurvey& survey, float turnStep,
+                         RandomSource& random)
+    : plant_(plant), turnStep_(turnStep), random_(random), pathStack_(at(survey.organCount) + 1, 0),
+      depthCount_(survey.maxDepth + 1, 0),
+      axes_{{plant.TurnZ, plant.TurnPendingZ, &PlantNode::AngleZ},
+            {plant.TurnY, plant.TurnPendingY, &PlantNode::AngleY},
+            {plant.TurnX, plant.TurnPendingX, &PlantNode::AngleX}} {
+    mainStem_.reserve(at(survey.organCount));
+}
+
+std::vector<std::int32_t> NodeBuilder::build() {
+    const std::string& text = plant_.ResultString;
+    for (std::size_t j = 0; j < text.size(); ++j) {
+        const char c = text[j];
+        if (applyStructureSymbol(c) || !isOrganSymbol(c)) {
+            continue; // an "L" or "F" that no node consumed
+        }
+        const char next = j + 1 < text.size() ? text[j + 1] : '\0';
+        const char prev = j > 0 ? text[j - 1] : '\0';
+        PlantNode& node = addOrgan(c, prev, next);
+        if (next == 'L') {
+            node.HasLeaf = 1;
+            ++j;
+        } else if (next == 'F') {
+            node.HasFlower = 1;
+            ++j;
+        }
+    }
+    return std::move(mainStem_);
+}
+
+bool NodeBuilder::applyStructureSymbol(char c) {
+    switch (c) {
+    case '+':
+        turn(axes_[0], turnStep_);
+        return true;
+    case '-':
+        turn(axes_[0], -turnStep_);
+        return true;
+    case '&':
+        turn(axes_[1], turnStep_);
+        return true;
+    case '^':
+        turn(axes_[1], -turnStep_);
+        return true;
+    case '\\':
+        turn(axes_[2], turnStep_);
+        return true;
+    case '/':
+        turn(axes_[2], -turnStep_);
+        return true;
+    case '[':
+        depthCount_[++d_] = 0;
+        for (TurnAxis& axis : axes_) {
+            axis.accumulator = 0.0f;
+        }
+        return true;
+    case ']':
+        --d_;
+        for (TurnAxis& axis : axes_) {
+            axis.accumulator = 0.0f;
+            axis.pending = true;
+        }
+        s_ -= static_cast<std::size_t>(depthCount_[d_ + 1]); // the branch leaves the path
+        depthCount_[d_ + 1] = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+PlantNode& NodeBuilder::addOrgan(char c, char prev, char next) {
+    const std::int32_t k = ++plant_.NodeCount;
+    PlantNode& node = plant_.Nodes[at(k)];
+    pathStack_[++s_] = k;
+    ++depthCount_[d_];
+
+    for (TurnAxis& axis : axes_) {
+        if (axis.pending && !isOrganSymbol(next)) {
+            axis.pending = false;
+        }
+    }
+    if (d_ == 0) {
+        ++plant_.MainStemCount;
+        mainStem_.push_back(k);
+        // The main stem gets a jitter of 0.00 to 0.04 degrees; turns before it are dropped.
+        for (TurnAxis& axis : axes_) {
+            axis.accumulator = static_cast<float>(random_.uniformInt(5) * 0.01);
+        }
+        node.Kind = organOfSymbol(c);
+    } else if (c == 'I' || c == 'i') {
+        node.Kind = c == 'I' ? OrganKind::Petiole : OrganKind::ShortPetiole;
+        if (prev == 'I' || prev == 'i') {
+            // A petiole straight after another continues it with a small turn.
+            const PlantNode& before = plant_.Nodes[at(k - 1)];
+            for (TurnAxis& axis : axes_) {
+                axis.accumulator = axis.pending && before.*axis.angle > 0.0f ? 0.05f : -0.05f;
+            }
+        }
+    } else {
+        node.Kind = organOfSymbol(c);
+    }
+    node.Parent = pathStack_[s_ - 1];
+    node.AngleZ = axes_[0].accumulator;
+    node.AngleY = axes_[1].accumulator;
+    node.AngleX = axes_[2].accumulator;
+    return node;
+}
+
+// Levels: every node lies one above its parent, so the main stem is numbered along its length.
+// A node without a parent (a string that starts with a branch) is a root at 1. Returns the
+// largest level after the first node's.
+std::int32_t numberLevels(PlantState& plant) {
+    std::int32_t maxLevel = 1;
+    for (std::int32_t k = 1; k <= plant.NodeCount; ++k) {
+        PlantNode& node = plant.Nodes[at(k)];
+        if (node.Parent == 0) {
+            node.Level = 1;
+        } else {
+            node.Level = plant.Nodes[at(node.Parent)].Level + 1;
+        }
+        if (k >= 2) {
+            maxLevel = std::max(maxLevel, node.Level);
+        }
+    }
+    return maxLevel;
+}
+
 } // namespace
 
 bool isOrganSymbol(char c) {
@@ -83,137 +253,14 @@ GenerateOutcome generatePlant(PlantState& plant, float turnStep, RandomSource& r
         return outcome;
     }
     for (std::int32_t k = 1; k <= n; ++k) {
-        PlantNode& node = plant.Nodes[static_cast<std::size_t>(k)];
+        PlantNode& node = plant.Nodes[at(k)];
         node.AngleX = node.AngleZ = node.AngleY = 0.0f;
         node.HasLeaf = node.HasFlower = 0;
     }
     addInformation(outcome.messages, "nodes=" + std::to_string(n));
 
-    // Working stacks sized from the string: the path holds at most every node, the counts one
-    // entry per depth.
-    std::vector<std::int32_t> pathStack(static_cast<std::size_t>(n) + 1, 0);
-    std::vector<std::int32_t> depthCount(survey.maxDepth + 1, 0);
-    std::vector<std::int32_t> mainStem;
-    mainStem.reserve(static_cast<std::size_t>(n));
-    std::size_t d = 0;
-    std::size_t s = 0;
-
-    TurnAxis axes[3] = {{plant.TurnZ, plant.TurnPendingZ, &PlantNode::AngleZ},
-                        {plant.TurnY, plant.TurnPendingY, &PlantNode::AngleY},
-                        {plant.TurnX, plant.TurnPendingX, &PlantNode::AngleX}};
-    const auto turn = [&](TurnAxis& axis, float by) {
-        axis.accumulator += by;
-        axis.pending = true;
-    };
-
-    for (std::size_t j = 0; j < text.size(); ++j) {
-        const char c = text[j];
-        switch (c) {
-        case '+':
-            turn(axes[0], turnStep);
-            continue;
-        case '-':
-            turn(axes[0], -turnStep);
-            continue;
-        case '&':
-            turn(axes[1], turnStep);
-            continue;
-        case '^':
-            turn(axes[1], -turnStep);
-            continue;
-        case '\\':
-            turn(axes[2], turnStep);
-            continue;
-        case '/':
-            turn(axes[2], -turnStep);
-            continue;
-        case '[':
-            depthCount[++d] = 0;
-            for (TurnAxis& axis : axes) {
-                axis.accumulator = 0.0f;
-            }
-            continue;
-        case ']':
-            --d;
-            for (TurnAxis& axis : axes) {
-                axis.accumulator = 0.0f;
-                axis.pending = true;
-            }
-            s -= static_cast<std::size_t>(depthCount[d + 1]); // the branch leaves the path
-            depthCount[d + 1] = 0;
-            continue;
-        default:
-            break;
-        }
-        if (!isOrganSymbol(c)) {
-            continue; // an "L" or "F" that no node consumed
-        }
-
-        const char next = j + 1 < text.size() ? text[j + 1] : '\0';
-        const char prev = j > 0 ? text[j - 1] : '\0';
-        const std::int32_t k = ++plant.NodeCount;
-        PlantNode& node = plant.Nodes[static_cast<std::size_t>(k)];
-        pathStack[++s] = k;
-        ++depthCount[d];
-
-        for (TurnAxis& axis : axes) {
-            if (axis.pending && !isOrganSymbol(next)) {
-                axis.pending = false;
-            }
-        }
-        if (d == 0) {
-            ++plant.MainStemCount;
-            mainStem.push_back(k);
-            // The main stem gets a jitter of 0.00 to 0.04 degrees; turns before it are dropped.
-            for (TurnAxis& axis : axes) {
-                axis.accumulator = static_cast<float>(random.uniformInt(5) * 0.01);
-            }
-            node.Kind = c;
-        } else if (c == 'I' || c == 'i') {
-            node.Kind = c == 'I' ? 'P' : 'p';
-            if (prev == 'I' || prev == 'i') {
-                // A petiole straight after another continues it with a small turn.
-                const PlantNode& before = plant.Nodes[static_cast<std::size_t>(k - 1)];
-                for (TurnAxis& axis : axes) {
-                    axis.accumulator = axis.pending && before.*axis.angle > 0.0f ? 0.05f : -0.05f;
-                }
-            }
-        } else {
-            node.Kind = c;
-        }
-
-        if (next == 'L') {
-            node.HasLeaf = 1;
-            ++j;
-        } else if (next == 'F') {
-            node.HasFlower = 1;
-            ++j;
-        }
-        node.Parent = pathStack[s - 1];
-        node.AngleZ = axes[0].accumulator;
-        node.AngleY = axes[1].accumulator;
-        node.AngleX = axes[2].accumulator;
-        node.Level = static_cast<std::int32_t>(d);
-    }
-
-    // Levels: the main stem is numbered along its length, every other node lies one above its
-    // parent. A node without a parent (a string that starts with a branch) is a root at 1.
-    for (std::size_t i = 0; i < mainStem.size(); ++i) {
-        plant.Nodes[static_cast<std::size_t>(mainStem[i])].Level = static_cast<std::int32_t>(i + 1);
-    }
-    std::int32_t maxLevel = 1;
-    for (std::int32_t k = 1; k <= plant.NodeCount; ++k) {
-        PlantNode& node = plant.Nodes[static_cast<std::size_t>(k)];
-        if (node.Parent == 0) {
-            node.Level = 1;
-        } else {
-            node.Level = plant.Nodes[static_cast<std::size_t>(node.Parent)].Level + 1;
-        }
-        if (k >= 2) {
-            maxLevel = std::max(maxLevel, node.Level);
-        }
-    }
-    plant.MaxLevel = maxLevel;
+    const std::vector<std::int32_t> mainStem = NodeBuilder(plant, survey, turnStep, random).build();
+    plant.MaxLevel = numberLevels(plant);
 
     std::string mainStemText = "MainStem = ";
     for (const std::int32_t k : mainStem) {

@@ -28,21 +28,26 @@ struct LSystemDefinition {
     bool HasEndRuleLine = false; // an "Endrule" line was present
 };
 
+// The organs a node can be. Each is written as the letter of its L-system symbol.
+enum class OrganKind : char {
+    Internode = 'I',
+    ShortInternode = 'i',
+    Petiole = 'P',
+    ShortPetiole = 'p',
+    Apex = 'A',
+};
+
+// The letter an organ kind is shown as (the lsystem JSON, the organ table).
+constexpr char organKindLetter(OrganKind kind) {
+    return static_cast<char>(kind);
+}
+
 // One organ of the plant. Index 0 of the table means "no node".
 struct PlantNode {
-    char Kind = 0; // 'I', 'i', 'P', 'p' or 'A'
-    double Age = 0.0;
-    double BirthTime = 0.0;
-    double EndTime = 0.0;
+    OrganKind Kind{}; // no organ until the generation sets it
     float AngleX = 0.0f;
     float AngleZ = 0.0f;
     float AngleY = 0.0f;
-    // Child lists, rebuilt by the drawing set-up every frame without allocation: the children
-    // of a node are FirstChild, then NextSibling of each, in increasing index. There is no
-    // limit on their number.
-    std::int32_t ChildCount = 0;
-    std::int32_t FirstChild = 0;
-    std::int32_t NextSibling = 0;
     std::int32_t Parent = 0;
     std::int32_t Level = 0;
     std::uint8_t HasLeaf = 0;

@@ -1,6 +1,7 @@
 #include "render/FrameRoutine.h"
 
 #include "base/NumberText.h"
+#include "render/FrameScene.h"
 
 #include <cmath>
 
@@ -26,32 +27,17 @@ FrameRoutine::FrameRoutine(FrameCanvas& canvas, PlantProject& project, Animation
     : canvas_(canvas), project_(project), animation_(animation), capture_(capture) {}
 
 int FrameRoutine::renderFrame() {
-    canvas_.beginFrame();
-    canvas_.applyViewTransform();
-    canvas_.drawLand();
-    if (project_.view.ShowAxes) {
-        canvas_.drawAxes();
-    }
-
     double& time = project_.animation.currentTime;
     time = truncateToHundredths(time);
     canvas_.setCaption("Plant Visualization at " + formatGeneral(time));
-
-    // Once the plant has finished growing it turns slowly on a turntable; land and axes stay.
-    const int lifeCycle = project_.growth.fittedData.LifeCycleTime;
-    const double birthSpan = std::fabs(1.0 - project_.parameters.nodeBirthRate) * lifeCycle;
-    const auto turntableStart = static_cast<double>(roundHalfEven(birthSpan + 100.0));
-    if (time > turntableStart) {
-        canvas_.rotateTurntable(time * 360.0 / 40.0);
-    }
-    canvas_.drawPlant(time);
+    drawScene(canvas_, project_, time);
 
     if (!animation_.AnimationPaused) {
         time += project_.parameters.timeStep;
     }
     capture_.step(canvas_);
 
-    animation_.TimeBarMax = static_cast<std::int32_t>(roundHalfEven(birthSpan) + 150);
+    animation_.TimeBarMax = timeAxisEnd(project_);
     if (setTimeBarMaximum) {
         setTimeBarMaximum(animation_.TimeBarMax);
     }

@@ -9,9 +9,9 @@
 
 namespace burgeon {
 
-// One frame of the view: clear, camera, land, axes, the plant at the current time (turned on
-// the turntable late in its life), the time step, the capture step, the end of the time axis
-// and its loop back to 1.0, the buffer swap.
+// One frame of the view: the time cut to hundredths and shown in the caption, the scene at that
+// time (drawScene), the time step, the capture step, the end of the time axis and its loop
+// back to 1.0, the buffer swap.
 class FrameRoutine {
 public:
     FrameRoutine(FrameCanvas& canvas, PlantProject& project, AnimationState& animation,

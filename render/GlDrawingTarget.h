@@ -1,7 +1,7 @@
 #pragma once
 
-#include "render/DrawingTarget.h"
-#include "render/SurfaceRoutines.h"
+#include "drawing/DrawingTarget.h"
+#include "drawing/SurfaceRoutines.h"
 
 #include <array>
 #include <vector>

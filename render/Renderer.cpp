@@ -2,7 +2,6 @@
 
 #include "project/PlantProject.h"
 #include "render/GlHeaders.h"
-#include "render/PlantDrawing.h"
 #include "render/RenderHost.h"
 #include "render/RenderState.h"
 #include "render/ViewTransform.h"
@@ -12,7 +11,7 @@
 namespace burgeon {
 
 Renderer::Renderer(RenderHost& host, PlantProject& project, Clock& clock)
-    : host_(host), project_(project), clock_(clock), target_(geometry_) {}
+    : host_(host), project_(project), target_(geometry_), walk_(project, clock) {}
 
 Renderer::~Renderer() {
     try {
@@ -81,23 +80,13 @@ void Renderer::drawAxes() {
     burgeon::drawAxes(font_);
 }
 
-void Renderer::drawText(const std::string& text) {
-    font_.drawText(text);
-}
-
 void Renderer::rotateTurntable(double degrees) {
     glRotatef(static_cast<float>(degrees), 0.0f, 1.0f, 0.0f);
 }
 
 std::int32_t Renderer::drawPlant(double t) {
     prepareShapeInputs();
-    PlantScene scene;
-    scene.plant = &project_.plant;
-    scene.parameters = &project_.parameters;
-    scene.curves = &project_.growth.curves;
-    scene.plantScale = project_.view.PlantScale;
-    scene.clock = &clock_;
-    totalTime_ = burgeon::drawPlant(scene, target_, t);
+    totalTime_ = walk_.draw(target_, t);
     return totalTime_;
 }
 
@@ -111,16 +100,6 @@ RgbImage Renderer::readPixels(int width, int height) {
 
 RgbImage Renderer::grabShownPixels(int width, int height) {
     return host_.shownPixels(width, height);
-}
-
-void Renderer::drawScene(double t) {
-    beginFrame();
-    applyViewTransform();
-    drawLand();
-    if (project_.view.ShowAxes) {
-        drawAxes();
-    }
-    drawPlant(t);
 }
 
 } // namespace burgeon

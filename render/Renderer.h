@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/PlantWalk.h"
 #include "imageio/RgbImage.h"
 #include "render/BitmapFont.h"
 #include "render/GlDrawingTarget.h"
@@ -16,8 +17,9 @@ class RenderHost;
 struct PlantProject;
 
 // The view's renderer: the GL resources made once on a context (render state, font lists,
-// unit geometry, textures) and the steps of a frame. It draws on whatever context its host
-// makes current, the desktop view's or the headless one.
+// unit geometry, textures) and the steps of a frame, which drawScene puts together (through a
+// RendererCanvas). It draws on whatever context its host makes current, the desktop view's or
+// the headless one.
 class Renderer {
 public:
     // Draws the project's plant; the clock's time of day reseeds the wind at every node.
@@ -35,22 +37,15 @@ public:
     void applyViewTransform();
     void drawLand();
     void drawAxes();
-    void drawText(const std::string& text);
     void rotateTurntable(double degrees);
     // Draws the plant at time t; returns TotalTime of the frame.
     std::int32_t drawPlant(double t);
     void endFrame();
     RgbImage readPixels(int width, int height);
     RgbImage grabShownPixels(int width, int height);
-    void setCaption(const std::string& caption) { caption_ = caption; }
-    const std::string& caption() const { return caption_; }
-
-    // One whole still frame: clear, camera, land, axes when shown, plant at t.
-    void drawScene(double t);
 
     void setCylinderGeometry(CylinderGeometry geometry) { target_.setCylinderGeometry(geometry); }
     void setFlushEachShape(bool on) { target_.setFlushEachShape(on); }
-    TextureSet& textures() { return textures_; }
     std::int32_t totalTime() const { return totalTime_; }
 
 private:
@@ -58,12 +53,11 @@ private:
 
     RenderHost& host_;
     PlantProject& project_;
-    Clock& clock_;
     BitmapFont font_;
     UnitGeometry geometry_;
     TextureSet textures_;
     GlDrawingTarget target_;
-    std::string caption_;
+    PlantWalk walk_;
     std::int32_t totalTime_ = 0;
     bool initialized_ = false;
 };

@@ -32,10 +32,6 @@ void TextureSet::setLandImage(const std::optional<BitmapPixels>& image) {
         glGenTextures(1, &landTexture_);
     }
     uploadTexture(landTexture_, image);
-    if (image) {
-        landWidth_ = image->width;
-        landHeight_ = image->height;
-    }
 }
 
 void TextureSet::synchronise(const LeafTextures& leafTextures) {

@@ -24,14 +24,10 @@ public:
     // The texture the leaf pass binds: slot LeafTextureCount - 1, the land's while none.
     unsigned leafPassTexture(const LeafTextures& leafTextures) const;
     unsigned landTexture() const { return landTexture_; }
-    int landWidth() const { return landWidth_; }
-    int landHeight() const { return landHeight_; }
     void release();
 
 private:
     unsigned landTexture_ = 0;
-    int landWidth_ = 0;
-    int landHeight_ = 0;
     std::array<unsigned, LeafTextureSlotCount> leafNames_{};
     std::array<unsigned, LeafTextureSlotCount> uploadedGenerations_{};
     std::array<bool, LeafTextureSlotCount> uploaded_{};

@@ -74,7 +74,7 @@ int capture(CommandPlant& plant, PictureSize size, const VideoOutput& video, std
         Renderer renderer(context, project, plant.clock);
         renderer.initialize("grass1.bmp");
         renderer.setProjection(size.width, size.height);
-        RendererCanvas canvas(renderer, size.width, size.height);
+        RendererCanvas canvas(project, renderer, size.width, size.height);
         report = runCaptureSession(
             canvas, project, [&out](int percent) { drawProgress(out, percent); }, video,
             [&out](const std::string& note) { out << '\n'

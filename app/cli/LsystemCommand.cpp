@@ -99,7 +99,7 @@ void printJson(std::ostream& out, const LsystemRun& run) {
     for (std::int32_t k = 1; k <= plant.NodeCount; ++k) {
         const PlantNode& node = plant.Nodes[static_cast<std::size_t>(k)];
         json.beginObject();
-        json.key("kind").value(std::string(1, node.Kind));
+        json.key("kind").value(std::string(1, organKindLetter(node.Kind)));
         json.key("parent").value(node.Parent);
         json.key("level").value(node.Level);
         json.key("angle_x").value(static_cast<double>(node.AngleX));

@@ -4,16 +4,16 @@
 #include "base/FileIo.h"
 #include "base/NumberText.h"
 #include "base/StandardError.h"
+#include "drawing/OrganTable.h"
+#include "drawing/PlantWalk.h"
+#include "drawing/RecordingTarget.h"
 #include "imageio/BmpWriter.h"
 #include "imageio/JpegWriter.h"
 #include "imageio/PngWriter.h"
+#include "render/FrameScene.h"
 #include "render/HeadlessContext.h"
-#include "render/OrganTable.h"
-#include "render/PlantDrawing.h"
-#include "render/RecordingTarget.h"
 #include "render/Renderer.h"
-
-#include <GL/gl.h>
+#include "render/RendererCanvas.h"
 
 #include <algorithm>
 #include <array>
@@ -55,22 +55,8 @@ int renderPicture(CommandPlant* plant, double time, PictureSize size, const std:
         Renderer renderer(context, project, plant->clock);
         renderer.initialize("grass1.bmp");
         renderer.setProjection(size.width, size.height);
-        renderer.beginFrame();
-        renderer.applyViewTransform();
-        renderer.drawLand();
-        if (project.view.ShowAxes) {
-            renderer.drawAxes();
-        }
-        // The turntable of the view turns the plant late on the time axis.
-        const double turnFrom =
-            static_cast<double>(roundHalfEven(std::abs(1.0 - project.parameters.nodeBirthRate) *
-                                                  project.growth.fittedData.LifeCycleTime +
-                                              100.0));
-        if (time > turnFrom) {
-            renderer.rotateTurntable(time * 360.0 / 40.0);
-        }
-        renderer.drawPlant(time);
-        glFinish();
+        RendererCanvas canvas(project, renderer, size.width, size.height);
+        drawScene(canvas, project, time);
         writePicture(outFile, renderer.readPixels(size.width, size.height));
     } catch (const HeadlessContextError& error) {
         err << "burgeon render: no OpenGL context: " << error.what() << '\n';
@@ -82,15 +68,9 @@ int renderPicture(CommandPlant* plant, double time, PictureSize size, const std:
 
     if (!organsFile.empty()) {
         RecordingTarget recording;
-        PlantScene scene;
-        scene.plant = &project.plant;
-        scene.parameters = &project.parameters;
-        scene.curves = &project.growth.curves;
-        scene.plantScale = project.view.PlantScale;
-        scene.clock = &plant->clock;
-        drawPlant(scene, recording, time);
+        PlantWalk(project, plant->clock).draw(recording, time);
         try {
-            writeFileAtomically(organsFile, organTableCsv(project.plant, recording.organs()));
+            writeFileAtomically(organsFile, organTableCsv(recording.organs()));
         } catch (const StandardError& error) {
             err << error.what() << '\n';
             return 1;

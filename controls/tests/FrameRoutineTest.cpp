@@ -41,6 +41,11 @@ TEST(FrameRoutine, DrawsInOrderWithTheCaptionAndTheTurntableLateInLife) {
     rig.lifeCycleTime = 3;
     frameCalls(rig, 1.0);
     EXPECT_EQ(rig.animation.TimeBarMax, 164);
+    // So does the turntable's start: |1 - 3.5| x 5 + 100 = 112.5 starts it after 112.
+    rig.parameters.nodeBirthRate = 3.5;
+    rig.lifeCycleTime = 5;
+    EXPECT_EQ(frameCalls(rig, 112.0)[3], "plant");
+    EXPECT_EQ(frameCalls(rig, 112.5)[3], "turn " + std::to_string(112.5 * 9.0));
 
     // The frame delay is handed to the host, which waits before the next frame.
     EXPECT_EQ(rig.frames.renderFrame(), 0);

@@ -2,6 +2,8 @@
 
 #include "components/BuiltInShapes.h"
 #include "imageio/BmpWriter.h"
+#include "render/FrameScene.h"
+#include "render/RendererCanvas.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -20,7 +22,7 @@ HeadlessScene::HeadlessScene() {
 }
 
 void HeadlessScene::buildSmallPlant() {
-    auto add = [this](char kind, int parent, int level, float angleZ, bool hasLeaf,
+    auto add = [this](OrganKind kind, int parent, int level, float angleZ, bool hasLeaf,
                       bool hasFlower) {
         const int index = ++plant.NodeCount;
         PlantNode& node = plant.Nodes[static_cast<std::size_t>(index)];
@@ -34,18 +36,19 @@ void HeadlessScene::buildSmallPlant() {
         return index;
     };
     plant.NodeCount = 0;
-    const int base = add('I', 0, 1, 0.01f, false, false);
-    add('P', base, 2, 45.0f, true, false);
-    const int middle = add('I', base, 2, 0.02f, false, false);
-    add('P', middle, 3, -45.0f, true, false);
-    const int top = add('I', middle, 3, 0.01f, false, false);
-    add('A', top, 4, 0.0f, false, true);
+    const int base = add(OrganKind::Internode, 0, 1, 0.01f, false, false);
+    add(OrganKind::Petiole, base, 2, 45.0f, true, false);
+    const int middle = add(OrganKind::Internode, base, 2, 0.02f, false, false);
+    add(OrganKind::Petiole, middle, 3, -45.0f, true, false);
+    const int top = add(OrganKind::Internode, middle, 3, 0.01f, false, false);
+    add(OrganKind::Apex, top, 4, 0.0f, false, true);
     plant.MainStemCount = 4;
     plant.MaxLevel = 4;
 }
 
 RgbImage HeadlessScene::drawFrame(double t) {
-    renderer->drawScene(t);
+    RendererCanvas canvas(*this, *renderer, Width, Height);
+    drawScene(canvas, *this, t);
     glFinish();
     return renderer->readPixels(Width, Height);
 }

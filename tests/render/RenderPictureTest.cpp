@@ -1,8 +1,10 @@
 #include "HeadlessScene.h"
 
+#include "drawing/PlantWalk.h"
+#include "drawing/RecordingTarget.h"
+#include "render/FrameScene.h"
 #include "render/GlDrawingTarget.h"
-#include "render/PlantDrawing.h"
-#include "render/RecordingTarget.h"
+#include "render/RendererCanvas.h"
 
 #include <GL/gl.h>
 
@@ -73,6 +75,8 @@ TEST(RenderPicture, ThePlantGrowsAndStopsAfterEndTime) {
     HeadlessScene scene;
     scene.view.TranslationY = 1.0; // close up, with the plant base in view
     scene.view.TranslationZ = -8.0;
+    // A life cycle that holds the turntable back until 4 x 100 + 100, past every frame here.
+    scene.growth.fittedData.LifeCycleTime = 100;
     scene.buildSmallPlant();
     scene.curves.setCurve(GrowthOrgan::All, 0.0, 12.0, 0.25, 20.0);
     scene.parameters.nodeDiameter = 4.0;
@@ -172,12 +176,13 @@ TEST(RenderPicture, FramesRepeatWithoutWindAndWithAFixedClock) {
     Renderer systemTimed(scene.context, scene, systemClock);
     systemTimed.initialize("no-such-grass.bmp");
     systemTimed.setProjection(HeadlessScene::Width, HeadlessScene::Height);
+    RendererCanvas systemCanvas(scene, systemTimed, HeadlessScene::Width, HeadlessScene::Height);
     // The first frame of a context has no surface specular yet (the leaf pass sets it for
     // good), so the comparison starts from the second.
-    systemTimed.drawScene(30.0);
-    systemTimed.drawScene(30.0);
+    drawScene(systemCanvas, scene, 30.0);
+    drawScene(systemCanvas, scene, 30.0);
     const RgbImage first = systemTimed.readPixels(HeadlessScene::Width, HeadlessScene::Height);
-    systemTimed.drawScene(30.0);
+    drawScene(systemCanvas, scene, 30.0);
     EXPECT_TRUE(imagesClose(systemTimed.readPixels(HeadlessScene::Width, HeadlessScene::Height),
                             first, "wind-one", 0));
 
@@ -249,7 +254,7 @@ TEST(RenderPicture, DeepPlantsDrawEveryLevelInPlace) {
     for (int level = 1; level <= 60; ++level) {
         PlantNode& node = scene.plant.Nodes[static_cast<std::size_t>(level)];
         node = PlantNode{};
-        node.Kind = 'I';
+        node.Kind = OrganKind::Internode;
         node.Parent = level - 1;
         node.Level = level;
         node.AngleZ = 1.5f;
@@ -266,13 +271,7 @@ TEST(RenderPicture, DeepPlantsDrawEveryLevelInPlace) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     RecordingTarget recording;
-    PlantScene walk;
-    walk.plant = &scene.plant;
-    walk.parameters = &scene.parameters;
-    walk.curves = &scene.curves;
-    walk.plantScale = scene.view.PlantScale;
-    walk.clock = &scene.clock;
-    drawPlant(walk, recording, 1.0);
+    PlantWalk(scene, scene.clock).draw(recording, 1.0);
     const Vector3 top = recording.organs().back().upperEnd();
     int column = 0;
     int row = 0;

@@ -1,4 +1,4 @@
-#include "render/RecordingTarget.h"
+#include "drawing/RecordingTarget.h"
 
 #include <cmath>
 #include <numbers>
@@ -37,7 +37,7 @@ void RecordingTarget::clear() {
     organs_.clear();
     depth_ = 0;
     stack_[0] = identityMatrix();
-    node_ = 0;
+    node_ = WalkedNode{};
 }
 
 void RecordingTarget::pushMatrix() {
@@ -138,7 +138,10 @@ void RecordingTarget::rotate(float degrees, float x, float y, float z) {
 void RecordingTarget::record(RecordedShape shape, double a, double b, double c,
                              const WindTurn& wind) {
     RecordedOrgan& organ = organs_.emplace_back();
-    organ.node = node_;
+    organ.node = node_.index;
+    organ.kind = node_.kind;
+    organ.level = node_.level;
+    organ.age = node_.age;
     organ.shape = shape;
     organ.a = a;
     organ.b = b;

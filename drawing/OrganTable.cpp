@@ -1,7 +1,6 @@
-#include "render/OrganTable.h"
+#include "drawing/OrganTable.h"
 
 #include "base/NumberText.h"
-#include "lsystem/PlantState.h"
 
 namespace burgeon {
 
@@ -20,14 +19,12 @@ void appendPoint(std::string& out, const Vector3& point) {
 
 } // namespace
 
-std::string organTableCsv(const PlantState& plant, const std::vector<RecordedOrgan>& organs) {
+std::string organTableCsv(const std::vector<RecordedOrgan>& organs) {
     std::string out = "node,organ,level,age,a,b,c,x0,y0,z0,x1,y1,z1\n";
     for (const RecordedOrgan& organ : organs) {
-        if (organ.shape == RecordedShape::Land || organ.node <= 0 ||
-            organ.node >= static_cast<int>(plant.Nodes.size())) {
+        if (organ.shape == RecordedShape::Land || organ.node <= 0) {
             continue;
         }
-        const PlantNode& node = plant.Nodes[static_cast<std::size_t>(organ.node)];
         out += std::to_string(organ.node);
         out += ',';
         switch (organ.shape) {
@@ -38,12 +35,12 @@ std::string organTableCsv(const PlantState& plant, const std::vector<RecordedOrg
             out += 'F';
             break;
         default:
-            out += node.Kind;
+            out += organKindLetter(organ.kind);
             break;
         }
         out += ',';
-        out += std::to_string(node.Level);
-        appendNumber(out, node.Age);
+        out += std::to_string(organ.level);
+        appendNumber(out, organ.age);
         appendNumber(out, organ.a);
         appendNumber(out, organ.b);
         appendNumber(out, organ.c);

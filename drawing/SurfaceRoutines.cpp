@@ -1,4 +1,4 @@
-#include "render/SurfaceRoutines.h"
+#include "drawing/SurfaceRoutines.h"
 
 #include "components/MaterialSet.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "components/OrganSurface.h"
-#include "render/DrawingTarget.h"
+#include "drawing/DrawingTarget.h"
 
 #include <array>
 #include <cstddef>
@@ -17,11 +17,14 @@ Vector3 transformPoint(const Matrix4& matrix, const Vector3& point);
 
 enum class RecordedShape { Internode, Petiole, Leaf, Flower, Land };
 
-// One shape drawn: the node being walked, the shape, its arguments (length and radius for a
-// cylinder; depth, length and width for a surface), the wind of a leaf and the model-view
-// matrix in force when it was drawn.
+// One shape drawn: the node being walked (its index, kind, level and age), the shape, its
+// arguments (length and radius for a cylinder; depth, length and width for a surface), the
+// wind of a leaf and the model-view matrix in force when it was drawn.
 struct RecordedOrgan {
     int node = 0;
+    OrganKind kind{};
+    int level = 0;
+    double age = 0.0;
     RecordedShape shape = RecordedShape::Land;
     double a = 0.0;
     double b = 0.0;
@@ -59,7 +62,7 @@ public:
     void drawLeaf(double depth, double length, double width, const WindTurn& wind) override;
     void drawFlower(double depth, double length, double width) override;
     void drawLand() override;
-    void enterNode(int index) override { node_ = index; }
+    void enterNode(const WalkedNode& node) override { node_ = node; }
 
 private:
     void record(RecordedShape shape, double a, double b, double c, const WindTurn& wind);
@@ -68,7 +71,7 @@ private:
     std::vector<Matrix4> stack_;
     std::size_t depth_ = 0;
     std::vector<RecordedOrgan> organs_;
-    int node_ = 0;
+    WalkedNode node_;
 };
 
 } // namespace burgeon

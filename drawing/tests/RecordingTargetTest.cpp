@@ -1,7 +1,5 @@
-#include "render/RecordingTarget.h"
-#include "lsystem/PlantState.h"
-#include "render/BitmapFont.h"
-#include "render/OrganTable.h"
+#include "drawing/RecordingTarget.h"
+#include "drawing/OrganTable.h"
 
 #include <gtest/gtest.h>
 
@@ -43,44 +41,19 @@ TEST(RecordingTarget, MatrixOperationsActInTheOrderOfThePipeline) {
     EXPECT_EQ(target.currentMatrix(), identityMatrix());
 }
 
-TEST(BitmapFont, AxisLabelsHaveGlyphsAndControlCodesAreBlank) {
-    for (const unsigned char code : {'X', 'Y', 'Z', 'x', '0'}) {
-        const GlyphRows rows = glyphFor(code);
-        int lit = 0;
-        for (const auto row : rows) {
-            lit += row != 0 ? 1 : 0;
-        }
-        EXPECT_GT(lit, 8) << code;
-        EXPECT_EQ(rows[0], 0) << "the bottom row stays free below the origin";
-    }
-    EXPECT_EQ(glyphFor('x'), glyphFor('X'));
-    EXPECT_EQ(glyphFor(7), GlyphRows{});
-    // "Y" is narrow at the bottom and split at the top.
-    EXPECT_EQ(glyphFor('Y')[1], 0x10);
-    EXPECT_EQ(glyphFor('Y')[14], 0x44);
-}
-
 TEST(OrganTable, RowsInDrawingOrderWithRoundTripNumbers) {
-    PlantState plant;
-    plant.NodeCount = 2;
-    plant.Nodes[1].Kind = 'I';
-    plant.Nodes[1].Level = 1;
-    plant.Nodes[1].Age = 0.1;
-    plant.Nodes[2].Kind = 'p';
-    plant.Nodes[2].Level = 2;
-    plant.Nodes[2].Age = 2.5;
-
     RecordingTarget target;
-    target.enterNode(1);
+    target.drawLand(); // before the first node: no row
+    target.enterNode({1, OrganKind::Internode, 1, 0.1});
     target.translate(0.0f, 1.5f, 0.0f);
     target.drawInternode(1.0 / 3.0, 0.25);
-    target.enterNode(2);
+    target.enterNode({2, OrganKind::ShortPetiole, 2, 2.5});
     target.drawPetiole(0.5, 0.125);
     target.drawLeaf(1.7, 1.0, 1.5, WindTurn{});
     target.drawFlower(0.17, 0.1, 0.15);
     target.drawLand();
 
-    const std::string csv = organTableCsv(plant, target.organs());
+    const std::string csv = organTableCsv(target.organs());
     EXPECT_EQ(csv, "node,organ,level,age,a,b,c,x0,y0,z0,x1,y1,z1\n"
                    "1,I,1,0.1,0.3333333333333333,0.25,0,0,1.1666666666666667,0,0,1.5,0\n"
                    "2,p,2,2.5,0.5,0.125,0,0,1,0,0,1.5,0\n"

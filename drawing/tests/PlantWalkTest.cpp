@@ -1,10 +1,9 @@
+#include "drawing/PlantWalk.h"
+
 #include "base/Clock.h"
 #include "base/RandomSource.h"
-#include "growth/GrowthCurves.h"
-#include "lsystem/PlantState.h"
-#include "project/PlantParameters.h"
-#include "render/PlantDrawing.h"
-#include "render/RecordingTarget.h"
+#include "drawing/RecordingTarget.h"
+#include "project/PlantProject.h"
 
 #include <gtest/gtest.h>
 
@@ -40,10 +39,16 @@ using namespace burgeon;
 
 namespace {
 
+constexpr OrganKind Internode = OrganKind::Internode;
+constexpr OrganKind ShortInternode = OrganKind::ShortInternode;
+constexpr OrganKind Petiole = OrganKind::Petiole;
+constexpr OrganKind ShortPetiole = OrganKind::ShortPetiole;
+constexpr OrganKind Apex = OrganKind::Apex;
+
 // A plant built by hand, drawn through the recording interface.
-class PlantWalk : public ::testing::Test {
+class PlantWalkTest : public ::testing::Test {
 protected:
-    int addNode(char kind, int parent, int level, float angleZ = 0.0f, bool leaf = false,
+    int addNode(OrganKind kind, int parent, int level, float angleZ = 0.0f, bool leaf = false,
                 bool flower = false) {
         const int index = ++plant.NodeCount;
         PlantNode& node = plant.Nodes[static_cast<std::size_t>(index)];
@@ -53,7 +58,7 @@ protected:
         node.AngleZ = angleZ;
         node.HasLeaf = leaf ? 1 : 0;
         node.HasFlower = flower ? 1 : 0;
-        if (parent == 0 && (kind == 'I' || kind == 'i' || kind == 'A')) {
+        if (parent == 0 && kind != Petiole && kind != ShortPetiole) {
             ++plant.MainStemCount;
         }
         plant.MaxLevel = std::max(plant.MaxLevel, level);
@@ -67,13 +72,7 @@ protected:
 
     const std::vector<RecordedOrgan>& draw(double t) {
         recording.clear();
-        PlantScene scene;
-        scene.plant = &plant;
-        scene.parameters = &parameters;
-        scene.curves = &curves;
-        scene.plantScale = plantScale;
-        scene.clock = &clock;
-        totalTime = drawPlant(scene, recording, t);
+        totalTime = walk.draw(recording, t);
         EXPECT_EQ(recording.depth(), 0u) << "the walk leaves the matrix as it found it";
         return recording.organs();
     }
@@ -86,11 +85,13 @@ protected:
         return frame;
     }
 
-    PlantState plant;
-    PlantParameters parameters;
-    GrowthCurves curves;
+    PlantProject project;
+    PlantState& plant = project.plant;
+    PlantParameters& parameters = project.parameters;
+    GrowthCurves& curves = project.growth.curves;
+    float& plantScale = project.view.PlantScale;
     FixedClock clock;
-    float plantScale = 0.5f;
+    PlantWalk walk{project, clock};
     RecordingTarget recording;
     std::int32_t totalTime = 0;
 };
@@ -123,14 +124,14 @@ void expectMatrix(const Matrix4& actual, const Matrix4& expected) {
 
 } // namespace
 
-TEST_F(PlantWalk, WorkedExampleSizesAndSegmentEnds) {
+TEST_F(PlantWalkTest, WorkedExampleSizesAndSegmentEnds) {
     parameters.internodeLengthReduce = 1.0;
     parameters.internodeDiameterReduce = 0.9;
     parameters.internodeLength = 0.35;
     parameters.nodeDiameter = 1.0;
     allCurvesAtOne();
-    addNode('I', 0, 1);
-    addNode('I', 1, 2);
+    addNode(Internode, 0, 1);
+    addNode(Internode, 1, 2);
     plant.MaxLevel = 10;
 
     const auto& organs = draw(1.0);
@@ -150,33 +151,36 @@ TEST_F(PlantWalk, WorkedExampleSizesAndSegmentEnds) {
     expectPoint(organs[1].upperEnd(), {0.0, -2.5 + 0.5 * (3.5 - 0.075 + 1.75), 0.0});
 }
 
-TEST_F(PlantWalk, TimingAgesAndTheEndOfGrowth) {
+TEST_F(PlantWalkTest, TimingAgesAndTheEndOfGrowth) {
     curves.setCurve(GrowthOrgan::All, 0.0, 10.0, 0.5, 10.0);
     parameters.nodeBirthRate = 2.5;
-    addNode('I', 0, 1);
-    addNode('P', 1, 2);
+    addNode(Internode, 0, 1);
+    addNode(Petiole, 1, 2);
 
     // TotalTime = Round(1 x 2.5) + 2 + 50 with the tie going to the even 2.
     const auto& before = draw(1.0);
     EXPECT_EQ(totalTime, 54);
-    EXPECT_DOUBLE_EQ(node(1).BirthTime, 1 * 2.5 + 3.0);
-    EXPECT_DOUBLE_EQ(node(2).BirthTime, 2 * 2.5 + 3.0);
-    EXPECT_DOUBLE_EQ(node(2).EndTime, 54.0);
 
     // Before its birth an organ is drawn at the size g(0), not left out.
     const double g0 = 10.0 * 6.0 / (1.0 + std::exp(5.0)) / 30.0;
     ASSERT_EQ(before.size(), 2u);
-    EXPECT_DOUBLE_EQ(node(1).Age, 0.0);
+    EXPECT_EQ(before[0].age, 0.0);
+    EXPECT_EQ(before[1].age, 0.0);
     EXPECT_NEAR(before[0].a, 1.0 * 0.35 * g0 * 2 / 1, 1e-12);
     EXPECT_NEAR(before[1].a, 1.0 * 0.25 * g0 * 2 / 2, 1e-12);
 
-    draw(20.0);
-    EXPECT_DOUBLE_EQ(node(1).Age, 20.0 - 5.5);
+    // Level L is born at L x 2.5 + 3; every organ is recorded with its level and age.
+    const auto& growing = draw(20.0);
+    EXPECT_EQ(growing[0].level, 1);
+    EXPECT_DOUBLE_EQ(growing[0].age, 20.0 - 5.5);
+    EXPECT_EQ(growing[1].level, 2);
+    EXPECT_EQ(growing[1].kind, Petiole);
+    EXPECT_DOUBLE_EQ(growing[1].age, 20.0 - 8.0);
 
     // Past EndTime every organ keeps the size it had at EndTime.
     const std::vector<RecordedOrgan> atEnd = draw(54.0);
     const std::vector<RecordedOrgan> later = draw(500.0);
-    EXPECT_DOUBLE_EQ(node(2).Age, 54.0 - 8.0);
+    EXPECT_DOUBLE_EQ(later[1].age, 54.0 - 8.0);
     ASSERT_EQ(later.size(), atEnd.size());
     for (std::size_t i = 0; i < later.size(); ++i) {
         EXPECT_EQ(later[i].a, atEnd[i].a);
@@ -192,18 +196,18 @@ TEST_F(PlantWalk, TimingAgesAndTheEndOfGrowth) {
     }
 }
 
-TEST_F(PlantWalk, ReductionsAndTheFiveOrganKinds) {
+TEST_F(PlantWalkTest, ReductionsAndTheFiveOrganKinds) {
     allCurvesAtOne();
     parameters.internodeLengthReduce = 2.0;
     parameters.petioleLengthReduce = 1.5;
     parameters.internodeDiameterReduce = 0.8;
     parameters.petioleDiameterReduce = 0.7;
     parameters.nodeDiameter = 2.0;
-    addNode('I', 0, 1);
-    addNode('A', 1, 2);
-    addNode('i', 2, 3);
-    addNode('P', 3, 4);
-    addNode('p', 4, 5);
+    addNode(Internode, 0, 1);
+    addNode(Apex, 1, 2);
+    addNode(ShortInternode, 2, 3);
+    addNode(Petiole, 3, 4);
+    addNode(ShortPetiole, 4, 5);
     ASSERT_EQ(plant.MaxLevel, 5);
 
     const auto& organs = draw(1.0);
@@ -225,15 +229,15 @@ TEST_F(PlantWalk, ReductionsAndTheFiveOrganKinds) {
     EXPECT_NEAR(organs[4].b, 0.1 * 0.8 * 2.0 * std::pow(0.7, 5), 1e-12);
 }
 
-TEST_F(PlantWalk, LeafOrientationOffsetAndFlower) {
+TEST_F(PlantWalkTest, LeafOrientationOffsetAndFlower) {
     allCurvesAtOne();
     parameters.leafReduce = 0.5;
     parameters.flowerReduce = 0.25;
     parameters.wind = 1;
-    const int below = addNode('I', 0, 1, 0.0f, true);
-    const int above = addNode('P', 1, 2, 30.0f, true, true);
-    const int straight = addNode('P', 1, 2, 0.0f, true);
-    const int flower = addNode('p', 1, 2, -20.0f, false, true);
+    const int below = addNode(Internode, 0, 1, 0.0f, true);
+    const int above = addNode(Petiole, 1, 2, 30.0f, true, true);
+    const int straight = addNode(Petiole, 1, 2, 0.0f, true);
+    const int flower = addNode(ShortPetiole, 1, 2, -20.0f, false, true);
     node(straight).AngleX = 10.0f;
     node(below).AngleZ = -5.0f;
 
@@ -281,13 +285,13 @@ TEST_F(PlantWalk, LeafOrientationOffsetAndFlower) {
     EXPECT_NEAR(organs[7].c, 1.5 * 0.0625, 1e-12);
 }
 
-TEST_F(PlantWalk, ChildrenInheritTheTurnAndOffsetAndBendWithAge) {
+TEST_F(PlantWalkTest, ChildrenInheritTheTurnAndOffsetAndBendWithAge) {
     allCurvesAtOne();
     parameters.petioleBitAngle = 0.79f;
-    addNode('I', 0, 1, 10.0f, true);
-    addNode('I', 1, 2, 20.0f);
-    addNode('P', 1, 2, 45.0f);
-    addNode('P', 1, 2, -45.0f);
+    addNode(Internode, 0, 1, 10.0f, true);
+    addNode(Internode, 1, 2, 20.0f);
+    addNode(Petiole, 1, 2, 45.0f);
+    addNode(Petiole, 1, 2, -45.0f);
     node(2).AngleY = 7.0f;
     node(2).AngleX = 3.0f;
 
@@ -328,16 +332,16 @@ TEST_F(PlantWalk, ChildrenInheritTheTurnAndOffsetAndBendWithAge) {
     expectMatrix(organs[4].matrix, down.currentMatrix());
 }
 
-TEST_F(PlantWalk, EveryChildAndEveryRootIsDrawnInIndexOrder) {
+TEST_F(PlantWalkTest, EveryChildAndEveryRootIsDrawnInIndexOrder) {
     allCurvesAtOne();
-    addNode('I', 0, 1);
+    addNode(Internode, 0, 1);
     for (int k = 0; k < 15; ++k) {
-        addNode('P', 1, 2, static_cast<float>(k));
+        addNode(Petiole, 1, 2, static_cast<float>(k));
     }
-    const int secondRoot = addNode('I', 0, 1);
-    addNode('A', secondRoot, 2);
+    const int secondRoot = addNode(Internode, 0, 1);
+    addNode(Apex, secondRoot, 2);
     // A parent that is not an earlier node cannot loop the walk: the node is a root.
-    const int damaged = addNode('I', 0, 1);
+    const int damaged = addNode(Internode, 0, 1);
     node(damaged).Parent = damaged;
 
     const auto& organs = draw(1.0);
@@ -345,21 +349,19 @@ TEST_F(PlantWalk, EveryChildAndEveryRootIsDrawnInIndexOrder) {
     for (std::size_t i = 0; i < organs.size(); ++i) {
         EXPECT_EQ(organs[i].node, static_cast<int>(i) + 1);
     }
-    EXPECT_EQ(node(1).ChildCount, 15);
-    EXPECT_EQ(node(1).FirstChild, 2);
-    EXPECT_EQ(node(2).NextSibling, 3);
-    EXPECT_EQ(node(16).NextSibling, 0);
-    EXPECT_EQ(node(secondRoot).ChildCount, 1);
-    EXPECT_EQ(node(damaged).ChildCount, 0);
+    // All fifteen children start on the first root, a back-off below its upper end.
+    for (std::size_t i = 1; i <= 15; ++i) {
+        expectPoint(organs[i].lowerEnd(), {0.0, -2.5 + 0.5 * (0.35 * 2 - 0.075), 0.0});
+    }
     // The second root starts again from the plant base.
     expectPoint(organs[16].lowerEnd(), {0.0, -2.5, 0.0});
     expectPoint(organs[18].lowerEnd(), {0.0, -2.5, 0.0});
 }
 
-TEST_F(PlantWalk, WindFollowsTheClockAndOneMeansNone) {
+TEST_F(PlantWalkTest, WindFollowsTheClockAndOneMeansNone) {
     allCurvesAtOne();
-    addNode('I', 0, 1, 0.0f, true);
-    addNode('P', 1, 2, 30.0f, true);
+    addNode(Internode, 0, 1, 0.0f, true);
+    addNode(Petiole, 1, 2, 30.0f, true);
     parameters.wind = 5;
     clock.millisecondsOfDayValue = 43'200'123;
 
@@ -400,21 +402,64 @@ TEST_F(PlantWalk, WindFollowsTheClockAndOneMeansNone) {
     }
 }
 
-TEST_F(PlantWalk, AFrameAllocatesNothing) {
+TEST_F(PlantWalkTest, LevelsBelowOneDivideTheLengthByOne) {
     allCurvesAtOne();
-    addNode('I', 0, 1, 0.0f, true);
+    parameters.internodeLengthReduce = 0.5;
+    addNode(Internode, 0, 0);
+    addNode(Internode, 0, -2);
+    plant.MaxLevel = 4;
+    const auto& organs = draw(1.0);
+    ASSERT_EQ(organs.size(), 2u);
+    // The reductions take the level as it is (0.5 to the power 0 and -2).
+    EXPECT_NEAR(organs[0].a, 1.0 * 0.35 * 4 / 1, 1e-12);
+    EXPECT_NEAR(organs[1].a, 4.0 * 0.35 * 4 / 1, 1e-12);
+    EXPECT_EQ(organs[1].level, -2);
+}
+
+TEST_F(PlantWalkTest, ACountBeyondTheTableDrawsWhatTheTableHolds) {
+    allCurvesAtOne();
+    addNode(Internode, 0, 1);
+    addNode(Petiole, 1, 2, 30.0f);
+    plant.Nodes.resize(3);
+    plant.NodeCount = 40;
+    EXPECT_EQ(draw(1.0).size(), 2u);
+    plant.Nodes.clear();
+    EXPECT_TRUE(draw(1.0).empty());
+}
+
+TEST_F(PlantWalkTest, ChangesBetweenFramesShowInTheNextFrame) {
+    allCurvesAtOne();
+    addNode(Internode, 0, 1);
+    addNode(Internode, 1, 2);
+    const std::vector<RecordedOrgan> first = draw(10.0);
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_NEAR(first[1].a, 0.35 * 2 / 2, 1e-12);
+
+    // The same time with other reductions and a longer table: nothing of the last frame stays.
+    parameters.internodeLengthReduce = 0.5;
+    addNode(Petiole, 2, 3, 30.0f);
+    const auto& second = draw(10.0);
+    ASSERT_EQ(second.size(), 3u);
+    EXPECT_NEAR(second[1].a, 0.25 * 0.35 * 3 / 2, 1e-12);
+    EXPECT_EQ(second[2].node, 3);
+    EXPECT_EQ(second[2].shape, RecordedShape::Petiole);
+
+    // A node moved to another parent hangs there from the next frame on.
+    node(3).Parent = 1;
+    const auto& third = draw(10.0);
+    expectPoint(third[2].lowerEnd(), third[1].lowerEnd());
+}
+
+TEST_F(PlantWalkTest, AFrameAllocatesNothing) {
+    allCurvesAtOne();
+    addNode(Internode, 0, 1, 0.0f, true);
     for (int k = 0; k < 200; ++k) {
-        addNode(k % 2 == 0 ? 'P' : 'I', k + 1, k + 2, 20.0f, k % 3 == 0, k % 3 == 1);
+        addNode(k % 2 == 0 ? Petiole : Internode, k + 1, k + 2, 20.0f, k % 3 == 0, k % 3 == 1);
     }
-    PlantScene scene;
-    scene.plant = &plant;
-    scene.parameters = &parameters;
-    scene.curves = &curves;
-    scene.clock = &clock;
-    drawPlant(scene, recording, 30.0); // the recording's stack grows to the plant's depth once
+    walk.draw(recording, 30.0); // the recording's stack grows to the plant's depth once
     recording.clear();
     const long before = allocationCount.load();
-    drawPlant(scene, recording, 31.0);
+    walk.draw(recording, 31.0);
     EXPECT_EQ(allocationCount.load(), before);
     EXPECT_EQ(recording.organs().size(), 201u + 68u + 67u);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lsystem/PlantState.h"
+
 namespace burgeon {
 
 // The three pseudo-random wind terms added to a leaf's own angles (0 when Wind is 1).
@@ -7,6 +9,15 @@ struct WindTurn {
     int x = 0;
     int y = 0;
     int z = 0;
+};
+
+// The node the walk is about to draw: its index in the node table, its kind and level as the
+// table holds them, and its age at the frame's time.
+struct WalkedNode {
+    int index = 0;
+    OrganKind kind{};
+    int level = 0;
+    double age = 0.0;
 };
 
 // What the plant walk and the frame ask of a drawing back end: the model-view matrix
@@ -32,7 +43,7 @@ public:
     virtual void drawLand() = 0;
 
     // The walk announces each node before drawing it, so a recording can name the organs.
-    virtual void enterNode(int /*index*/) {}
+    virtual void enterNode(const WalkedNode& /*node*/) {}
 };
 
 } // namespace burgeon

@@ -2,7 +2,7 @@
 
 #include "base/UserInterface.h"
 #include "components/OrganSurface.h"
-#include "render/DrawingTarget.h"
+#include "drawing/DrawingTarget.h"
 
 namespace burgeon {
 
