@@ -27,9 +27,9 @@ void showOnParameterPage(const CompileOutcome& outcome, ParameterPage& parameter
 bool compileFromEditor(LSystemEditorPage& editor, ParameterPage& parameters, PlantState& plant,
                        UserInterface& ui) {
     BusyCursor busy(ui);
-    const CompileOutcome outcome =
-        compileLSystem(editor.sourceEditor.lines(), plant,
-                       [&editor](int percent) { editor.compileProgress.setPosition(percent); });
+    RewriteControl control;
+    control.progress = [&editor](int percent) { editor.compileProgress.setPosition(percent); };
+    const CompileOutcome outcome = compileLSystem(editor.sourceEditor.lines(), plant, control);
     showCompileOutcome(editor, outcome);
     showOnParameterPage(outcome, parameters);
     showMessages(ui, outcome.messages);

@@ -160,9 +160,9 @@ std::optional<std::string> headerValue(std::string_view line, std::string_view k
 }
 
 CompileOutcome compileLSystem(const std::vector<std::string>& source, PlantState& plant,
-                              const ProgressCallback& progress) {
+                              const RewriteControl& control) {
     CompileOutcome outcome;
-    reportProgress(progress, 0);
+    reportProgress(control.progress, 0);
     if (source.size() < 6) {
         addError(outcome.messages, "Incorrect L-system, Please Enter L-system Code.");
         return outcome;
@@ -213,9 +213,10 @@ CompileOutcome compileLSystem(const std::vector<std::string>& source, PlantState
         }
     }
 
-    RewriteOutcome rewritten = rewriteLSystem(definition, progress);
+    RewriteOutcome rewritten = rewriteLSystem(definition, control);
     outcome.messages.insert(outcome.messages.end(), rewritten.messages.begin(),
                             rewritten.messages.end());
+    outcome.stopped = rewritten.stopped;
     if (!rewritten.completed) {
         return outcome;
     }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/Message.h"
-#include "base/Progress.h"
 #include "lsystem/PlantState.h"
+#include "lsystem/StringRewriter.h"
 
 #include <optional>
 #include <string>
@@ -16,6 +16,7 @@ namespace burgeon {
 // program. A value is there only when its header line passed.
 struct CompileOutcome {
     bool completed = false; // the header passed and the rewriting ran to its end
+    bool stopped = false;   // the rewriting was asked to stop
     Messages messages;
     // The pass and error lines; nothing when the text was too short to be checked (the pane
     // keeps what it showed).
@@ -33,10 +34,10 @@ struct CompileOutcome {
 // "Compile L-system": checks the five header lines, collects the rules and end rules into the
 // plant's definition and rewrites the axiom into ResultString and CompileReport. The header
 // settings of the lines that passed stay stored when a later line fails; rules and the result
-// string change only when the whole header passed. progress starts at 0 and follows the
-// rewriting.
+// string change only when the whole header passed and the rewriting ran to its end. The
+// control's progress starts at 0 and follows the rewriting.
 CompileOutcome compileLSystem(const std::vector<std::string>& lines, PlantState& plant,
-                              const ProgressCallback& progress = {});
+                              const RewriteControl& control = {});
 
 // The value of a header line "keyword=value": the keyword is the first keyword.size()
 // characters of the trimmed line, trimmed and compared without case; blanks around "=" are

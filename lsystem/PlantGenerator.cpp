@@ -1,6 +1,9 @@
 #include "lsystem/PlantGenerator.h"
 
+#include "base/PrintableText.h"
+
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,7 +15,9 @@ constexpr std::string_view alphabetText = "is not in {I,i,A,P,p,L,F,[,],/,\\,+,-
 
 // What the validation pass learns about a result string.
 struct StringSurvey {
-    char badSymbol = 0; // the first character outside the alphabet, 0 when none
+    // The first character outside the alphabet; a NUL byte is one too, so no character value
+    // can stand for "none".
+    std::optional<char> badSymbol;
     bool balanced = true;
     std::int32_t organCount = 0;
     std::size_t maxDepth = 0;
@@ -239,8 +244,9 @@ GenerateOutcome generatePlant(PlantState& plant, float turnStep, RandomSource& r
     outcome.treeResultsPane = "all string = " + text + "\n";
 
     const StringSurvey survey = surveyString(text);
-    if (survey.badSymbol != 0) {
-        addError(outcome.messages, std::string(1, survey.badSymbol) + std::string(alphabetText));
+    if (survey.badSymbol) {
+        // A blank, control or other unprintable byte is shown by its code.
+        addError(outcome.messages, printableByte(*survey.badSymbol) + std::string(alphabetText));
         return outcome;
     }
     if (!survey.balanced) {

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
+#include <unordered_map>
+#include <vector>
 
 namespace burgeon {
 
@@ -30,9 +33,14 @@ std::string reportHead(const LSystemDefinition& d) {
     return report;
 }
 
-std::string grewTooLong(std::int64_t iteration) {
-    return "The result string grew beyond " + std::to_string(MaxResultLength) +
-           " characters at iteration " + std::to_string(iteration) + "; expansion stopped.";
+std::string grewTooLong(std::size_t limit, std::int64_t iteration) {
+    return "The result string grew beyond " + std::to_string(limit) + " characters at iteration " +
+           std::to_string(iteration) + "; expansion stopped.";
+}
+
+std::string stoppedAt(std::int64_t iteration, std::int64_t iterations) {
+    return "Compiling was stopped at iteration " + std::to_string(iteration) + " of " +
+           std::to_string(iterations) + "; the result string stays as it was.";
 }
 
 int percentDone(std::int64_t done, std::int64_t total) {
@@ -89,46 +97,140 @@ std::string applyRule(const std::string& text, const RewriteRule& rule) {
     return out;
 }
 
-RewriteOutcome rewriteLSystem(const LSystemDefinition& d, const ProgressCallback& progress) {
-    RewriteOutcome outcome;
-    std::string report = reportHead(d);
+namespace {
 
-    std::string result = d.Axiom;
-    std::string scratch;
-    scratch.reserve(result.size());
-    for (std::int64_t n = 1; n <= d.Iterations && d.RuleCount > 0; ++n) {
-        bool changed = false;
-        for (std::int32_t r = 1; r <= d.RuleCount; ++r) {
-            const RewriteRule& rule = d.Rules[static_cast<std::size_t>(r - 1)];
-            if (!applyRuleInto(result, rule, scratch)) {
-                addError(outcome.messages, grewTooLong(n));
-                return outcome;
-            }
-            changed = changed || scratch != result;
-            result.swap(scratch);
-            reportProgress(progress, percentDone(n * r, std::int64_t{d.RuleCount} * d.Iterations));
+// The strings the iterations made, kept while they fit a budget, to see the rules come back
+// to a string they made before: from there on the iterations repeat with that period.
+class IterationHistory {
+public:
+    // The iteration an equal string was made at, if one was kept; records this one.
+    std::optional<std::int64_t> record(std::int64_t iteration, const std::string& text) {
+        if (full_) {
+            return std::nullopt;
         }
-        if (!changed) {
-            // The rules map this string to itself: the remaining iterations change nothing.
-            reportProgress(progress, 100);
+        const std::size_t hash = std::hash<std::string>{}(text);
+        auto& candidates = byHash_[hash];
+        for (const std::int64_t earlier : candidates) {
+            if (strings_[static_cast<std::size_t>(earlier)] == text) {
+                return earlier;
+            }
+        }
+        bytes_ += text.size();
+        full_ = bytes_ > Budget;
+        candidates.push_back(iteration);
+        strings_.push_back(text);
+        return std::nullopt;
+    }
+    const std::string& at(std::int64_t iteration) const {
+        return strings_[static_cast<std::size_t>(iteration)];
+    }
+
+private:
+    static constexpr std::size_t Budget = 32u << 20;
+    std::unordered_map<std::size_t, std::vector<std::int64_t>> byHash_;
+    std::vector<std::string> strings_; // by iteration, from the axiom at 0
+    std::size_t bytes_ = 0;
+    bool full_ = false;
+};
+
+// The rewriting of one definition, iteration by iteration.
+class Rewriting {
+public:
+    Rewriting(const LSystemDefinition& definition, const RewriteControl& control,
+              RewriteOutcome& outcome)
+        : d_(definition), control_(control), outcome_(outcome), result_(definition.Axiom) {}
+
+    // False when the expansion grew too long or was stopped (with the message that says so).
+    bool iterate();
+    bool applyEndRules();
+    std::string& result() { return result_; }
+
+private:
+    bool apply(const RewriteRule& rule, std::int64_t iteration);
+    bool stopRequested(std::int64_t iteration);
+
+    const LSystemDefinition& d_;
+    const RewriteControl& control_;
+    RewriteOutcome& outcome_;
+    std::string result_;
+    std::string scratch_;
+    bool changed_ = false; // by a rule of the iteration under way
+};
+
+bool Rewriting::apply(const RewriteRule& rule, std::int64_t iteration) {
+    if (!applyRuleInto(result_, rule, scratch_, control_.maxLength)) {
+        addError(outcome_.messages, grewTooLong(control_.maxLength, iteration));
+        return false;
+    }
+    changed_ = changed_ || scratch_ != result_;
+    result_.swap(scratch_);
+    return true;
+}
+
+bool Rewriting::stopRequested(std::int64_t iteration) {
+    if (control_.stopRequested && control_.stopRequested()) {
+        outcome_.stopped = true;
+        addError(outcome_.messages, stoppedAt(iteration, d_.Iterations));
+        return true;
+    }
+    return false;
+}
+
+bool Rewriting::iterate() {
+    IterationHistory history;
+    history.record(0, result_);
+    for (std::int64_t n = 1; n <= d_.Iterations && d_.RuleCount > 0; ++n) {
+        changed_ = false;
+        for (std::int32_t r = 1; r <= d_.RuleCount; ++r) {
+            if (!apply(d_.Rules[static_cast<std::size_t>(r - 1)], n) || stopRequested(n)) {
+                return false;
+            }
+            reportProgress(control_.progress,
+                           percentDone(n * r, std::int64_t{d_.RuleCount} * d_.Iterations));
+        }
+        // Rules that map a string back to one they made before repeat with that period; a
+        // string that no longer changes is the period of one.
+        const bool unchanged = !changed_;
+        const std::optional<std::int64_t> earlier =
+            unchanged ? std::optional<std::int64_t>(n - 1) : history.record(n, result_);
+        if (earlier) {
+            const std::int64_t period = n - *earlier;
+            if (!unchanged) {
+                result_ = history.at(*earlier + (d_.Iterations - *earlier) % period);
+            }
+            reportProgress(control_.progress, 100);
             break;
         }
     }
-    if (d.HasEndRuleLine) {
-        for (std::int32_t r = 1; r <= d.EndRuleCount; ++r) {
-            const RewriteRule& rule = d.EndRules[static_cast<std::size_t>(r - 1)];
-            if (!applyRuleInto(result, rule, scratch)) {
-                // The end rules run as one more pass after the last iteration.
-                addError(outcome.messages,
-                         grewTooLong(std::max<std::int64_t>(d.Iterations, 0) + 1));
-                return outcome;
-            }
-            result.swap(scratch);
-            reportProgress(progress, percentDone(r, d.EndRuleCount));
-        }
-    }
+    return true;
+}
 
+bool Rewriting::applyEndRules() {
+    if (!d_.HasEndRuleLine) {
+        return true;
+    }
+    // The end rules run as one more pass after the last iteration.
+    const std::int64_t pass = std::max<std::int64_t>(d_.Iterations, 0) + 1;
+    for (std::int32_t r = 1; r <= d_.EndRuleCount; ++r) {
+        if (!apply(d_.EndRules[static_cast<std::size_t>(r - 1)], pass)) {
+            return false;
+        }
+        reportProgress(control_.progress, percentDone(r, d_.EndRuleCount));
+    }
+    return true;
+}
+
+} // namespace
+
+RewriteOutcome rewriteLSystem(const LSystemDefinition& d, const RewriteControl& control) {
+    RewriteOutcome outcome;
+    Rewriting rewriting(d, control, outcome);
+    if (!rewriting.iterate() || !rewriting.applyEndRules()) {
+        return outcome;
+    }
+    std::string& result = rewriting.result();
     const std::string equalsLine(29, '=');
+    std::string report = reportHead(d);
     report += equalsLine + "\n";
     report +=
         "The Result String after running at " + std::to_string(d.Iterations) + " iterations.\n";

@@ -5,6 +5,7 @@
 #include "lsystem/PlantState.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace burgeon {
@@ -22,19 +23,29 @@ std::string applyRule(const std::string& text, const RewriteRule& rule);
 bool applyRuleInto(const std::string& text, const RewriteRule& rule, std::string& out,
                    std::size_t limit = MaxResultLength);
 
+// How an expansion is watched: its progress in percent, a request to stop it (asked after
+// every rule applied) and the longest result string it may build.
+struct RewriteControl {
+    ProgressCallback progress;
+    std::function<bool()> stopRequested;
+    std::size_t maxLength = MaxResultLength;
+};
+
 // What the rewriting of a definition gives: the result string, the compile report and the
-// closing messages; or, when the expansion grew beyond MaxResultLength and was stopped, the
-// message that says so.
+// closing messages; or, when the expansion grew too long or was stopped, the message that says
+// so.
 struct RewriteOutcome {
     bool completed = false;
+    bool stopped = false;
     std::string resultString;
     std::string report;
     Messages messages;
 };
 
 // Expands the axiom: the rules for the given number of iterations, then the end rules once.
-// progress follows the rules applied, in percent.
+// Rules that bring the string back to one they made before repeat themselves from there on, so
+// the rest of the iterations is worked out at once with the same result.
 RewriteOutcome rewriteLSystem(const LSystemDefinition& definition,
-                              const ProgressCallback& progress = {});
+                              const RewriteControl& control = {});
 
 } // namespace burgeon

@@ -149,6 +149,24 @@ TEST_F(GeneratorTest, RejectedStringsLeaveAnEmptyPlant) {
     }
 }
 
+TEST_F(GeneratorTest, UnprintableSymbolsAreRejectedByTheirCode) {
+    // A NUL byte once ended the survey early, so the node table and path were sized too small.
+    const std::string alphabet = "is not in {I,i,A,P,p,L,F,[,],/,\\,+,-,^,&}";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {std::string("I\0IIIII", 7), "\\x00" + alphabet},
+        {"I I", "\\x20" + alphabet},
+        {"II\tI", "\\x09" + alphabet},
+        {"I\xE9", "\\xE9" + alphabet},
+        {"IB", "B" + alphabet},
+    };
+    for (const auto& [text, message] : cases) {
+        SCOPED_TRACE(message);
+        EXPECT_FALSE(generate(text));
+        EXPECT_EQ(messages, Lines{message});
+        EXPECT_EQ(plant.NodeCount, 0);
+    }
+}
+
 TEST_F(GeneratorTest, SizeLimitsAndTheEmptyString) {
     EXPECT_TRUE(generate(""));
     EXPECT_EQ(messages, (Lines{"nodes=0", "MainStem = ", "All node = 0"}));

@@ -4,7 +4,9 @@ namespace burgeon::testing {
 
 bool LSystemFixture::compile(const std::vector<std::string>& lines) {
     progress.clear();
-    compiled = compileLSystem(lines, plant, [this](int percent) { progress.push_back(percent); });
+    RewriteControl control;
+    control.progress = [this](int percent) { progress.push_back(percent); };
+    compiled = compileLSystem(lines, plant, control);
     messages = messageTexts(compiled.messages);
     return compiled.completed;
 }

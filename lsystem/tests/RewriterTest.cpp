@@ -150,3 +150,82 @@ TEST_F(RewriterTest, ExpansionBeyondTenMillionCharactersStops) {
 
 } // namespace
 } // namespace burgeon::testing
+
+namespace burgeon::testing {
+namespace {
+
+// The expansion by applying every rule of every iteration, without shortcuts.
+std::string expandStepByStep(const std::string& axiom, const std::vector<RewriteRule>& rules,
+                             int iterations) {
+    std::string text = axiom;
+    for (int n = 0; n < iterations; ++n) {
+        for (const RewriteRule& rule : rules) {
+            text = applyRule(text, rule);
+        }
+    }
+    return text;
+}
+
+LSystemDefinition definitionOf(const std::string& axiom, const std::vector<RewriteRule>& rules,
+                               int iterations) {
+    LSystemDefinition definition;
+    definition.Axiom = axiom;
+    definition.Iterations = iterations;
+    definition.RuleCount = static_cast<std::int32_t>(rules.size());
+    std::copy(rules.begin(), rules.end(), definition.Rules.begin());
+    return definition;
+}
+
+TEST(RewriteCycles, RulesThatComeBackToAStringRepeatWithTheSameResultAsStepByStep) {
+    // A -> C, B -> A, C -> B turn "AB" into "BA" and back: a period of two.
+    const std::vector<RewriteRule> swap = {{"A", "C"}, {"B", "A"}, {"C", "B"}};
+    RewriteOutcome outcome = rewriteLSystem(definitionOf("AB", swap, 2'147'483'647));
+    ASSERT_TRUE(outcome.completed);
+    EXPECT_EQ(outcome.resultString, "BA");
+    EXPECT_EQ(rewriteLSystem(definitionOf("AB", swap, 2'000'000'000)).resultString, "AB");
+
+    std::mt19937 generator(77);
+    const std::string alphabet = "ABCD";
+    for (int round = 0; round < 300; ++round) {
+        std::vector<RewriteRule> rules;
+        for (int r = 0; r < 1 + static_cast<int>(generator() % 4); ++r) {
+            std::string successor(generator() % 2 == 0 ? 1 : generator() % 3, ' ');
+            for (char& c : successor) {
+                c = alphabet[generator() % alphabet.size()];
+            }
+            rules.push_back({std::string(1, alphabet[generator() % alphabet.size()]), successor});
+        }
+        const int iterations = static_cast<int>(generator() % 12);
+        const std::string expected = expandStepByStep("ABCD", rules, iterations);
+        if (expected.size() > 1000) {
+            continue;
+        }
+        ASSERT_EQ(rewriteLSystem(definitionOf("ABCD", rules, iterations)).resultString, expected)
+            << "round " << round;
+    }
+}
+
+TEST(RewriteCycles, AnExpansionCanBeStoppedOrLimitedAndLeavesNoResult) {
+    int asked = 0;
+    RewriteControl control;
+    control.stopRequested = [&asked] { return ++asked == 5; };
+    const RewriteOutcome stopped =
+        rewriteLSystem(definitionOf("A", {{"A", "IA"}}, 1'000'000), control);
+    EXPECT_FALSE(stopped.completed);
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_TRUE(stopped.resultString.empty());
+    EXPECT_EQ(messageTexts(stopped.messages),
+              std::vector<std::string>{"Compiling was stopped at iteration 5 of 1000000; the "
+                                       "result string stays as it was."});
+
+    RewriteControl limited;
+    limited.maxLength = 100;
+    const RewriteOutcome tooLong = rewriteLSystem(definitionOf("A", {{"A", "AA"}}, 10), limited);
+    EXPECT_FALSE(tooLong.completed);
+    EXPECT_EQ(messageTexts(tooLong.messages),
+              std::vector<std::string>{"The result string grew beyond 100 characters at "
+                                       "iteration 7; expansion stopped."});
+}
+
+} // namespace
+} // namespace burgeon::testing
