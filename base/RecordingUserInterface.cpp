@@ -65,4 +65,18 @@ std::vector<std::string> RecordingUserInterface::takeMessages() {
     return std::exchange(messages, {});
 }
 
+void RecordingUserInterface::runStoppable(const std::string& caption, const StoppableTask& task,
+                                          const std::function<void(int)>& shown) {
+    stoppableCaptions.push_back(caption);
+    int reports = 0;
+    task(
+        [&](int percent) {
+            ++reports;
+            if (shown) {
+                shown(percent);
+            }
+        },
+        [&] { return stopAfterProgress >= 0 && reports >= stopAfterProgress; });
+}
+
 } // namespace burgeon

@@ -27,6 +27,9 @@ public:
     void setClipboardText(const std::string& text) override { clipboard = text; }
     void setStatusText(const std::string& text) override { statusText = text; }
     bool shellOpen(const std::string& program, const std::string& workingFolder) override;
+    // Runs the task here and now; it is stopped once stopAfterProgress progress reports came.
+    void runStoppable(const std::string& caption, const StoppableTask& task,
+                      const std::function<void(int)>& shown) override;
 
     // What happened.
     std::vector<std::string> messages;
@@ -45,6 +48,8 @@ public:
     std::vector<std::string> dialogFilters; // of every file dialog, in order
     std::deque<std::optional<RgbColor>> colorAnswers;
     bool shellOpenSucceeds = true;
+    int stopAfterProgress = -1; // never
+    std::vector<std::string> stoppableCaptions;
 
     // Messages shown since the last call, then forgets them.
     std::vector<std::string> takeMessages();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,11 @@ struct RgbColor {
     int blue = 0;
     friend bool operator==(const RgbColor&, const RgbColor&) = default;
 };
+
+// Work that may take long and that the person may stop: it is handed a way to report its
+// progress in percent and to ask whether it should stop, both safe to call from any thread.
+using StoppableTask = std::function<void(const std::function<void(int)>& progress,
+                                         const std::function<bool()>& stopRequested)>;
 
 // The one port between the handlers and the person: every dialog, cursor change, clipboard
 // transfer and status text goes through it. The desktop implements it with Qt; tests and the
@@ -46,6 +52,13 @@ public:
 
     // Panel 0 of the tool window's status bar.
     virtual void setStatusText(const std::string& text) = 0;
+
+    // Runs the task until it ends or the person stops it. The desktop keeps drawing meanwhile
+    // and, once the task takes longer than half a second, shows its progress with a "Stop"
+    // button; shown is told every change of the progress on this thread. The task runs apart
+    // from the user interface, so it must touch nothing the desktop reads meanwhile.
+    virtual void runStoppable(const std::string& caption, const StoppableTask& task,
+                              const std::function<void(int)>& shown) = 0;
 
     // The shell's "open" action on a program; false when it could not be started.
     virtual bool shellOpen(const std::string& program, const std::string& workingFolder) = 0;

@@ -27,9 +27,24 @@ void showOnParameterPage(const CompileOutcome& outcome, ParameterPage& parameter
 bool compileFromEditor(LSystemEditorPage& editor, ParameterPage& parameters, PlantState& plant,
                        UserInterface& ui) {
     BusyCursor busy(ui);
-    RewriteControl control;
-    control.progress = [&editor](int percent) { editor.compileProgress.setPosition(percent); };
-    const CompileOutcome outcome = compileLSystem(editor.sourceEditor.lines(), plant, control);
+    // The compilation works on a copy of the plant, apart from the user interface, so the view
+    // keeps drawing the plant as it is; the copy's compiled layers replace the plant's after.
+    PlantState working = plant;
+    CompileOutcome outcome;
+    const std::vector<std::string> lines = editor.sourceEditor.lines();
+    editor.compileProgress.setPosition(0);
+    ui.runStoppable(
+        "Compiling the L-system\u2026",
+        [&](const std::function<void(int)>& progress, const std::function<bool()>& stop) {
+            RewriteControl control;
+            control.progress = progress;
+            control.stopRequested = stop;
+            outcome = compileLSystem(lines, working, control);
+        },
+        [&editor](int percent) { editor.compileProgress.setPosition(percent); });
+    plant.Definition = working.Definition;
+    plant.ResultString = std::move(working.ResultString);
+    plant.CompileReport = std::move(working.CompileReport);
     showCompileOutcome(editor, outcome);
     showOnParameterPage(outcome, parameters);
     showMessages(ui, outcome.messages);

@@ -7,10 +7,11 @@
 
 namespace burgeon {
 
-BuildOutcome buildPlant(PlantProject& project, RandomSource& random, HeaderParameters source) {
+BuildOutcome buildPlant(PlantProject& project, RandomSource& random, HeaderParameters source,
+                        const RewriteControl& control) {
     BuildOutcome outcome;
     const PlantParameters held = project.parameters;
-    outcome.compiled = compileLSystem(splitLines(project.lsystemText), project.plant);
+    outcome.compiled = compileLSystem(splitLines(project.lsystemText), project.plant, control);
     const CompileOutcome& compiled = outcome.compiled;
     if (source == HeaderParameters::FromProject) {
         project.parameters = held;

@@ -23,7 +23,8 @@ struct BuildOutcome {
 
 // "Compile L-system" then "Generate Plant" on the project's L-system text; the main stem's
 // jitter comes from random.
-BuildOutcome buildPlant(PlantProject& project, RandomSource& random, HeaderParameters source);
+BuildOutcome buildPlant(PlantProject& project, RandomSource& random, HeaderParameters source,
+                        const RewriteControl& control = {});
 
 // Fits again the data the measured series came from, so LifeCycleTime and the plots are as
 // after that fit; the curves stay as the project holds them. Nothing to do without data.

@@ -6,11 +6,18 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include <atomic>
+#include <exception>
+#include <thread>
 
 namespace burgeon {
 
@@ -114,6 +121,55 @@ void QtUserInterface::setStatusText(const std::string& text) {
 
 bool QtUserInterface::shellOpen(const std::string& program, const std::string& workingFolder) {
     return QProcess::startDetached(toQString(program), {}, toQString(workingFolder));
+}
+
+void QtUserInterface::runStoppable(const std::string& caption, const StoppableTask& task,
+                                   const std::function<void(int)>& shown) {
+    std::atomic<int> progress{-1};
+    std::atomic<bool> stop{false};
+    std::atomic<bool> done{false};
+    std::exception_ptr failure;
+    std::thread worker([&] {
+        try {
+            task([&](int percent) { progress = percent; }, [&] { return stop.load(); });
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        done = true;
+    });
+    // The event loop runs while the task does, so the view keeps drawing; the dialog appears
+    // only when the task takes longer than half a second.
+    QProgressDialog dialog(toQString(caption), QStringLiteral("Stop"), 0, 100, mainWindow_);
+    dialog.setObjectName("stoppableProgress");
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setMinimumDuration(500);
+    dialog.setAutoReset(false);
+    dialog.setValue(0);
+    int lastShown = -1;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        const int percent = progress;
+        if (percent != lastShown && percent >= 0) {
+            lastShown = percent;
+            dialog.setValue(percent);
+            if (shown) {
+                shown(percent);
+            }
+        }
+        if (dialog.wasCanceled()) {
+            stop = true;
+        }
+        if (done) {
+            loop.quit();
+        }
+    });
+    poll.start(20);
+    loop.exec();
+    worker.join();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
 }
 
 } // namespace burgeon

@@ -32,6 +32,8 @@ public:
     void setClipboardText(const std::string& text) override;
     void setStatusText(const std::string& text) override;
     bool shellOpen(const std::string& program, const std::string& workingFolder) override;
+    void runStoppable(const std::string& caption, const StoppableTask& task,
+                      const std::function<void(int)>& shown) override;
 
 private:
     QPointer<QWidget> mainWindow_;

@@ -1,4 +1,5 @@
 #include "app/cli/Commands.h"
+#include "app/cli/CompileWatch.h"
 
 #include "base/Clock.h"
 #include "base/FileIo.h"
@@ -21,7 +22,8 @@ namespace burgeon {
 
 namespace {
 
-const char* const lsystemUsage = "burgeon lsystem FILE [--block N] [--seed N] [--json]";
+const char* const lsystemUsage =
+    "burgeon lsystem FILE [--block N] [--seed N] [--max-seconds S] [--json]";
 
 // What "Compile L-system" then "Generate Plant" leave on the page and the parameters, as the
 // program holds them after start-up.
@@ -35,10 +37,12 @@ struct LsystemRun {
     std::string resultsPane = "L-system Results";
     std::string treePane = "Tree Results";
     bool completed = false;
+    bool stopped = false;
 };
 
-void compileAndGenerate(LsystemRun& run, RandomSource& random) {
-    const CompileOutcome compiled = compileLSystem(run.editorLines, run.plant);
+void compileAndGenerate(LsystemRun& run, RandomSource& random, const RewriteControl& control) {
+    const CompileOutcome compiled = compileLSystem(run.editorLines, run.plant, control);
+    run.stopped = compiled.stopped;
     run.messages = compiled.messages;
     run.resultsPane = compiled.resultsPane;
     if (compiled.compilesPane) {
@@ -129,6 +133,10 @@ public:
         app.add_option("--seed", seed_, "fixes the main stem's jitter (default: the time)")
             ->check(CLI::Range(0, INT_MAX));
         app.add_flag("--json", json_, "one JSON object instead of text");
+        app.add_option("--max-seconds", maxSeconds_,
+                       "stops a compilation that takes longer (default: none; Ctrl-C stops it "
+                       "too)")
+            ->check(CLI::PositiveNumber);
     }
     int run(std::ostream& out, std::ostream& err) override;
 
@@ -137,6 +145,7 @@ private:
     int block_ = 0;
     std::optional<int> seed_;
     bool json_ = false;
+    std::optional<double> maxSeconds_;
 };
 
 int LsystemCommand::run(std::ostream& out, std::ostream& err) {
@@ -161,7 +170,11 @@ int LsystemCommand::run(std::ostream& out, std::ostream& err) {
     LsystemRun run;
     // The lines as the editor holds them: a trailing empty line does not survive the editor.
     run.editorLines = splitLines(joinLines(lines));
-    compileAndGenerate(run, random);
+    const CompileWatch watch(maxSeconds_);
+    compileAndGenerate(run, random, watch.control());
+    if (run.stopped) {
+        err << "burgeon lsystem: the compilation stopped: " << watch.reason() << '\n';
+    }
 
     if (json_) {
         printJson(out, run);

@@ -1,5 +1,6 @@
 #include "app/cli/PlantOptions.h"
 
+#include "app/cli/CompileWatch.h"
 #include "app/cli/OrganOption.h"
 #include "base/FileIo.h"
 #include "base/NumberText.h"
@@ -87,9 +88,14 @@ bool compileAndGenerate(PlantProject& project, RandomSource& random, const Plant
         }
         source = HeaderParameters::FromLSystem;
     }
-    const BuildOutcome built = buildPlant(project, random, source);
+    const CompileWatch watch(options.maxSeconds);
+    const BuildOutcome built = buildPlant(project, random, source, watch.control());
     if (!built.completed) {
         printMessages(err, built.messages);
+        if (built.compiled.stopped) {
+            err << prefix << "the compilation stopped: " << watch.reason() << '\n';
+            return false;
+        }
         err << prefix << (options.lsystem.empty() ? options.session : options.lsystem)
             << " gives no plant\n";
     }
@@ -205,6 +211,9 @@ void PlantOptions::define(CLI::App& app) {
     app.add_option("--texture", texture, "a built-in leaf texture")
         ->check(CLI::Range(1, static_cast<int>(BuiltInLeafTextureFiles.size())));
     app.add_option("--rotate", rotate, "X,Y,Z: the view's rotation in degrees");
+    app.add_option("--max-seconds", maxSeconds,
+                   "stops a compilation that takes longer (default: none; Ctrl-C stops it too)")
+        ->check(CLI::PositiveNumber);
 }
 
 PictureSize parsePictureSize(const std::string& text) {

@@ -28,6 +28,7 @@ struct PlantOptions {
     std::optional<int> flower;
     std::optional<int> texture;
     std::string rotate; // X,Y,Z
+    std::optional<double> maxSeconds;
 
     void define(CLI::App& app);
 };

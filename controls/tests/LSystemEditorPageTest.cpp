@@ -131,6 +131,21 @@ TEST_F(EditorPageTest, CompilingShowsTheOutcomeOnThePages) {
     EXPECT_TRUE(animation.PaintBusy) << "drawing waits for \"Animation Show\"";
 }
 
+TEST_F(EditorPageTest, ALongCompilationCanBeStoppedAndLeavesTheResultAsItWas) {
+    ASSERT_TRUE(compile({"P{", "Iterations=2", "Angle=45", "Diameter=1", "Axiom=A", "A=IA", "}"}));
+    const std::string report = editor.resultsPane.text();
+    ui.stopAfterProgress = 3;
+    EXPECT_FALSE(
+        compile({"P{", "Iterations=100000", "Angle=45", "Diameter=1", "Axiom=A", "A=IA", "}"}));
+    EXPECT_EQ(messages, (Lines{"Rule=1, EndRule=0", "Compiling was stopped at iteration 3 of "
+                                                    "100000; the result string stays as it was."}));
+    EXPECT_EQ(plant.ResultString, "IIA");
+    EXPECT_EQ(plant.CompileReport, report);
+    EXPECT_EQ(editor.resultsPane.text(), "L-system Results");
+    EXPECT_EQ(editor.compileProgress.position(), 0) << "3 of 100000 iterations";
+    EXPECT_EQ(ui.stoppableCaptions.back(), "Compiling the L-system\u2026");
+}
+
 TEST_F(EditorPageTest, AngleAndDiameterSetTheirSlidersRoundedAndClamped) {
     EXPECT_TRUE(compile({"P{", "Iterations=1", "Angle=100", "Diameter=20", "Axiom=I", "}"}));
     EXPECT_EQ(parameterPage.petioleAngleSlider.position(), 720);

@@ -4,6 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using burgeon::testing::examplesFolder;
 using burgeon::testing::runBurgeon;
@@ -134,3 +137,36 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
 }
 
 } // namespace
+
+namespace {
+
+// An L-system whose compilation adds one character a pass for two million passes.
+std::string writeLongLsystem() {
+    const auto file = std::filesystem::temp_directory_path() /
+                      ("burgeon_long_" + std::to_string(::getpid()) + ".Lsys");
+    std::ofstream(file) << "P{\nIterations=2000000\nAngle=45\nDiameter=1\nAxiom=A\nA=IA\n}\n";
+    return file.string();
+}
+
+} // namespace
+
+TEST(LsystemCommand, ALongCompilationStopsAtItsTimeLimitOrAtCtrlC) {
+    const std::string file = writeLongLsystem();
+    const auto limited = runBurgeon({"lsystem", file, "--max-seconds", "0.3"});
+    EXPECT_EQ(limited.status, 1);
+    EXPECT_TRUE(contains(limited.err, "the compilation stopped: it took longer than "
+                                      "--max-seconds 0.3"))
+        << limited.err;
+    EXPECT_TRUE(contains(limited.out, "the result string stays as it was.")) << limited.out;
+
+    const std::string command = "timeout --preserve-status -s INT 0.5 " +
+                                std::string(BURGEON_EXECUTABLE) + " lsystem " + file +
+                                " >/dev/null 2>" + file + ".err";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "ended by itself with a message, not by the signal";
+    std::ifstream errors(file + ".err");
+    const std::string text((std::istreambuf_iterator<char>(errors)), {});
+    EXPECT_TRUE(contains(text, "the compilation stopped: stopped by Ctrl-C")) << text;
+    std::filesystem::remove(file);
+    std::filesystem::remove(file + ".err");
+}
