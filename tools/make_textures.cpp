@@ -2,8 +2,8 @@
 // with procedural venation, all 128 x 128, 24-bit. Usage: burgeon_make_textures OUTPUT_FOLDER
 
 #include "base/FileIo.h"
-#include "base/StandardError.h"
 #include "imageio/BmpWriter.h"
+#include "tools/TexturePainting.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,115 +14,10 @@
 
 namespace {
 
-using burgeon::RgbColor;
 using burgeon::RgbImage;
+using namespace burgeon::tools;
 
-constexpr int side = 128;
-
-struct Color {
-    double r = 0, g = 0, b = 0;
-};
-
-Color mix(const Color& a, const Color& b, double amount) {
-    return {a.r + (b.r - a.r) * amount, a.g + (b.g - a.g) * amount, a.b + (b.b - a.b) * amount};
-}
-
-Color scaled(const Color& c, double factor) {
-    return {c.r * factor, c.g * factor, c.b * factor};
-}
-
-RgbColor toPixel(const Color& c) {
-    const auto channel = [](double v) {
-        return static_cast<int>(std::lround(std::clamp(v, 0.0, 255.0)));
-    };
-    return {channel(c.r), channel(c.g), channel(c.b)};
-}
-
-double latticeValue(int x, int y, int period, std::uint32_t seed) {
-    std::uint32_t h = static_cast<std::uint32_t>(((x % period) + period) % period) * 374761393u +
-                      static_cast<std::uint32_t>(((y % period) + period) % period) * 668265263u +
-                      seed * 2246822519u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    h ^= h >> 16;
-    return (h & 0xffffff) / static_cast<double>(0x1000000);
-}
-
-// Smooth value noise in 0..1 that repeats every `side` pixels, so textures tile.
-double valueNoise(double x, double y, int cells, std::uint32_t seed) {
-    const double fx = x * cells / side;
-    const double fy = y * cells / side;
-    const int ix = static_cast<int>(std::floor(fx));
-    const int iy = static_cast<int>(std::floor(fy));
-    const auto smooth = [](double t) { return t * t * (3.0 - 2.0 * t); };
-    const double tx = smooth(fx - ix);
-    const double ty = smooth(fy - iy);
-    const double top =
-        latticeValue(ix, iy, cells, seed) * (1 - tx) + latticeValue(ix + 1, iy, cells, seed) * tx;
-    const double bottom = latticeValue(ix, iy + 1, cells, seed) * (1 - tx) +
-                          latticeValue(ix + 1, iy + 1, cells, seed) * tx;
-    return top * (1 - ty) + bottom * ty;
-}
-
-double layeredNoise(double x, double y, std::uint32_t seed) {
-    return 0.5 * valueNoise(x, y, 4, seed) + 0.3 * valueNoise(x, y, 16, seed + 1) +
-           0.2 * valueNoise(x, y, 64, seed + 2);
-}
-
-// A leaf seen from above with its tip at the top: a midrib down the middle, lateral veins
-// rising towards the margins, optionally a fine net between them.
-struct LeafStyle {
-    Color base;
-    Color margin;
-    Color vein;
-    double midribWidth = 2.0;
-    double veinSpacing = 16.0;
-    double veinRise = 0.8;  // rows the vein climbs per pixel away from the midrib
-    double veinCurve = 0.0; // extra climb growing with the square of the distance
-    double veinWidth = 1.2;
-    double net = 0.0;      // strength of the fine net of small veins
-    double mottling = 0.2; // strength of the large-scale colour variation
-    double gloss = 0.0;    // a soft highlight along one side of the midrib
-    std::uint32_t seed = 1;
-};
-
-RgbImage leafTexture(const LeafStyle& style) {
-    RgbImage image(side, side);
-    const double centre = (side - 1) / 2.0;
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            const double across = std::abs(x - centre);
-            const double d = across / (side / 2.0);
-            const double towardsBase = y / static_cast<double>(side - 1);
-            Color c = mix(style.base, style.margin, std::pow(d, 1.5) * 0.7);
-            const double mottle = layeredNoise(x, y, style.seed) - 0.5;
-            c = scaled(c, 1.0 + style.mottling * mottle * 2.0);
-            if (style.gloss > 0.0) {
-                const double band = std::exp(-std::pow((x - centre * 0.6) / 18.0, 2.0));
-                c = mix(c, Color{235, 245, 225}, style.gloss * band * (0.5 + 0.5 * mottle));
-            }
-            if (style.net > 0.0) {
-                const double ridge = std::abs(valueNoise(x, y, 32, style.seed + 7) - 0.5);
-                if (ridge < 0.04) {
-                    c = mix(c, style.vein, style.net * (1.0 - ridge / 0.04));
-                }
-            }
-            const double along =
-                y + style.veinRise * across + style.veinCurve * across * across / side;
-            const double phase = std::fmod(along, style.veinSpacing);
-            const double distance = std::min(phase, style.veinSpacing - phase);
-            const double width = style.veinWidth * (1.0 - 0.6 * d);
-            if (distance < width) {
-                c = mix(c, style.vein, 0.7 * (1.0 - distance / width));
-            }
-            const double midrib = style.midribWidth * (0.5 + 0.7 * towardsBase);
-            if (across < midrib) {
-                c = mix(c, style.vein, 0.85);
-            }
-            image.setPixel(x, y, toPixel(c));
-        }
-    }
-    return image;
-}
+constexpr int side = TextureSide;
 
 // Blades of grass in several greens over dark soil-green, wrapping at the edges so that the
 // ground's eightfold repeat shows no seams.

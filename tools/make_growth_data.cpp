@@ -1,0 +1,27 @@
+// Writes the growth data of the gallery plants (see GrowthSeries.h), one file per plant and
+// organ class. Usage: burgeon_make_growth_data OUTPUT_FOLDER
+
+#include "base/FileIo.h"
+#include "tools/GrowthSeries.h"
+
+#include <exception>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: burgeon_make_growth_data OUTPUT_FOLDER\n";
+        return 2;
+    }
+    try {
+        const auto& series = burgeon::tools::gallerySeries();
+        for (const burgeon::tools::SeriesSpec& spec : series) {
+            burgeon::writeFileAtomically(burgeon::joinPath(argv[1], spec.fileName),
+                                         burgeon::tools::seriesText(spec));
+        }
+        std::cout << "wrote " << series.size() << " growth data files to " << argv[1] << "\n";
+    } catch (const std::exception& error) {
+        std::cerr << "burgeon_make_growth_data: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
