@@ -37,6 +37,12 @@ void initRenderState() {
     glPopMatrix();
     glEnable(GL_AUTO_NORMAL);
     glEnable(GL_NORMALIZE);
+    // The leaf and flower passes set the surface specular and nothing resets it, so every
+    // frame after the first shows it on all organs; set from the start, the first frame (the
+    // only one of a picture drawn headless) looks like the rest.
+    static const GLfloat surfaceSpecular[] = {0.7f, 0.7f, 0.7f, 1.0f};
+    glMaterialfv(GL_FRONT, GL_SPECULAR, surfaceSpecular);
+    glMaterialf(GL_FRONT, GL_SHININESS, 128.0f);
     glMatrixMode(GL_PROJECTION);
 }
 
