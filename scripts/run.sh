@@ -12,4 +12,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     "$burgeon" --help
     exit 0
 fi
-exec "$burgeon"
+# The desktop opens on the first plant of the gallery.
+exec "$burgeon" sessions/1-soybean.burgeon

@@ -35,7 +35,7 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
 
     ViewWindow& model = desktop.viewWindow;
     popup_ = new QMenu(this);
-    popup_->setObjectName("editorMenu");
+    popup_->setObjectName("viewMenu");
     const std::pair<ControlModel*, void (ViewWindow::*)()> items[] = {
         {&model.startItem, &ViewWindow::start},     {&model.stopItem, &ViewWindow::stop},
         {&model.resetItem, &ViewWindow::reset},     {&model.showAxesItem, &ViewWindow::toggleAxes},
@@ -190,7 +190,7 @@ void PlantPanel::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 ViewWindowView::ViewWindowView(Desktop& desktop) : QWidget(nullptr, Qt::Window), desktop_(desktop) {
-    setObjectName("frmCube");
+    setObjectName("viewWindow");
     QPalette silver = palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(silver);

@@ -1,0 +1,122 @@
+#include "MessageAnswerer.h"
+#include "imageio/BmpReader.h"
+#include "project/Session.h"
+#include "ui/DesktopWindows.h"
+
+#include <QDir>
+#include <QOpenGLWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+#include <memory>
+
+namespace burgeon {
+
+// A session opened in the desktop, against the same session drawn by the command line.
+class SessionWindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    std::unique_ptr<MessageAnswerer> answerer_;
+    std::unique_ptr<DesktopWindows> windows_;
+
+    static QString examples() { return QStringLiteral(BURGEON_EXAMPLES); }
+
+    // The first gallery plant without the leaves' flutter, which follows the time of day.
+    QString stillSession() {
+        const SessionReading reading =
+            openSession((examples() + "/sessions/1-soybean.burgeon").toStdString(),
+                        examples().toStdString(), {"parameters.wind=1"});
+        if (!reading.opened) {
+            qFatal("the gallery session does not open");
+        }
+        const QString file = folder_.filePath("still.burgeon");
+        saveSession(reading.project, file.toStdString());
+        return file;
+    }
+
+    static int differingPixels(const QImage& a, const QImage& b) {
+        int count = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x) {
+                const QColor p = a.pixelColor(x, y);
+                const QColor q = b.pixelColor(x, y);
+                if (std::abs(p.red() - q.red()) > 24 || std::abs(p.green() - q.green()) > 24 ||
+                    std::abs(p.blue() - q.blue()) > 24) {
+                    ++count;
+                }
+            }
+        }
+        return count;
+    }
+
+private Q_SLOTS:
+    void init() {
+        QVERIFY(folder_.isValid());
+        answerer_ = std::make_unique<MessageAnswerer>();
+    }
+    void cleanup() {
+        windows_.reset();
+        answerer_.reset();
+    }
+
+    void theViewShowsASessionAsTheCommandLineDrawsIt() {
+        const QString session = stillSession();
+        // Started in the examples folder as "make run" does: the land's texture is there.
+        QDir::setCurrent(examples());
+        windows_ = std::make_unique<DesktopWindows>();
+        windows_->start(examples().toStdString());
+        QVERIFY(QTest::qWaitForWindowExposed(windows_->viewWindow.get()));
+
+        answerer_->fileAnswer = session;
+        QTest::mouseClick(windows_->mainWindow->button("openSessionButton"), Qt::LeftButton);
+        QTRY_VERIFY(windows_->desktop.state.project.plant.NodeCount > 0);
+        QVERIFY(answerer_->messages.isEmpty());
+        QCOMPARE(windows_->mainWindow->windowTitle(),
+                 QString::fromUtf8("still.burgeon \u2014 Simulation and Visualization of Plant "
+                                   "Shoots Growth"));
+
+        // The time bar stops the clock at the time it is moved to.
+        windows_->mainWindow->tabs()->setCurrentIndex(4);
+        auto* timeBar = windows_->toolWindow->findChild<QSlider*>("timeBar");
+        QVERIFY(timeBar != nullptr);
+        timeBar->setValue(60);
+        QTRY_COMPARE(windows_->desktop.state.project.animation.currentTime, 60.0);
+        QTest::qWait(600); // frames of the paused plant
+        auto* panel = windows_->viewWindow->findChild<QOpenGLWidget*>("viewPanel");
+        QVERIFY(panel != nullptr);
+        const QImage view = panel->grabFramebuffer().convertToFormat(QImage::Format_RGB888);
+
+        const QString picture = folder_.filePath("command-line.png");
+        QProcess burgeon;
+        burgeon.setWorkingDirectory(examples());
+        burgeon.start(QStringLiteral(BURGEON_EXECUTABLE),
+                      {"render", "--session", session, "--time", "60", "--seed", "0", "--size",
+                       QString("%1x%2").arg(view.width()).arg(view.height()), "--out", picture});
+        QVERIFY(burgeon.waitForFinished(30000));
+        QCOMPARE(burgeon.exitCode(), 0);
+        const QImage drawn = QImage(picture).convertToFormat(QImage::Format_RGB888);
+        QCOMPARE(drawn.size(), view.size());
+        // The main stem's jitter comes from the time of day in the desktop: a few pixels.
+        const int differing = differingPixels(view, drawn);
+        const int allowed = view.width() * view.height() / 200;
+        if (differing > allowed) {
+            view.save(folder_.filePath("view.png"));
+            qWarning("%d pixels differ; pictures kept in %s", differing,
+                     qPrintable(folder_.path()));
+            folder_.setAutoRemove(false);
+        }
+        QVERIFY(differing <= allowed);
+    }
+};
+
+} // namespace burgeon
+
+QTEST_MAIN(burgeon::SessionWindowsTest)
+#include "SessionWindowsTest.moc"
