@@ -1,13 +1,16 @@
 #include "base/StandardError.h"
 
+#include "base/FileIo.h"
+#include "base/PrintableText.h"
+
 namespace burgeon {
 
 StandardError StandardError::notAnInteger(std::string_view text) {
-    return StandardError("'" + std::string(text) + "' is not a valid integer value");
+    return StandardError("'" + printableField(text) + "' is not a valid integer value");
 }
 
 StandardError StandardError::notAFloat(std::string_view text) {
-    return StandardError("'" + std::string(text) + "' is not a valid floating point value");
+    return StandardError("'" + printableField(text) + "' is not a valid floating point value");
 }
 
 StandardError StandardError::invalidFloatOperation() {
@@ -28,6 +31,11 @@ StandardError StandardError::fileNotFound() {
 
 StandardError StandardError::ioError(int code) {
     return StandardError("I/O error " + std::to_string(code));
+}
+
+StandardError StandardError::fileTooLarge(std::string_view fileName, const FileSizeLimit& limit) {
+    return StandardError("File " + std::string(fileName) + " is larger than " +
+                         formatByteSize(limit.bytes) + ", the limit for " + limit.kind + ".");
 }
 
 } // namespace burgeon
