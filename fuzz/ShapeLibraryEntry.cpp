@@ -39,14 +39,18 @@ void runShapeLibraryInput(std::string_view bytes) {
     const auto leaf = std::make_unique<OrganSurface>();
     const auto flower = std::make_unique<OrganSurface>();
     for (const OrganShape& entry : entries) {
-        drawShapePreview(entry, PreviewKind::Leaf, leafPreview);
-        copyShapeToSurface(entry, *leaf);
-        prepareLeafShape(entry, *leaf);
-        checkSurface(*leaf, entry);
-        drawShapePreview(entry, PreviewKind::Flower, flowerPreview);
-        copyShapeToSurface(entry, *flower);
-        prepareFlowerShape(entry, *flower);
-        checkSurface(*flower, entry);
+        // Each selection runs under the handler guard: a message ends only that one.
+        try {
+            drawShapePreview(entry, PreviewKind::Leaf, leafPreview);
+            copyShapeToSurface(entry, *leaf);
+            prepareLeafShape(entry, *leaf);
+            checkSurface(*leaf, entry);
+            drawShapePreview(entry, PreviewKind::Flower, flowerPreview);
+            copyShapeToSurface(entry, *flower);
+            prepareFlowerShape(entry, *flower);
+            checkSurface(*flower, entry);
+        } catch (const StandardError&) {
+        }
     }
 }
 
