@@ -150,8 +150,8 @@ TEST_F(FitCommandTest, AFileSizeLimitStopsThePlotsWithAMessageAndLeavesNothing) 
     const auto limited = runBurgeon({"fit", file, "--plots", plots.string()});
     ::setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(limited.status, 1);
-    EXPECT_TRUE(contains(limited.out,
-                         "message: Cannot create file " + (plots / "Internode.bmp").string()));
+    EXPECT_TRUE(
+        contains(limited.out, "message: Cannot create file " + (plots / "Internode.bmp").string()));
     EXPECT_TRUE(std::filesystem::is_empty(plots)); // no plot, no temporary file
 }
 
