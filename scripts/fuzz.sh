@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # Below the builds of the people sharing the machine.
 if [ -z "${BURGEON_FUZZ_NICE:-}" ]; then
-    BURGEON_FUZZ_NICE=1 exec nice -n 10 "$0" "$@"
+    BURGEON_FUZZ_NICE=1 exec nice -n 10 "$PWD/scripts/fuzz.sh" "$@"
 fi
 
 seconds=${FUZZ_SECONDS:-600}
