@@ -3,7 +3,9 @@ PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test deps configure build bench format clean
+FUZZ_SECONDS ?= 600
+
+.PHONY: run test deps configure build bench fuzz format clean
 
 run: build
 	@./scripts/run.sh $(BUILD_DIR)
@@ -24,6 +26,12 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS) --target burgeon_bench
 	@./build/release/bench/burgeon_bench
+
+# Every fuzz target for FUZZ_SECONDS each, with executions per second and coverage.
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) ./scripts/fuzz.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -200,7 +200,7 @@ private:
             group.unicodeSkip = static_cast<int>(parameter);
         } else if (word == "u" && hasParameter) {
             const long code = parameter < 0 ? parameter + 65536 : parameter;
-            if (!group.skipped && code > 0 && code <= 0x10FFFF) {
+            if (!group.skipped && code >= 0 && code <= 0x10FFFF) {
                 appendUtf8(text_, static_cast<std::uint32_t>(code));
             }
             skipFallback(group.unicodeSkip);

@@ -11,6 +11,12 @@ function(burgeon_settings target)
                                                  -fno-omit-frame-pointer)
         target_link_options(${target} PRIVATE -fsanitize=address,undefined)
     endif()
+    if(BURGEON_FUZZ)
+        # Coverage for the fuzzer in every library it links; the fuzzer's own main comes only
+        # with -fsanitize=fuzzer on the fuzz executables.
+        target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link
+            -fsanitize-coverage-ignorelist=${PROJECT_SOURCE_DIR}/fuzz/coverage-ignorelist.txt)
+    endif()
 endfunction()
 
 # burgeon_module(name SOURCES ... DEPENDS ...): one library per top-level folder.

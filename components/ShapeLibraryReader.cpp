@@ -131,7 +131,11 @@ void readShapeLibrary(std::string_view text, std::vector<OrganShape>& entries) {
     LibraryReader reader(entries);
     const std::vector<std::string> lines = splitLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        reader.readLine(i + 1, lines[i]);
+        try {
+            reader.readLine(i + 1, lines[i]);
+        } catch (StandardError& error) {
+            throw error.atLine(i + 1);
+        }
     }
 }
 

@@ -14,7 +14,8 @@ namespace burgeon {
 // The reading stops at the first line it cannot take and throws StandardError with the
 // message: a field that is no number ("'%s' is not a valid floating point value" or "'%s' is
 // not a valid integer value"), or "Shape library error in line N: ..." for a line that breaks
-// the format's limits. The entries read before that line stay in `entries`.
+// the format's limits. The error carries the line's number (StandardError::lineNumber). The
+// entries read before that line stay in `entries`.
 void readShapeLibrary(std::string_view text, std::vector<OrganShape>& entries);
 
 } // namespace burgeon

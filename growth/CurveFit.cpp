@@ -58,14 +58,18 @@ int readDataRows(const std::vector<std::string>& lines, GrowthData& data, FitWor
         if (holdsForbiddenCharacter(rest)) {
             return static_cast<int>(index) + 1;
         }
-        data.DataTime[static_cast<std::size_t>(row)] = convertDataField(takeDataField(rest));
-        data.LifeCycleTime = lifeCycleTimeOf(data.DataTime[static_cast<std::size_t>(row)]);
-        int column = 0;
-        while (!rest.empty()) {
-            work.value(row, column) = convertDataField(takeDataField(rest));
-            ++column;
+        try {
+            data.DataTime[static_cast<std::size_t>(row)] = convertDataField(takeDataField(rest));
+            data.LifeCycleTime = lifeCycleTimeOf(data.DataTime[static_cast<std::size_t>(row)]);
+            int column = 0;
+            while (!rest.empty()) {
+                work.value(row, column) = convertDataField(takeDataField(rest));
+                ++column;
+            }
+            work.columnCount = column;
+        } catch (StandardError& error) {
+            throw error.atLine(index + 1);
         }
-        work.columnCount = column;
     }
     return 0;
 }

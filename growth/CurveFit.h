@@ -11,19 +11,29 @@ namespace burgeon {
 
 // The working state of one fit, all zero at its start: the values of every data row by
 // column, the number of values on the last data row, and where each column starts growing.
+// The table has room for 501 rows of 101 values; its rows are zeroed as the fit first writes
+// them, so a fit of a few lines does not clear the whole table.
 struct FitWorkingState {
-    std::vector<double> values =
-        std::vector<double>(static_cast<std::size_t>(GrowthDataMaxLines) * GrowthDataMaxValues);
+    std::vector<double> values;
     int columnCount = 0;
     std::array<int, GrowthDataMaxValues> firstNonZero{};
 
     double& value(int row, int column) {
-        return values[static_cast<std::size_t>(row) * GrowthDataMaxValues +
-                      static_cast<std::size_t>(column)];
+        const std::size_t rowsNeeded = static_cast<std::size_t>(row) + 1;
+        if (values.size() < rowsNeeded * GrowthDataMaxValues) {
+            values.resize(rowsNeeded * GrowthDataMaxValues, 0.0);
+        }
+        return values[indexOf(row, column)];
     }
     double value(int row, int column) const {
-        return values[static_cast<std::size_t>(row) * GrowthDataMaxValues +
-                      static_cast<std::size_t>(column)];
+        const std::size_t index = indexOf(row, column);
+        return index < values.size() ? values[index] : 0.0;
+    }
+
+private:
+    static std::size_t indexOf(int row, int column) {
+        return static_cast<std::size_t>(row) * GrowthDataMaxValues +
+               static_cast<std::size_t>(column);
     }
 };
 
@@ -33,7 +43,7 @@ bool withinGrowthDataLimits(const std::vector<std::string>& lines);
 // Reads the data rows of the box (within the limits above) into the data and the working state,
 // starting with DataLastRow = -1. Returns 0 when every line was read, or the number (from 1) of the
 // first line holding a forbidden character, where reading stopped. Throws the conversion message
-// for a field that is not a number; what was read before stays.
+// for a field that is not a number, with the number of its line; what was read before stays.
 int readDataRows(const std::vector<std::string>& lines, GrowthData& data, FitWorkingState& work);
 
 // Moves every column that starts growing after row 0 up, so that its first non-zero row

@@ -2,51 +2,27 @@
 
 #include "base/StandardError.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <memory>
-
 namespace burgeon {
 
-namespace {
-
-[[noreturn]] void throwForError(int code) {
-    if (code == ENOENT || code == ENOTDIR) {
+std::string readGrowthDataFile(const std::string& fileName) {
+    const FileContent content = readRegularFile(fileName, GrowthDataFileLimit.bytes);
+    switch (content.status) {
+    case FileReadStatus::Read:
+        return growthDataText(content.bytes);
+    case FileReadStatus::NotFound:
         throw StandardError::fileNotFound();
+    case FileReadStatus::NotRegularFile:
+        throw StandardError::cannotOpenFile(fileName);
+    case FileReadStatus::TooLarge:
+        throw StandardError::fileTooLarge(fileName, GrowthDataFileLimit);
+    case FileReadStatus::SystemError:
+        break;
     }
-    throw StandardError::ioError(code);
+    throw StandardError::ioError(content.systemError);
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-} // namespace
-
-std::string readGrowthDataFile(const std::string& fileName) {
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
-    if (!file) {
-        throwForError(errno);
-    }
-    std::string text;
-    char buffer[4096];
-    for (;;) {
-        errno = 0;
-        const std::size_t count = std::fread(buffer, 1, sizeof buffer, file.get());
-        for (std::size_t i = 0; i < count; ++i) {
-            if (buffer[i] == '\x1a') {
-                return text; // the end-of-file mark ends the text
-            }
-            text += buffer[i];
-        }
-        if (count < sizeof buffer) {
-            if (std::ferror(file.get())) {
-                throwForError(errno != 0 ? errno : EIO);
-            }
-            return text;
-        }
-    }
+std::string growthDataText(std::string_view bytes) {
+    return std::string(bytes.substr(0, bytes.find('\x1a')));
 }
 
 } // namespace burgeon

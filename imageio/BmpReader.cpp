@@ -1,9 +1,5 @@
 #include "imageio/BmpReader.h"
 
-#include <exception>
-#include <fstream>
-#include <iterator>
-
 namespace burgeon {
 
 namespace {
@@ -72,17 +68,11 @@ std::optional<BitmapPixels> decodeBitmap(const std::string& bytes) {
 }
 
 std::optional<BitmapPixels> readBitmapFile(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
+    const FileContent content = readRegularFile(fileName, BitmapFileLimit.bytes);
+    if (content.status != FileReadStatus::Read) {
+        return std::nullopt; // missing, a folder or device, too large, or failing to read
     }
-    std::string bytes;
-    try {
-        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    } catch (const std::exception&) {
-        return std::nullopt; // a folder or a file that fails while it is read
-    }
-    return decodeBitmap(bytes);
+    return decodeBitmap(content.bytes);
 }
 
 } // namespace burgeon

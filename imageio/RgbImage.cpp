@@ -1,5 +1,7 @@
 #include "imageio/RgbImage.h"
 
+#include <algorithm>
+
 namespace burgeon {
 
 RgbImage::RgbImage(int width, int height, RgbColor fillColor)
@@ -27,6 +29,11 @@ void RgbImage::setPixel(int x, int y, RgbColor color) {
 }
 
 void RgbImage::fill(RgbColor color) {
+    if (color.red == color.green && color.green == color.blue) {
+        // White and the greys are one byte value throughout: a plain memory fill.
+        std::fill(bytes_.begin(), bytes_.end(), static_cast<std::uint8_t>(color.red));
+        return;
+    }
     for (std::size_t at = 0; at + 2 < bytes_.size(); at += 3) {
         bytes_[at] = static_cast<std::uint8_t>(color.red);
         bytes_[at + 1] = static_cast<std::uint8_t>(color.green);

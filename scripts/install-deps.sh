@@ -5,6 +5,7 @@ set -eu
 
 PACKAGES="
 build-essential cmake ninja-build pkg-config git clang-format
+clang libclang-rt-14-dev
 qt6-base-dev libqt6opengl6-dev fonts-dejavu-core
 libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
 libjpeg62-turbo-dev libgif-dev libpng-dev

@@ -86,7 +86,7 @@ TEST(ShapeLibraryReader, ConversionFailuresNameTheTrimmedField) {
               "'1.5' is not a valid integer value");
     // A fourth field joins the middle one; tabs do not separate.
     EXPECT_EQ(failure("name=A\npoint=1 2 3 4\n"), "'2 3' is not a valid floating point value");
-    EXPECT_EQ(failure("name=A\npoint=1\t2 3\n"), "'1\t2' is not a valid floating point value");
+    EXPECT_EQ(failure("name=A\npoint=1\t2 3\n"), "'1\\x092' is not a valid floating point value");
     // Fewer than three fields leave an empty one, which converts to nothing.
     EXPECT_EQ(failure("name=A\npoint=1 2\n"), "'' is not a valid floating point value");
     EXPECT_EQ(failure("name=A\npoint=7\n"), "'' is not a valid floating point value");
@@ -159,4 +159,19 @@ TEST(ShapeLibraryReader, EmptyTextAndPointNumbersUpTo121) {
     const auto entries = read("name=Big\n" + pointLines(121) + "triangle=121 1 120\n");
     EXPECT_EQ(entries[0].Triangles[1], (std::array<std::int32_t, 3>{121, 1, 120}));
     EXPECT_EQ(entries[0].Points[121].x, 121.0);
+}
+
+TEST(ShapeLibraryReader, EveryStopNamesItsLine) {
+    const auto lineOf = [](const std::string& text) -> std::size_t {
+        std::vector<OrganShape> entries;
+        try {
+            readShapeLibrary(text, entries);
+        } catch (const StandardError& error) {
+            return error.lineNumber();
+        }
+        return 0;
+    };
+    EXPECT_EQ(lineOf("name=A\n\npoint=1 2 3\npoint=1 x 3\n"), 4U); // a conversion
+    EXPECT_EQ(lineOf("point=1 2 3\n"), 1U);                        // a format limit
+    EXPECT_EQ(lineOf("name=A\npoint=1 2 3\n"), 0U);
 }

@@ -241,7 +241,7 @@ TEST_F(GrowthFunctionPageTest, ReadDataLoadsTheTextUpToTheEndMark) {
     const Messages messages = ui.takeMessages();
     ASSERT_EQ(messages.size(), 5U);
     EXPECT_EQ(messages[3], "File not found");
-    EXPECT_EQ(messages[4], "I/O error 21"); // a folder opens but cannot be read
+    EXPECT_EQ(messages[4], "Cannot open file " + folder.string()); // a folder is no data file
     EXPECT_EQ(page.dataBox.text(), "0 1\r\n1 2\r\n");
 }
 

@@ -81,3 +81,17 @@ TEST(CurveFit, LifeCycleTimeRoundsHalfToEvenAndSaturates) {
     prepare({"0 1", "99999999999 2"}, data);
     EXPECT_EQ(data.LifeCycleTime, std::numeric_limits<std::int32_t>::max());
 }
+
+TEST(CurveFit, AFieldThatIsNoNumberNamesItsLineInTheBox) {
+    GrowthData data;
+    FitWorkingState work;
+    // Empty lines count: the bad field is on the box's fourth line, the third data row.
+    try {
+        readDataRows({"0 1", "", "1 2", "2,,1"}, data, work);
+        FAIL() << "the empty field converts to nothing";
+    } catch (const StandardError& error) {
+        EXPECT_STREQ(error.what(), "'' is not a valid floating point value");
+        EXPECT_EQ(error.lineNumber(), 4U);
+    }
+    EXPECT_EQ(data.DataLastRow, 2);
+}

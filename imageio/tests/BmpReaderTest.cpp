@@ -154,6 +154,10 @@ TEST(BmpReader, ReadsFilesAndReturnsNothingForAMissingOne) {
     expectPixelsOf(image, *pixels);
     EXPECT_FALSE(readBitmapFile((folder / "missing.bmp").string()));
     EXPECT_FALSE(readBitmapFile(folder.string())); // a folder is no bitmap
+    EXPECT_FALSE(readBitmapFile("/dev/zero"));     // nor an endless device
+    // A file past the limit is not read at all, however good its headers.
+    std::filesystem::resize_file(fileName, BitmapFileLimit.bytes + 1);
+    EXPECT_FALSE(readBitmapFile(fileName));
     std::filesystem::remove_all(folder);
 }
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using burgeon::testing::examplesFolder;
@@ -135,6 +136,32 @@ TEST_F(FitCommandTest, PlotsAreSavedIntoTheFolder) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_TRUE(
         contains(failed.out, "message: Cannot create file " + nowhere + "/Internode.bmp\n"));
+}
+
+TEST_F(FitCommandTest, AFileSizeLimitStopsThePlotsWithAMessageAndLeavesNothing) {
+    const std::string file = writeFile("worked.txt", workedExample);
+    const auto plots = folder / "plots";
+    std::filesystem::create_directory(plots);
+    // A plot is 66 KB: past a 16 KB limit its write fails instead of killing the process.
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{16 * 1024, limit.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const auto limited = runBurgeon({"fit", file, "--plots", plots.string()});
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_EQ(limited.status, 1);
+    EXPECT_TRUE(
+        contains(limited.out, "message: Cannot create file " + (plots / "Internode.bmp").string()));
+    EXPECT_TRUE(std::filesystem::is_empty(plots)); // no plot, no temporary file
+}
+
+TEST_F(FitCommandTest, ADataFileMustBeARegularFile) {
+    const auto fromFolder = runBurgeon({"fit", folder.string()});
+    EXPECT_EQ(fromFolder.status, 1);
+    EXPECT_TRUE(contains(fromFolder.out, "message: Cannot open file " + folder.string() + "\n"));
+    const auto fromDevice = runBurgeon({"fit", "/dev/zero"});
+    EXPECT_EQ(fromDevice.status, 1);
+    EXPECT_TRUE(contains(fromDevice.out, "message: Cannot open file /dev/zero\n"));
 }
 
 TEST_F(FitCommandTest, ExampleDataFitsToPlausibleCurves) {

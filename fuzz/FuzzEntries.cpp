@@ -1,0 +1,26 @@
+#include "fuzz/FuzzEntries.h"
+
+#include <array>
+
+namespace burgeon {
+
+std::span<const FuzzTarget> fuzzTargets() {
+    static constexpr std::array<FuzzTarget, 4> targets = {{
+        {"growth_data", runGrowthDataInput},
+        {"shape_library", runShapeLibraryInput},
+        {"bitmap", runBitmapInput},
+        {"example_file", runExampleFileInput},
+    }};
+    return targets;
+}
+
+const FuzzTarget* findFuzzTarget(std::string_view name) {
+    for (const FuzzTarget& target : fuzzTargets()) {
+        if (name == target.name) {
+            return &target;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace burgeon
