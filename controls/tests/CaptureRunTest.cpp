@@ -2,6 +2,7 @@
 
 #include "imageio/BmpReader.h"
 #include "imageio/tests/GifDecoding.h"
+#include "video/tests/VideoDecoding.h"
 
 #include <gtest/gtest.h>
 
@@ -196,4 +197,53 @@ TEST(CaptureRun, FileThatCannotBeWrittenEndsTheRunOnceAndDrawingGoesOn) {
     EXPECT_FALSE(blocked.animation.PaintBusy);
     EXPECT_EQ(decodeGifFile(blocked.file("PlantTmp.gif")).frames.size(), 10u);
     EXPECT_TRUE(blocked.exists("Picture11.jpg"));
+}
+
+TEST(CaptureRun, VideoFormatWritesOneVideoNamedWhenTheRunEndsOrStops) {
+    CaptureRig rig("capture-video", 0.5);
+    rig.page.onVideoFormatClicked();
+    EXPECT_TRUE(rig.page.videoFormatButton.checked());
+    EXPECT_FALSE(rig.page.jpegFormatButton.checked());
+    EXPECT_EQ(rig.project.animation.capture.format, CaptureFormat::Video);
+    rig.start(10, 12);
+    rig.runToEnd();
+    EXPECT_EQ(rig.ui.messages, std::vector<std::string>{"Capture Completed."});
+    EXPECT_EQ(rig.files(), (std::set<std::string>{"Picture.bmp", "Plant.mp4"}));
+    const auto video = decodeVideo(rig.file("Plant.mp4"));
+    ASSERT_TRUE(video.valid);
+    EXPECT_EQ(video.frames.size(), 5u);
+    // The panel is 45 x 37, the picture five pixels less: 40 x 32.
+    EXPECT_EQ(video.width, 40);
+    EXPECT_EQ(video.height, 32);
+    // The shown frame before each capture, as the files of the other formats hold it.
+    const RgbColor first = meanColour(video.frames.front(), 2, 2, 30, 20);
+    const RgbColor painted = FakeCanvas::shownColor(rig.canvas.shownFrame - 5);
+    EXPECT_NEAR(first.red, painted.red, 6);
+    EXPECT_NEAR(first.blue, painted.blue, 6);
+
+    // "Stop Capture" halfway keeps a playable video of the frames so far, under its name.
+    CaptureRig stopped("capture-video-stop", 0.5);
+    stopped.page.onVideoFormatClicked();
+    stopped.start(10, 14);
+    while (stopped.currentTime < 11.5) {
+        stopped.window.paint();
+    }
+    EXPECT_FALSE(stopped.exists("Plant.mp4")) << "named only when the run ends";
+    stopped.page.onStopCaptureClicked();
+    const auto kept = decodeVideo(stopped.file("Plant.mp4"));
+    ASSERT_TRUE(kept.valid);
+    EXPECT_EQ(kept.frames.size(), 4u); // 10 to 11.5
+    EXPECT_TRUE(stopped.ui.messages.empty());
+
+    // An encoder that cannot write ends the run with its message and leaves no video.
+    CaptureRig blocked("capture-video-blocked", 0.5);
+    blocked.page.onVideoFormatClicked();
+    blocked.capture.videoOutput.fileName = blocked.working.file("no/such/folder/Plant.mp4");
+    blocked.start(10, 12);
+    blocked.runToEnd();
+    EXPECT_EQ(blocked.ui.messages,
+              std::vector<std::string>{"Cannot create file " +
+                                       blocked.working.file("no/such/folder/Plant.mp4")});
+    EXPECT_FALSE(blocked.animation.CaptureActive);
+    EXPECT_FALSE(blocked.exists("Plant.mp4"));
 }
