@@ -223,3 +223,27 @@ TEST(Session, FilesAreWrittenWholeAndTexturesFoundBesideTheSessionOrInTheStartFo
 
 } // namespace
 } // namespace burgeon
+
+namespace burgeon {
+namespace {
+
+TEST(Session, EveryGallerySessionSavesBackToTheSameBytes) {
+    const fs::path folder = fs::path(BURGEON_EXAMPLES) / "sessions";
+    int sessions = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().extension() != ".burgeon") {
+            continue;
+        }
+        SCOPED_TRACE(entry.path().filename().string());
+        const SessionReading reading = openSession(entry.path().string(), BURGEON_EXAMPLES);
+        ASSERT_TRUE(reading.opened);
+        EXPECT_TRUE(reading.messages.empty()) << texts(reading.messages).front();
+        EXPECT_EQ(sessionText(reading.project, folder.string()),
+                  readFileText(entry.path().string()));
+        ++sessions;
+    }
+    EXPECT_GE(sessions, 4);
+}
+
+} // namespace
+} // namespace burgeon
