@@ -5,7 +5,6 @@
 #include "ui/PageViews.h"
 #include "ui/ScreenArea.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -218,9 +217,14 @@ void ToolWindowView::watchForHint(QWidget* widget, const char* controlName) {
 
 namespace {
 
-// The control whose hint the mouse shows: the innermost watched widget under it.
-const QWidget* hintedUnder(const QPointF& globalPosition) {
-    const QWidget* widget = QApplication::widgetAt(globalPosition.toPoint());
+// The control whose hint the mouse shows: the innermost watched widget under it in the
+// window that has the move.
+const QWidget* hintedUnder(const QWidget* watched, const QPointF& globalPosition) {
+    const QWidget* window = watched->window();
+    const QWidget* widget = window->childAt(window->mapFromGlobal(globalPosition.toPoint()));
+    if (widget == nullptr) {
+        widget = window;
+    }
     while (widget != nullptr && !widget->property("hintControl").isValid()) {
         widget = widget->parentWidget();
     }
@@ -232,8 +236,10 @@ const QWidget* hintedUnder(const QPointF& globalPosition) {
 bool ToolWindowView::eventFilter(QObject* watched, QEvent* event) {
     // A move a control leaves to its parent (a button does) reaches the page's background
     // too: only the innermost watched widget under the mouse shows its hint.
-    if (event->type() == QEvent::MouseMove && watched->property("hintControl").isValid() &&
-        hintedUnder(static_cast<QMouseEvent*>(event)->globalPosition()) == watched) {
+    if (event->type() == QEvent::MouseMove && watched->isWidgetType() &&
+        watched->property("hintControl").isValid() &&
+        hintedUnder(static_cast<QWidget*>(watched),
+                    static_cast<QMouseEvent*>(event)->globalPosition()) == watched) {
         const QString control = watched->property("hintControl").toString();
         runHandler(desktop_.ui, [&] { desktop_.toolWindow.mouseMoveOver(fromQString(control)); });
     }
