@@ -69,6 +69,7 @@ void MainWindowModel::changeTab() {
         return;
     }
     toolWindow_.showOnlyPage(index);
+    toolWindow_.fitPaneOf(index);
 }
 
 void MainWindowModel::mouseMoveOverTabs() {
@@ -106,9 +107,7 @@ void MainWindowModel::toggleEditor() {
 void MainWindowModel::animationShow() {
     state_.animation.PaintBusy = false;
     viewWindow_.showWindow();
-    if (viewWindow_.requestFrame) {
-        viewWindow_.requestFrame();
-    }
+    viewWindow_.changed();
 }
 
 void MainWindowModel::exit() {

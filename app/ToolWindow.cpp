@@ -3,6 +3,7 @@
 #include "base/FileIo.h"
 #include "base/HandlerGuard.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace burgeon {
@@ -51,6 +52,23 @@ const std::array<std::string_view, 14>& hintControlNames() {
         return result;
     }();
     return names;
+}
+
+std::optional<PaneFit> paneFitForPage(int index) {
+    switch (index) {
+    case 0:
+        return PaneFit{"treeResultsPane", 50};
+    case 6:
+        return PaneFit{"exampleEditor", 160};
+    case 7:
+        return PaneFit{"helpText", 160};
+    default:
+        return std::nullopt;
+    }
+}
+
+int fittedPaneHeight(int screenBottom, int paneTop, int roomBelow, int minimum) {
+    return std::max(minimum, screenBottom - paneTop - roomBelow);
 }
 
 ToolWindow::ToolWindow(AppState& state, UserInterface& ui) : state_(state), ui_(ui) {
@@ -110,6 +128,13 @@ std::optional<std::string> ToolWindow::readFile(const std::string& fileName) {
 void ToolWindow::showOnlyPage(int index) {
     for (int i = 0; i < PageCount; ++i) {
         pages[static_cast<std::size_t>(i)].setVisible(i == index);
+    }
+}
+
+void ToolWindow::fitPaneOf(int index) {
+    const auto fit = paneFitForPage(index);
+    if (fit && fitPane) {
+        fitPane(*fit);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "base/UserInterface.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,18 @@ std::optional<std::string_view> hintForControl(std::string_view controlName);
 
 // The names of every control that shows a hint, in the order of the hints table.
 const std::array<std::string_view, 14>& hintControlNames();
+
+// The pane a tab change stretches down towards the screen's bottom edge, and the room it
+// leaves there: "Tree Results" on the L-System page, the text boxes of the Text Editor and
+// Help pages.
+struct PaneFit {
+    std::string_view pane;
+    int roomBelow = 0;
+};
+std::optional<PaneFit> paneFitForPage(int index);
+// The height that takes a pane from its top to roomBelow above the screen's bottom edge (both
+// in screen coordinates), and never less than minimum: on a low screen the page scrolls.
+int fittedPaneHeight(int screenBottom, int paneTop, int roomBelow, int minimum);
 
 // The "Simulation" tool window: the eight stacked pages of which one is visible, the help
 // text, its creation and the steps of every showing.
@@ -47,8 +60,14 @@ public:
     void show();
     // Makes page index (0..7) the only visible page.
     void showOnlyPage(int index);
+    // Sizes the pane that page index stretches down the screen (the tab change does it).
+    void fitPaneOf(int index);
     // Mouse movement over a control of the window: its hint in status panel 0.
     void mouseMoveOver(std::string_view controlName);
+
+    // Set by the host: gives the named pane the height that reaches roomBelow above the
+    // screen's bottom edge.
+    std::function<void(const PaneFit&)> fitPane;
 
 private:
     // The file's text beside the start folder; nothing (after the message) when unreadable.

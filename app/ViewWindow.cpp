@@ -7,7 +7,8 @@ namespace burgeon {
 ViewWindow::ViewWindow(AppState& state, UserInterface& ui)
     : state_(state), ui_(ui), canvas_(state.project),
       frames_(canvas_, state.project, state.animation, state.captureRun),
-      model_(frames_, state.project, state.animation, state.captureRun, ui) {
+      model_(frames_, state.project, state.animation, state.captureRun, ui),
+      pacingClock_(&state.clock) {
     window.setVisible(false);
     canvas_.captionChanged = [this](const std::string& caption) { window.setCaption(caption); };
     frames_.setTimeBarMaximum = [&state](int maximum) {
@@ -19,7 +20,10 @@ ViewWindow::ViewWindow(AppState& state, UserInterface& ui)
             quitApplication();
         }
     };
-    model_.repaintWindow = [this] { request(); };
+    // A frame drawn in a paint message is shown when the message ends; the next one is paced.
+    model_.frameDrawn = [this](const ViewWindowModel::FrameDone& done) {
+        pacer_.frameDrawn(frameStart_, now(), done.delay, done.pictureCanChange);
+    };
 
     AnimationPage& page = state.animationPage;
     page.resizeView = [this] {
@@ -52,11 +56,32 @@ void ViewWindow::showWindow() {
 
 void ViewWindow::showEvent() {
     model_.show();
-    request();
+    changed();
 }
 
 std::optional<int> ViewWindow::paint() {
+    frameStart_ = now();
     return model_.paint();
+}
+
+bool ViewWindow::paintWhenDue() {
+    const auto wait = untilNextFrame();
+    if (!wait || *wait > 0) {
+        return false;
+    }
+    return paint().has_value();
+}
+
+std::optional<std::int64_t> ViewWindow::untilNextFrame() {
+    if (state_.animation.PaintBusy || !window.visible()) {
+        return std::nullopt;
+    }
+    return pacer_.untilNextFrame(now());
+}
+
+void ViewWindow::changed() {
+    pacer_.changed(now());
+    request();
 }
 
 void ViewWindow::timerTick() {
@@ -68,7 +93,11 @@ void ViewWindow::mouseDown(int x, int y) {
 }
 
 void ViewWindow::mouseMove(int x, int y, bool leftHeld, bool rightHeld) {
+    frameStart_ = now();
     model_.mouseMove(x, y, leftHeld, rightHeld);
+    if (leftHeld || rightHeld) {
+        changed();
+    }
 }
 
 void ViewWindow::mouseUp() {
@@ -79,25 +108,33 @@ void ViewWindow::doubleClick() {
     model_.doubleClick();
 }
 
+void ViewWindow::windowMaximised(bool maximised) {
+    state_.animation.ViewMaximised = maximised;
+}
+
 void ViewWindow::start() {
     model_.onStartClicked();
-    request();
+    changed();
 }
 
 void ViewWindow::stop() {
     model_.onStopClicked();
+    changed();
 }
 
 void ViewWindow::reset() {
     model_.onResetClicked();
+    changed();
 }
 
 void ViewWindow::toggleAxes() {
     model_.onShowAxesClicked();
+    changed();
 }
 
 void ViewWindow::capture() {
     model_.onCaptureClicked();
+    changed();
 }
 
 void ViewWindow::exit() {

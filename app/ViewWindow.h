@@ -4,6 +4,7 @@
 #include "app/WindowPlacement.h"
 #include "base/Controls.h"
 #include "base/UserInterface.h"
+#include "render/FramePacer.h"
 #include "render/FrameRoutine.h"
 #include "render/RendererCanvas.h"
 #include "render/ViewWindowModel.h"
@@ -32,8 +33,9 @@ public:
 
     static constexpr int TimerInterval = 1000; // ms between timer ticks
 
-    // Set by the host: asks for a frame soon (never inside this call); ends the application;
-    // rebuilds the projection for the panel's size.
+    // Set by the host: looks again when the next frame is due (untilNextFrame) and asks for it
+    // then, never inside this call; ends the application; rebuilds the projection for the
+    // panel's size.
     std::function<void()> requestFrame;
     std::function<void()> quitApplication;
     std::function<void()> resizeView;
@@ -49,6 +51,20 @@ public:
     // A paint message: one guarded frame; the pause before the next frame in milliseconds,
     // or nothing when no frame was drawn.
     std::optional<int> paint();
+    // A paint message from the host's pacing: the frame is drawn only when one is due, so a
+    // repaint the window system asks for shows the last picture again.
+    bool paintWhenDue();
+    // Milliseconds until the next frame is due (0: at once); nothing while the view rests or
+    // draws nothing (drawing suspended, window hidden).
+    std::optional<std::int64_t> untilNextFrame();
+    // Something the picture shows may have changed (a control moved, a drag, a new size): the
+    // view draws again until its picture stands still.
+    void changed();
+    // The pause after a frame without a frame delay: the display's refresh interval.
+    void setRefreshInterval(double milliseconds) { pacer_.setRefreshInterval(milliseconds); }
+    // The tick counter that paces the frames (the system's; tests fix it).
+    void setPacingClock(Clock& clock) { pacingClock_ = &clock; }
+    // The timer looks whether a frame is due; a resting view stays at rest.
     void timerTick();
 
     void mouseDown(int x, int y);
@@ -56,6 +72,8 @@ public:
     void mouseUp();
     void doubleClick();
     bool maximised() const { return state_.animation.ViewMaximised; }
+    // The window system maximised or restored the window: a double-click toggles from there.
+    void windowMaximised(bool maximised);
 
     void start();
     void stop();
@@ -66,12 +84,16 @@ public:
 
 private:
     void request();
+    std::int64_t now() { return pacingClock_->tickMilliseconds(); }
 
     AppState& state_;
     UserInterface& ui_;
     RendererCanvas canvas_;
     FrameRoutine frames_;
     ViewWindowModel model_;
+    FramePacer pacer_;
+    Clock* pacingClock_;
+    std::int64_t frameStart_ = 0;
 };
 
 } // namespace burgeon

@@ -4,8 +4,8 @@ namespace burgeon {
 
 ViewWindowModel::ViewWindowModel(FrameRoutine& frames, PlantProject& project,
                                  AnimationState& animation, CaptureRun& capture, UserInterface& ui)
-    : frames_(frames), view_(project.view), settings_(project.animation), animation_(animation),
-      capture_(capture), ui_(ui) {}
+    : frames_(frames), parameters_(project.parameters), view_(project.view),
+      settings_(project.animation), animation_(animation), capture_(capture), ui_(ui) {}
 
 std::optional<int> ViewWindowModel::paint() {
     return guardedFrame(true);
@@ -16,6 +16,7 @@ std::optional<int> ViewWindowModel::guardedFrame(bool repaint) {
         return std::nullopt;
     }
     animation_.PaintBusy = true;
+    const double timeBefore = settings_.currentTime;
     int delay = 0;
     try {
         delay = frames_.renderFrame();
@@ -28,7 +29,17 @@ std::optional<int> ViewWindowModel::guardedFrame(bool repaint) {
         repaintWindow();
     }
     animation_.PaintBusy = false;
+    if (frameDrawn) {
+        frameDrawn(FrameDone{delay, pictureCanChange(timeBefore)});
+    }
     return delay;
+}
+
+bool ViewWindowModel::pictureCanChange(double timeDrawn) const {
+    // A wind of 1 turns the leaves by nothing; the time compared is the one the frame began
+    // with, so a time cut to hundredths, stepped, clamped or looped all count as a move.
+    return !animation_.AnimationPaused || parameters_.wind > 1 || animation_.CaptureActive ||
+           settings_.currentTime != timeDrawn;
 }
 
 void ViewWindowModel::show() {

@@ -40,14 +40,26 @@ public:
     void mouseUp();
     void doubleClick();
 
-    std::function<void()> repaintWindow;        // the window's other parts
-    std::function<void(bool)> setMaximised;     // maximise or restore the window
-    std::function<void()> terminateApplication; // "Exit"
+    // What a drawn frame tells the host that paces the frames.
+    struct FrameDone {
+        int delay = 0;                 // the pause it asks for before the next frame, in ms
+        bool pictureCanChange = false; // whether the next frame can show another picture
+    };
+
+    std::function<void()> repaintWindow;              // the window's other parts
+    std::function<void(const FrameDone&)> frameDrawn; // after every frame drawn
+    std::function<void(bool)> setMaximised;           // maximise or restore the window
+    std::function<void()> terminateApplication;       // "Exit"
+
+    // Whether the frame after one drawn at `timeDrawn` can show another picture: the clock
+    // runs or was moved, the leaves flutter in the wind, or a capture run writes its frames.
+    bool pictureCanChange(double timeDrawn) const;
 
 private:
     std::optional<int> guardedFrame(bool repaint);
 
     FrameRoutine& frames_;
+    const PlantParameters& parameters_;
     ViewState& view_;
     AnimationSettings& settings_;
     AnimationState& animation_;

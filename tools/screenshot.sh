@@ -1,12 +1,16 @@
 #!/bin/sh
-# A picture of the three windows as a newcomer sees them after `make run`, taken on a virtual
-# display: tools/screenshot.sh [OUTPUT.png] (default build/screenshot.png).
+# Pictures of the desktop as a newcomer sees it, taken on a virtual display: one of the
+# "Simulation" window per page, one of the view with a plant and one of the whole screen.
+# tools/screenshot.sh [OUTPUT_FOLDER] (default build/screenshots). The plant is the first session
+# of examples/sessions/ when there is one, else the first example L-system with growth data.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-output=$(realpath -m "${1:-$root/build/screenshot.png}")
+output=$(realpath -m "${1:-$root/build/screenshots}")
 cd "$root"
 cmake --preset dev >/dev/null
 cmake --build --preset dev --target burgeon_screenshot >/dev/null
+session=$(find "$root/examples/sessions" -name '*.burgeon' 2>/dev/null | sort | head -n 1)
 cd "$root/examples"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/dev/tests/ui/burgeon_screenshot" "$output" 4000
-echo "$output"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$root/build/dev/tests/ui/burgeon_screenshot" "$output" ${session:+"$session"}
+ls "$output"

@@ -1,6 +1,7 @@
 #include "ui/PageViews.h"
 
 #include "base/HandlerGuard.h"
+#include "growth/GrowthPlot.h"
 #include "ui/Bindings.h"
 #include "ui/WidgetKit.h"
 
@@ -10,6 +11,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -69,6 +71,10 @@ QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint)
     left->addWidget(captionLabel(page.actualDataLabel, background));
     auto* data = textBox("dataBox", page.dataBox, ui, false, background);
     data->setFont(QFont());
+    // Wide enough for a time and four values; both scroll bars always there, as for any table.
+    data->setMinimumWidth(200);
+    data->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    data->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     left->addWidget(data, 1);
 
     auto* coefficients = new QGridLayout;
@@ -99,23 +105,28 @@ QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint)
         ++line;
     }
     left->addLayout(coefficients);
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new QGridLayout;
     buttons->addWidget(button("readDataButton", page.readDataButton, ui,
-                              handled([&page] { page.readData(); }), background));
+                              handled([&page] { page.readData(); }), background),
+                       0, 0);
     buttons->addWidget(button("fitCurveButton", page.fitCurveButton, ui,
-                              handled([&page] { page.fitCurve(); }), background));
+                              handled([&page] { page.fitCurve(); }), background),
+                       0, 1);
     auto* approximate = button("approximateButton", page.approximateButton, ui,
                                handled([&page] { page.approximate(); }), background);
     approximate->setVisible(false);
-    buttons->addWidget(approximate);
+    buttons->addWidget(approximate, 1, 1);
     buttons->addWidget(button("saveImageButton", page.saveImageButton, ui,
-                              handled([&page] { page.saveImages(); }), background));
+                              handled([&page] { page.saveImages(); }), background),
+                       1, 0);
     left->addLayout(buttons);
     row->addLayout(left, 1);
+    // The plots' column is as wide as a plot and its scroll bar.
 
     auto* scrollBox = new QScrollArea(background);
     scrollBox->setObjectName("plotScrollBox");
     scrollBox->setWidgetResizable(true);
+    scrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* plots = new QWidget(scrollBox);
     auto* plotLayout = new QVBoxLayout(plots);
     const std::array<std::pair<GrowthOrgan, const char*>, 6> plotNames = {
@@ -127,12 +138,15 @@ QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint)
          {GrowthOrgan::Flower, "flowerPlot"}}};
     for (const auto& [organ, name] : plotNames) {
         plotLayout->addWidget(label(GrowthFunctionPage::plotCaption(organ), plots));
-        auto* plot = picture(name, plots);
+        auto* plot = picture(name, PlotWidth, PlotHeight, plots);
         bindImage(plot, page.plot(organ), *plotsChanged);
         plotLayout->addWidget(plot);
     }
     scrollBox->setWidget(plots);
-    row->addWidget(scrollBox, 1);
+    scrollBox->setFixedWidth(plots->sizeHint().width() +
+                             scrollBox->verticalScrollBar()->sizeHint().width() +
+                             2 * scrollBox->frameWidth());
+    row->addWidget(scrollBox);
     layout->addLayout(row, 1);
     return background;
 }

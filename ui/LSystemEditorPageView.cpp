@@ -6,14 +6,15 @@
 #include "ui/WidgetKit.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include <array>
+#include <tuple>
 
 namespace burgeon {
 
@@ -47,7 +48,10 @@ QWidget* buildLSystemEditorPage(Desktop& desktop, const HintWatcher& watchHint) 
     }
     QObject::connect(editor, &QPlainTextEdit::customContextMenuRequested, editor,
                      [editor, menu](const QPoint& at) { menu->popup(editor->mapToGlobal(at)); });
-    layout->addWidget(editor, 3);
+    // The editor and the two upper panes keep their heights; "Tree Results" reaches down the
+    // screen as the tab change makes it.
+    editor->setFixedHeight(300);
+    layout->addWidget(editor);
 
     auto* controls = new QGroupBox("Controls", background);
     auto* grid = new QGridLayout(controls);
@@ -58,35 +62,41 @@ QWidget* buildLSystemEditorPage(Desktop& desktop, const HintWatcher& watchHint) 
     const std::array<const char*, 3> boxNames = {"iterationsBox", "angleBox", "diameterBox"};
     const std::array<const char*, 3> arrowNames = {"iterationsArrows", "angleArrows",
                                                    "diameterArrows"};
+    auto* numbers = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        grid->addWidget(label(boxes[index].first, controls), 0, 3 * i);
+        numbers->addWidget(label(boxes[index].first, controls));
         auto* edit = lineEdit(boxNames[index], *boxes[index].second, ui, controls);
-        edit->setMaximumWidth(60);
-        grid->addWidget(edit, 0, 3 * i + 1);
-        grid->addWidget(arrows(
-                            arrowNames[index], ui,
-                            [&page, i](bool up) { page.clickUpDown(i + 1, up); }, controls),
-                        0, 3 * i + 2);
+        edit->setFixedWidth(56);
+        numbers->addWidget(edit);
+        numbers->addWidget(arrows(
+            arrowNames[index], ui, [&page, i](bool up) { page.clickUpDown(i + 1, up); }, controls));
+        numbers->addSpacing(8);
     }
-    grid->addWidget(progress("compileProgress", page.compileProgress, controls), 1, 0, 1, 5);
-    grid->addWidget(label("L-systems", controls), 1, 5);
-    auto* names = new QComboBox(controls);
-    names->setObjectName("lsystemNameBox");
-    names->setEditable(true);
-    bindChoice(names, page.lsystemNameBox, ui);
-    grid->addWidget(names, 1, 6, 1, 3);
+    numbers->addStretch();
+    grid->addLayout(numbers, 0, 0, 1, 3);
+    grid->addWidget(progress("compileProgress", page.compileProgress, controls), 1, 0);
+    grid->addWidget(label("L-systems", controls), 1, 1);
+    grid->addWidget(choiceBox("lsystemNameBox", page.lsystemNameBox, ui, controls), 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
     layout->addWidget(controls);
 
-    const std::array<std::pair<const char*, TextControl*>, 3> panes = {
-        {{"resultsPane", &page.resultsPane},
-         {"compilesPane", &page.compilesPane},
-         {"treeResultsPane", &page.treeResultsPane}}};
-    for (const auto& [name, model] : panes) {
+    // Only the compile messages keep their lines whole; the reports wrap at the pane's edge.
+    const std::array<std::tuple<const char*, TextControl*, bool>, 3> panes = {
+        {{"resultsPane", &page.resultsPane, true},
+         {"compilesPane", &page.compilesPane, false},
+         {"treeResultsPane", &page.treeResultsPane, true}}};
+    for (const auto& [name, model, wraps] : panes) {
         auto* pane = textBox(name, *model, ui, true, background);
+        if (wraps) {
+            pane->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        }
         watchHint(pane, name);
-        layout->addWidget(pane, 1);
+        pane->setFixedHeight(80);
+        layout->addWidget(pane);
     }
+    layout->addStretch(1);
     return background;
 }
 

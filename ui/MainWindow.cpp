@@ -129,7 +129,9 @@ void MainWindow::applyGeometry() {
         return;
     }
     move(rect.left, rect.top);
-    resize(rect.width, sizeHint().height()); // as high as the strip needs
+    // As high as the strip needs and as wide as the screen; the person cannot resize it (the
+    // window hint that says so works on one platform only).
+    setFixedSize(rect.width, sizeHint().height());
     tabs_->setFixedWidth(std::max(0, model_.tabWidth));
 }
 

@@ -1,12 +1,14 @@
 #include "ui/PageViews.h"
 
+#include "imageio/BmpReader.h"
 #include "ui/Bindings.h"
 #include "ui/WidgetKit.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImage>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -17,32 +19,76 @@
 
 namespace burgeon {
 
+namespace {
+
+constexpr int TextureButtonSize = 57;
+
+// The texture button shows the last texture opened from a file; until then, the open icon.
+QPushButton* textureButton(MaterialPage& page, UserInterface& ui, const HintWatcher& watchHint,
+                           QWidget* parent) {
+    auto* open = new QPushButton(parent);
+    open->setObjectName("textureButton");
+    open->setFixedSize(TextureButtonSize, TextureButtonSize);
+    const int inner = TextureButtonSize - 8;
+    open->setIconSize(QSize(inner, inner));
+    watchHint(open, "textureButton");
+    bindButton(open, page.textureButton, ui, [&page] { page.openTextureFile(); });
+    QPointer<QPushButton> guarded(open);
+    auto refresh = [guarded, &page, inner] {
+        if (!guarded) {
+            return;
+        }
+        const auto bitmap = page.textureButton.pictureFile.empty()
+                                ? std::nullopt
+                                : readBitmapFile(page.textureButton.pictureFile);
+        if (!bitmap) {
+            guarded->setIcon(guarded->style()->standardIcon(QStyle::SP_DialogOpenButton));
+            return;
+        }
+        const QImage image(bitmap->rgba.data(), bitmap->width, bitmap->height, bitmap->width * 4,
+                           QImage::Format_RGBX8888);
+        guarded->setIcon(QPixmap::fromImage(
+            image.scaled(inner, inner, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    };
+    page.textureButton.views.subscribe(refresh);
+    refresh();
+    return open;
+}
+
+} // namespace
+
 QWidget* buildMaterialPage(Desktop& desktop, const HintWatcher& watchHint) {
     MaterialPage& page = desktop.state.materialPage;
     UserInterface& ui = desktop.ui;
     QWidget* background = panel("materialBackground", watchHint);
     auto* layout = new QVBoxLayout(background);
-    layout->addWidget(captionLabel(page.titleLabel, background));
+    auto* title = captionLabel(page.titleLabel, background);
+    title->setObjectName("materialTitle");
+    title->setStyleSheet("color: blue;");
+    layout->addWidget(title);
 
     auto* mixer = new QGridLayout;
     auto* colour = new ColorSwatch(
         page.colorPanel, ui, [&page] { page.chooseColor(); }, background);
     colour->setObjectName("colorPanel");
-    colour->setMinimumSize(80, 80);
+    colour->setFixedSize(80, 80);
     mixer->addWidget(colour, 0, 0, 3, 1);
-    const std::array<std::tuple<const char*, RangeControl*, const char*, RangeControl*>, 3>
-        channels = {{{"redBar", &page.redBar, "redBox", &page.redBox},
-                     {"greenBar", &page.greenBar, "greenBox", &page.greenBox},
-                     {"blueBar", &page.blueBar, "blueBox", &page.blueBox}}};
+    const std::array<
+        std::tuple<const char*, const char*, RangeControl*, const char*, RangeControl*>, 3>
+        channels = {{{"Red", "redBar", &page.redBar, "redBox", &page.redBox},
+                     {"Green", "greenBar", &page.greenBar, "greenBox", &page.greenBox},
+                     {"Blue", "blueBar", &page.blueBar, "blueBox", &page.blueBox}}};
     int line = 0;
-    for (const auto& [barName, bar, spinName, spinModel] : channels) {
+    for (const auto& [caption, barName, bar, spinName, spinModel] : channels) {
+        mixer->addWidget(label(caption, background), line, 1);
         auto* scrollBar = new QScrollBar(Qt::Horizontal, background);
         scrollBar->setObjectName(barName);
         bindSlider(scrollBar, *bar, ui);
-        mixer->addWidget(scrollBar, line, 1);
-        mixer->addWidget(spin(spinName, *spinModel, ui, background), line, 2);
+        mixer->addWidget(scrollBar, line, 2);
+        mixer->addWidget(arrowSpin(spinName, *spinModel, ui, background), line, 3);
         ++line;
     }
+    mixer->setColumnStretch(2, 1);
     layout->addLayout(mixer);
 
     auto* slotGrid = new QGridLayout;
@@ -72,17 +118,8 @@ QWidget* buildMaterialPage(Desktop& desktop, const HintWatcher& watchHint) {
     enabled->setObjectName("leafTextureCheck");
     bindCheck(enabled, page.leafTextureCheck, ui);
     texture->addWidget(enabled);
-    auto* textures = new QComboBox(background);
-    textures->setObjectName("textureList");
-    textures->setEditable(true);
-    bindChoice(textures, page.textureList, ui);
-    texture->addWidget(textures, 1);
-    auto* open = new QPushButton(background);
-    open->setObjectName("textureButton");
-    open->setIcon(open->style()->standardIcon(QStyle::SP_DialogOpenButton));
-    watchHint(open, "textureButton");
-    bindButton(open, page.textureButton, ui, [&page] { page.openTextureFile(); });
-    texture->addWidget(open);
+    texture->addWidget(choiceBox("textureList", page.textureList, ui, background), 1);
+    texture->addWidget(textureButton(page, ui, watchHint, background));
     layout->addLayout(texture);
     layout->addStretch();
     return background;

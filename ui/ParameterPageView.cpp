@@ -14,7 +14,9 @@ QWidget* buildParameterPage(Desktop& desktop, const HintWatcher& watchHint) {
     scrollBox->setObjectName("parameterScrollBox");
     scrollBox->setWidgetResizable(true);
     watchHint(scrollBox, "parameterScrollBox");
+    // The box's background is the content it scrolls: the hint follows the mouse there too.
     auto* content = new QWidget(scrollBox);
+    watchHint(content, "parameterScrollBox");
     auto* layout = new QFormLayout(content);
     struct Row {
         const char* heading;
@@ -27,8 +29,8 @@ QWidget* buildParameterPage(Desktop& desktop, const HintWatcher& watchHint) {
         {nullptr, "Initial value of Petiole Angle", "petioleAngleSlider", &page.petioleAngleSlider,
          60},
         {nullptr, "Stem length", "stemLengthSlider", &page.stemLengthSlider, 10},
-        {nullptr, "Node Diamter", "nodeDiameterSlider", &page.nodeDiameterSlider, 10},
-        {nullptr, "Node Birth Rate", "nodeBirthRateSlider", &page.nodeBirthRateSlider, 10},
+        {nullptr, "Node Diamter", "nodeDiameterSlider", &page.nodeDiameterSlider, 5},
+        {nullptr, "Node Birth Rate", "nodeBirthRateSlider", &page.nodeBirthRateSlider, 5},
         {nullptr, "Petiole Length", "petioleLengthSlider", &page.petioleLengthSlider, 10},
         {nullptr, "Petiole BitAngle", "petioleBitAngleSlider", &page.petioleBitAngleSlider, 1000},
         {"Length Adjustment", "Internode Reduce", "internodeLengthReduceSlider",
@@ -42,14 +44,14 @@ QWidget* buildParameterPage(Desktop& desktop, const HintWatcher& watchHint) {
         {nullptr, "Leaf Reduce", "leafReduceSlider", &page.leafReduceSlider, 2},
         {nullptr, "Flower Reduce", "flowerReduceSlider", &page.flowerReduceSlider, 2},
         {nullptr, "Short Internod Ratio", "shortInternodeRatioSlider",
-         &page.shortInternodeRatioSlider, 10},
+         &page.shortInternodeRatioSlider, 5},
         {nullptr, "Short Internode Diameter", "shortInternodeDiameterSlider",
-         &page.shortInternodeDiameterSlider, 10},
+         &page.shortInternodeDiameterSlider, 5},
         {nullptr, "Short Petiole Ratio", "shortPetioleRatioSlider", &page.shortPetioleRatioSlider,
-         10},
+         5},
         {nullptr, "Short Petiole Diameter", "shortPetioleDiameterSlider",
-         &page.shortPetioleDiameterSlider, 10},
-        {nullptr, "Time Step", "timeStepSlider", &page.timeStepSlider, 10},
+         &page.shortPetioleDiameterSlider, 5},
+        {nullptr, "Time Step", "timeStepSlider", &page.timeStepSlider, 5},
         {nullptr, "Wind", "windSlider", &page.windSlider, 1},
         {nullptr, "Leaf Arrangement", "leafArrangementSlider", &page.leafArrangementSlider, 2},
     };

@@ -3,14 +3,17 @@
 #include "base/HandlerGuard.h"
 #include "ui/Bindings.h"
 #include "ui/PageViews.h"
+#include "ui/ScreenArea.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -46,6 +49,15 @@ void placeCaret(QPlainTextEdit* editor, std::size_t utf8Offset) {
     editor->setTextCursor(cursor);
 }
 
+QWidget* scrolledPage(QWidget* page) {
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(page->objectName() + "Scroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    return scroll;
+}
+
 QFont editorFont() {
     QFont font("Sans Serif");
     font.setStyleHint(QFont::SansSerif);
@@ -63,6 +75,8 @@ ToolWindowView::ToolWindowView(Desktop& desktop)
     QPalette silver = palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(silver);
+    // The pages are laid out for this width; none may widen the window.
+    setFixedWidth(ToolWindowWidth);
     resize(ToolWindowWidth, 509);
 
     auto* layout = new QVBoxLayout(this);
@@ -74,14 +88,16 @@ ToolWindowView::ToolWindowView(Desktop& desktop)
     const HintWatcher watchHint = [this](QWidget* widget, const char* controlName) {
         watchForHint(widget, controlName);
     };
-    const std::array<QWidget*, PageCount> contents = {buildLSystemEditorPage(desktop, watchHint),
-                                                      buildGrowthFunctionPage(desktop, watchHint),
-                                                      buildComponentPage(desktop, watchHint),
-                                                      buildParameterPage(desktop, watchHint),
-                                                      buildAnimationPage(desktop, watchHint),
-                                                      buildMaterialPage(desktop, watchHint),
-                                                      buildTextEditorPage(),
-                                                      buildHelpPage()};
+    // The Parameter page is a scroll box itself; the text pages' boxes scroll their text.
+    const std::array<QWidget*, PageCount> contents = {
+        scrolledPage(buildLSystemEditorPage(desktop, watchHint)),
+        scrolledPage(buildGrowthFunctionPage(desktop, watchHint)),
+        scrolledPage(buildComponentPage(desktop, watchHint)),
+        buildParameterPage(desktop, watchHint),
+        scrolledPage(buildAnimationPage(desktop, watchHint)),
+        scrolledPage(buildMaterialPage(desktop, watchHint)),
+        buildTextEditorPage(),
+        buildHelpPage()};
     for (int i = 0; i < PageCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
         auto* pageControl = new QTabWidget(this);
@@ -107,6 +123,25 @@ ToolWindowView::ToolWindowView(Desktop& desktop)
 
     bindVisible(this, model.window);
     model.window.views.subscribe([this] { applyGeometry(); });
+    model.fitPane = [this](const PaneFit& fit) { fitPane(fit); };
+}
+
+void ToolWindowView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The tab change at start-up came before the window had its place on the screen.
+    desktop_.toolWindow.fitPaneOf(desktop_.mainWindow.tabs.itemIndex());
+}
+
+void ToolWindowView::fitPane(const PaneFit& fit) {
+    auto* pane = findChild<QPlainTextEdit*>(toQString(std::string(fit.pane)));
+    if (pane == nullptr || !pane->isVisible()) {
+        return;
+    }
+    constexpr int minimumHeight = 60;
+    const ScreenArea screen = screenArea(this);
+    const int top = pane->mapToGlobal(QPoint(0, 0)).y();
+    pane->setFixedHeight(
+        fittedPaneHeight(screen.top + screen.height, top, fit.roomBelow, minimumHeight));
 }
 
 QWidget* ToolWindowView::backgroundPanel(const char* objectName, QWidget* content) {
@@ -122,6 +157,7 @@ QWidget* ToolWindowView::buildTextEditorPage() {
     auto* panel = backgroundPanel("textEditorBackground");
     auto* layout = new QVBoxLayout(panel);
     auto* editor = makeEditor(panel, "exampleEditor");
+    editor->setMinimumHeight(60);
     bindText(editor, page.exampleEditor, ui);
     auto keepSelection = [editor, &page] {
         const QTextCursor cursor = editor->textCursor();
@@ -131,7 +167,7 @@ QWidget* ToolWindowView::buildTextEditorPage() {
     };
     connect(editor, &QPlainTextEdit::selectionChanged, editor, keepSelection);
     connect(editor, &QPlainTextEdit::cursorPositionChanged, editor, keepSelection);
-    layout->addWidget(editor, 1);
+    layout->addWidget(editor); // as high as the tab change makes it
 
     auto* buttons = new QHBoxLayout;
     auto* save = new QPushButton(panel);
@@ -152,6 +188,7 @@ QWidget* ToolWindowView::buildTextEditorPage() {
     buttons->addWidget(paste);
     buttons->addStretch();
     layout->addLayout(buttons);
+    layout->addStretch(1);
     return panel;
 }
 
@@ -162,7 +199,8 @@ QWidget* ToolWindowView::buildHelpPage() {
     help->setReadOnly(true);
     bindText(help, desktop_.toolWindow.helpText, desktop_.ui);
     watchForHint(help, "helpText");
-    layout->addWidget(help);
+    layout->addWidget(help); // as high as the tab change makes it
+    layout->addStretch(1);
     return panel;
 }
 
@@ -177,13 +215,33 @@ void ToolWindowView::watchForHint(QWidget* widget, const char* controlName) {
     }
 }
 
+namespace {
+
+// The control whose hint the mouse shows: the innermost watched widget under it in the
+// window that has the move.
+const QWidget* hintedUnder(const QWidget* watched, const QPointF& globalPosition) {
+    const QWidget* window = watched->window();
+    const QWidget* widget = window->childAt(window->mapFromGlobal(globalPosition.toPoint()));
+    if (widget == nullptr) {
+        widget = window;
+    }
+    while (widget != nullptr && !widget->property("hintControl").isValid()) {
+        widget = widget->parentWidget();
+    }
+    return widget;
+}
+
+} // namespace
+
 bool ToolWindowView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
+    // A move a control leaves to its parent (a button does) reaches the page's background
+    // too: only the innermost watched widget under the mouse shows its hint.
+    if (event->type() == QEvent::MouseMove && watched->isWidgetType() &&
+        watched->property("hintControl").isValid() &&
+        hintedUnder(static_cast<QWidget*>(watched),
+                    static_cast<QMouseEvent*>(event)->globalPosition()) == watched) {
         const QString control = watched->property("hintControl").toString();
-        if (!control.isEmpty()) {
-            runHandler(desktop_.ui,
-                       [&] { desktop_.toolWindow.mouseMoveOver(fromQString(control)); });
-        }
+        runHandler(desktop_.ui, [&] { desktop_.toolWindow.mouseMoveOver(fromQString(control)); });
     }
     return QWidget::eventFilter(watched, event);
 }

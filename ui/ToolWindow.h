@@ -25,6 +25,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* buildTextEditorPage();
@@ -34,11 +35,17 @@ private:
     // Sends mouse moves over the widget (or its scrolled viewport) to the hints.
     void watchForHint(QWidget* widget, const char* controlName);
     void applyGeometry();
+    // Gives the pane the height that takes it to the room above the screen's bottom edge.
+    void fitPane(const PaneFit& fit);
 
     Desktop& desktop_;
     std::array<QTabWidget*, PageCount> pages_{};
     std::array<QLabel*, 3> panels_{};
 };
+
+// A page inside a scroll area of its own: a page that does not fit the window's height scrolls,
+// and no page makes the window wider than it is.
+QWidget* scrolledPage(QWidget* page);
 
 // The bold 13-pixel sans-serif editor font of the text boxes.
 QFont editorFont();

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <QScreen>
 #include <QSurfaceFormat>
 #include <QVBoxLayout>
 
@@ -24,6 +25,8 @@ void setViewSurfaceFormat() {
     format.setGreenBufferSize(8);
     format.setBlueBufferSize(8);
     format.setDepthBufferSize(24);
+    // Frames without a frame delay follow the display's refresh.
+    format.setSwapInterval(1);
     QSurfaceFormat::setDefaultFormat(format);
 }
 
@@ -32,6 +35,12 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
     setObjectName("viewPanel");
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
+    // A paint event the window system asks for between paced frames draws nothing, so the
+    // panel must keep the last frame's picture.
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
+    frameTimer_.setSingleShot(true);
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&frameTimer_, &QTimer::timeout, this, [this] { update(); });
 
     ViewWindow& model = desktop.viewWindow;
     popup_ = new QMenu(this);
@@ -44,11 +53,10 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
         QAction* action = popup_->addAction(toQString(item->caption()));
         connect(action, &QAction::triggered, this, [this, handler] {
             runHandler(desktop_.ui, [&] { (desktop_.viewWindow.*handler)(); });
-            update();
         });
     }
 
-    model.requestFrame = [this] { update(); };
+    model.requestFrame = [this] { scheduleNextFrame(); };
     model.resizeView = [this] {
         if (renderer_) {
             makeCurrent();
@@ -130,6 +138,9 @@ void PlantPanel::initializeGL() {
     renderer_ = std::make_unique<Renderer>(*this, desktop_.state.project, desktop_.state.clock);
     runHandler(desktop_.ui, [&] { renderer_->initialize(); });
     desktop_.viewWindow.canvas().attach(renderer_.get());
+    const QScreen* display = screen();
+    const double rate = display != nullptr ? display->refreshRate() : 0.0;
+    desktop_.viewWindow.setRefreshInterval(rate > 0.0 ? 1000.0 / rate : 0.0);
 }
 
 void PlantPanel::resizeGL(int width, int height) {
@@ -137,26 +148,31 @@ void PlantPanel::resizeGL(int width, int height) {
     if (renderer_) {
         renderer_->setProjection(width, height);
     }
+    desktop_.viewWindow.changed(); // a new panel holds no picture yet
 }
 
 void PlantPanel::paintGL() {
-    std::optional<int> delay;
+    bool drawn = false;
     painting_ = true;
-    runHandler(desktop_.ui, [&] { delay = desktop_.viewWindow.paint(); });
+    runHandler(desktop_.ui, [&] { drawn = desktop_.viewWindow.paintWhenDue(); });
     painting_ = false;
-    if (delay) {
+    if (drawn) {
         ++framesDrawn_;
-        scheduleNextFrame(*delay);
     }
+    scheduleNextFrame();
 }
 
-void PlantPanel::scheduleNextFrame(int delay) {
-    // The next frame follows as soon as the event loop is idle again, after the frame delay;
-    // a suspended view waits for the timer or for whatever resumes it.
-    if (delay <= 0) {
-        update();
-    } else {
-        QTimer::singleShot(delay, this, [this] { update(); });
+void PlantPanel::scheduleNextFrame() {
+    // One timer asks for every paced frame; a resting or suspended view leaves it stopped until
+    // something changes.
+    const auto wait = desktop_.viewWindow.untilNextFrame();
+    if (!wait) {
+        frameTimer_.stop();
+        return;
+    }
+    const int milliseconds = static_cast<int>(std::min<std::int64_t>(*wait, 60'000));
+    if (!frameTimer_.isActive() || frameTimer_.remainingTime() != milliseconds) {
+        frameTimer_.start(milliseconds);
     }
 }
 
@@ -208,6 +224,45 @@ ViewWindowView::ViewWindowView(Desktop& desktop) : QWidget(nullptr, Qt::Window),
     model.quitApplication = [] { QApplication::quit(); };
     model.window.views.subscribe([this] { refresh(); });
     refresh();
+    QApplication::instance()->installEventFilter(this);
+}
+
+ViewWindowView::~ViewWindowView() {
+    QApplication::instance()->removeEventFilter(this);
+}
+
+bool ViewWindowView::eventFilter(QObject* watched, QEvent* event) {
+    // Moves without a button only show hints; every other input may change what the view
+    // shows. The window system's copy of an event (to the QWindow) is not counted twice.
+    if (watched->isWidgetType()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+            desktop_.viewWindow.changed();
+            break;
+        case QEvent::MouseMove:
+            if (static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton) {
+                desktop_.viewWindow.changed();
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ViewWindowView::changeEvent(QEvent* event) {
+    // Maximised or restored by the window system (its title bar, a key): the view's state
+    // follows, so the next frame does not undo it and a double-click toggles from there.
+    if (event->type() == QEvent::WindowStateChange) {
+        shownMaximised_ = isMaximized();
+        desktop_.viewWindow.windowMaximised(shownMaximised_);
+    }
+    QWidget::changeEvent(event);
 }
 
 void ViewWindowView::refresh() {
@@ -222,12 +277,17 @@ void ViewWindowView::refresh() {
         placed_ = rect;
         setGeometry(rect.left, rect.top, rect.width, rect.height);
     }
+    // The caption changes every frame: the window's state is applied only when the view's
+    // own state differs from what is shown.
     if (!model.window.visible()) {
         hide();
-    } else if (model.maximised() && !isMaximized()) {
-        showMaximized();
-    } else if (!model.maximised() && (isMaximized() || !isVisible())) {
-        showNormal();
+    } else if (!isVisible() || model.maximised() != shownMaximised_) {
+        shownMaximised_ = model.maximised();
+        if (shownMaximised_) {
+            showMaximized();
+        } else {
+            showNormal();
+        }
     }
 }
 

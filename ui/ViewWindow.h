@@ -29,6 +29,7 @@ public:
     RgbImage readPixels(int width, int height) override;
     RgbImage shownPixels(int width, int height) override;
 
+    // Frames drawn in paint events since the panel was made (the pacing tests count them).
     int framesDrawn() const { return framesDrawn_; }
 
 protected:
@@ -41,24 +42,32 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void scheduleNextFrame(int delay);
+    // Arms the frame timer for the next frame the view's pacing asks for, or stops it.
+    void scheduleNextFrame();
 
     Desktop& desktop_;
     std::unique_ptr<Renderer> renderer_;
-    RgbImage shown_; // the last finished frame, kept while a capture run needs it
+    QTimer frameTimer_; // the one thing that asks for paced frames
+    RgbImage shown_;    // the last finished frame, kept while a capture run needs it
     QMenu* popup_ = nullptr;
     bool rightDragged_ = false;
     bool painting_ = false;
     int framesDrawn_ = 0;
 };
 
-// The "Tree Visualization" window.
+// The "Tree Visualization" window. It watches the person's input to every window of the
+// application: whatever a click, a key or a drag changes, the view draws again.
 class ViewWindowView : public QWidget {
     Q_OBJECT
 public:
     explicit ViewWindowView(Desktop& desktop);
+    ~ViewWindowView() override;
 
     PlantPanel* panel() const { return panel_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void refresh();
@@ -66,6 +75,7 @@ private:
     Desktop& desktop_;
     PlantPanel* panel_ = nullptr;
     WindowRect placed_;
+    bool shownMaximised_ = false;
     QTimer timer_;
 };
 

@@ -4,6 +4,7 @@
 #include "ui/Bindings.h"
 #include "ui/ToolWindow.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -63,6 +64,23 @@ QSpinBox* spin(const char* objectName, RangeControl& model, UserInterface& ui, Q
     auto* widget = new QSpinBox(parent);
     widget->setObjectName(objectName);
     bindSpin(widget, model, ui);
+    return widget;
+}
+
+QSpinBox* arrowSpin(const char* objectName, RangeControl& model, UserInterface& ui,
+                    QWidget* parent) {
+    auto* widget = spin(objectName, model, ui, parent);
+    widget->findChild<QLineEdit*>()->setReadOnly(true);
+    return widget;
+}
+
+QComboBox* choiceBox(const char* objectName, ChoiceControl& model, UserInterface& ui,
+                     QWidget* parent) {
+    auto* widget = new QComboBox(parent);
+    widget->setObjectName(objectName);
+    widget->setEditable(true);
+    widget->setInsertPolicy(QComboBox::NoInsert);
+    bindChoice(widget, model, ui);
     return widget;
 }
 
@@ -129,6 +147,12 @@ QLabel* picture(const char* objectName, QWidget* parent) {
     widget->setObjectName(objectName);
     widget->setFrameShape(QFrame::Box);
     widget->setAlignment(Qt::AlignCenter);
+    return widget;
+}
+
+QLabel* picture(const char* objectName, int width, int height, QWidget* parent) {
+    auto* widget = picture(objectName, parent);
+    widget->setFixedSize(width + 2 * widget->frameWidth(), height + 2 * widget->frameWidth());
     return widget;
 }
 

@@ -4,6 +4,7 @@
 #include "base/UserInterface.h"
 #include "controls/MaterialPage.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -37,6 +38,12 @@ QPushButton* plainButton(const char* objectName, const QString& text, UserInterf
 QSlider* slider(const char* objectName, RangeControl& model, UserInterface& ui, int ticks,
                 QWidget* parent);
 QSpinBox* spin(const char* objectName, RangeControl& model, UserInterface& ui, QWidget* parent);
+// A spin box whose value only its arrows (or the arrow keys and the wheel) change.
+QSpinBox* arrowSpin(const char* objectName, RangeControl& model, UserInterface& ui,
+                    QWidget* parent);
+// An editable drop-down list: a text typed and confirmed with Return never becomes an item.
+QComboBox* choiceBox(const char* objectName, ChoiceControl& model, UserInterface& ui,
+                     QWidget* parent);
 QProgressBar* progress(const char* objectName, RangeControl& model, QWidget* parent);
 QPlainTextEdit* textBox(const char* objectName, TextControl& model, UserInterface& ui,
                         bool readOnly, QWidget* parent);
@@ -45,6 +52,8 @@ QLineEdit* lineEdit(const char* objectName, TextControl& model, UserInterface& u
 QRadioButton* radio(const char* objectName, CheckControl& model, UserInterface& ui,
                     std::function<void()> choose, QWidget* parent);
 QLabel* picture(const char* objectName, QWidget* parent);
+// A framed picture box of a fixed size, for an image of width x height pixels.
+QLabel* picture(const char* objectName, int width, int height, QWidget* parent);
 // Up and down arrows beside an edit box.
 QWidget* arrows(const char* objectName, UserInterface& ui, std::function<void(bool up)> click,
                 QWidget* parent);

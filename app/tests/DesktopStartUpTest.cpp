@@ -172,6 +172,26 @@ TEST(DesktopStartUp, AnimationShowResumesSuspendedDrawing) {
     EXPECT_TRUE(desktop.viewWindow.paint().has_value());
 }
 
+TEST(DesktopStartUp, TabChangesStretchTheirPaneDownTheScreen) {
+    StartedDesktop started;
+    Desktop& desktop = started.desktop;
+    std::vector<std::pair<std::string, int>> fits;
+    desktop.toolWindow.fitPane = [&fits](const PaneFit& fit) {
+        fits.emplace_back(std::string(fit.pane), fit.roomBelow);
+    };
+    for (int tab = 0; tab < PageCount; ++tab) {
+        desktop.mainWindow.tabs.choose(tab);
+    }
+    desktop.mainWindow.tabs.choose(0);
+    EXPECT_EQ(fits, (std::vector<std::pair<std::string, int>>{{"treeResultsPane", 50},
+                                                              {"exampleEditor", 160},
+                                                              {"helpText", 160},
+                                                              {"treeResultsPane", 50}}));
+    // From the pane's top to the room above the screen's bottom edge, never below a minimum.
+    EXPECT_EQ(fittedPaneHeight(1024, 600, 50, 60), 374);
+    EXPECT_EQ(fittedPaneHeight(768, 600, 160, 60), 60);
+}
+
 TEST(DesktopStartUp, ShowingDerivesTheValuesOfThePagesControls) {
     StartedDesktop started;
     Desktop& desktop = started.desktop;

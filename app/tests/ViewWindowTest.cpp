@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace burgeon {
 namespace {
 
 struct View {
     View() {
+        model.setPacingClock(clock);
         model.requestFrame = [this] { ++requests; };
         model.create(ScreenArea{}, WindowRect{0, 63, 486, 705});
         model.showWindow();
@@ -16,6 +19,7 @@ struct View {
     RecordingUserInterface ui;
     AppState state{ui};
     ViewWindow model{state, ui};
+    FixedClock clock;
     int requests = 0;
 };
 
@@ -85,6 +89,54 @@ TEST(ViewWindow, WindowStateFollowsTheMouseAndThePopup) {
     view.model.exit();
     EXPECT_TRUE(quit);
     EXPECT_TRUE(view.state.animation.PaintBusy);
+}
+
+TEST(ViewWindow, FramesComeWhenDueAndAStillViewRests) {
+    View view;
+    view.state.project.parameters.wind = 1; // no flutter
+    view.clock.tickValue = 1000;
+    EXPECT_EQ(view.model.untilNextFrame(), 0);
+    EXPECT_TRUE(view.model.paintWhenDue()); // the time bar's clamp: time 150, paused
+    // A repaint the window system asks for before the next frame is due draws nothing.
+    EXPECT_FALSE(view.model.paintWhenDue());
+    EXPECT_EQ(view.model.untilNextFrame(), 17);
+    view.clock.tickValue = 1020;
+    EXPECT_TRUE(view.model.paintWhenDue()); // shows time 150, and then nothing changes
+    EXPECT_EQ(view.model.untilNextFrame(), std::nullopt);
+    view.clock.tickValue = 5000;
+    EXPECT_FALSE(view.model.paintWhenDue());
+
+    // A moved control wakes the view at the velocity's pace.
+    view.state.animationPage.velocitySlider.setPosition(10);
+    const int before = view.requests;
+    view.model.changed();
+    EXPECT_EQ(view.requests, before + 1);
+    EXPECT_TRUE(view.model.paintWhenDue());
+    EXPECT_EQ(view.model.untilNextFrame(), 180);
+    // "Start" runs the clock: frames keep coming, each 180 ms after the one before.
+    view.model.start();
+    view.clock.tickValue = 5180;
+    EXPECT_TRUE(view.model.paintWhenDue());
+    view.clock.tickValue = 5190;
+    EXPECT_EQ(view.model.untilNextFrame(), 170);
+
+    // Nothing is due while drawing is suspended or the window is hidden.
+    view.state.animation.PaintBusy = true;
+    EXPECT_EQ(view.model.untilNextFrame(), std::nullopt);
+    view.state.animation.PaintBusy = false;
+    view.model.window.setVisible(false);
+    EXPECT_EQ(view.model.untilNextFrame(), std::nullopt);
+}
+
+TEST(ViewWindow, AWindowMaximisedByTheWindowSystemIsRestoredByADoubleClick) {
+    View view;
+    std::vector<bool> maximised;
+    view.model.window.views.subscribe([&] { maximised.push_back(view.model.maximised()); });
+    view.model.windowMaximised(true);
+    EXPECT_TRUE(view.model.maximised());
+    view.model.doubleClick();
+    EXPECT_FALSE(view.model.maximised());
+    EXPECT_EQ(maximised, std::vector<bool>{false});
 }
 
 } // namespace

@@ -169,3 +169,32 @@ TEST(ViewWindowModel, PaintGuardPopupAndMouse) {
     EXPECT_EQ(rig.currentTime, 0.0);
     EXPECT_TRUE(rig.animation.PaintBusy);
 }
+
+// After each frame the window says whether the next one can show another picture; the view
+// rests when it cannot.
+TEST(ViewWindowModel, AFrameSaysWhetherTheNextPictureCanDiffer) {
+    FrameRig rig;
+    rig.window.show();
+    std::vector<bool> canChange;
+    std::vector<int> delays;
+    rig.window.frameDrawn = [&](const ViewWindowModel::FrameDone& done) {
+        canChange.push_back(done.pictureCanChange);
+        delays.push_back(done.delay);
+    };
+    rig.parameters.wind = 1; // no flutter
+    rig.window.paint();      // the time bar's clamp moves the time to 150 and pauses
+    rig.window.paint();      // paused at 150, still
+    rig.page.velocitySlider.setPosition(10);
+    rig.parameters.wind = 5; // the leaves flutter
+    rig.window.paint();
+    rig.parameters.wind = 1;
+    rig.animation.CaptureActive = true; // a run waits for its first time, 400
+    rig.animation.CaptureFirst = 400;
+    rig.animation.CaptureLast = 500;
+    rig.window.paint();
+    rig.animation.CaptureActive = false;
+    rig.page.onPlayClicked(); // the clock runs
+    rig.window.paint();
+    EXPECT_EQ(canChange, (std::vector<bool>{true, false, true, true, true}));
+    EXPECT_EQ(delays, (std::vector<int>{0, 0, 180, 180, 180}));
+}

@@ -1,16 +1,16 @@
-// Starts the desktop in the current folder (examples/), grows the first example L-system with
-// a curve fitted to example growth data, lets the view draw for a while and saves a picture of
-// the whole screen: `burgeon_screenshot OUTPUT.png [MILLISECONDS [TAB]]`, TAB being the main
-// window's tab shown at the end (1, "Growth Function", by default).
+// Pictures of the desktop for people working on Burgeon (tools/screenshot.sh): starts it in the
+// current folder (examples/), shows a plant (ExamplePlant), fills the pages the way a person
+// would (a shape chosen, a texture opened) and saves one picture of the "Simulation" window per
+// page, one of the view and one of the whole screen:
+// `burgeon_screenshot OUTPUT_FOLDER [SESSION]`.
+#include "ExamplePlant.h"
 #include "MessageAnswerer.h"
-#include "base/FileIo.h"
-#include "base/TextLines.h"
-#include "lsystem/ExampleLSystems.h"
 #include "ui/DesktopWindows.h"
 #include "ui/ViewWindow.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QPushButton>
@@ -18,67 +18,90 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <array>
 #include <cstdio>
 
 namespace {
 
-// The workflow a newcomer follows: an example block into the editor, "Compile L-system",
-// "Generate Plant", "Animation Show", then a fit on the Growth Function page.
-void growFirstExample(burgeon::DesktopWindows& windows) {
-    burgeon::AppState& state = windows.desktop.state;
-    const auto blocks =
-        burgeon::splitLSystemBlocks(burgeon::splitLines(burgeon::exampleLSystemsText));
-    if (!blocks.empty()) {
-        state.lsystemEditor.sourceEditor.setLines(blocks.front());
+constexpr std::array<const char*, burgeon::PageCount> pictureNames = {
+    "page-1-lsystem-editor", "page-2-growth-function", "page-3-component",   "page-4-parameter",
+    "page-5-animation",      "page-6-material",        "page-7-text-editor", "page-8-help"};
+
+void wait(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool save(const QWidget& window, const QString& file) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect frame = window.frameGeometry();
+    const QPixmap picture =
+        screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    if (!picture.save(file)) {
+        std::fprintf(stderr, "burgeon_screenshot: cannot save %s\n", qPrintable(file));
+        return false;
     }
-    windows.mainWindow->button("compileButton")->click();  // "Compile L-system"
-    windows.mainWindow->button("generateButton")->click(); // "Generate Plant"
-    windows.mainWindow->tabs()->setCurrentIndex(4);
-    windows.mainWindow->button("animationShowButton")->click(); // "Animation Show"
-    windows.mainWindow->tabs()->setCurrentIndex(1);
-    try {
-        state.growthPage.dataBox.setText(burgeon::readFileText("growth/internode-length.txt"));
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "burgeon_screenshot: %s\n", error.what());
-    }
-    windows.toolWindow->findChild<QPushButton*>("fitCurveButton")->click(); // "Fit Curve"
-    state.project.animation.currentTime = 40.0; // well into the plant's life
+    return true;
+}
+
+// A shape chosen from the example library and a texture opened from a file, so that the
+// Component and Material pages show their pictures.
+void fillPictures(burgeon::DesktopWindows& windows, burgeon::MessageAnswerer& answerer) {
+    answerer.fileAnswer = QDir::current().filePath("shapes/plant-shapes.txt");
+    windows.toolWindow->findChild<QPushButton*>("openSurfaceButton")->click();
+    wait(300);
+    windows.desktop.state.componentPage.shapeList.choose(0);
+    answerer.fileAnswer = QDir::current().filePath("leaf3.bmp");
+    windows.toolWindow->findChild<QPushButton*>("textureButton")->click();
+    wait(300);
+    answerer.fileAnswer.clear();
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: burgeon_screenshot OUTPUT.png [MILLISECONDS [TAB]]\n");
+        std::fprintf(stderr, "usage: burgeon_screenshot OUTPUT_FOLDER [SESSION]\n");
         return 2;
     }
     burgeon::setViewSurfaceFormat();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Burgeon");
-    const QString output = QString::fromLocal8Bit(argv[1]);
-    const int wait = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 3000;
-    const int tab = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 1;
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+    const QString session = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (!output.mkpath(".")) {
+        std::fprintf(stderr, "burgeon_screenshot: cannot make %s\n", argv[1]);
+        return 1;
+    }
 
     burgeon::MessageAnswerer answerer;
     burgeon::DesktopWindows windows;
     windows.start(QDir::currentPath().toStdString());
-    QTimer::singleShot(200, [&windows] { growFirstExample(windows); });
+    wait(300);
+    if (!burgeon::showExamplePlant(windows, session)) {
+        return 1;
+    }
+    fillPictures(windows, answerer);
+    // Well into the plant's life, held there: the time bar pauses the clock.
+    windows.desktop.state.animationPage.timeBar.setPosition(40);
 
-    int status = 1;
-    QTimer::singleShot(wait / 2,
-                       [&windows, tab] { windows.mainWindow->tabs()->setCurrentIndex(tab); });
-    QTimer::singleShot(wait, [&] {
-        QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen != nullptr && screen->grabWindow(0).save(output)) {
-            status = 0;
-        } else {
-            std::fprintf(stderr, "burgeon_screenshot: cannot save %s\n", argv[1]);
-        }
-        for (const QString& message : answerer.messages) {
-            std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());
-        }
-        QApplication::quit();
-    });
-    QApplication::exec();
-    return status;
+    bool saved = true;
+    for (int page = 0; page < burgeon::PageCount; ++page) {
+        windows.mainWindow->tabs()->setCurrentIndex(page);
+        wait(500);
+        saved =
+            save(*windows.toolWindow,
+                 output.filePath(QString(pictureNames[static_cast<std::size_t>(page)]) + ".png")) &&
+            saved;
+    }
+    windows.mainWindow->tabs()->setCurrentIndex(0);
+    wait(500);
+    saved = save(*windows.viewWindow, output.filePath("view.png")) && saved;
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    saved = screen.save(output.filePath("desktop.png")) && saved;
+    for (const QString& message : answerer.messages) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(message));
+    }
+    return saved ? 0 : 1;
 }

@@ -1,0 +1,149 @@
+// The view as a person meets it: frames paced by "Velocity Animation", a still picture that
+// costs nothing, drawing suspended by "Generate Plant", the mouse and the window's state.
+#include "DesktopTestSupport.h"
+#include "MessageAnswerer.h"
+#include "ui/ViewWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSlider>
+
+namespace burgeon {
+
+using namespace burgeon::testing;
+
+class ViewPacingTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    std::unique_ptr<MessageAnswerer> answerer_;
+    std::unique_ptr<DesktopWindows> windows_;
+
+    QWidget* tool() const { return windows_->toolWindow.get(); }
+    PlantPanel* panel() const { return windows_->viewWindow->panel(); }
+    int framesDuring(int milliseconds) {
+        const int before = panel()->framesDrawn();
+        QTest::qWait(milliseconds);
+        return panel()->framesDrawn() - before;
+    }
+    void click(const char* name) {
+        auto* target = findWidget<QAbstractButton>(tool(), name);
+        QVERIFY(target->isVisible());
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+    // A slider moved with the keyboard, as a person may move it.
+    void pressOn(int tab, const char* slider, Qt::Key key, int times = 1) {
+        clickTab(*windows_, tab);
+        for (int i = 0; i < times; ++i) {
+            QTest::keyClick(findWidget<QSlider>(tool(), slider), key);
+        }
+    }
+
+private Q_SLOTS:
+    void init() {
+        answerer_ = std::make_unique<MessageAnswerer>();
+        QVERIFY(startDesktopIn(folder_, windows_));
+    }
+    void cleanup() {
+        windows_.reset();
+        answerer_.reset();
+    }
+
+    void theVelocityPacesTheFrames() {
+        clickTab(*windows_, 4);
+        click("playButton");
+        pressOn(4, "velocitySlider", Qt::Key_End); // 10: 180 ms after every frame
+        QTest::qWait(300);
+        const int slow = framesDuring(2000);
+        QVERIFY2(slow <= 2000 / 180 + 2, qPrintable(QString::number(slow)));
+        QVERIFY2(slow >= 5, qPrintable(QString::number(slow)));
+
+        pressOn(4, "velocitySlider", Qt::Key_Home); // 0: the display's pace
+        QTest::qWait(300);
+        QElapsedTimer clock;
+        clock.start();
+        const int fast = framesDuring(2000);
+        const qint64 elapsed = clock.elapsed();
+        qInfo("frames in 2 s: %d at velocity 10, %d at velocity 0", slow, fast);
+        QVERIFY2(fast >= 3 * slow, qPrintable(QString("%1 against %2").arg(fast).arg(slow)));
+        // A virtual display paces nothing: no more than 60 frames a second all the same.
+        QVERIFY2(fast <= elapsed * 60 / 1000 + 2,
+                 qPrintable(QString("%1 in %2 ms").arg(fast).arg(elapsed)));
+    }
+
+    void aStillPictureIsNotDrawnAgainUntilSomethingChanges() {
+        pressOn(3, "windSlider", Qt::Key_Home); // wind 1: the leaves hold still
+        clickTab(*windows_, 4);
+        click("pauseButton");
+        QTest::qWait(500);
+        QCOMPARE(framesDuring(1000), 0);
+
+        // A nudge turns the plant: the view draws it, then rests again.
+        click("rotationUpButton");
+        QTRY_VERIFY(panel()->framesDrawn() > 0);
+        QTest::qWait(500);
+        QCOMPARE(framesDuring(1000), 0);
+
+        // The wind's flutter changes a paused picture from frame to frame.
+        pressOn(3, "windSlider", Qt::Key_Right, 4);
+        QVERIFY(framesDuring(1000) > 10);
+    }
+
+    void suspendedDrawingWaitsForAnimationShow() {
+        QTRY_VERIFY(panel()->framesDrawn() > 5);
+        windows_->desktop.state.animation.PaintBusy = true; // as "Generate Plant" leaves it
+        QTest::qWait(100);
+        pressOn(3, "windSlider", Qt::Key_Right);
+        QCOMPARE(framesDuring(500), 0);
+        QTest::mouseClick(windows_->mainWindow->button("animationShowButton"), Qt::LeftButton);
+        QTRY_VERIFY(panel()->framesDrawn() > 5);
+    }
+
+    void aDragTurnsThePlantByHalfTheDistance() {
+        QTest::mousePress(panel(), Qt::LeftButton, {}, QPoint(100, 100));
+        QMouseEvent drag(QEvent::MouseMove, QPointF(120, 90),
+                         panel()->mapToGlobal(QPointF(120, 90)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(panel(), &drag);
+        QCOMPARE(statusText(*windows_), "Plant Visualization");
+        QTest::mouseRelease(panel(), Qt::LeftButton, {}, QPoint(120, 90));
+        QCOMPARE(windows_->desktop.state.project.view.MouseYaw, 10.0f);
+        QCOMPARE(windows_->desktop.state.project.view.MousePitch, -5.0f);
+    }
+
+    void aMaximisedWindowStaysSoUntilADoubleClick() {
+        QWidget* view = windows_->viewWindow.get();
+        const AnimationState& animation = windows_->desktop.state.animation;
+        // The double-click maximises and restores.
+        QTest::mouseDClick(panel(), Qt::LeftButton, {}, QPoint(50, 50));
+        QVERIFY(animation.ViewMaximised);
+        QVERIFY(view->isMaximized());
+        QTest::mouseDClick(panel(), Qt::LeftButton, {}, QPoint(50, 50));
+        QVERIFY(!animation.ViewMaximised);
+        QVERIFY(!view->isMaximized());
+
+        // Maximised by the window system: frames go on changing the caption, and it stays.
+        view->setWindowState(Qt::WindowMaximized);
+        QVERIFY(animation.ViewMaximised);
+        const int frames = panel()->framesDrawn();
+        QTRY_VERIFY(panel()->framesDrawn() > frames + 3);
+        QVERIFY(view->isMaximized());
+        QTest::mouseDClick(panel(), Qt::LeftButton, {}, QPoint(50, 50));
+        QVERIFY(!animation.ViewMaximised);
+        QVERIFY(!view->isMaximized());
+    }
+};
+
+} // namespace burgeon
+
+int main(int argc, char** argv) {
+    burgeon::setViewSurfaceFormat();
+    QApplication application(argc, argv);
+    burgeon::ViewPacingTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ViewPacingTest.moc"
