@@ -88,7 +88,11 @@ void SessionActions::showOnPages() {
 void SessionActions::buildAndShow() {
     PlantProject& project = state_.project;
     state_.animation.PaintBusy = true;
-    const BuildOutcome built = buildPlant(project, state_.random, HeaderParameters::FromProject);
+    RewriteControl control;
+    LSystemEditorPage& editor = state_.lsystemEditor;
+    control.progress = [&editor](int percent) { editor.compileProgress.setPosition(percent); };
+    const BuildOutcome built =
+        buildPlant(project, state_.random, HeaderParameters::FromProject, control);
     showCompileOutcome(state_.lsystemEditor, built.compiled);
     state_.lsystemEditor.treeResultsPane.setText(built.treeResultsPane);
     Messages errors;
