@@ -90,6 +90,13 @@ void appendPolygon(MeshPrimitive& primitive, const LandCorner (&corners)[4], flo
 
 MeshLibrary::MeshLibrary(const MeshShapes& shapes) : shapes_(shapes) {}
 
+// Sizes are kept per kind of shape: a segment by its material role, a surface by the role of
+// its upper side, so no two kinds share a key.
+int MeshLibrary::sizeKind(Routine routine) {
+    return static_cast<int>(routine == Routine::Leaf ? MaterialRole::FrontLeaf
+                                                     : MaterialRole::FrontFlower);
+}
+
 int MeshLibrary::texture(const char* name, const BitmapPixels& pixels) {
     for (std::size_t i = 0; i < textures_.size(); ++i) {
         if (textures_[i].name == name) {
@@ -158,7 +165,7 @@ int MeshLibrary::land() {
 }
 
 PlacedMesh MeshLibrary::leaf(double depth, double length, double width, const WindTurn& wind) {
-    const SizeKey key{static_cast<int>(Routine::Leaf), depth, length, width};
+    const SizeKey key{sizeKind(Routine::Leaf), depth, length, width};
     const auto found = meshBySize_.find(key);
     const auto turn = leafTurns_.find({wind.x, wind.y, wind.z});
     if (found != meshBySize_.end() && turn != leafTurns_.end()) {
@@ -176,7 +183,7 @@ PlacedMesh MeshLibrary::leaf(double depth, double length, double width, const Wi
 }
 
 PlacedMesh MeshLibrary::flower(double depth, double length, double width) {
-    const SizeKey key{static_cast<int>(Routine::Flower), depth, length, width};
+    const SizeKey key{sizeKind(Routine::Flower), depth, length, width};
     if (const auto found = meshBySize_.find(key); found != meshBySize_.end() && flowerTurn_) {
         return {found->second, *flowerTurn_};
     }
@@ -207,7 +214,7 @@ PlacedMesh MeshLibrary::runSurface(Routine routine, double depth, double length,
     placed.turn = capture_.turn.value_or(capture_.local);
     if (keepMesh) {
         placed.mesh = static_cast<int>(meshes_.size()) - 1;
-        meshBySize_.emplace(SizeKey{static_cast<int>(routine), depth, length, width}, placed.mesh);
+        meshBySize_.emplace(SizeKey{sizeKind(routine), depth, length, width}, placed.mesh);
     }
     capture_ = Capture{};
     return placed;

@@ -54,6 +54,7 @@ public:
 private:
     enum class Routine { Leaf, Flower };
     using SizeKey = std::tuple<int, double, double, double>;
+    static int sizeKind(Routine routine);
 
     int material(MaterialRole role, RgbColor color, float alpha, bool textured);
     int texture(const char* name, const BitmapPixels& pixels);
