@@ -49,6 +49,11 @@ RgbImage imageOf(const BitmapPixels& pixels) {
     return image;
 }
 
+// Meshes are numbered across the scene ("leaf mesh 3"), apart from the organs' node numbers.
+std::string meshName(const char* kind, std::size_t index) {
+    return std::string(kind) + " mesh " + std::to_string(index + 1);
+}
+
 bool hasPicture(const BitmapPixels* pixels) {
     return pixels != nullptr && pixels->width > 0 && pixels->height > 0;
 }
@@ -137,7 +142,7 @@ int MeshLibrary::segment(MaterialRole role, double length, double radius) {
     const RgbColor color = role == MaterialRole::Petiole ? shapes_.materials->PetioleColor
                                                          : shapes_.materials->InternodeColor;
     OrganMesh mesh;
-    mesh.name = std::string(materialName(role)) + " " + std::to_string(meshes_.size() + 1);
+    mesh.name = meshName(materialName(role), meshes_.size());
     MeshPrimitive& primitive = mesh.primitives.emplace_back();
     primitive.material = material(role, color, 1.0f, false);
     appendQuadricCylinder(primitive, radius, length, CylinderSlices, CylinderStacks, upright);
@@ -153,7 +158,7 @@ int MeshLibrary::land() {
     }
     const bool textured = hasPicture(shapes_.landTexture);
     OrganMesh mesh;
-    mesh.name = "land";
+    mesh.name = "land mesh";
     MeshPrimitive& primitive = mesh.primitives.emplace_back();
     primitive.material = material(MaterialRole::Land, shapes_.materials->LandColor, 1.0f, textured);
     primitive.hasTexCoords = textured;
@@ -199,8 +204,7 @@ PlacedMesh MeshLibrary::runSurface(Routine routine, double depth, double length,
     texturing_ = false;
     if (keepMesh) {
         OrganMesh& mesh = meshes_.emplace_back();
-        mesh.name = std::string(routine == Routine::Leaf ? "leaf " : "flower ") +
-                    std::to_string(meshes_.size());
+        mesh.name = meshName(routine == Routine::Leaf ? "leaf" : "flower", meshes_.size() - 1);
         capture_.mesh = &mesh;
     }
     if (routine == Routine::Leaf) {
