@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,6 +21,9 @@ using namespace burgeon::testing;
 namespace {
 
 namespace fs = std::filesystem;
+
+// The user and group ids of "nobody".
+constexpr uid_t NobodyId = 65534;
 
 // A fresh empty folder for each case.
 class MeshFileErrors : public ::testing::Test {
@@ -42,6 +46,36 @@ protected:
             return error.what();
         }
         return "written";
+    }
+
+    // The message of writing the file in a child process that first runs `prepare` (a limit,
+    // another user), so the limit or the user ends with the child.
+    std::string messageOfWritingInChild(const std::string& fileName,
+                                        const std::function<void()>& prepare) {
+        int pipeEnds[2];
+        if (pipe(pipeEnds) != 0) {
+            return "no pipe";
+        }
+        const pid_t child = fork();
+        if (child == 0) {
+            close(pipeEnds[0]);
+            prepare();
+            const std::string message = messageOfWriting(fileName);
+            [[maybe_unused]] const auto written =
+                ::write(pipeEnds[1], message.data(), message.size());
+            _exit(0);
+        }
+        close(pipeEnds[1]);
+        std::string message;
+        char buffer[256];
+        for (ssize_t count; (count = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+            message.append(buffer, static_cast<std::size_t>(count));
+        }
+        close(pipeEnds[0]);
+        int status = 0;
+        EXPECT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return message;
     }
 
     std::vector<std::string> folderContents() const {
@@ -80,14 +114,18 @@ TEST_F(MeshFileErrors, FolderOfTheSameNameIsNamed) {
     EXPECT_EQ(folderContents(), std::vector<std::string>{"plant.bin"});
 }
 
+// The superuser writes in read-only folders, so it writes as the user "nobody" there.
 TEST_F(MeshFileErrors, ReadOnlyFolderIsNamed) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "the superuser writes in read-only folders";
-    }
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
     const std::string file = (folder / "plant.ply").string();
-    EXPECT_EQ(messageOfWriting(file),
-              "Cannot create file " + file + " (no permission to write in that folder)");
+    const std::string message = messageOfWritingInChild(file, [] {
+        if (geteuid() == 0 && (setgid(NobodyId) != 0 || setuid(NobodyId) != 0)) {
+            _exit(1);
+        }
+    });
+    EXPECT_EQ(message, "Cannot create file " + file + " (no permission to write in that folder)");
     EXPECT_TRUE(folderContents().empty());
 }
 
@@ -104,29 +142,11 @@ TEST_F(MeshFileErrors, UnknownExtensionIsRefused) {
 TEST_F(MeshFileErrors, FileSizeLimitLeavesNoFileAndKeepsTheOldOne) {
     std::ofstream(folder / "plant.gltf") << "old";
     const std::string file = (folder / "plant.gltf").string();
-    int pipeEnds[2];
-    ASSERT_EQ(pipe(pipeEnds), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        close(pipeEnds[0]);
+    const std::string message = messageOfWritingInChild(file, [] {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{4096, 4096};
         setrlimit(RLIMIT_FSIZE, &limit);
-        const std::string message = messageOfWriting(file);
-        [[maybe_unused]] const auto written = ::write(pipeEnds[1], message.data(), message.size());
-        _exit(0);
-    }
-    close(pipeEnds[1]);
-    std::string message;
-    char buffer[256];
-    for (ssize_t count; (count = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
-        message.append(buffer, static_cast<std::size_t>(count));
-    }
-    close(pipeEnds[0]);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
+    });
     const std::string start = "Cannot create file " + (folder / "plant.").string();
     const std::string reason = " (file too large: the file-size limit was reached)";
     EXPECT_EQ(message.substr(0, start.size()), start) << message;
