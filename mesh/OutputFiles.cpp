@@ -3,6 +3,7 @@
 #include "base/StandardError.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -93,6 +94,10 @@ struct OutputFileSet::Entry : ByteSink {
         }
     }
 };
+
+void ignoreFileSizeSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 OutputFileSet::OutputFileSet() = default;
 

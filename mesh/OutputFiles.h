@@ -48,4 +48,8 @@ private:
 // The reason a file operation failed, in words ("no such folder" for ENOENT ...).
 std::string fileErrorReason(int error);
 
+// Writing past the process's file-size limit ends the process by default, leaving temporary
+// files behind; ignoring that signal makes the write fail with "file too large" instead.
+void ignoreFileSizeSignal();
+
 } // namespace burgeon
