@@ -3,7 +3,7 @@
 // 1 when a file has an error or a warning that ALLOWED_WARNINGS does not name.
 //     node validate.mjs VALIDATOR_FOLDER FILE_OR_FOLDER...
 // VALIDATOR_FOLDER holds the installed package (see install.sh); a folder argument stands
-// for every .glb and .gltf file in it.
+// for every .glb and .gltf file in it and its subfolders.
 import { createRequire } from 'node:module';
 import { readFile, readdir, stat } from 'node:fs/promises';
 import path from 'node:path';
@@ -14,12 +14,28 @@ const ALLOWED_WARNINGS = {};
 const ERROR = 0;
 const WARNING = 1;
 
+// The .glb and .gltf files of a folder and its subfolders, in name order (readdir's own
+// recursive walk needs a newer Node than Debian's).
+async function filesIn(folder) {
+    const files = [];
+    const entries = await readdir(folder, { withFileTypes: true });
+    entries.sort((a, b) => (a.name < b.name ? -1 : a.name > b.name ? 1 : 0));
+    for (const entry of entries) {
+        const file = path.join(folder, entry.name);
+        if (entry.isDirectory()) {
+            files.push(...(await filesIn(file)));
+        } else if (/\.(glb|gltf)$/i.test(entry.name)) {
+            files.push(file);
+        }
+    }
+    return files;
+}
+
 async function filesOf(targets) {
     const files = [];
     for (const target of targets) {
         if ((await stat(target)).isDirectory()) {
-            const names = (await readdir(target)).filter((name) => /\.(glb|gltf)$/i.test(name));
-            files.push(...names.sort().map((name) => path.join(target, name)));
+            files.push(...(await filesIn(target)));
         } else {
             files.push(target);
         }
