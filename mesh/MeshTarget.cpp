@@ -2,12 +2,16 @@
 
 #include "mesh/TransformMath.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 
 namespace burgeon {
 
 namespace {
+
+// Organs placed between two progress reports.
+constexpr std::size_t ProgressEvery = 256;
 
 std::int64_t organKey(int node, RecordedShape shape) {
     return static_cast<std::int64_t>(node) * 8 + static_cast<std::int64_t>(shape);
@@ -117,6 +121,10 @@ void MeshTarget::placeLast() {
     case RecordedShape::Land:
         placed.mesh = library_.land();
         break;
+    }
+    if (progress_ && organs_.size() % ProgressEvery == 0 && !factorOne_.empty()) {
+        progress_(
+            static_cast<int>(std::min<std::size_t>(100, 100 * organs_.size() / factorOne_.size())));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Progress.h"
 #include "drawing/DrawingTarget.h"
 #include "drawing/RecordingTarget.h"
 #include "mesh/MeshLibrary.h"
@@ -7,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace burgeon {
@@ -36,6 +38,8 @@ public:
     void clear();
     const std::vector<PlacedOrgan>& organs() const { return organs_; }
     const RecordingTarget& recording() const { return recording_; }
+    // Told the share of the walk's organs placed so far, in percent, now and then during a walk.
+    void setProgress(ProgressCallback progress) { progress_ = std::move(progress); }
 
     void pushMatrix() override { recording_.pushMatrix(); }
     void popMatrix() override { recording_.popMatrix(); }
@@ -60,6 +64,7 @@ private:
     std::unordered_map<std::int64_t, std::size_t> factorOneIndex_;
     RecordingTarget recording_;
     std::vector<PlacedOrgan> organs_;
+    ProgressCallback progress_;
 };
 
 } // namespace burgeon

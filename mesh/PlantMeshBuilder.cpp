@@ -153,9 +153,12 @@ MeshExportInputs projectExportInputs(const PlantProject& project, Clock& clock,
     return inputs;
 }
 
-MeshScene buildPlantMesh(const MeshExportInputs& inputs, double time) {
+MeshScene buildPlantMesh(const MeshExportInputs& inputs, double time,
+                         const ProgressCallback& progress) {
+    reportProgress(progress, 0);
     MeshLibrary library(inputs.shapes);
     MeshTarget target(library, organsAtFactorOne(inputs, time));
+    target.setProgress(progress);
     PlantWalk(*inputs.project, *inputs.clock).draw(target, time);
     if (inputs.withLand) {
         target.drawLand();
@@ -172,6 +175,7 @@ MeshScene buildPlantMesh(const MeshExportInputs& inputs, double time) {
         }
     }
     library.moveInto(scene);
+    reportProgress(progress, 100);
     return scene;
 }
 

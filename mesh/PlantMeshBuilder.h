@@ -28,8 +28,10 @@ MeshExportInputs projectExportInputs(const PlantProject& project, Clock& clock,
                                      const BitmapPixels* landPicture, bool withLand = true);
 
 // The plant as the renderer draws it at time t, without the camera: every organ a node under
-// the plant node, the land beside it (unless left out).
-MeshScene buildPlantMesh(const MeshExportInputs& inputs, double time);
+// the plant node, the land beside it (unless left out). Progress runs from 0 to 100 as the
+// organs are placed.
+MeshScene buildPlantMesh(const MeshExportInputs& inputs, double time,
+                         const ProgressCallback& progress = {});
 
 // The simulated times from..to in steps of `step` (to included when a step lands on it),
 // played at framesPerSecond: one keyframe a frame. The capture run plays 100 / delay frames a
@@ -49,8 +51,7 @@ std::vector<double> animationFrameTimes(const GrowthTimeline& timeline);
 
 // The plant growing over the timeline: the nodes as at the last frame, and an animation that
 // keyframes every organ's scale (its growth factor, 0 before the organ's birth) and, where
-// they change, its translation and rotation.
-// Progress runs from 0 to 100 over the frames' walks.
+// they change, its translation and rotation. Progress runs from 0 to 100 over the frames.
 MeshScene buildGrowthMesh(const MeshExportInputs& inputs, const GrowthTimeline& timeline,
                           const ProgressCallback& progress = {});
 

@@ -39,14 +39,11 @@ MeshExportSummary exportProjectMesh(const PlantProject& project, Clock& clock,
     const std::optional<BitmapPixels> landPicture = readBitmapFile(request.landPictureFile);
     const MeshExportInputs inputs = projectExportInputs(
         project, clock, landPicture ? &*landPicture : nullptr, request.withLand);
-    MeshScene scene;
-    if (request.growth) {
-        scene = buildGrowthMesh(inputs, *request.growth, [&progress](int percent) {
-            reportProgress(progress, percent * BuiltPercent / 100);
-        });
-    } else {
-        scene = buildPlantMesh(inputs, request.time);
-    }
+    const ProgressCallback building = [&progress](int percent) {
+        reportProgress(progress, percent * BuiltPercent / 100);
+    };
+    const MeshScene scene = request.growth ? buildGrowthMesh(inputs, *request.growth, building)
+                                           : buildPlantMesh(inputs, request.time, building);
     reportProgress(progress, BuiltPercent);
     writeMeshFile(request.fileName, scene);
     reportProgress(progress, 100);

@@ -4,6 +4,7 @@
 #include "TestPlant.h"
 
 #include "base/FileIo.h"
+#include "base/StandardError.h"
 #include "base/TextLines.h"
 #include "components/BuiltInShapes.h"
 #include "drawing/PlantWalk.h"
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 using namespace burgeon;
@@ -135,6 +137,51 @@ TEST(SessionGrowth, EachOrgansScaleIsTheRenderersGrowthFactorAtThreeTimes) {
             EXPECT_EQ(unborn, 0);
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+std::vector<int> progressOfExport(TestPlant& plant, const MeshExportRequest& request) {
+    std::vector<int> reported;
+    exportProjectMesh(plant, plant.clock, request,
+                      [&reported](int percent) { reported.push_back(percent); });
+    return reported;
+}
+
+TEST(ProjectMeshExport, ProgressClimbsToAHundredWithTheFrames) {
+    TestPlant plant;
+    MeshExportRequest request;
+    request.fileName = (writtenFilesFolder() / "progress.glb").string();
+    request.growth = GrowthTimeline{0.0, 40.0, 2.0, 10.0};
+    const std::vector<int> growing = progressOfExport(plant, request);
+    EXPECT_TRUE(std::is_sorted(growing.begin(), growing.end()));
+    EXPECT_EQ(growing.front(), 0);
+    EXPECT_EQ(growing.back(), 100);
+    EXPECT_GT(growing.size(), 21u) << "a report for each of the 21 frames";
+
+    request.growth.reset();
+    request.fileName = (writtenFilesFolder() / "progress.ply").string();
+    const std::vector<int> still = progressOfExport(plant, request);
+    EXPECT_TRUE(std::is_sorted(still.begin(), still.end()));
+    EXPECT_EQ(still.back(), 100);
+}
+
+TEST(ProjectMeshExport, AnimationNeedsAGltfFileAndNothingIsWrittenOtherwise) {
+    TestPlant plant;
+    MeshExportRequest request;
+    request.fileName = (writtenFilesFolder() / "growth.obj").string();
+    request.growth = GrowthTimeline{0.0, 4.0, 1.0, 10.0};
+    try {
+        exportProjectMesh(plant, plant.clock, request);
+        ADD_FAILURE() << "an OBJ file holds no animation";
+    } catch (const StandardError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot write " + request.fileName +
+                                                 ": a growth animation needs a .glb or "
+                                                 ".gltf file");
+    }
+    EXPECT_FALSE(std::filesystem::exists(request.fileName));
 }
 
 } // namespace
