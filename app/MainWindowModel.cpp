@@ -111,6 +111,10 @@ void MainWindowModel::animationShow() {
     }
 }
 
+void MainWindowModel::exportMesh() {
+    viewWindow_.exportMesh();
+}
+
 void MainWindowModel::exit() {
     if (quitApplication) {
         quitApplication();
