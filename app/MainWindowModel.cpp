@@ -110,6 +110,10 @@ void MainWindowModel::animationShow() {
     viewWindow_.changed();
 }
 
+void MainWindowModel::exportMesh() {
+    viewWindow_.exportMesh();
+}
+
 void MainWindowModel::exit() {
     if (quitApplication) {
         quitApplication();

@@ -39,6 +39,7 @@ public:
     ControlModel exitButton{"Exit"};
     ControlModel openSessionButton{"Open Session\u2026"};
     ControlModel saveSessionButton{"Save Session\u2026"};
+    ControlModel exportMeshButton{"Export Mesh\u2026"};
     // "Open Session…" and "Save Session…"; the window's title names the open session.
     SessionActions sessions;
     bool EditorShown = false;
@@ -62,6 +63,8 @@ public:
     void generate();
     void toggleEditor();
     void animationShow();
+    // "Export Mesh…": the view's plant at its current time (the view window's popup has it too).
+    void exportMesh();
     void exit();
 
 private:

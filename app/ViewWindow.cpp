@@ -5,7 +5,7 @@
 namespace burgeon {
 
 ViewWindow::ViewWindow(AppState& state, UserInterface& ui)
-    : state_(state), ui_(ui), canvas_(state.project),
+    : meshExport(state.project, state.clock, ui), state_(state), ui_(ui), canvas_(state.project),
       frames_(canvas_, state.project, state.animation, state.captureRun),
       model_(frames_, state.project, state.animation, state.captureRun, ui),
       pacingClock_(&state.clock) {
@@ -135,6 +135,10 @@ void ViewWindow::toggleAxes() {
 void ViewWindow::capture() {
     model_.onCaptureClicked();
     changed();
+}
+
+void ViewWindow::exportMesh() {
+    meshExport.exportWithDialog();
 }
 
 void ViewWindow::exit() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "app/MeshExportAction.h"
 #include "app/WindowPlacement.h"
 #include "base/Controls.h"
 #include "base/UserInterface.h"
@@ -29,7 +30,11 @@ public:
     ControlModel resetItem{"Reset"};
     ControlModel showAxesItem{"Show X-Y-Z Axis"};
     ControlModel captureItem{"Capture"};
+    ControlModel exportMeshItem{"Export Mesh\u2026"};
     ControlModel exitItem{"Exit"};
+
+    // "Export Mesh…" here and beside "Save Session…": the plant shown, at the current time.
+    MeshExportAction meshExport;
 
     static constexpr int TimerInterval = 1000; // ms between timer ticks
 
@@ -80,6 +85,7 @@ public:
     void reset();
     void toggleAxes();
     void capture();
+    void exportMesh();
     void exit();
 
 private:

@@ -35,13 +35,14 @@ function(burgeon_module name)
     burgeon_settings(${name})
 endfunction()
 
-# burgeon_tests(name LABEL unit SOURCES ... DEPENDS ...): one GoogleTest executable.
+# burgeon_tests(name LABEL unit SOURCES ... DEPENDS ... [PROPERTIES ...]): one GoogleTest
+# executable; PROPERTIES are further CTest properties of each of its tests.
 function(burgeon_tests name)
-    cmake_parse_arguments(TESTS "" "LABEL" "SOURCES;DEPENDS" ${ARGN})
+    cmake_parse_arguments(TESTS "" "LABEL" "SOURCES;DEPENDS;PROPERTIES" ${ARGN})
     add_executable(${name} ${TESTS_SOURCES})
     target_link_libraries(${name} PRIVATE ${TESTS_DEPENDS} GTest::gtest GTest::gtest_main)
     burgeon_settings(${name})
-    gtest_discover_tests(${name} PROPERTIES LABELS ${TESTS_LABEL}
+    gtest_discover_tests(${name} PROPERTIES LABELS ${TESTS_LABEL} ${TESTS_PROPERTIES}
                          WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
                          DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -12,12 +12,14 @@ struct WindTurn {
 };
 
 // The node the walk is about to draw: its index in the node table, its kind and level as the
-// table holds them, and its age at the frame's time.
+// table holds them, its age at the frame's time and the time it is born (0 for a node of no
+// organ kind, which stays at age 0).
 struct WalkedNode {
     int index = 0;
     OrganKind kind{};
     int level = 0;
     double age = 0.0;
+    double birthTime = 0.0;
 };
 
 // What the plant walk and the frame ask of a drawing back end: the model-view matrix

@@ -143,8 +143,9 @@ void PlantWalk::prepareFrame() {
 void PlantWalk::drawNode(int index) {
     const PlantState& plant = project_.plant;
     const PlantNode& node = plant.Nodes[at(index)];
-    const double age = ageOf(node);
-    target_->enterNode({index, node.Kind, node.Level, age});
+    const double birthTime = birthTimeOf(node);
+    const double age = isOrgan(node.Kind) ? organAge(time_, birthTime, totalTime_) : 0.0;
+    target_->enterNode({index, node.Kind, node.Level, age, birthTime});
     random_.seed(static_cast<std::uint32_t>(clock_.millisecondsOfDay()));
     target_->pushMatrix();
 
@@ -174,12 +175,11 @@ void PlantWalk::drawNode(int index) {
 }
 
 // A node of no organ kind has no birth time: it stays at age 0.
-double PlantWalk::ageOf(const PlantNode& node) const {
+double PlantWalk::birthTimeOf(const PlantNode& node) const {
     if (!isOrgan(node.Kind)) {
         return 0.0;
     }
-    const double birthTime = node.Level * project_.parameters.nodeBirthRate + FirstBirthTime;
-    return organAge(time_, birthTime, totalTime_);
+    return node.Level * project_.parameters.nodeBirthRate + FirstBirthTime;
 }
 
 PlantWalk::NodeSizes PlantWalk::sizesOf(const PlantNode& node, double age) const {

@@ -56,7 +56,7 @@ private:
 
     void prepareFrame();
     void drawNode(int index);
-    double ageOf(const PlantNode& node) const;
+    double birthTimeOf(const PlantNode& node) const;
     NodeSizes sizesOf(const PlantNode& node, double age) const;
     NodeSizes sizesFor(const PlantNode& node, double age);
     double segmentLength(const PlantNode& node, const NodeSizes& sizes) const;

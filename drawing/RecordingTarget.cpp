@@ -142,6 +142,7 @@ void RecordingTarget::record(RecordedShape shape, double a, double b, double c,
     organ.kind = node_.kind;
     organ.level = node_.level;
     organ.age = node_.age;
+    organ.birthTime = node_.birthTime;
     organ.shape = shape;
     organ.a = a;
     organ.b = b;

@@ -17,14 +17,15 @@ Vector3 transformPoint(const Matrix4& matrix, const Vector3& point);
 
 enum class RecordedShape { Internode, Petiole, Leaf, Flower, Land };
 
-// One shape drawn: the node being walked (its index, kind, level and age), the shape, its
-// arguments (length and radius for a cylinder; depth, length and width for a surface), the
-// wind of a leaf and the model-view matrix in force when it was drawn.
+// One shape drawn: the node being walked (its index, kind, level, age and birth time), the shape,
+// its arguments (length and radius for a cylinder; depth, length and width for a surface), the wind
+// of a leaf and the model-view matrix in force when it was drawn.
 struct RecordedOrgan {
     int node = 0;
     OrganKind kind{};
     int level = 0;
     double age = 0.0;
+    double birthTime = 0.0;
     RecordedShape shape = RecordedShape::Land;
     double a = 0.0;
     double b = 0.0;

@@ -12,6 +12,7 @@ libjpeg62-turbo-dev libgif-dev libpng-dev
 libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 nlohmann-json3-dev libcli11-dev
+libtinygltf-dev nodejs
 xvfb xauth imagemagick
 "
 
@@ -20,6 +21,14 @@ for package in $PACKAGES; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
     [ "$status" = "installed" ] || missing="$missing $package"
 done
+# The glTF validator of the tests runs on Node and installs through npm. Some builds of the
+# nodejs package bring npm along; Debian's own has it as a package of its own.
+if ! command -v npm >/dev/null 2>&1; then
+    case " $missing " in
+    *" nodejs "*) ;;
+    *) missing="$missing npm" ;;
+    esac
+fi
 
 if [ -z "$missing" ]; then
     exit 0
@@ -39,3 +48,6 @@ export DEBIAN_FRONTEND=noninteractive
 $as_root apt-get update -q
 # shellcheck disable=SC2086
 $as_root apt-get install -y -q --no-install-recommends $missing
+if ! command -v npm >/dev/null 2>&1; then
+    $as_root apt-get install -y -q --no-install-recommends npm
+fi

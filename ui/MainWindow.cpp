@@ -15,6 +15,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <iterator>
+
 namespace burgeon {
 
 namespace {
@@ -96,19 +98,22 @@ MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
     });
 }
 
-// The session buttons sit at the right end of the tab row, where no tab is, so no control of
-// the strip moves; Ctrl+O and Ctrl+S reach them from every window.
+// The session and export buttons sit at the right end of the tab row, where no tab is, so no
+// control of the strip moves; Ctrl+O, Ctrl+S and Ctrl+E reach them from every window.
 QWidget* MainWindow::makeSessionButtons() {
     auto* corner = new QWidget(tabs_);
     auto* cornerLayout = new QHBoxLayout(corner);
     cornerLayout->setContentsMargins(0, 0, 4, 0);
     SessionActions& sessions = model_.sessions;
+    MainWindowModel& model = model_;
     const std::pair<ControlModel*, std::function<void()>> buttons[] = {
         {&model_.openSessionButton, [&sessions] { sessions.openWithDialog(); }},
-        {&model_.saveSessionButton, [&sessions] { sessions.saveWithDialog(); }}};
-    const char* names[] = {"openSessionButton", "saveSessionButton"};
-    const QKeySequence keys[] = {QKeySequence::Open, QKeySequence::Save};
-    for (std::size_t i = 0; i < 2; ++i) {
+        {&model_.saveSessionButton, [&sessions] { sessions.saveWithDialog(); }},
+        {&model_.exportMeshButton, [&model] { model.exportMesh(); }}};
+    const char* names[] = {"openSessionButton", "saveSessionButton", "exportMeshButton"};
+    const QKeySequence keys[] = {QKeySequence::Open, QKeySequence::Save,
+                                 QKeySequence(Qt::CTRL | Qt::Key_E)};
+    for (std::size_t i = 0; i < std::size(buttons); ++i) {
         auto* button = makeButton(corner, names[i]);
         bindButton(button, *buttons[i].first, ui_, buttons[i].second);
         cornerLayout->addWidget(button);

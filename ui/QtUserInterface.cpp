@@ -116,6 +116,9 @@ void QtUserInterface::setClipboardText(const std::string& text) {
 void QtUserInterface::setStatusText(const std::string& text) {
     if (statusPanel_) {
         statusPanel_->setText(toQString(text));
+        // A long action runs on this thread: its progress shows before the event loop runs
+        // again.
+        statusPanel_->repaint();
     }
 }
 

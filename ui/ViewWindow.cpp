@@ -46,9 +46,13 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
     popup_ = new QMenu(this);
     popup_->setObjectName("viewMenu");
     const std::pair<ControlModel*, void (ViewWindow::*)()> items[] = {
-        {&model.startItem, &ViewWindow::start},     {&model.stopItem, &ViewWindow::stop},
-        {&model.resetItem, &ViewWindow::reset},     {&model.showAxesItem, &ViewWindow::toggleAxes},
-        {&model.captureItem, &ViewWindow::capture}, {&model.exitItem, &ViewWindow::exit}};
+        {&model.startItem, &ViewWindow::start},
+        {&model.stopItem, &ViewWindow::stop},
+        {&model.resetItem, &ViewWindow::reset},
+        {&model.showAxesItem, &ViewWindow::toggleAxes},
+        {&model.captureItem, &ViewWindow::capture},
+        {&model.exportMeshItem, &ViewWindow::exportMesh},
+        {&model.exitItem, &ViewWindow::exit}};
     for (const auto& [item, handler] : items) {
         QAction* action = popup_->addAction(toQString(item->caption()));
         connect(action, &QAction::triggered, this, [this, handler] {

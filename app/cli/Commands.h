@@ -12,6 +12,7 @@ std::unique_ptr<Command> makeFitCommand();
 std::unique_ptr<Command> makeShapesCommand();
 std::unique_ptr<Command> makeRenderCommand();
 std::unique_ptr<Command> makeAnimateCommand();
+std::unique_ptr<Command> makeExportCommand();
 std::unique_ptr<Command> makeSessionCommand();
 
 } // namespace burgeon

@@ -182,6 +182,7 @@ std::vector<std::unique_ptr<Command>> makeCommands() {
     commands.push_back(makeShapesCommand());
     commands.push_back(makeRenderCommand());
     commands.push_back(makeAnimateCommand());
+    commands.push_back(makeExportCommand());
     commands.push_back(makeSessionCommand());
     return commands;
 }

@@ -166,6 +166,7 @@ TEST_F(PlantWalkTest, TimingAgesAndTheEndOfGrowth) {
     ASSERT_EQ(before.size(), 2u);
     EXPECT_EQ(before[0].age, 0.0);
     EXPECT_EQ(before[1].age, 0.0);
+    EXPECT_DOUBLE_EQ(before[1].birthTime, 2 * 2.5 + 3) << "known before the birth";
     EXPECT_NEAR(before[0].a, 1.0 * 0.35 * g0 * 2 / 1, 1e-12);
     EXPECT_NEAR(before[1].a, 1.0 * 0.25 * g0 * 2 / 2, 1e-12);
 
@@ -176,6 +177,7 @@ TEST_F(PlantWalkTest, TimingAgesAndTheEndOfGrowth) {
     EXPECT_EQ(growing[1].level, 2);
     EXPECT_EQ(growing[1].kind, Petiole);
     EXPECT_DOUBLE_EQ(growing[1].age, 20.0 - 8.0);
+    EXPECT_DOUBLE_EQ(growing[0].birthTime, 5.5);
 
     // Past EndTime every organ keeps the size it had at EndTime.
     const std::vector<RecordedOrgan> atEnd = draw(54.0);

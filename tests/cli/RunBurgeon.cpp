@@ -32,7 +32,7 @@ std::string slurp(const std::filesystem::path& file) {
 } // namespace
 
 CommandResult runBurgeon(const std::vector<std::string>& arguments,
-                         const std::string& workingFolder) {
+                         const std::string& workingFolder, const std::string& shellPrefix) {
     static int runNumber = 0;
     const auto capture =
         std::filesystem::temp_directory_path() /
@@ -41,7 +41,7 @@ CommandResult runBurgeon(const std::vector<std::string>& arguments,
     if (!workingFolder.empty()) {
         command += "cd " + shellQuote(workingFolder) + " && ";
     }
-    command += shellQuote(BURGEON_EXECUTABLE);
+    command += shellPrefix + shellQuote(BURGEON_EXECUTABLE);
     for (const auto& argument : arguments) {
         command += " " + shellQuote(argument);
     }

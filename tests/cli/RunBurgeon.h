@@ -12,9 +12,11 @@ struct CommandResult {
 };
 
 // Runs the built burgeon executable with the arguments, in the given working folder (the
-// test's own when empty), and captures its output and exit status.
+// test's own when empty), and captures its output and exit status. A shell prefix runs before
+// the executable on its command line ("ulimit -f 8;", "setpriv ... ").
 CommandResult runBurgeon(const std::vector<std::string>& arguments,
-                         const std::string& workingFolder = "");
+                         const std::string& workingFolder = "",
+                         const std::string& shellPrefix = "");
 
 // The examples folder of the source tree.
 std::string examplesFolder();

@@ -123,6 +123,7 @@ private Q_SLOTS:
         QCOMPARE(main.button("generateButton")->text(), "Generate Plant");
         QCOMPARE(main.button("animationShowButton")->text(), "Animation Show");
         QCOMPARE(main.button("exitButton")->text(), "Exit");
+        QCOMPARE(main.button("exportMeshButton")->text(), "Export Mesh\u2026");
 
         QCOMPARE(tool.windowTitle(), "Simulation");
         QCOMPARE(visiblePages(),

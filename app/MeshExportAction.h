@@ -1,0 +1,45 @@
+#pragma once
+
+#include "base/Clock.h"
+#include "base/UserInterface.h"
+#include "project/PlantProject.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace burgeon {
+
+inline constexpr const char* MeshFileFilter =
+    "glTF binary (*.glb)|*.glb|glTF with its files beside it (*.gltf)|*.gltf|"
+    "Wavefront OBJ (*.obj)|*.obj|Stanford PLY (*.ply)|*.ply";
+
+// "Export Mesh…": the plant the view shows, at its current time, as a mesh file. The busy
+// cursor shows while it is written; an export that takes longer than half a second shows its
+// progress in the status panel, and the panel names the file when it is done.
+class MeshExportAction {
+public:
+    // The walk's wind follows the clock, as in the view.
+    MeshExportAction(PlantProject& project, Clock& clock, UserInterface& ui);
+
+    // Asks for a file (.glb unless another extension is given), then exports to it; a
+    // cancelled dialog does nothing.
+    void exportWithDialog();
+    // True when every file was written; a failure is shown as a message.
+    bool exportTo(const std::string& fileName);
+
+    // The file exported last, empty before the first export.
+    const std::string& fileName() const { return fileName_; }
+    // Milliseconds of a steady tick, for the time an export has taken; the clock's by default.
+    std::function<std::int64_t()> tick;
+
+    static constexpr std::int64_t ProgressDelayMilliseconds = 500;
+
+private:
+    PlantProject& project_;
+    Clock& clock_;
+    UserInterface& ui_;
+    std::string fileName_;
+};
+
+} // namespace burgeon

@@ -1,0 +1,256 @@
+#include "mesh/PlantMeshBuilder.h"
+
+#include "base/StandardError.h"
+#include "drawing/PlantWalk.h"
+#include "growth/GrowthCurves.h"
+#include "mesh/MeshTarget.h"
+#include "mesh/PassPictures.h"
+#include "mesh/TransformMath.h"
+#include "project/PlantProject.h"
+
+#include <cmath>
+#include <unordered_map>
+
+namespace burgeon {
+
+namespace {
+
+// The organs a walk draws when every growth curve gives 1 (the sizes the meshes are made
+// at). The same walk otherwise, so each organ has its level's reductions and parameters: the
+// copy holds what the walk reads (node table, parameters, plant scale) with flat curves.
+std::vector<RecordedOrgan> organsAtFactorOne(const MeshExportInputs& inputs, double time) {
+    PlantProject unit;
+    unit.plant = inputs.project->plant;
+    unit.parameters = inputs.project->parameters;
+    unit.view = inputs.project->view;
+    // A flat curve from 0 to 10: growthSize = 10 x 6 / 2 / 30 = 1 at every age.
+    unit.growth.curves.setCurve(GrowthOrgan::All, 0.0, 10.0, 0.0, 0.0);
+    RecordingTarget recording;
+    PlantWalk(unit, *inputs.clock).draw(recording, time);
+    return recording.organs();
+}
+
+MeshNodeKind kindOf(const PlacedOrgan& organ) {
+    switch (organ.shape) {
+    case RecordedShape::Leaf:
+        return MeshNodeKind::Leaf;
+    case RecordedShape::Flower:
+        return MeshNodeKind::Flower;
+    case RecordedShape::Land:
+        return MeshNodeKind::Land;
+    case RecordedShape::Petiole:
+        return organ.node.kind == OrganKind::ShortPetiole ? MeshNodeKind::ShortPetiole
+                                                          : MeshNodeKind::Petiole;
+    case RecordedShape::Internode:
+        break;
+    }
+    if (organ.node.kind == OrganKind::Apex) {
+        return MeshNodeKind::Apex;
+    }
+    return organ.node.kind == OrganKind::ShortInternode ? MeshNodeKind::ShortInternode
+                                                        : MeshNodeKind::Internode;
+}
+
+// The organ in the plant's frame: the walk's matrices hold the plant scale, which the plant
+// node carries, so the organ keeps its turns, its place and its growth factor.
+OrganNode organNode(const PlacedOrgan& organ, double plantScale) {
+    OrganNode node;
+    node.kind = kindOf(organ);
+    node.node = organ.node.index;
+    node.name = std::string(nodeKindWord(node.kind)) + " " + std::to_string(organ.node.index);
+    node.level = organ.node.level;
+    node.age = organ.node.age;
+    node.mesh = organ.mesh;
+    Matrix4 local = organ.frame;
+    if (plantScale != 0.0) {
+        for (std::size_t i = 0; i < 15; ++i) {
+            local[i] /= plantScale;
+        }
+    }
+    node.transform = decomposeMatrix(local);
+    for (std::size_t axis = 0; axis < 3; ++axis) {
+        node.transform.scale[axis] *= organ.growth[axis];
+    }
+    return node;
+}
+
+OrganNode landNode(const PlacedOrgan& organ) {
+    OrganNode node;
+    node.kind = MeshNodeKind::Land;
+    node.name = nodeKindWord(MeshNodeKind::Land);
+    node.mesh = organ.mesh;
+    node.transform = decomposeMatrix(organ.frame);
+    return node;
+}
+
+std::int64_t organKey(const PlacedOrgan& organ) {
+    return static_cast<std::int64_t>(organ.node.index) * 8 + static_cast<std::int64_t>(organ.shape);
+}
+
+std::array<float, 3> floats3(const std::array<double, 3>& v) {
+    return {static_cast<float>(v[0]), static_cast<float>(v[1]), static_cast<float>(v[2])};
+}
+
+std::array<float, 4> floats4(const std::array<double, 4>& v) {
+    return {static_cast<float>(v[0]), static_cast<float>(v[1]), static_cast<float>(v[2]),
+            static_cast<float>(v[3])};
+}
+
+// One keyframe of an organ; frames before its first appearance (and any it misses) show it at
+// scale 0 where it then stands.
+void appendKeyframe(NodeTrack& track, const Transform& transform, bool born, std::size_t frame) {
+    std::array<double, 4> rotation = transform.rotation;
+    if (!track.rotations.empty()) {
+        const auto& last = track.rotations.back();
+        rotation = nearerQuaternion({last[0], last[1], last[2], last[3]}, rotation);
+    }
+    while (track.scales.size() < frame) {
+        track.translations.push_back(floats3(transform.translation));
+        track.rotations.push_back(floats4(rotation));
+        track.scales.push_back({0.0f, 0.0f, 0.0f});
+    }
+    track.translations.push_back(floats3(transform.translation));
+    track.rotations.push_back(floats4(rotation));
+    track.scales.push_back(born ? floats3(transform.scale) : std::array<float, 3>{});
+}
+
+void padMissedFrame(NodeTrack& track, std::size_t frames) {
+    while (track.scales.size() < frames) {
+        track.translations.push_back(track.translations.back());
+        track.rotations.push_back(track.rotations.back());
+        track.scales.push_back({0.0f, 0.0f, 0.0f});
+    }
+}
+
+// The nodes show the last frame; a channel is kept only where its values change.
+void finishTrack(NodeTrack& track, OrganNode& node) {
+    for (std::size_t k = 1; k < track.scales.size(); ++k) {
+        track.translationChanges |= track.translations[k] != track.translations[0];
+        track.rotationChanges |= track.rotations[k] != track.rotations[0];
+    }
+    const auto& t = track.translations.back();
+    const auto& r = track.rotations.back();
+    const auto& s = track.scales.back();
+    node.transform.translation = {t[0], t[1], t[2]};
+    node.transform.rotation = {r[0], r[1], r[2], r[3]};
+    node.transform.scale = {s[0], s[1], s[2]};
+}
+
+} // namespace
+
+MeshExportInputs projectExportInputs(const PlantProject& project, Clock& clock,
+                                     const BitmapPixels* landPicture, bool withLand) {
+    MeshExportInputs inputs;
+    inputs.project = &project;
+    inputs.clock = &clock;
+    inputs.shapes.materials = &project.materials;
+    inputs.shapes.leaf = &project.leaf;
+    inputs.shapes.flower = &project.flower;
+    inputs.shapes.placement = &project.placement;
+    inputs.shapes.leafTexture = leafPassPicture(project.leafTextures, landPicture);
+    inputs.shapes.landTexture = landPassPicture(project.leafTextures, landPicture);
+    inputs.withLand = withLand;
+    return inputs;
+}
+
+MeshScene buildPlantMesh(const MeshExportInputs& inputs, double time,
+                         const ProgressCallback& progress) {
+    reportProgress(progress, 0);
+    MeshLibrary library(inputs.shapes);
+    MeshTarget target(library, organsAtFactorOne(inputs, time));
+    target.setProgress(progress);
+    PlantWalk(*inputs.project, *inputs.clock).draw(target, time);
+    if (inputs.withLand) {
+        target.drawLand();
+    }
+    MeshScene scene;
+    scene.time = time;
+    const double plantScale = inputs.project->view.PlantScale;
+    scene.plant.scale = {plantScale, plantScale, plantScale};
+    for (const PlacedOrgan& organ : target.organs()) {
+        if (organ.shape == RecordedShape::Land) {
+            scene.land = landNode(organ);
+        } else {
+            scene.organs.push_back(organNode(organ, plantScale));
+        }
+    }
+    library.moveInto(scene);
+    reportProgress(progress, 100);
+    return scene;
+}
+
+std::vector<double> animationFrameTimes(const GrowthTimeline& timeline) {
+    if (!std::isfinite(timeline.step) || timeline.step <= 0.0) {
+        throw StandardError("The time step of a growth animation must be above 0");
+    }
+    if (!std::isfinite(timeline.from) || !std::isfinite(timeline.to) ||
+        timeline.to < timeline.from) {
+        throw StandardError("A growth animation must end at or after its start time");
+    }
+    if (!std::isfinite(timeline.framesPerSecond) || timeline.framesPerSecond <= 0.0) {
+        throw StandardError("A growth animation needs more than 0 frames per second");
+    }
+    // A step that lands on the end within rounding still takes the end time in.
+    const double steps = std::floor((timeline.to - timeline.from) / timeline.step + 1e-9);
+    if (steps + 1.0 > MaxAnimationFrames) {
+        throw StandardError("A growth animation holds at most " +
+                            std::to_string(MaxAnimationFrames) + " frames");
+    }
+    std::vector<double> times;
+    for (int k = 0; k <= static_cast<int>(steps); ++k) {
+        times.push_back(timeline.from + k * timeline.step);
+    }
+    return times;
+}
+
+MeshScene buildGrowthMesh(const MeshExportInputs& inputs, const GrowthTimeline& timeline,
+                          const ProgressCallback& progress) {
+    const std::vector<double> times = animationFrameTimes(timeline);
+    const double plantScale = inputs.project->view.PlantScale;
+    MeshLibrary library(inputs.shapes);
+    // Sizes at factor 1 do not change with time: one walk gives them for every frame.
+    MeshTarget target(library, organsAtFactorOne(inputs, times.front()));
+    PlantWalk walk(*inputs.project, *inputs.clock);
+    MeshScene scene;
+    GrowthAnimation animation;
+    animation.framesPerSecond = timeline.framesPerSecond;
+    std::unordered_map<std::int64_t, std::size_t> organIndex;
+    for (std::size_t frame = 0; frame < times.size(); ++frame) {
+        const double time = times[frame];
+        animation.plantTimes.push_back(time);
+        animation.keyTimes.push_back(
+            static_cast<float>(static_cast<double>(frame) / timeline.framesPerSecond));
+        target.clear();
+        walk.draw(target, time);
+        for (const PlacedOrgan& organ : target.organs()) {
+            const auto [found, added] = organIndex.emplace(organKey(organ), scene.organs.size());
+            if (added) {
+                scene.organs.emplace_back();
+                animation.tracks.emplace_back();
+            }
+            OrganNode& node = scene.organs[found->second];
+            node = organNode(organ, plantScale);
+            const bool born = time >= organ.node.birthTime;
+            appendKeyframe(animation.tracks[found->second], node.transform, born, frame);
+        }
+        for (NodeTrack& track : animation.tracks) {
+            padMissedFrame(track, frame + 1);
+        }
+        reportProgress(progress, static_cast<int>(100 * (frame + 1) / times.size()));
+    }
+    for (std::size_t i = 0; i < scene.organs.size(); ++i) {
+        finishTrack(animation.tracks[i], scene.organs[i]);
+    }
+    if (inputs.withLand) {
+        target.clear();
+        target.drawLand();
+        scene.land = landNode(target.organs().back());
+    }
+    scene.time = times.back();
+    scene.plant.scale = {plantScale, plantScale, plantScale};
+    scene.animation = std::move(animation);
+    library.moveInto(scene);
+    return scene;
+}
+
+} // namespace burgeon

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "drawing/RecordingTarget.h"
+#include "mesh/MeshScene.h"
+
+namespace burgeon {
+
+// Column-major 4 x 4 products and the pieces of a node transform.
+Matrix4 multiplyMatrices(const Matrix4& left, const Matrix4& right);
+Matrix4 matrixOf(const Transform& transform);
+
+// The matrix the pipeline builds for a turn of `degrees` about an axis (normalised first).
+Matrix4 rotationMatrix(double degrees, double x, double y, double z);
+// The inverse of a matrix that only turns (its transpose).
+Matrix4 inverseRotation(const Matrix4& rotation);
+
+// Splits a matrix made of rotations, translations and scales along its own axes into
+// translation, rotation and the length of each axis. An axis of length 0 leaves the rotation
+// to the others (the identity when fewer than two remain).
+Transform decomposeMatrix(const Matrix4& matrix);
+
+// The rotation of a unit quaternion (x, y, z, w) applied to a direction.
+Vector3 rotateDirection(const std::array<double, 4>& rotation, const Vector3& direction);
+
+// The same rotation with the sign that lies nearer to the previous one, so that keyframes
+// interpolate the short way round.
+std::array<double, 4> nearerQuaternion(const std::array<double, 4>& previous,
+                                       const std::array<double, 4>& rotation);
+
+} // namespace burgeon
