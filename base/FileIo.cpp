@@ -91,8 +91,9 @@ std::string temporaryName(const std::string& fileName) {
     return name;
 }
 
-// Removes the temporary files of NAME whose writing process no longer runs: they are what a
-// process killed in the middle of a write leaves where the system has no unnamed files.
+// Removes the temporary files (and staging folders) of NAME whose writing process no longer
+// runs: they are what a process killed in the middle of a write leaves where the system has no
+// unnamed files.
 void sweepStaleTemporaries(const std::string& fileName) {
     namespace fs = std::filesystem;
     const std::string prefix = fs::path(temporaryPrefix(fileName)).filename().string();
@@ -112,7 +113,7 @@ void sweepStaleTemporaries(const std::string& fileName) {
         const auto pid = static_cast<pid_t>(std::stol(pidText));
         if (pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH) {
             std::error_code ignored;
-            fs::remove(it->path(), ignored);
+            fs::remove_all(it->path(), ignored);
         }
     }
 }
@@ -234,20 +235,57 @@ std::string readFileText(const std::string& fileName, const FileSizeLimit& limit
 }
 
 void writeFileAtomically(const std::string& fileName, std::string_view content) {
-    sweepStaleTemporaries(fileName);
-    std::string temporary;
-    WriteResult result = writeThroughUnnamedFile(fileName, content, temporary);
-    if (result == WriteResult::Unsupported) {
-        result = writeThroughNamedFile(fileName, content, temporary) ? WriteResult::Written
-                                                                     : WriteResult::Failed;
+    writeFilesAtomically({{fileName, content}});
+}
+
+void writeFilesAtomically(const std::vector<FileToWrite>& files) {
+    // Every file complete under its temporary name first: a failure then leaves no file
+    // changed. Renames within a folder do not fail once the temporary file exists.
+    std::vector<std::string> temporaries;
+    const auto removeTemporaries = [&temporaries](std::size_t from) {
+        for (std::size_t i = from; i < temporaries.size(); ++i) {
+            ::unlink(temporaries[i].c_str());
+        }
+    };
+    for (const FileToWrite& file : files) {
+        sweepStaleTemporaries(file.name);
+        std::string temporary;
+        WriteResult result = writeThroughUnnamedFile(file.name, file.content, temporary);
+        if (result == WriteResult::Unsupported) {
+            result = writeThroughNamedFile(file.name, file.content, temporary)
+                         ? WriteResult::Written
+                         : WriteResult::Failed;
+        }
+        if (result != WriteResult::Written) {
+            removeTemporaries(0);
+            throw StandardError::cannotCreateFile(file.name);
+        }
+        temporaries.push_back(std::move(temporary));
     }
-    if (result != WriteResult::Written) {
-        throw StandardError::cannotCreateFile(fileName);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (std::rename(temporaries[i].c_str(), files[i].name.c_str()) != 0) {
+            removeTemporaries(i);
+            throw StandardError::cannotCreateFile(files[i].name);
+        }
     }
-    if (std::rename(temporary.c_str(), fileName.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        throw StandardError::cannotCreateFile(fileName);
+}
+
+std::string makeStagingFolder(const std::string& folder) {
+    std::string target = folder;
+    while (target.size() > 1 && target.back() == '/') {
+        target.pop_back();
     }
+    sweepStaleTemporaries(target);
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const std::string staging = temporaryName(target);
+        if (::mkdir(staging.c_str(), 0755) == 0) {
+            return staging;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    throw StandardError::cannotCreateFile(folder);
 }
 
 std::string joinPath(const std::string& folder, const std::string& name) {

@@ -2,6 +2,7 @@
 
 #include "base/UserInterface.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ enum class MessageKind { Information, Warning, Error };
 struct Message {
     MessageKind kind = MessageKind::Information;
     std::string text;
+    // The line of the text being read where it arose (from 1), when the reader knows it; not
+    // part of the text (the command line prints the place on a line of its own).
+    std::size_t line = 0;
     friend bool operator==(const Message&, const Message&) = default;
 };
 

@@ -5,11 +5,14 @@
 namespace burgeon {
 
 std::span<const FuzzTarget> fuzzTargets() {
-    static constexpr std::array<FuzzTarget, 4> targets = {{
+    static constexpr std::array<FuzzTarget, 7> targets = {{
         {"growth_data", runGrowthDataInput},
         {"shape_library", runShapeLibraryInput},
         {"bitmap", runBitmapInput},
         {"example_file", runExampleFileInput},
+        {"lsystem", runLSystemInput},
+        {"session", runSessionInput},
+        {"command_line", runCommandLineInput},
     }};
     return targets;
 }

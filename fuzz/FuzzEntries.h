@@ -31,6 +31,13 @@ void runShapeLibraryInput(std::string_view bytes);
 void runBitmapInput(std::string_view bytes);
 // The example file of the Text Editor page, rich or plain text -> the editor text.
 void runExampleFileInput(std::string_view bytes);
+// L-system text -> "Compile L-system" (with a lowered string limit) -> "Generate Plant".
+void runLSystemInput(std::string_view bytes);
+// Session text with leading "--set KEY=VALUE" lines -> the session reader -> "Save Session",
+// whose text must read back the same.
+void runSessionInput(std::string_view bytes);
+// Arguments, one a line -> the command line's parser, without running the command.
+void runCommandLineInput(std::string_view bytes);
 
 // Every target, for the fuzzers' main and the regression replay.
 std::span<const FuzzTarget> fuzzTargets();

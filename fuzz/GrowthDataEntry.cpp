@@ -1,64 +1,41 @@
-#include "base/NumberText.h"
 #include "base/StandardError.h"
 #include "base/TextLines.h"
 #include "fuzz/FuzzEntries.h"
-#include "growth/CurveFit.h"
 #include "growth/GrowthDataFile.h"
+#include "growth/GrowthFit.h"
 #include "growth/GrowthPlot.h"
+#include "project/PlantGrowth.h"
 
 namespace burgeon {
 
-namespace {
-
-// The boxes hold the fitted coefficients as text; committing reads them back.
-double throughBox(double coefficient) {
-    return parseFloat(formatGeneral(coefficient));
-}
-
-// Every organ's plot as the commit of "All" draws it: the frame with the data, then the curve.
-void plotEveryOrgan(const GrowthData& data, const GrowthCurves& curves, int plotScale) {
-    RgbImage plot(PlotWidth, PlotHeight);
-    const PlotOrigin origin = plotOrigin(PlotWidth, PlotHeight);
-    for (int organ = 0; organ < GrowthOrganCount; ++organ) {
-        drawPlotFrame(plot, data, plotScale, origin);
-        drawPlotCurve(plot, curves.getCurve(static_cast<GrowthOrgan>(organ)), data.LifeCycleTime,
-                      plotScale, origin);
-        // Drawing clips at the edges: whatever the data, the plot keeps its size.
-        if (plot.width() != PlotWidth || plot.height() != PlotHeight ||
-            plot.bytes().size() != std::size_t{PlotWidth} * PlotHeight * 3) {
-            throw FuzzFinding("a plot changed its size");
-        }
-    }
-}
-
-} // namespace
-
-// The steps of "Fit Curve" on the loaded text, through the functions the page calls.
+// "Read Data", "Fit Curve" with "All" committed, then every organ's plot, through the
+// functions the page and `burgeon fit` call.
 void runGrowthDataInput(std::string_view bytes) {
-    const std::vector<std::string> lines = splitLines(growthDataText(bytes));
-    if (!withinGrowthDataLimits(lines)) {
-        return; // the limits message
+    const std::string text = growthDataText(bytes);
+    PlantGrowth growth;
+    const FitOutcome fitted = fitGrowthData(splitLines(text), growth.fittedData);
+    if (fitted.messages.empty()) {
+        throw FuzzFinding("a fit ended without a message");
     }
-    GrowthData data;
-    FitWorkingState work;
-    try {
-        if (readDataRows(lines, data, work) != 0) {
-            return; // "Error Data in line N"
+    if (!fitted.completed) {
+        return; // the message is the answer to such data
+    }
+    commitFittedCurve(growth, GrowthOrgan::All, curveAsShown(fitted.curve), text);
+    // Every plot magnification gets its share of the inputs.
+    const int plotScale = 1 + static_cast<int>(bytes.size() % 10);
+    for (int organ = 0; organ < GrowthOrganCount; ++organ) {
+        try {
+            const RgbImage plot = plotCurve(
+                growth.fittedData, growth.curves.getCurve(static_cast<GrowthOrgan>(organ)),
+                plotScale);
+            // Drawing clips at the edges: whatever the data, the plot keeps its size.
+            if (plot.width() != PlotWidth || plot.height() != PlotHeight ||
+                plot.bytes().size() != std::size_t{PlotWidth} * PlotHeight * 3) {
+                throw FuzzFinding("a plot changed its size");
+            }
+        } catch (const StandardError&) {
+            // "Invalid floating point operation": a curve without a value at some time.
         }
-        alignColumns(work, data.DataLastRow);
-        if (data.DataLastRow < 0) {
-            return; // no data row
-        }
-        computeMeans(work, data);
-        const GrowthFunction fitted = fitCoefficients(data);
-        GrowthCurves curves;
-        curves.setCurve(GrowthOrgan::All, throughBox(fitted.Bottom), throughBox(fitted.Top),
-                        throughBox(fitted.Slope), throughBox(fitted.Tmid));
-        // Every plot magnification gets its share of the inputs.
-        plotEveryOrgan(data, curves, 1 + static_cast<int>(bytes.size() % 10));
-    } catch (const StandardError&) {
-        // A field that is no number, a time without values, a curve without a value: the
-        // message is the answer to such data.
     }
 }
 

@@ -16,7 +16,9 @@ bool fitInto(const std::vector<std::string>& lines, GrowthData& data, FitOutcome
     }
     FitWorkingState work;
     if (const int badLine = readDataRows(lines, data, work); badLine != 0) {
-        addError(outcome.messages, "Error Data in line " + std::to_string(badLine));
+        outcome.messages.push_back({MessageKind::Error,
+                                    "Error Data in line " + std::to_string(badLine),
+                                    static_cast<std::size_t>(badLine)});
         return false;
     }
     addInformation(outcome.messages, "LifeCycle time=" + std::to_string(data.LifeCycleTime));
@@ -48,7 +50,7 @@ FitOutcome fitGrowthData(const std::vector<std::string>& lines, GrowthData& data
         outcome.completed = fitInto(lines, data, outcome);
     } catch (const StandardError& error) {
         // A field that is not a number, or means that are no numbers.
-        addError(outcome.messages, error.what());
+        outcome.messages.push_back({MessageKind::Error, error.what(), error.lineNumber()});
     }
     return outcome;
 }

@@ -94,19 +94,27 @@ const char* const exampleLSystemsText =
     "}\n";
 // clang-format on
 
-std::vector<std::vector<std::string>> splitLSystemBlocks(const std::vector<std::string>& lines) {
-    std::vector<std::vector<std::string>> blocks;
+std::vector<LSystemBlock> lsystemBlocks(const std::vector<std::string>& lines) {
+    std::vector<LSystemBlock> blocks;
     bool inBlock = false;
-    for (const std::string& line : lines) {
-        const std::string_view trimmed = trimControl(line);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view trimmed = trimControl(lines[i]);
         if (!inBlock && !trimmed.empty() && trimmed.back() == '{') {
-            blocks.emplace_back();
+            blocks.push_back({i + 1, {}});
             inBlock = true;
         }
         if (inBlock) {
-            blocks.back().push_back(line);
+            blocks.back().lines.push_back(lines[i]);
             inBlock = trimmed != "}";
         }
+    }
+    return blocks;
+}
+
+std::vector<std::vector<std::string>> splitLSystemBlocks(const std::vector<std::string>& lines) {
+    std::vector<std::vector<std::string>> blocks;
+    for (LSystemBlock& block : lsystemBlocks(lines)) {
+        blocks.push_back(std::move(block.lines));
     }
     return blocks;
 }

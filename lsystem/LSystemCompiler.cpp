@@ -83,13 +83,15 @@ bool checkHeader(const std::vector<std::string>& lines, LSystemDefinition& defin
                                  lines[static_cast<std::size_t>(number - 1)])) {
                 pane += check.errorLine;
                 pane += '\n';
-                addError(outcome.messages, check.message);
+                outcome.messages.push_back(
+                    {MessageKind::Error, check.message, static_cast<std::size_t>(number)});
                 outcome.compilesPaneRed = true;
                 return false;
             }
         } catch (const StandardError& error) {
             // A value that does not read as a number: the pane keeps the passes so far.
-            addError(outcome.messages, error.what());
+            outcome.messages.push_back(
+                {MessageKind::Error, error.what(), static_cast<std::size_t>(number)});
             return false;
         }
         pane += check.passText;

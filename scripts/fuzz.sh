@@ -16,7 +16,7 @@ seconds=${FUZZ_SECONDS:-600}
 build=build/fuzz
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(growth_data shape_library bitmap example_file)
+    targets=(growth_data shape_library bitmap example_file lsystem session command_line)
 fi
 # Long enough to reach every reader's limits (1000 library entries take 6 KB, 501 data lines
 # 1 KB, 101 values on a line 0.2 KB) and a few kilobytes of bitmap rows; longer inputs only
@@ -55,7 +55,7 @@ fuzz_target() {
             status=$?
         cat "$segment" >>"$log"
         local ran
-        ran=$(sed -n 's/^stat::number_of_executed_units: *//p' "$segment" | tail -n 1)
+        ran=$(sed -n 's/^stat::number_of_executed_units: *//p' "$segment" | tail -n 1 || true)
         executions=$((executions + ${ran:-0}))
         [ "$status" -ne 0 ] || break
         local artifact
@@ -68,9 +68,10 @@ fuzz_target() {
         result="FAILED: $artifacts/$artifact"
         break
     done
+    # A fault among the seeds stops the run before libFuzzer reports any coverage.
     local coverage features
-    coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | cut -d' ' -f2)
-    features=$(grep -o 'ft: [0-9]*' "$log" | tail -n 1 | cut -d' ' -f2)
+    coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | cut -d' ' -f2 || true)
+    features=$(grep -o 'ft: [0-9]*' "$log" | tail -n 1 | cut -d' ' -f2 || true)
     echo "$executions ${coverage:-?} ${features:-?} $result"
 }
 

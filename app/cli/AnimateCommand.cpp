@@ -1,5 +1,6 @@
 #include "app/cli/Commands.h"
 #include "app/cli/PlantOptions.h"
+#include "app/cli/StagedFolder.h"
 #include "project/AnimationSettings.h"
 
 #include "base/FileIo.h"
@@ -14,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <utility>
 
 namespace burgeon {
 
@@ -62,12 +64,24 @@ struct AnimateOptions {
     std::optional<int> crf;
 };
 
-// Drives the capture run to its end and reports how it ended.
-int capture(CommandPlant& plant, PictureSize size, const VideoOutput& video, std::ostream& out,
+// Drives the capture run to its end and reports how it ended. The run's files appear only
+// when it completes: all of them, or none.
+int capture(CommandPlant& plant, PictureSize size, VideoOutput video, std::ostream& out,
             std::ostream& err) {
     PlantProject& project = plant.project;
-    const CaptureSettings& settings = project.animation.capture;
+    CaptureSettings& settings = project.animation.capture;
     const double step = project.parameters.timeStep;
+    std::optional<StagedFolder> staged;
+    try {
+        staged.emplace(settings.folder);
+        if (!video.fileName.empty()) {
+            video.fileName = staged->stage(video.fileName);
+        }
+    } catch (const StandardError& error) {
+        err << error.what() << '\n';
+        return 1;
+    }
+    const std::string folder = std::exchange(settings.folder, staged->path());
     CaptureReport report;
     try {
         HeadlessContext context(size.width, size.height);
@@ -79,16 +93,21 @@ int capture(CommandPlant& plant, PictureSize size, const VideoOutput& video, std
             canvas, project, [&out](int percent) { drawProgress(out, percent); }, video,
             [&out](const std::string& note) { out << '\n'
                                                   << note << '\n'; });
+        if (report.outcome == CaptureOutcome::Completed) {
+            staged->commit();
+        }
     } catch (const HeadlessContextError& error) {
         err << "burgeon animate: no OpenGL context: " << error.what() << '\n';
         return 1;
     } catch (const StandardError& error) {
-        err << error.what() << '\n';
+        err << staged->unstaged(error.what()) << '\n';
         return 1;
     }
+    settings.folder = folder;
     out << '\n';
     for (const std::string& message : report.messages) {
-        (report.outcome == CaptureOutcome::Completed ? out : err) << message << '\n';
+        (report.outcome == CaptureOutcome::Completed ? out : err)
+            << staged->unstaged(message) << '\n';
     }
     switch (report.outcome) {
     case CaptureOutcome::Completed:

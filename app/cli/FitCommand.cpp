@@ -1,4 +1,5 @@
 #include "app/cli/Commands.h"
+#include "app/cli/MessagePlace.h"
 #include "app/cli/OrganOption.h"
 #include "base/FileIo.h"
 #include "base/JsonWriter.h"
@@ -45,15 +46,21 @@ void fit(FitRun& run, const std::string& fileName, GrowthOrgan organ) {
     run.completed = true;
 }
 
-// The five plot files; a plot of a curve that was not fitted stays white.
+// The five plot files, all or none; a plot of a curve that was not fitted stays white.
 void savePlots(const FitRun& run, GrowthOrgan chosen, int scale, const std::string& folder) {
+    std::vector<std::string> encoded;
     for (const auto& [organ, fileName] : savedPlotFiles()) {
         RgbImage image(PlotWidth, PlotHeight);
         if (run.completed && (chosen == GrowthOrgan::All || chosen == organ)) {
             image = plotCurve(run.growth.fittedData, run.growth.curves.getCurve(organ), scale);
         }
-        writeBmpFile(joinPath(folder, fileName), image);
+        encoded.push_back(encodeBmp(image));
     }
+    std::vector<FileToWrite> files;
+    for (std::size_t i = 0; i < encoded.size(); ++i) {
+        files.push_back({joinPath(folder, savedPlotFiles()[i].second), encoded[i]});
+    }
+    writeFilesAtomically(files);
 }
 
 void writeJson(std::ostream& out, const FitRun& run) {
@@ -90,10 +97,8 @@ void writeJson(std::ostream& out, const FitRun& run) {
     out << json.text() << "\n";
 }
 
-void writeText(std::ostream& out, const FitRun& run) {
-    for (const Message& message : run.messages) {
-        out << "message: " << message.text << "\n";
-    }
+void writeText(std::ostream& out, const FitRun& run, const std::string& fileName) {
+    printMessages(out, run.messages, fileName);
     out << "bottom: " << run.boxes[0] << "\n";
     out << "top: " << run.boxes[1] << "\n";
     out << "slope: " << run.boxes[2] << "\n";
@@ -146,7 +151,7 @@ int FitCommand::run(std::ostream& out, std::ostream&) {
     if (json_) {
         writeJson(out, run);
     } else {
-        writeText(out, run);
+        writeText(out, run, file_);
     }
     return run.completed ? 0 : 1;
 }

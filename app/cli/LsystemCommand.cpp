@@ -1,5 +1,6 @@
 #include "app/cli/Commands.h"
 #include "app/cli/CompileWatch.h"
+#include "app/cli/MessagePlace.h"
 
 #include "base/Clock.h"
 #include "base/FileIo.h"
@@ -38,6 +39,9 @@ struct LsystemRun {
     std::string treePane = "Tree Results";
     bool completed = false;
     bool stopped = false;
+    // The file the lines came from and its line where they begin, for the messages' places.
+    std::string file;
+    std::size_t firstLine = 1;
 };
 
 void compileAndGenerate(LsystemRun& run, RandomSource& random, const RewriteControl& control) {
@@ -75,9 +79,7 @@ void printPane(std::ostream& out, const char* heading, const std::string& text) 
 }
 
 void printText(std::ostream& out, const LsystemRun& run) {
-    for (const Message& message : run.messages) {
-        out << "message: " << message.text << '\n';
-    }
+    printMessages(out, run.messages, run.file, run.firstLine);
     printPane(out, "L-system Compiles", run.compilesPane);
     printPane(out, "L-system Results", run.resultsPane);
     printPane(out, "Tree Results", run.treePane);
@@ -156,18 +158,21 @@ int LsystemCommand::run(std::ostream& out, std::ostream& err) {
         err << error.what() << '\n';
         return 1;
     }
+    LsystemRun run;
+    run.file = file_;
     if (block_ > 0) {
-        const auto blocks = splitLSystemBlocks(lines);
+        const auto blocks = lsystemBlocks(lines);
         if (static_cast<std::size_t>(block_) > blocks.size()) {
             throw UsageError{"--block " + std::to_string(block_) + ": " + file_ + " holds " +
                              std::to_string(blocks.size()) + " L-system block(s)"};
         }
-        lines = blocks[static_cast<std::size_t>(block_ - 1)];
+        const LSystemBlock& block = blocks[static_cast<std::size_t>(block_ - 1)];
+        lines = block.lines;
+        run.firstLine = block.firstLine;
     }
 
     RandomSource random(seed_ ? static_cast<std::uint32_t>(*seed_)
                               : static_cast<std::uint32_t>(SystemClock().millisecondsOfDay()));
-    LsystemRun run;
     // The lines as the editor holds them: a trailing empty line does not survive the editor.
     run.editorLines = splitLines(joinLines(lines));
     const CompileWatch watch(maxSeconds_);

@@ -1,6 +1,7 @@
 #include "app/cli/PlantOptions.h"
 
 #include "app/cli/CompileWatch.h"
+#include "app/cli/MessagePlace.h"
 #include "app/cli/OrganOption.h"
 #include "base/FileIo.h"
 #include "base/NumberText.h"
@@ -28,23 +29,18 @@ namespace {
 
 constexpr int MaxPictureSide = 8192;
 
-void printMessages(std::ostream& err, const Messages& messages) {
-    for (const Message& message : messages) {
-        err << "message: " << message.text << '\n';
-    }
-}
-
-std::vector<std::string> lsystemLines(const PlantOptions& options) {
+// The lines of the --lsystem file, or of its --block, with the file's line they begin on.
+LSystemBlock lsystemLines(const PlantOptions& options) {
     std::vector<std::string> lines = splitLines(readFileText(options.lsystem));
     if (options.block > 0) {
-        const auto blocks = splitLSystemBlocks(lines);
+        auto blocks = lsystemBlocks(lines);
         if (static_cast<std::size_t>(options.block) > blocks.size()) {
             throw UsageError{"--block " + std::to_string(options.block) + ": " + options.lsystem +
                              " holds " + std::to_string(blocks.size()) + " L-system block(s)"};
         }
-        lines = blocks[static_cast<std::size_t>(options.block - 1)];
+        return std::move(blocks[static_cast<std::size_t>(options.block - 1)]);
     }
-    return lines;
+    return {1, std::move(lines)};
 }
 
 // The plant the session gives, or the start-up plant with the built-in leaf and petal; the
@@ -78,10 +74,13 @@ bool startingPlant(PlantProject& project, const PlantOptions& options, const std
 bool compileAndGenerate(PlantProject& project, RandomSource& random, const PlantOptions& options,
                         const std::string& prefix, std::ostream& err) {
     HeaderParameters source = HeaderParameters::FromProject;
+    std::size_t firstLine = 1;
     if (!options.lsystem.empty()) {
         try {
             // The lines as the editor holds them: a trailing empty line does not survive it.
-            project.lsystemText = joinLines(lsystemLines(options));
+            const LSystemBlock block = lsystemLines(options);
+            project.lsystemText = joinLines(block.lines);
+            firstLine = block.firstLine;
         } catch (const StandardError& error) {
             err << error.what() << '\n';
             return false;
@@ -91,7 +90,8 @@ bool compileAndGenerate(PlantProject& project, RandomSource& random, const Plant
     const CompileWatch watch(options.maxSeconds);
     const BuildOutcome built = buildPlant(project, random, source, watch.control());
     if (!built.completed) {
-        printMessages(err, built.messages);
+        // A session's L-system has no file line to name.
+        printMessages(err, built.messages, options.lsystem, firstLine);
         if (built.compiled.stopped) {
             err << prefix << "the compilation stopped: " << watch.reason() << '\n';
             return false;
@@ -118,7 +118,7 @@ bool fitGrowthFile(PlantProject& project, const std::string& file, GrowthOrgan o
         addError(messages, error.what());
     }
     if (!completed) {
-        printMessages(err, messages);
+        printMessages(err, messages, file);
         err << prefix << "no growth curve from " << file << '\n';
     }
     return completed;
@@ -162,6 +162,10 @@ bool selectShapes(PlantProject& project, const PlantOptions& options, const std:
         readShapeLibrary(readFileText(options.shapes), entries);
     } catch (const StandardError& error) {
         err << options.shapes << ": " << error.what() << '\n';
+        if (const std::string place = messagePlace(error.lineNumber(), options.shapes);
+            !place.empty()) {
+            err << place << '\n';
+        }
         return false;
     }
     const int count = static_cast<int>(entries.size());

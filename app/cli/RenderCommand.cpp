@@ -33,48 +33,55 @@ const char* const renderUsage =
     "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
     "[--texture N] [--time T] [--size WxH] [--rotate X,Y,Z] [--out FILE] [--organs FILE.csv]";
 
-void writePicture(const std::string& fileName, const RgbImage& image) {
+// The picture file's bytes in the format its extension names.
+std::string encodePicture(const std::string& fileName, const RgbImage& image) {
     const std::string extension = fileExtension(fileName);
     if (extension == "png") {
-        writePngFile(fileName, image);
-    } else if (extension == "jpg" || extension == "jpeg") {
-        // The start-up quality of "Jpeg Compression (%)".
-        writeJpegFile(fileName, image, 80);
-    } else {
-        writeBmpFile(fileName, image);
+        return encodePng(image);
     }
+    if (extension == "jpg" || extension == "jpeg") {
+        // The start-up quality of "Jpeg Compression (%)".
+        const std::optional<std::string> bytes = encodeJpeg(image, 80);
+        if (!bytes) {
+            throw StandardError::cannotCreateFile(fileName);
+        }
+        return *bytes;
+    }
+    return encodeBmp(image);
 }
 
-// Draws the plant at the time into the picture file, and lists its organs when asked.
+// Draws the plant at the time into the picture file and, when asked, lists its organs: both
+// files are written, or neither.
 int renderPicture(CommandPlant* plant, double time, PictureSize size, const std::string& outFile,
                   const std::string& organsFile, std::ostream& out, std::ostream& err) {
     PlantProject& project = plant->project;
 
     try {
-        HeadlessContext context(size.width, size.height);
-        Renderer renderer(context, project, plant->clock);
-        renderer.initialize("grass1.bmp");
-        renderer.setProjection(size.width, size.height);
-        RendererCanvas canvas(project, renderer, size.width, size.height);
-        drawScene(canvas, project, time);
-        writePicture(outFile, renderer.readPixels(size.width, size.height));
+        std::string picture;
+        {
+            HeadlessContext context(size.width, size.height);
+            Renderer renderer(context, project, plant->clock);
+            renderer.initialize("grass1.bmp");
+            renderer.setProjection(size.width, size.height);
+            RendererCanvas canvas(project, renderer, size.width, size.height);
+            drawScene(canvas, project, time);
+            picture = encodePicture(outFile, renderer.readPixels(size.width, size.height));
+        }
+        std::string organs;
+        std::vector<FileToWrite> files = {{outFile, picture}};
+        if (!organsFile.empty()) {
+            RecordingTarget recording;
+            PlantWalk(project, plant->clock).draw(recording, time);
+            organs = organTableCsv(recording.organs());
+            files.push_back({organsFile, organs});
+        }
+        writeFilesAtomically(files);
     } catch (const HeadlessContextError& error) {
         err << "burgeon render: no OpenGL context: " << error.what() << '\n';
         return 1;
     } catch (const StandardError& error) {
         err << error.what() << '\n';
         return 1;
-    }
-
-    if (!organsFile.empty()) {
-        RecordingTarget recording;
-        PlantWalk(project, plant->clock).draw(recording, time);
-        try {
-            writeFileAtomically(organsFile, organTableCsv(recording.organs()));
-        } catch (const StandardError& error) {
-            err << error.what() << '\n';
-            return 1;
-        }
     }
     out << outFile << ": " << size.width << " x " << size.height << ", " << project.plant.NodeCount
         << " organs at time " << formatGeneral(time) << '\n';
@@ -104,6 +111,9 @@ public:
         const std::string extension = fileExtension(out_);
         if (extension != "png" && extension != "bmp" && extension != "jpg" && extension != "jpeg") {
             throw UsageError{"--out needs a .png, .bmp or .jpg file, not '" + out_ + "'"};
+        }
+        if (organs_ == out_) {
+            throw UsageError{"--organs needs another file than --out"};
         }
         auto plant = std::make_unique<CommandPlant>();
         if (!buildPlantFromOptions(*plant, plant_, "render", err)) {

@@ -1,4 +1,5 @@
 #include "app/cli/Commands.h"
+#include "app/cli/MessagePlace.h"
 
 #include "base/FileIo.h"
 #include "base/JsonWriter.h"
@@ -59,10 +60,12 @@ public:
     int run(std::ostream& out, std::ostream& err) override {
         std::vector<OrganShape> entries;
         std::vector<std::string> messages;
+        std::string place;
         try {
             readShapeLibrary(readFileText(file_), entries);
         } catch (const StandardError& error) {
             messages.push_back(error.what());
+            place = messagePlace(error.lineNumber(), file_);
             entries.clear();
         }
         if (json_) {
@@ -71,6 +74,9 @@ public:
             printTable(entries, out);
         } else {
             err << messages.front() << '\n';
+            if (!place.empty()) {
+                err << place << '\n';
+            }
         }
         return messages.empty() ? 0 : 1;
     }

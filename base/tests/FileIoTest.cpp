@@ -120,6 +120,29 @@ TEST(FileIo, AFileSizeLimitGivesCannotCreateAndLeavesNothing) {
     fs::remove_all(folder);
 }
 
+TEST(FileIo, SeveralFilesAreWrittenAllOrNone) {
+    const fs::path folder = freshFolder("fileio_several");
+    const std::string picture = (folder / "plant.png").string();
+    const std::string organs = (folder / "organs.csv").string();
+    writeFilesAtomically({{picture, "picture 1"}, {organs, "organs 1"}});
+    EXPECT_EQ(readFileText(picture), "picture 1");
+    EXPECT_EQ(readFileText(organs), "organs 1");
+
+    // The second file cannot be written: the first keeps its old content, and no temporary
+    // file of either is left.
+    fs::create_directory(folder / "taken");
+    const std::string taken = (folder / "taken").string();
+    EXPECT_EQ(messageOf([&] { writeFilesAtomically({{picture, "picture 2"}, {taken, "x"}}); }),
+              "Cannot create file " + taken);
+    const std::string elsewhere = (folder / "no" / "o.csv").string();
+    EXPECT_EQ(
+        messageOf([&] { writeFilesAtomically({{picture, "picture 2"}, {elsewhere, "x"}}); }),
+        "Cannot create file " + elsewhere);
+    EXPECT_EQ(readFileText(picture), "picture 1");
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string>{"organs.csv", "plant.png", "taken"}));
+    fs::remove_all(folder);
+}
+
 TEST(FileIo, TheNextWriteSweepsTemporariesOfProcessesThatAreGone) {
     const fs::path folder = freshFolder("fileio_sweep");
     const std::string file = (folder / "Plant.gif").string();

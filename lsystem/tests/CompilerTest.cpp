@@ -76,6 +76,9 @@ TEST_F(CompilerTest, HeaderFailuresStopWithTheirTextsAndARedPane) {
         lines.push_back("}");
         EXPECT_FALSE(compile(lines));
         EXPECT_EQ(messages, Lines{c.message});
+        // The failing line, for the command line to name the place in the file.
+        EXPECT_EQ(compiled.messages.front().line, static_cast<std::size_t>(c.message[c.message.find(
+                                                      "line ") + 5] - '0'));
         EXPECT_EQ(compiled.compilesPane, c.pane);
         EXPECT_TRUE(compiled.compilesPaneRed);
         EXPECT_EQ(compiled.resultsPane, "L-system Results");
@@ -95,6 +98,7 @@ TEST_F(CompilerTest, SettingsOfPassedLinesStayWhenALaterLineFails) {
 
     EXPECT_FALSE(compile({"Tree {", "Iterations=4", "Angle=30", "Diameter=oops", "Axiom=I", "}"}));
     EXPECT_EQ(messages, Lines{"'oops' is not a valid floating point value"});
+    EXPECT_EQ(compiled.messages.front().line, 4u);
     EXPECT_EQ(plant.Definition.LSystemName, "Tree");
     EXPECT_EQ(compiled.lsystemName, "Tree");
     EXPECT_EQ(plant.Definition.Iterations, 4);

@@ -251,6 +251,15 @@ TEST(ExampleLSystems, TheExampleFileHoldsTheDefaultContent) {
     EXPECT_EQ(blocks[0].size(), 16u);
     EXPECT_EQ(blocks[1][5], "     P=IILILI[\\IL][/IL][-IL]IF ") << "the trailing blank stays";
     EXPECT_EQ(blocks[6].back(), "}");
+    // The same blocks with the file line each starts on.
+    const auto numbered = lsystemBlocks(lines);
+    ASSERT_EQ(numbered.size(), blocks.size());
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        EXPECT_EQ(numbered[i].lines, blocks[i]);
+        EXPECT_EQ(lines[numbered[i].firstLine - 1], blocks[i].front());
+    }
+    EXPECT_EQ(numbered[0].firstLine, 1u);
+    EXPECT_EQ(numbered[1].firstLine, 18u);
     EXPECT_EQ(lines[0], "Plant{");
     EXPECT_NE(std::find(lines.begin(), lines.end(), "// Soybean"), lines.end());
     EXPECT_EQ(lines.back(), "}");

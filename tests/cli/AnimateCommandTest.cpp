@@ -53,10 +53,13 @@ TEST(AnimateCommand, WritesTheFilesOfACaptureRunAndReportsHowItEnded) {
     const auto missed = run({"--from", "10", "--to", "12", "--step", "0.3", "--folder", "Miss"});
     EXPECT_EQ(missed.status, 1);
     EXPECT_NE(missed.err.find("without meeting it exactly: no Plant.gif"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(folder / "Miss" / "Plant.gif"));
+    // A run that does not complete writes none of its files.
+    EXPECT_FALSE(std::filesystem::exists(folder / "Miss"));
     const auto unreachable = run({"--from", "10", "--to", "400", "--folder", "Far"});
     EXPECT_EQ(unreachable.status, 1);
     EXPECT_NE(unreachable.err.find("past the end of the time axis (150)"), std::string::npos);
+    // Nothing but the folders of the completed runs, no staging folder left beside them.
+    EXPECT_EQ(filesIn(folder), (std::set<std::string>{"Gifs", "PlantCap1"}));
 
     EXPECT_EQ(run({"--from", "1"}).status, 2);
     EXPECT_EQ(run({"--from", "1", "--to", "2", "--step", "0.005"}).status, 2);

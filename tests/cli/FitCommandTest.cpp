@@ -89,10 +89,11 @@ TEST_F(FitCommandTest, OrganAndScaleChooseWhatTheFitCommitsAndShowEachMessageOnc
 }
 
 TEST_F(FitCommandTest, StopsAtAMessageWithStatusOne) {
-    const auto forbidden = runBurgeon({"fit", writeFile("bad.txt", "0 1\n1 -2\n")});
+    const std::string bad = writeFile("bad.txt", "0 1\n1 -2\n");
+    const auto forbidden = runBurgeon({"fit", bad});
     EXPECT_EQ(forbidden.status, 1);
-    EXPECT_EQ(forbidden.out,
-              "message: Error Data in line 2\nbottom: 0\ntop: 0\nslope: 0\ntmid: 0\n");
+    EXPECT_EQ(forbidden.out, "message: Error Data in line 2\nin line 2 of " + bad +
+                                 "\nbottom: 0\ntop: 0\nslope: 0\ntmid: 0\n");
 
     const auto empty = runBurgeon({"fit", writeFile("empty.txt", "\n\n")});
     EXPECT_EQ(empty.status, 1);
@@ -102,6 +103,16 @@ TEST_F(FitCommandTest, StopsAtAMessageWithStatusOne) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(contains(missing.out, "message: File not found\n"));
     EXPECT_EQ(occurrences(missing.out, "message:"), 1U);
+}
+
+TEST_F(FitCommandTest, AFieldThatIsNoNumberIsFollowedByItsPlace) {
+    const std::string file = writeFile("gap.txt", "0 1 1\n1 2 2\n1,,1\n");
+    const auto result = runBurgeon({"fit", file});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(contains(result.out, "message: '' is not a valid floating point value\n"
+                                     "in line 3 of " +
+                                         file + "\n"))
+        << result.out;
 }
 
 TEST_F(FitCommandTest, UsageErrorsHaveStatusTwo) {
@@ -136,6 +147,17 @@ TEST_F(FitCommandTest, PlotsAreSavedIntoTheFolder) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_TRUE(
         contains(failed.out, "message: Cannot create file " + nowhere + "/Internode.bmp\n"));
+
+    // One plot that cannot be written (a folder holds its name): none of the five is saved.
+    const auto blocked = folder / "blocked";
+    std::filesystem::create_directories(blocked / "Apex.bmp");
+    const auto partly = runBurgeon({"fit", file, "--plots", blocked.string()});
+    EXPECT_EQ(partly.status, 1);
+    EXPECT_TRUE(contains(partly.out, "message: Cannot create file " +
+                                         (blocked / "Apex.bmp").string() + "\n"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(blocked),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST_F(FitCommandTest, AFileSizeLimitStopsThePlotsWithAMessageAndLeavesNothing) {

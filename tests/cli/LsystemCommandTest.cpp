@@ -104,13 +104,23 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
     EXPECT_TRUE(contains(header.out, "\"compiles_pane_red\":true"));
     EXPECT_TRUE(contains(header.out, "\"node_count\":0"));
 
-    const auto notANumber = runBurgeon({"lsystem", writeTempFile("nan.Lsys", "Plant{\n"
-                                                                             "Iterations=x\n"
-                                                                             "Angle=45\n"
-                                                                             "Diameter=1\n"
-                                                                             "Axiom=I\n}")});
+    const std::string nanFile =
+        writeTempFile("nan.Lsys", "Plant{\nIterations=x\nAngle=45\nDiameter=1\nAxiom=I\n}");
+    const auto notANumber = runBurgeon({"lsystem", nanFile});
     EXPECT_EQ(notANumber.status, 1);
-    EXPECT_TRUE(contains(notANumber.out, "message: 'x' is not a valid integer value\n"));
+    EXPECT_TRUE(contains(notANumber.out, "message: 'x' is not a valid integer value\n"
+                                         "in line 2 of " +
+                                             nanFile + "\n"));
+    // In a block, the place is the file's line.
+    const std::string blocks = writeTempFile(
+        "blocks.Lsys", "A{\nIterations=1\nAngle=45\nDiameter=1\nAxiom=I\n}\n\n"
+                       "B{\nIterations=1\nAngle=45\nDiameter=wide\nAxiom=I\n}\n");
+    const auto inBlock = runBurgeon({"lsystem", blocks, "--block", "2"});
+    EXPECT_EQ(inBlock.status, 1);
+    EXPECT_TRUE(contains(inBlock.out, "message: 'wide' is not a valid floating point value\n"
+                                      "in line 11 of " +
+                                          blocks + "\n"))
+        << inBlock.out;
 
     // Compiles, but the plant generation rejects the string.
     const auto badSymbol = runBurgeon(

@@ -175,6 +175,14 @@ TEST_F(RenderCommandTest, BadArgumentsAndFiles) {
                                       folder.string());
     EXPECT_EQ(badGrowth.status, 1);
     EXPECT_FALSE(std::filesystem::exists(path("y.png")));
+
+    // The organ table cannot be written: the picture is not written either.
+    std::vector<std::string> both = exampleArguments("z.png");
+    both.insert(both.end(), {"--organs", path("no/such/o.csv")});
+    const auto neither = runBurgeon(both, folder.string());
+    EXPECT_EQ(neither.status, 1);
+    EXPECT_EQ(neither.err, "Cannot create file " + path("no/such/o.csv") + "\n");
+    EXPECT_FALSE(std::filesystem::exists(path("z.png")));
 }
 
 TEST_F(RenderCommandTest, ShapesFromALibraryAndABuiltInTexture) {

@@ -58,11 +58,19 @@ TEST(ShapesCommand, ReportsTheEntriesOfAFileAndTheMessageThatStopsTheReading) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.out, "");
     EXPECT_EQ(failed.err, "Shape library error in line 3: triangle refers to point 130, but the "
-                          "entry has 1 point.\n");
+                          "entry has 1 point.\nin line 3 of " +
+                              bad + "\n");
     const auto failedJson = runBurgeon({"shapes", bad, "--json"});
     EXPECT_EQ(failedJson.status, 1);
     EXPECT_EQ(failedJson.out, "{\"messages\":[\"Shape library error in line 3: triangle refers to "
                               "point 130, but the entry has 1 point.\"],\"entries\":[]}\n");
+
+    const std::string notANumber = writeTemporary("nan.txt", "name=A\npoint=0 0 0\npoint=1 x 0\n");
+    const auto placed = runBurgeon({"shapes", notANumber});
+    EXPECT_EQ(placed.status, 1);
+    EXPECT_EQ(placed.err, "'x' is not a valid floating point value\nin line 3 of " + notANumber +
+                              "\n");
+    std::filesystem::remove(notANumber);
 
     const auto missing = runBurgeon({"shapes", "/nonexistent/none.txt"});
     EXPECT_EQ(missing.status, 1);

@@ -1,0 +1,60 @@
+#include "fuzz/FuzzEntries.h"
+#include "project/Session.h"
+
+#include <vector>
+
+namespace burgeon {
+
+namespace {
+
+// Where the reader looks for a leaf texture: folders that do not exist, so that a texture
+// file name in the input never reaches a file of the machine running the fuzzer.
+constexpr const char* NoFolder = "/nonexistent-burgeon-fuzz";
+
+// At most this many leading "--set KEY=VALUE" lines are taken as overrides, as the command
+// line passes them.
+constexpr std::size_t MaxOverrides = 4;
+
+struct SessionInput {
+    std::vector<std::string> overrides;
+    std::string text;
+};
+
+SessionInput splitInput(std::string_view bytes) {
+    static constexpr std::string_view prefix = "--set ";
+    SessionInput input;
+    while (input.overrides.size() < MaxOverrides && bytes.starts_with(prefix)) {
+        const std::size_t end = bytes.find('\n');
+        const std::string_view line = bytes.substr(0, end);
+        input.overrides.emplace_back(line.substr(prefix.size()));
+        bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);
+    }
+    input.text = std::string(bytes);
+    return input;
+}
+
+} // namespace
+
+// The session reader with the --set overrides of `burgeon render --session`, then "Save
+// Session": the text written must open again and be written back the same.
+void runSessionInput(std::string_view bytes) {
+    const SessionInput input = splitInput(bytes);
+    const SessionReading reading =
+        readSession(input.text, "fuzz.burgeon", NoFolder, NoFolder, input.overrides);
+    if (!reading.opened) {
+        if (reading.messages.empty()) {
+            throw FuzzFinding("a session that did not open shows no message");
+        }
+        return;
+    }
+    const std::string written = sessionText(reading.project, NoFolder);
+    const SessionReading again = readSession(written, "saved.burgeon", NoFolder, NoFolder);
+    if (!again.opened) {
+        throw FuzzFinding("a saved session does not open again");
+    }
+    if (sessionText(again.project, NoFolder) != written) {
+        throw FuzzFinding("a saved session reads back changed");
+    }
+}
+
+} // namespace burgeon
