@@ -240,7 +240,14 @@ void writeFileAtomically(const std::string& fileName, std::string_view content) 
 
 void writeFilesAtomically(const std::vector<FileToWrite>& files) {
     // Every file complete under its temporary name first: a failure then leaves no file
-    // changed. Renames within a folder do not fail once the temporary file exists.
+    // changed. Renames within a folder do not fail once the temporary file exists, unless a
+    // folder holds the name: that is checked before anything is written.
+    for (const FileToWrite& file : files) {
+        struct stat info {};
+        if (::stat(file.name.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+            throw StandardError::cannotCreateFile(file.name);
+        }
+    }
     std::vector<std::string> temporaries;
     const auto removeTemporaries = [&temporaries](std::size_t from) {
         for (std::size_t i = from; i < temporaries.size(); ++i) {

@@ -60,7 +60,7 @@ TEST(CommandLineParser, UsageErrorsNameTheFaultAndTheUsage) {
         std::string usage;
     };
     const std::vector<Case> cases = {
-        {{"grow"}, "burgeon: unknown command 'grow'\ndid you mean 'render'?", "usage: burgeon"},
+        {{"rendr"}, "burgeon: unknown command 'rendr'\ndid you mean 'render'?", "usage: burgeon"},
         {{"help", "grow"}, "burgeon: unknown command 'grow'", "usage: burgeon"},
         {{"lsystem", "x.Lsys", "--colour", "red"},
          "burgeon lsystem: unknown option --colour",
