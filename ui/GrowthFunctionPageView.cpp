@@ -16,27 +16,35 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <functional>
 #include <tuple>
 
 namespace burgeon {
 
-QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint) {
-    GrowthFunctionPage& page = desktop.state.growthPage;
-    UserInterface& ui = desktop.ui;
-    QWidget* background = panel("growthFunctionBackground", watchHint);
-    auto* layout = new QVBoxLayout(background);
+namespace {
+
+// What the parts of the page's view share: the page, the port, the page's background and the
+// notification that redraws the plots.
+struct GrowthView {
+    GrowthFunctionPage& page;
+    UserInterface& ui;
+    QWidget* background;
+    Observers* plotsChanged;
+
     // The plots carry no notifications of their own: every handler of the page may redraw
     // them, so the view refreshes them after each one.
-    auto* plotsChanged = new Observers;
-    QObject::connect(background, &QObject::destroyed, [plotsChanged] { delete plotsChanged; });
-    auto handled = [&ui, plotsChanged](std::function<void()> handler) {
-        return [&ui, plotsChanged, handler] {
-            runHandler(ui, handler);
+    std::function<void()> handled(std::function<void()> handler) const {
+        return [ui = &ui, plotsChanged = plotsChanged, handler] {
+            runHandler(*ui, handler);
             plotsChanged->notify();
         };
-    };
+    }
+};
 
-    auto* functions = new QGroupBox(toQString(page.functionChoice.caption()), background);
+QGroupBox* functionChoiceBox(const GrowthView& view) {
+    GrowthFunctionPage& page = view.page;
+    UserInterface& ui = view.ui;
+    auto* functions = new QGroupBox(toQString(page.functionChoice.caption()), view.background);
     functions->setObjectName("functionChoice");
     auto* functionGrid = new QGridLayout(functions);
     const auto& organs = page.functionChoice.items();
@@ -57,26 +65,12 @@ QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint)
         page.functionChoice.views.subscribe(refresh);
         refresh();
     }
-    layout->addWidget(functions);
+    return functions;
+}
 
-    auto* row = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    auto* scaling = new QHBoxLayout;
-    scaling->addWidget(captionLabel(page.imageScalingLabel, background));
-    auto* scale = spin("imageScalingBox", page.imageScalingBox, ui, background);
-    QObject::connect(scale, &QSpinBox::valueChanged, scale,
-                     [plotsChanged] { plotsChanged->notify(); });
-    scaling->addWidget(scale);
-    left->addLayout(scaling);
-    left->addWidget(captionLabel(page.actualDataLabel, background));
-    auto* data = textBox("dataBox", page.dataBox, ui, false, background);
-    data->setFont(QFont());
-    // Wide enough for a time and four values; both scroll bars always there, as for any table.
-    data->setMinimumWidth(200);
-    data->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    data->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    left->addWidget(data, 1);
-
+// Bottom, Top, Slope and Tmid, each with its arrows.
+QGridLayout* coefficientGrid(const GrowthView& view) {
+    GrowthFunctionPage& page = view.page;
     auto* coefficients = new QGridLayout;
     const std::array<std::tuple<const char*, const char*, TextControl*, const char*,
                                 void (GrowthFunctionPage::*)(ArrowClick)>,
@@ -91,39 +85,72 @@ QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint)
               &GrowthFunctionPage::onTmidArrowClicked}}};
     int line = 0;
     for (const auto& [caption, name, model, arrowName, click] : boxes) {
-        coefficients->addWidget(label(caption, background), line, 0);
-        coefficients->addWidget(lineEdit(name, *model, ui, background), line, 1);
+        coefficients->addWidget(label(caption, view.background), line, 0);
+        coefficients->addWidget(lineEdit(name, *model, view.ui, view.background), line, 1);
         const auto handler = click;
+        Observers* plotsChanged = view.plotsChanged;
         coefficients->addWidget(arrows(
-                                    arrowName, ui,
+                                    arrowName, view.ui,
                                     [&page, handler, plotsChanged](bool up) {
                                         (page.*handler)(up ? ArrowClick::Up : ArrowClick::Down);
                                         plotsChanged->notify();
                                     },
-                                    background),
+                                    view.background),
                                 line, 2);
         ++line;
     }
-    left->addLayout(coefficients);
+    return coefficients;
+}
+
+QGridLayout* pageButtons(const GrowthView& view) {
+    GrowthFunctionPage& page = view.page;
+    QWidget* background = view.background;
     auto* buttons = new QGridLayout;
-    buttons->addWidget(button("readDataButton", page.readDataButton, ui,
-                              handled([&page] { page.readData(); }), background),
+    buttons->addWidget(button("readDataButton", page.readDataButton, view.ui,
+                              view.handled([&page] { page.readData(); }), background),
                        0, 0);
-    buttons->addWidget(button("fitCurveButton", page.fitCurveButton, ui,
-                              handled([&page] { page.fitCurve(); }), background),
+    buttons->addWidget(button("fitCurveButton", page.fitCurveButton, view.ui,
+                              view.handled([&page] { page.fitCurve(); }), background),
                        0, 1);
-    auto* approximate = button("approximateButton", page.approximateButton, ui,
-                               handled([&page] { page.approximate(); }), background);
+    auto* approximate = button("approximateButton", page.approximateButton, view.ui,
+                               view.handled([&page] { page.approximate(); }), background);
     approximate->setVisible(false);
     buttons->addWidget(approximate, 1, 1);
-    buttons->addWidget(button("saveImageButton", page.saveImageButton, ui,
-                              handled([&page] { page.saveImages(); }), background),
+    buttons->addWidget(button("saveImageButton", page.saveImageButton, view.ui,
+                              view.handled([&page] { page.saveImages(); }), background),
                        1, 0);
-    left->addLayout(buttons);
-    row->addLayout(left, 1);
-    // The plots' column is as wide as a plot and its scroll bar.
+    return buttons;
+}
 
-    auto* scrollBox = new QScrollArea(background);
+// The plot scale, the data table, the coefficients and the buttons.
+QVBoxLayout* dataColumn(const GrowthView& view) {
+    GrowthFunctionPage& page = view.page;
+    QWidget* background = view.background;
+    auto* left = new QVBoxLayout;
+    auto* scaling = new QHBoxLayout;
+    scaling->addWidget(captionLabel(page.imageScalingLabel, background));
+    auto* scale = spin("imageScalingBox", page.imageScalingBox, view.ui, background);
+    Observers* plotsChanged = view.plotsChanged;
+    QObject::connect(scale, &QSpinBox::valueChanged, scale,
+                     [plotsChanged] { plotsChanged->notify(); });
+    scaling->addWidget(scale);
+    left->addLayout(scaling);
+    left->addWidget(captionLabel(page.actualDataLabel, background));
+    auto* data = textBox("dataBox", page.dataBox, view.ui, false, background);
+    data->setFont(QFont());
+    // Wide enough for a time and four values; both scroll bars always there, as for any table.
+    data->setMinimumWidth(200);
+    data->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    data->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    left->addWidget(data, 1);
+    left->addLayout(coefficientGrid(view));
+    left->addLayout(pageButtons(view));
+    return left;
+}
+
+// The six plots in a column as wide as a plot and its scroll bar.
+QScrollArea* plotColumn(const GrowthView& view) {
+    auto* scrollBox = new QScrollArea(view.background);
     scrollBox->setObjectName("plotScrollBox");
     scrollBox->setWidgetResizable(true);
     scrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -139,14 +166,29 @@ QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint)
     for (const auto& [organ, name] : plotNames) {
         plotLayout->addWidget(label(GrowthFunctionPage::plotCaption(organ), plots));
         auto* plot = picture(name, PlotWidth, PlotHeight, plots);
-        bindImage(plot, page.plot(organ), *plotsChanged);
+        bindImage(plot, view.page.plot(organ), *view.plotsChanged);
         plotLayout->addWidget(plot);
     }
     scrollBox->setWidget(plots);
     scrollBox->setFixedWidth(plots->sizeHint().width() +
                              scrollBox->verticalScrollBar()->sizeHint().width() +
                              2 * scrollBox->frameWidth());
-    row->addWidget(scrollBox);
+    return scrollBox;
+}
+
+} // namespace
+
+QWidget* buildGrowthFunctionPage(Desktop& desktop, const HintWatcher& watchHint) {
+    QWidget* background = panel("growthFunctionBackground", watchHint);
+    auto* plotsChanged = new Observers;
+    QObject::connect(background, &QObject::destroyed, [plotsChanged] { delete plotsChanged; });
+    const GrowthView view{desktop.state.growthPage, desktop.ui, background, plotsChanged};
+
+    auto* layout = new QVBoxLayout(background);
+    layout->addWidget(functionChoiceBox(view));
+    auto* row = new QHBoxLayout;
+    row->addLayout(dataColumn(view), 1);
+    row->addWidget(plotColumn(view));
     layout->addLayout(row, 1);
     return background;
 }
