@@ -221,6 +221,7 @@ void GrowthFunctionPage::showGrowth() {
         drawPlotCurve(image, curves_.getCurve(static_cast<GrowthOrgan>(organ)), data_.LifeCycleTime,
                       PlotScale, {PlotOriginX, PlotOriginY});
     }
+    plotViews.notify();
 }
 
 } // namespace burgeon

@@ -51,6 +51,10 @@ public:
     RgbImage apexPlot;
     RgbImage flowerPlot;
 
+    // Told when showGrowth() has drawn the plots anew; the page's own handlers are followed
+    // by the view itself.
+    Observers plotViews;
+
     std::int32_t PlotScale = 2;
     std::int32_t PlotOriginX = 0;
     std::int32_t PlotOriginY = 0;

@@ -167,6 +167,7 @@ QScrollArea* plotColumn(const GrowthView& view) {
         plotLayout->addWidget(label(GrowthFunctionPage::plotCaption(organ), plots));
         auto* plot = picture(name, PlotWidth, PlotHeight, plots);
         bindImage(plot, view.page.plot(organ), *view.plotsChanged);
+        bindImage(plot, view.page.plot(organ), view.page.plotViews);
         plotLayout->addWidget(plot);
     }
     scrollBox->setWidget(plots);

@@ -4,6 +4,7 @@
 #include "ui/DesktopWindows.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QOpenGLWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -56,6 +57,20 @@ private:
         return count;
     }
 
+    // Pixels that are neither white nor grey: a curve or data points drawn on a plot.
+    static int colouredPixels(const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor p = image.pixelColor(x, y);
+                if (p.red() != p.green() || p.green() != p.blue()) {
+                    ++count;
+                }
+            }
+        }
+        return count;
+    }
+
 private Q_SLOTS:
     void init() {
         QVERIFY(folder_.isValid());
@@ -81,6 +96,13 @@ private Q_SLOTS:
         QCOMPARE(windows_->mainWindow->windowTitle(),
                  QString::fromUtf8("still.burgeon \u2014 Simulation and Visualization of Plant "
                                    "Shoots Growth"));
+
+        // The growth page plots the session's curves.
+        windows_->mainWindow->tabs()->setCurrentIndex(1);
+        auto* plot = windows_->toolWindow->findChild<QLabel*>("internodePlot");
+        QVERIFY(plot != nullptr);
+        const QImage plotted = plot->grab().toImage().convertToFormat(QImage::Format_RGB888);
+        QVERIFY(colouredPixels(plotted) > 100);
 
         // The time bar stops the clock at the time it is moved to.
         windows_->mainWindow->tabs()->setCurrentIndex(4);
