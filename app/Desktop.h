@@ -14,7 +14,7 @@ namespace burgeon {
 // The running desktop: the process-wide state and the models of the three windows.
 class Desktop {
 public:
-    explicit Desktop(UserInterface& ui);
+    explicit Desktop(UserInterface& userInterface);
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
 

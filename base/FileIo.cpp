@@ -284,7 +284,7 @@ std::string makeStagingFolder(const std::string& folder) {
     }
     sweepStaleTemporaries(target);
     for (int attempt = 0; attempt < 10; ++attempt) {
-        const std::string staging = temporaryName(target);
+        std::string staging = temporaryName(target);
         if (::mkdir(staging.c_str(), 0755) == 0) {
             return staging;
         }

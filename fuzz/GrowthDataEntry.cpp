@@ -25,9 +25,9 @@ void runGrowthDataInput(std::string_view bytes) {
     const int plotScale = 1 + static_cast<int>(bytes.size() % 10);
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
         try {
-            const RgbImage plot = plotCurve(
-                growth.fittedData, growth.curves.getCurve(static_cast<GrowthOrgan>(organ)),
-                plotScale);
+            const RgbImage plot =
+                plotCurve(growth.fittedData,
+                          growth.curves.getCurve(static_cast<GrowthOrgan>(organ)), plotScale);
             // Drawing clips at the edges: whatever the data, the plot keeps its size.
             if (plot.width() != PlotWidth || plot.height() != PlotHeight ||
                 plot.bytes().size() != std::size_t{PlotWidth} * PlotHeight * 3) {

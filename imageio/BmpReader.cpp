@@ -52,7 +52,7 @@ std::optional<BitmapPixels> decodeBitmap(const std::string& bytes) {
     pixels.height = static_cast<int>(rows);
     pixels.rgba.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(rows) * 4);
     for (std::uint64_t fileRow = 0; fileRow < rows; ++fileRow) {
-        const std::size_t source = static_cast<std::size_t>(dataOffset + fileRow * rowSize);
+        const auto source = static_cast<std::size_t>(dataOffset + fileRow * rowSize);
         const std::uint64_t pictureRow = bottomUp ? rows - 1 - fileRow : fileRow;
         std::size_t target =
             static_cast<std::size_t>(pictureRow) * static_cast<std::size_t>(width) * 4;

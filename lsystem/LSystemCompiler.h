@@ -36,7 +36,7 @@ struct CompileOutcome {
 // settings of the lines that passed stay stored when a later line fails; rules and the result
 // string change only when the whole header passed and the rewriting ran to its end. The
 // control's progress starts at 0 and follows the rewriting.
-CompileOutcome compileLSystem(const std::vector<std::string>& lines, PlantState& plant,
+CompileOutcome compileLSystem(const std::vector<std::string>& source, PlantState& plant,
                               const RewriteControl& control = {});
 
 // The value of a header line "keyword=value": the keyword is the first keyword.size()

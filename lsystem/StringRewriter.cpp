@@ -60,11 +60,10 @@ bool applyRuleInto(const std::string& text, const RewriteRule& rule, std::string
     }
     const char symbol = rule.Predecessor[0];
     const std::string& successor = rule.Successor;
-    const std::size_t matches =
-        static_cast<std::size_t>(std::count(text.begin(), text.end(), symbol));
+    const auto matches = static_cast<std::size_t>(std::count(text.begin(), text.end(), symbol));
     const std::size_t kept = text.size() - matches;
     // kept + matches * |successor|, checked without overflow.
-    if (kept > limit || (successor.size() != 0 && matches > (limit - kept) / successor.size())) {
+    if (kept > limit || (!successor.empty() && matches > (limit - kept) / successor.size())) {
         return false;
     }
     // The result's size is known, so it is written in place: no appends, no reallocation.

@@ -64,6 +64,7 @@ std::string encodeGlb(const MeshScene& scene) {
 GltfTextFiles encodeGltfText(const MeshScene& scene, const std::string& bufferFileName,
                              const std::vector<std::string>& textureFileNames) {
     std::vector<std::string> textureUris;
+    textureUris.reserve(textureFileNames.size());
     for (const std::string& name : textureFileNames) {
         textureUris.push_back(uriOfFileName(name));
     }

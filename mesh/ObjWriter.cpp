@@ -125,7 +125,9 @@ std::string mtlText(const MeshScene& scene, const std::vector<std::string>& text
     std::string text = "# Burgeon materials\n";
     for (const MeshMaterial& material : scene.materials) {
         const std::string colour = colourText(material.color);
-        text += "\nnewmtl " + objMaterialName(material) + '\n';
+        text += "\nnewmtl ";
+        text += objMaterialName(material);
+        text += '\n';
         // The pipeline's material is ambient and diffuse in one.
         text += "Ka " + colour + "\nKd " + colour + '\n';
         text += material.shiny ? "Ks 0.7 0.7 0.7\nNs 128\n" : "Ks 0 0 0\nNs 0\n";

@@ -47,7 +47,7 @@ Mesh sweep(int rows, int columns, bool openTip, const Placer& place) {
     return mesh;
 }
 
-Placer leafPlacer(double length, double halfWidth, std::function<double(double)> profile,
+Placer leafPlacer(double length, double halfWidth, const std::function<double(double)>& profile,
                   double cup, double droop) {
     return [=](double t, double s) {
         const double w = halfWidth * profile(t);
@@ -56,8 +56,8 @@ Placer leafPlacer(double length, double halfWidth, std::function<double(double)>
 }
 
 Placer petalPlacer(double length, double halfWidth, double lean,
-                   std::function<double(double)> profile,
-                   std::function<double(double, double)> tipCut) {
+                   const std::function<double(double)>& profile,
+                   const std::function<double(double, double)>& tipCut) {
     const double a = lean * std::numbers::pi / 180.0;
     return [=](double t, double s) {
         const double along = length * t - tipCut(t, s);
@@ -70,7 +70,7 @@ double bump(double t, double a, double b) {
     return std::pow(t, a) * std::pow(1.0 - t, b);
 }
 
-std::function<double(double)> normalised(std::function<double(double)> f) {
+std::function<double(double)> normalised(const std::function<double(double)>& f) {
     double largest = 0.0;
     for (int i = 0; i <= 1000; ++i) {
         largest = std::max(largest, f(i / 1000.0));

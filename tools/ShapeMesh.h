@@ -28,20 +28,20 @@ Mesh sweep(int rows, int columns, bool openTip, const Placer& place);
 
 // A leaf lying along +y: half-width profile w(t) in 0..1 scaled by `halfWidth`, a gentle cup
 // across and a droop towards the tip.
-Placer leafPlacer(double length, double halfWidth, std::function<double(double)> profile,
+Placer leafPlacer(double length, double halfWidth, const std::function<double(double)>& profile,
                   double cup = 5.0, double droop = 8.0);
 
 // A petal leaning outwards from the flower's axis by `lean` degrees; `tipCut` pulls points
 // back from the tip (a notch).
 Placer petalPlacer(double length, double halfWidth, double lean,
-                   std::function<double(double)> profile,
-                   std::function<double(double, double)> tipCut);
+                   const std::function<double(double)>& profile,
+                   const std::function<double(double, double)>& tipCut);
 
 // t^a (1 - t)^b: a rounded outline that is 0 at both ends.
 double bump(double t, double a, double b);
 
 // A profile scaled to a largest value of 1.
-std::function<double(double)> normalised(std::function<double(double)> f);
+std::function<double(double)> normalised(const std::function<double(double)>& f);
 
 // Appends one entry in the library format; throws when the shape breaks the format's limits
 // (121 points, 150 triangles, 20 triangles at a point).

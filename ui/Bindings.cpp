@@ -62,7 +62,7 @@ void bindCaption(QLabel* label, ControlModel& model) {
 }
 
 void bindButton(QAbstractButton* button, ControlModel& model, UserInterface& ui,
-                std::function<void()> handler) {
+                const std::function<void()>& handler) {
     bindCaption(button, model);
     QObject::connect(button, &QAbstractButton::clicked, button,
                      [&ui, handler] { runHandler(ui, handler); });

@@ -32,7 +32,7 @@ void bindCaption(QAbstractButton* button, ControlModel& model);
 void bindCaption(QLabel* label, ControlModel& model);
 // A button whose click runs the handler.
 void bindButton(QAbstractButton* button, ControlModel& model, UserInterface& ui,
-                std::function<void()> handler);
+                const std::function<void()>& handler);
 void bindSlider(QAbstractSlider* slider, RangeControl& model, UserInterface& ui);
 void bindSpin(QSpinBox* spin, RangeControl& model, UserInterface& ui);
 void bindText(QLineEdit* edit, TextControl& model, UserInterface& ui);

@@ -33,7 +33,7 @@ struct GrowthView {
 
     // The plots carry no notifications of their own: every handler of the page may redraw
     // them, so the view refreshes them after each one.
-    std::function<void()> handled(std::function<void()> handler) const {
+    std::function<void()> handled(const std::function<void()>& handler) const {
         return [ui = &ui, plotsChanged = plotsChanged, handler] {
             runHandler(*ui, handler);
             plotsChanged->notify();

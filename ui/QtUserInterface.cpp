@@ -22,7 +22,7 @@
 namespace burgeon {
 
 QString qtFileFilter(const std::string& filter) {
-    const QString text = toQString(filter);
+    QString text = toQString(filter);
     if (!text.contains('|')) {
         return text;
     }

@@ -42,7 +42,7 @@ QPushButton* button(const char* objectName, ControlModel& model, UserInterface& 
 }
 
 QPushButton* plainButton(const char* objectName, const QString& text, UserInterface& ui,
-                         std::function<void()> handler, QWidget* parent) {
+                         const std::function<void()>& handler, QWidget* parent) {
     auto* widget = new QPushButton(text, parent);
     widget->setObjectName(objectName);
     QObject::connect(widget, &QPushButton::clicked, widget,
@@ -120,7 +120,7 @@ QLineEdit* lineEdit(const char* objectName, TextControl& model, UserInterface& u
 
 // A radio button of a group whose model keeps the others unchecked: a click chooses it.
 QRadioButton* radio(const char* objectName, CheckControl& model, UserInterface& ui,
-                    std::function<void()> choose, QWidget* parent) {
+                    const std::function<void()>& choose, QWidget* parent) {
     auto* widget = new QRadioButton(parent);
     widget->setObjectName(objectName);
     widget->setAutoExclusive(false);

@@ -34,7 +34,7 @@ QLabel* captionLabel(ControlModel& model, QWidget* parent);
 QPushButton* button(const char* objectName, ControlModel& model, UserInterface& ui,
                     std::function<void()> handler, QWidget* parent);
 QPushButton* plainButton(const char* objectName, const QString& text, UserInterface& ui,
-                         std::function<void()> handler, QWidget* parent);
+                         const std::function<void()>& handler, QWidget* parent);
 QSlider* slider(const char* objectName, RangeControl& model, UserInterface& ui, int ticks,
                 QWidget* parent);
 QSpinBox* spin(const char* objectName, RangeControl& model, UserInterface& ui, QWidget* parent);
@@ -50,7 +50,7 @@ QPlainTextEdit* textBox(const char* objectName, TextControl& model, UserInterfac
 QLineEdit* lineEdit(const char* objectName, TextControl& model, UserInterface& ui, QWidget* parent);
 // A radio button of a group whose model keeps the others unchecked: a click chooses it.
 QRadioButton* radio(const char* objectName, CheckControl& model, UserInterface& ui,
-                    std::function<void()> choose, QWidget* parent);
+                    const std::function<void()>& choose, QWidget* parent);
 QLabel* picture(const char* objectName, QWidget* parent);
 // A framed picture box of a fixed size, for an image of width x height pixels.
 QLabel* picture(const char* objectName, int width, int height, QWidget* parent);

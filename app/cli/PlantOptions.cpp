@@ -257,23 +257,23 @@ std::array<double, 3> parseRotation(const std::string& text) {
     return angles;
 }
 
-bool buildPlantFromOptions(CommandPlant& command, const PlantOptions& options,
-                           const std::string& name, std::ostream& err) {
-    const std::string prefix = "burgeon " + name + ": ";
+bool buildPlantFromOptions(CommandPlant& plant, const PlantOptions& options,
+                           const std::string& command, std::ostream& err) {
+    const std::string prefix = "burgeon " + command + ": ";
     if (options.session.empty() && options.lsystem.empty()) {
         throw UsageError{"--lsystem FILE or --session FILE is needed"};
     }
     const std::optional<std::array<double, 3>> angles =
         options.rotate.empty() ? std::nullopt : std::optional(parseRotation(options.rotate));
     organFromName(options.organ, "--organ");
-    PlantProject& project = command.project;
+    PlantProject& project = plant.project;
     if (!startingPlant(project, options, prefix, err)) {
         return false;
     }
     const std::uint32_t timeOfDay = static_cast<std::uint32_t>(SystemClock().millisecondsOfDay());
     const std::uint32_t seed = options.seed ? static_cast<std::uint32_t>(*options.seed) : timeOfDay;
     RandomSource random(seed);
-    command.clock.millisecondsOfDayValue = static_cast<int>(seed);
+    plant.clock.millisecondsOfDayValue = static_cast<int>(seed);
     if (!compileAndGenerate(project, random, options, prefix, err) ||
         !fitGrowth(project, options, prefix, err) || !selectShapes(project, options, prefix, err)) {
         return false;

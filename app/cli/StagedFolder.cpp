@@ -23,8 +23,7 @@ StagedFolder::~StagedFolder() {
 
 std::string StagedFolder::stage(const std::string& file) {
     // Beside its own place, so that it moves there by a rename on the same file system.
-    const std::string staged =
-        joinPath(makeStagingFolder(file), fs::path(file).filename().string());
+    std::string staged = joinPath(makeStagingFolder(file), fs::path(file).filename().string());
     outside_.push_back({staged, file});
     return staged;
 }

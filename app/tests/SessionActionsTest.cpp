@@ -32,7 +32,7 @@ std::string writeSampleSession(const TempFolder& folder, const std::string& name
     project.view.RotationY = 12.5;
     project.animation.currentTime = 30.0;
     project.animation.frameDelay = 2;
-    const std::string file = folder.file(name);
+    std::string file = folder.file(name);
     saveSession(project, file);
     return file;
 }

@@ -132,12 +132,15 @@ TEST(FileIo, SeveralFilesAreWrittenAllOrNone) {
     // file of either is left.
     fs::create_directory(folder / "taken");
     const std::string taken = (folder / "taken").string();
-    EXPECT_EQ(messageOf([&] { writeFilesAtomically({{picture, "picture 2"}, {taken, "x"}}); }),
+    EXPECT_EQ(messageOf([&] {
+                  writeFilesAtomically({{picture, "picture 2"}, {taken, "x"}});
+              }),
               "Cannot create file " + taken);
     const std::string elsewhere = (folder / "no" / "o.csv").string();
-    EXPECT_EQ(
-        messageOf([&] { writeFilesAtomically({{picture, "picture 2"}, {elsewhere, "x"}}); }),
-        "Cannot create file " + elsewhere);
+    EXPECT_EQ(messageOf([&] {
+                  writeFilesAtomically({{picture, "picture 2"}, {elsewhere, "x"}});
+              }),
+              "Cannot create file " + elsewhere);
     EXPECT_EQ(readFileText(picture), "picture 1");
     EXPECT_EQ(namesIn(folder), (std::vector<std::string>{"organs.csv", "plant.png", "taken"}));
     fs::remove_all(folder);

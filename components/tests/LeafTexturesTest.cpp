@@ -25,7 +25,7 @@ protected:
 
     // A texture file whose width tells which one it is.
     std::string textureFile(int width) {
-        const std::string fileName = (folder / ("t" + std::to_string(width) + ".bmp")).string();
+        std::string fileName = (folder / ("t" + std::to_string(width) + ".bmp")).string();
         writeBmpFile(fileName, RgbImage(width, 2));
         return fileName;
     }

@@ -4,6 +4,7 @@
 
 #include "base/UserInterface.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -38,7 +39,7 @@ inline DecodedGif decodeGif(std::string bytes) {
     const auto read = [](GifFileType* gif, GifByteType* out, int count) {
         auto* rest = static_cast<std::string*>(gif->UserData);
         const std::size_t taken = std::min(rest->size(), static_cast<std::size_t>(count));
-        std::memcpy(out, rest->data(), taken);
+        std::copy_n(rest->data(), taken, out);
         rest->erase(0, taken);
         return static_cast<int>(taken);
     };

@@ -77,8 +77,8 @@ TEST_F(CompilerTest, HeaderFailuresStopWithTheirTextsAndARedPane) {
         EXPECT_FALSE(compile(lines));
         EXPECT_EQ(messages, Lines{c.message});
         // The failing line, for the command line to name the place in the file.
-        EXPECT_EQ(compiled.messages.front().line, static_cast<std::size_t>(c.message[c.message.find(
-                                                      "line ") + 5] - '0'));
+        EXPECT_EQ(compiled.messages.front().line,
+                  static_cast<std::size_t>(c.message[c.message.find("line ") + 5] - '0'));
         EXPECT_EQ(compiled.compilesPane, c.pane);
         EXPECT_TRUE(compiled.compilesPaneRed);
         EXPECT_EQ(compiled.resultsPane, "L-system Results");

@@ -22,7 +22,7 @@ class MeshRoundTrip : public ::testing::Test {
 protected:
     // Writes the plant at time t and returns the model file's path.
     std::filesystem::path write(const std::string& name, double t = Time) {
-        const std::filesystem::path file = writtenFilesFolder() / name;
+        std::filesystem::path file = writtenFilesFolder() / name;
         writeMeshFile(file.string(), buildPlantMesh(plant.inputs(), t));
         return file;
     }

@@ -215,7 +215,7 @@ void expectSameBox(const Box& actual, const Box& expected, double tolerance,
 }
 
 std::filesystem::path writtenFilesFolder() {
-    const std::filesystem::path folder = std::filesystem::current_path() / "mesh-files";
+    std::filesystem::path folder = std::filesystem::current_path() / "mesh-files";
     std::filesystem::create_directories(folder);
     return folder;
 }

@@ -153,8 +153,8 @@ TEST_F(FitCommandTest, PlotsAreSavedIntoTheFolder) {
     std::filesystem::create_directories(blocked / "Apex.bmp");
     const auto partly = runBurgeon({"fit", file, "--plots", blocked.string()});
     EXPECT_EQ(partly.status, 1);
-    EXPECT_TRUE(contains(partly.out, "message: Cannot create file " +
-                                         (blocked / "Apex.bmp").string() + "\n"));
+    EXPECT_TRUE(contains(partly.out,
+                         "message: Cannot create file " + (blocked / "Apex.bmp").string() + "\n"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(blocked),
                             std::filesystem::directory_iterator()),
               1);

@@ -112,9 +112,9 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
                                          "in line 2 of " +
                                              nanFile + "\n"));
     // In a block, the place is the file's line.
-    const std::string blocks = writeTempFile(
-        "blocks.Lsys", "A{\nIterations=1\nAngle=45\nDiameter=1\nAxiom=I\n}\n\n"
-                       "B{\nIterations=1\nAngle=45\nDiameter=wide\nAxiom=I\n}\n");
+    const std::string blocks =
+        writeTempFile("blocks.Lsys", "A{\nIterations=1\nAngle=45\nDiameter=1\nAxiom=I\n}\n\n"
+                                     "B{\nIterations=1\nAngle=45\nDiameter=wide\nAxiom=I\n}\n");
     const auto inBlock = runBurgeon({"lsystem", blocks, "--block", "2"});
     EXPECT_EQ(inBlock.status, 1);
     EXPECT_TRUE(contains(inBlock.out, "message: 'wide' is not a valid floating point value\n"

@@ -68,8 +68,8 @@ TEST(ShapesCommand, ReportsTheEntriesOfAFileAndTheMessageThatStopsTheReading) {
     const std::string notANumber = writeTemporary("nan.txt", "name=A\npoint=0 0 0\npoint=1 x 0\n");
     const auto placed = runBurgeon({"shapes", notANumber});
     EXPECT_EQ(placed.status, 1);
-    EXPECT_EQ(placed.err, "'x' is not a valid floating point value\nin line 3 of " + notANumber +
-                              "\n");
+    EXPECT_EQ(placed.err,
+              "'x' is not a valid floating point value\nin line 3 of " + notANumber + "\n");
     std::filesystem::remove(notANumber);
 
     const auto missing = runBurgeon({"shapes", "/nonexistent/none.txt"});

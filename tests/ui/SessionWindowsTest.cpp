@@ -37,7 +37,7 @@ private:
         if (!reading.opened) {
             qFatal("the gallery session does not open");
         }
-        const QString file = folder_.filePath("still.burgeon");
+        QString file = folder_.filePath("still.burgeon");
         saveSession(reading.project, file.toStdString());
         return file;
     }

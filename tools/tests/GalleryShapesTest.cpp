@@ -36,6 +36,7 @@ std::vector<double> outline(const OrganShape& leaf) {
     }
     std::sort(widths.begin(), widths.end());
     std::vector<double> halfWidths;
+    halfWidths.reserve(widths.size());
     for (const auto& w : widths) {
         halfWidths.push_back(w.second);
     }
