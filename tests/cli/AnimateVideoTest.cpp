@@ -1,3 +1,4 @@
+#include "tests/cli/FolderTest.h"
 #include "tests/cli/RunBurgeon.h"
 #include "video/tests/VideoDecoding.h"
 
@@ -17,16 +18,9 @@ using burgeon::testing::runBurgeon;
 
 namespace {
 
-class AnimateVideoTest : public ::testing::Test {
+class AnimateVideoTest : public burgeon::testing::FolderTest {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("burgeon_video_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    AnimateVideoTest() : FolderTest("burgeon_video_") {}
 
     // A capture run of the second example block from 10 to 12 in steps of 0.5: five frames.
     burgeon::testing::CommandResult capture(std::vector<std::string> extra) const {
@@ -50,9 +44,6 @@ protected:
         arguments.insert(arguments.end(), extra.begin(), extra.end());
         return runBurgeon(arguments, examplesFolder());
     }
-    std::string path(const std::string& name) const { return (folder / name).string(); }
-
-    std::filesystem::path folder;
 };
 
 void expectNear(RgbColor actual, RgbColor expected, int tolerance) {

@@ -1,3 +1,4 @@
+#include "tests/cli/FolderTest.h"
 #include "tests/cli/RunBurgeon.h"
 
 #include <gtest/gtest.h>
@@ -12,24 +13,15 @@ using burgeon::testing::runBurgeon;
 
 namespace {
 
-class FitCommandTest : public ::testing::Test {
+class FitCommandTest : public burgeon::testing::FolderTest {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("burgeon_fit_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    FitCommandTest() : FolderTest("burgeon_fit_") {}
 
     std::string writeFile(const std::string& name, const std::string& content) {
         const auto path = folder / name;
         std::ofstream(path, std::ios::binary) << content;
         return path.string();
     }
-
-    std::filesystem::path folder;
 };
 
 bool contains(const std::string& text, const std::string& part) {

@@ -1,3 +1,4 @@
+#include "tests/cli/FolderTest.h"
 #include "tests/cli/RunBurgeon.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +14,9 @@ using burgeon::testing::runBurgeon;
 
 namespace {
 
-class RenderCommandTest : public ::testing::Test {
+class RenderCommandTest : public burgeon::testing::FolderTest {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("burgeon_render_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string path(const std::string& name) const { return (folder / name).string(); }
+    RenderCommandTest() : FolderTest("burgeon_render_") {}
 
     // The example plant (block 2) with the internode growth data, 160 x 120.
     std::vector<std::string> exampleArguments(const std::string& out) const {
@@ -42,8 +34,6 @@ protected:
                 "--out",
                 path(out)};
     }
-
-    std::filesystem::path folder;
 };
 
 std::string readAll(const std::string& fileName) {

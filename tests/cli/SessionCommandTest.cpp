@@ -1,3 +1,4 @@
+#include "tests/cli/FolderTest.h"
 #include "tests/cli/RunBurgeon.h"
 
 #include <gtest/gtest.h>
@@ -23,18 +24,9 @@ std::string slurp(const std::filesystem::path& file) {
     return content.str();
 }
 
-class SessionCommandTest : public ::testing::Test {
+class SessionCommandTest : public burgeon::testing::FolderTest {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("burgeon_session_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string path(const std::string& name) const { return (folder / name).string(); }
+    SessionCommandTest() : FolderTest("burgeon_session_") {}
 
     // Example block 1 with a curve per organ class from two data files.
     std::vector<std::string> plantOptions() const {
@@ -46,8 +38,6 @@ protected:
                 "--growth",  "leaf-width=" + examples + "/growth/leaf-length.txt",
                 "--growth",  "petiole=" + examples + "/growth/leaf-length.txt"};
     }
-
-    std::filesystem::path folder;
 };
 
 TEST_F(SessionCommandTest, ASavedSessionDrawsTheSamePlantAsTheFilesItCameFrom) {
