@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 FUZZ_SECONDS ?= 600
 
-.PHONY: run test deps configure build bench fuzz format clean
+.PHONY: run test deps configure build bench fuzz format tidy clean
 
 run: build
 	@./scripts/run.sh $(BUILD_DIR)
@@ -35,6 +35,10 @@ fuzz: deps
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# clang-tidy over the whole tree with the checks of .clang-tidy; fails on any finding.
+tidy: build
+	@./scripts/tidy.sh $(BUILD_DIR)
 
 clean:
 	rm -rf build

@@ -28,6 +28,7 @@ constexpr int clipFrames = 200;
 const std::vector<RgbImage>& growingPlant() {
     static const std::vector<RgbImage> frames = [] {
         std::vector<RgbImage> drawn;
+        drawn.reserve(drawnFrames);
         for (int frame = 0; frame < drawnFrames; ++frame) {
             drawn.push_back(burgeon::bench::plantFrame(frame));
         }

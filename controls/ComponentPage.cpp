@@ -175,7 +175,7 @@ void ComponentPage::selectEntry() {
         k > static_cast<std::int32_t>(library_.RendererEntries.size())) {
         return; // the list always mirrors the library; nothing to copy if it ever did not
     }
-    const float divisor = static_cast<float>(1000.0 / sizeDivisorBox.position());
+    const auto divisor = static_cast<float>(1000.0 / sizeDivisorBox.position());
     if (leafSurfaceButton.checked()) {
         const OrganShape& entry = library_.entry(k);
         drawShapePreview(entry, PreviewKind::Leaf, leafPreview.picture);
@@ -207,13 +207,13 @@ void ComponentPage::sliderChanged(RangeControl& slider, float OrganPlacement::*l
     } else {
         return;
     }
-    const float value = static_cast<float>(slider.position() / divisor);
+    const auto value = static_cast<float>(slider.position() / divisor);
     placement_.*field = value;
     ui_.setStatusText(prefix + formatGeneral(static_cast<double>(value)));
 }
 
 void ComponentPage::divisorChanged() {
-    const float divisor = static_cast<float>(1000.0 / sizeDivisorBox.position());
+    const auto divisor = static_cast<float>(1000.0 / sizeDivisorBox.position());
     if (leafSurfaceButton.checked()) {
         leafSurface_.ShapeDivisor = divisor;
     } else if (flowerSurfaceButton.checked()) {

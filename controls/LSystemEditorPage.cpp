@@ -67,7 +67,7 @@ void LSystemEditorPage::clickUpDown(int box, bool up) {
     numberBox.setText(std::to_string(arrow.position()));
 
     std::vector<std::string> lines = sourceEditor.lines();
-    const std::size_t lineIndex = static_cast<std::size_t>(box); // header line box + 1
+    const auto lineIndex = static_cast<std::size_t>(box); // header line box + 1
     if (lines.size() <= lineIndex) {
         lines.resize(lineIndex + 1);
     }

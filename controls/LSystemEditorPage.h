@@ -51,7 +51,7 @@ public:
 
 private:
     void refreshNumberBoxes();
-    void replaceSelection(const std::string& text);
+    void replaceSelection(const std::string& replacement);
 
     UserInterface& ui_;
     std::string& lsystemText_;

@@ -6,7 +6,7 @@ namespace burgeon {
 
 namespace {
 
-__extension__ typedef __int128 Wide;
+__extension__ using Wide = __int128;
 
 // Offset along the minor axis at step i of a line that moves `major` steps along its major
 // axis and `minor` along the other: the nearest pixel, halves away from the start.

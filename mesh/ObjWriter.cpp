@@ -129,7 +129,11 @@ std::string mtlText(const MeshScene& scene, const std::vector<std::string>& text
         text += objMaterialName(material);
         text += '\n';
         // The pipeline's material is ambient and diffuse in one.
-        text += "Ka " + colour + "\nKd " + colour + '\n';
+        text += "Ka ";
+        text += colour;
+        text += "\nKd ";
+        text += colour;
+        text += '\n';
         text += material.shiny ? "Ks 0.7 0.7 0.7\nNs 128\n" : "Ks 0 0 0\nNs 0\n";
         char alpha[32];
         std::snprintf(alpha, sizeof alpha, "d %.6g\n", double{material.alpha});

@@ -3,6 +3,7 @@
 #include "mesh/WorldGeometry.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -65,7 +66,7 @@ void appendVertex(std::string& out, const MeshVertex& vertex, const MeshMaterial
     out += static_cast<char>(colourByte(material.color.red));
     out += static_cast<char>(colourByte(material.color.green));
     out += static_cast<char>(colourByte(material.color.blue));
-    out += static_cast<char>(colourByte(static_cast<int>(material.alpha * 255.0f + 0.5f)));
+    out += static_cast<char>(colourByte(static_cast<int>(std::lround(material.alpha * 255.0f))));
     appendLittleEndian(out, textured ? vertex.texCoord[0] : 0.0f);
     appendLittleEndian(out, textured ? 1.0f - vertex.texCoord[1] : 0.0f);
 }

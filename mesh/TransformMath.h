@@ -20,7 +20,7 @@ Matrix4 inverseRotation(const Matrix4& rotation);
 Transform decomposeMatrix(const Matrix4& matrix);
 
 // The rotation of a unit quaternion (x, y, z, w) applied to a direction.
-Vector3 rotateDirection(const std::array<double, 4>& rotation, const Vector3& direction);
+Vector3 rotateDirection(const std::array<double, 4>& q, const Vector3& v);
 
 // The same rotation with the sign that lies nearer to the previous one, so that keyframes
 // interpolate the short way round.

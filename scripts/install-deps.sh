@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="
-build-essential cmake ninja-build pkg-config git clang-format
+build-essential cmake ninja-build pkg-config git clang-format clang-tidy
 clang libclang-rt-14-dev
 qt6-base-dev libqt6opengl6-dev fonts-dejavu-core
 libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri

@@ -39,8 +39,9 @@ QWidget* buildLSystemEditorPage(Desktop& desktop, const HintWatcher& watchHint) 
         {"Cut", &LSystemEditorPage::cut},
         {"Paste", &LSystemEditorPage::paste},
         {"Clear All", &LSystemEditorPage::clearAll}};
-    for (const auto& [caption, handler] : items) {
+    for (const auto& [caption, item] : items) {
         QAction* action = menu->addAction(caption);
+        const auto handler = item; // clang before 16 captures no structured binding
         QObject::connect(action, &QAction::triggered, editor, [editor, &page, &ui, handler] {
             runHandler(ui, [&] { (page.*handler)(); });
             placeCaret(editor, page.SelectionStart);

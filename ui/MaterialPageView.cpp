@@ -29,12 +29,12 @@ QPushButton* textureButton(MaterialPage& page, UserInterface& ui, const HintWatc
     auto* open = new QPushButton(parent);
     open->setObjectName("textureButton");
     open->setFixedSize(TextureButtonSize, TextureButtonSize);
-    const int inner = TextureButtonSize - 8;
+    constexpr int inner = TextureButtonSize - 8;
     open->setIconSize(QSize(inner, inner));
     watchHint(open, "textureButton");
     bindButton(open, page.textureButton, ui, [&page] { page.openTextureFile(); });
     QPointer<QPushButton> guarded(open);
-    auto refresh = [guarded, &page, inner] {
+    auto refresh = [guarded, &page] {
         if (!guarded) {
             return;
         }

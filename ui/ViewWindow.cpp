@@ -53,9 +53,10 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
         {&model.captureItem, &ViewWindow::capture},
         {&model.exportMeshItem, &ViewWindow::exportMesh},
         {&model.exitItem, &ViewWindow::exit}};
-    for (const auto& [item, handler] : items) {
-        QAction* action = popup_->addAction(toQString(item->caption()));
-        connect(action, &QAction::triggered, this, [this, handler] {
+    for (const auto& [item, action] : items) {
+        QAction* menuItem = popup_->addAction(toQString(item->caption()));
+        const auto handler = action; // clang before 16 captures no structured binding
+        connect(menuItem, &QAction::triggered, this, [this, handler] {
             runHandler(desktop_.ui, [&] { (desktop_.viewWindow.*handler)(); });
         });
     }

@@ -34,10 +34,10 @@ QLabel* captionLabel(ControlModel& model, QWidget* parent) {
 }
 
 QPushButton* button(const char* objectName, ControlModel& model, UserInterface& ui,
-                    std::function<void()> handler, QWidget* parent) {
+                    const std::function<void()>& handler, QWidget* parent) {
     auto* widget = new QPushButton(parent);
     widget->setObjectName(objectName);
-    bindButton(widget, model, ui, std::move(handler));
+    bindButton(widget, model, ui, handler);
     return widget;
 }
 

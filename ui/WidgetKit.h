@@ -32,7 +32,7 @@ QLabel* label(const QString& text, QWidget* parent);
 // A label that shows its model's caption.
 QLabel* captionLabel(ControlModel& model, QWidget* parent);
 QPushButton* button(const char* objectName, ControlModel& model, UserInterface& ui,
-                    std::function<void()> handler, QWidget* parent);
+                    const std::function<void()>& handler, QWidget* parent);
 QPushButton* plainButton(const char* objectName, const QString& text, UserInterface& ui,
                          const std::function<void()>& handler, QWidget* parent);
 QSlider* slider(const char* objectName, RangeControl& model, UserInterface& ui, int ticks,

@@ -85,6 +85,7 @@ bool rejectUnknownCommand(const std::string& name, ParsedCommandLine& parsed) {
     }
     parsed.err = "burgeon: unknown command '" + name + "'\n";
     std::vector<std::string> names;
+    names.reserve(commands.size());
     for (const auto& command : commands) {
         names.push_back(command->name());
     }

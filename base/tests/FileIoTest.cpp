@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path freshFolder(const std::string& name) {
-    const fs::path folder =
+    fs::path folder =
         fs::temp_directory_path() / ("burgeon_" + name + "_" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);

@@ -36,7 +36,7 @@ protected:
     void TearDown() override { std::filesystem::remove_all(folder); }
 
     std::string writeLibrary(const std::string& name, const std::string& text) {
-        const std::string fileName = (folder / name).string();
+        std::string fileName = (folder / name).string();
         writeFileAtomically(fileName, text);
         return fileName;
     }

@@ -97,10 +97,8 @@ TEST_F(EditorPageTest, ContextMenuActions) {
 TEST_F(EditorPageTest, CompilingWithoutAClosingLineRefreshesTheBoxes) {
     int changes = 0;
     editor.sourceEditor.views.subscribe([&] { ++changes; });
-    EXPECT_TRUE(compile({"Plant{", "Iterations=4", "Angle=45", "Diameter=1",
-                         "Axiom=I"
-                         "",
-                         "A=I"}));
+    EXPECT_TRUE(
+        compile({"Plant{", "Iterations=4", "Angle=45", "Diameter=1", "Axiom=I", "", "A=I"}));
     EXPECT_EQ(editor.sourceEditor.lines().back(), "}");
     EXPECT_EQ(editor.iterationsBox.text(), "4");
     EXPECT_EQ(changes, 2) << "the test's own text, then the added closing line";

@@ -30,11 +30,9 @@ std::vector<double> readFields(std::string_view line, std::string* message = nul
 TEST(GrowthDataLine, OneSeparatorThenBlanksBetweenFields) {
     for (const char* line : {"3 1.2 0.8", "3,1.2,0.8", "3, 1.2, 0.8", "3;1.2;0.8;",
                              " \t3\t1.2\t\t0.8 \r", "3\"1.2'0.8", "3:1.2<0.8>", "3?1.2_0.8~",
-                             "3`1.2\x7f"
-                             "0.8",
-                             "3\xb0"
-                             "1.2\xff"
-                             "0.8"}) {
+                             // Octal escapes end after three digits, where a hex escape would
+                             // take the digits that follow it.
+                             "3`1.2\1770.8", "3\2601.2\3770.8"}) {
         EXPECT_EQ(readFields(line), (std::vector<double>{3, 1.2, 0.8})) << line;
     }
     EXPECT_EQ(readFields("0.5 .5 5."), (std::vector<double>{0.5, 0.5, 5}));

@@ -34,7 +34,7 @@ void expectPixelsOf(const RgbImage& image, const BitmapPixels& pixels) {
     ASSERT_EQ(pixels.rgba.size(), static_cast<std::size_t>(image.width() * image.height() * 4));
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const std::size_t at = static_cast<std::size_t>((y * image.width() + x) * 4);
+            const auto at = static_cast<std::size_t>((y * image.width() + x) * 4);
             const RgbColor expected = image.pixel(x, y);
             ASSERT_EQ(pixels.rgba[at], expected.red) << x << "," << y;
             ASSERT_EQ(pixels.rgba[at + 1], expected.green) << x << "," << y;

@@ -29,7 +29,7 @@ std::vector<ReadOrgan> gltfOrgans(const tinygltf::Model& model);
 // A node's 4 x 4 matrix from its translation, rotation and scale (or its matrix).
 Matrix4 gltfNodeMatrix(const tinygltf::Node& node);
 // An accessor's values as floats (any component type), row after row.
-std::vector<float> accessorFloats(const tinygltf::Model& model, int accessor);
+std::vector<float> accessorFloats(const tinygltf::Model& model, int index);
 
 // A small Wavefront OBJ reader: objects ("o"), vertices, texture coordinates and triangles.
 std::vector<ReadOrgan> objOrgans(const std::filesystem::path& file);

@@ -57,6 +57,7 @@ private:
     }
     std::vector<bool> visiblePages() const {
         std::vector<bool> visible;
+        visible.reserve(PageCount);
         for (int i = 0; i < PageCount; ++i) {
             visible.push_back(windows_->toolWindow->page(i)->isVisible());
         }
@@ -344,7 +345,7 @@ private Q_SLOTS:
         startDesktop();
         growFirstExample();
         AnimationPage& page = windows_->desktop.state.animationPage;
-        const std::string folder = folder_.path().toStdString();
+        std::string folder = folder_.path().toStdString();
         page.workingFolder = [folder] { return folder; };
         find<QSpinBox>(windows_->toolWindow.get(), "startFrameBox")->setValue(2);
         find<QSpinBox>(windows_->toolWindow.get(), "endFrameBox")->setValue(3);

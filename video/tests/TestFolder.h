@@ -1,8 +1,8 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
-#include <stdlib.h>
 #include <string>
 #include <vector>
 
