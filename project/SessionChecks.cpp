@@ -55,7 +55,12 @@ void SessionChecks::warnUnknown(const SessionJson& object, const std::string& pa
                                 std::initializer_list<std::string_view> known) {
     for (const auto& [key, value] : object.items()) {
         if (std::find(known.begin(), known.end(), key) == known.end()) {
-            warnUnknownKey(path.empty() ? key : path + "." + key);
+            std::string keyPath = path;
+            if (!keyPath.empty()) {
+                keyPath += '.';
+            }
+            keyPath += key;
+            warnUnknownKey(keyPath);
         }
     }
 }

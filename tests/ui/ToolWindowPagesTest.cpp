@@ -200,7 +200,7 @@ private Q_SLOTS:
         for (int index = 0; index < PageCount; ++index) {
             clickTab(*windows_, index);
             const auto& [name, hint] = backgrounds[static_cast<std::size_t>(index)];
-            QWidget* background = findWidget<QWidget>(tool(), name);
+            auto* background = findWidget<QWidget>(tool(), name);
             if (auto* scrollBox = qobject_cast<QScrollArea*>(background)) {
                 background = scrollBox->widget(); // what the mouse meets in the box
             }
