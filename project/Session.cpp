@@ -1,6 +1,7 @@
 #include "project/Session.h"
 
 #include "base/FileIo.h"
+#include "base/PrintableText.h"
 #include "base/StandardError.h"
 #include "project/SessionOverrides.h"
 #include "project/SessionReader.h"
@@ -34,6 +35,26 @@ std::string parsePlace(const std::string& text, std::size_t byte, const std::str
     }
     return "line " + std::to_string(line) + ", column " + std::to_string(place - lineStart + 1) +
            ": " + reason;
+}
+
+// The parser's text without its "[json.exception.NAME.N] " prefix.
+std::string parserReason(const std::string& what) {
+    const auto end = what.find("] ");
+    return end == std::string::npos ? what : what.substr(end + 2);
+}
+
+// A number too large for a double: the parser names the number but not its place, so the
+// place is where the number first stands in the text.
+std::string overflowPlace(const std::string& text, const std::string& what) {
+    const auto open = what.find('\'');
+    const auto close = what.rfind('\'');
+    if (open == std::string::npos || close <= open) {
+        return parserReason(what);
+    }
+    const std::string number = what.substr(open + 1, close - open - 1);
+    const std::string reason = "number overflow parsing '" + printableField(number) + "'";
+    const auto at = text.find(number);
+    return at == std::string::npos ? reason : parsePlace(text, at + 1, reason);
 }
 
 // The first of the file itself, the file beside the session and the file in the start folder
@@ -90,6 +111,10 @@ SessionReading readSession(const std::string& text, const std::string& name,
         addError(reading.messages,
                  name + ": not a session file: " + parsePlace(text, error.byte, error.what()));
         return reading;
+    } catch (const SessionJson::out_of_range& error) {
+        addError(reading.messages,
+                 name + ": not a session file: " + overflowPlace(text, error.what()));
+        return reading;
     }
     Messages warnings;
     std::optional<std::string> texture;
@@ -103,6 +128,11 @@ SessionReading readSession(const std::string& text, const std::string& name,
         texture = readSessionValues(json, reading.project, checks);
     } catch (const SessionValueError& error) {
         reading.messages = {{MessageKind::Error, name + ": " + error.text}};
+        reading.project = PlantProject{};
+        return reading;
+    } catch (const SessionJson::exception& error) {
+        // A value the checks let through that the JSON library still refuses.
+        reading.messages = {{MessageKind::Error, name + ": " + parserReason(error.what())}};
         reading.project = PlantProject{};
         return reading;
     }

@@ -98,6 +98,9 @@ TEST(Session, BadFilesAreRefusedWithAMessageThatSaysWhereAndWhy) {
         {"{\n  \"format\": \"burgeon-session\",\n  \"version\" 1\n}",
          "plant.burgeon: not a session file: line 3, column 13: syntax error while parsing "
          "object separator - unexpected number literal; expected ':'"},
+        {"{\n  \"format\": \"burgeon-session\",\n  \"time\": 0.3e308856\n}",
+         "plant.burgeon: not a session file: line 3, column 11: number overflow parsing "
+         "'0.3e308856'"},
         {R"({"format": "picture"})",
          "plant.burgeon: not a session file: it has no \"format\": \"burgeon-session\""},
         {R"({"format": "burgeon-session", "version": 2})",
