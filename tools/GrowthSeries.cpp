@@ -34,21 +34,21 @@ std::string fixed2(double value) {
 
 } // namespace
 
-std::string seriesText(const SeriesSpec& spec) {
-    Draws draws(spec.seed);
+std::string seriesText(const SeriesPlan& plan) {
+    Draws draws(plan.seed);
     struct Organ {
         double appears, finalSize, halfTime, pace;
     };
     std::vector<Organ> organs;
-    for (int c = 0; c < spec.organs; ++c) {
+    for (int c = 0; c < plan.organs; ++c) {
         const double jitter = 0.3 * draws.normal();
-        organs.push_back({std::max(0.0, c * spec.stagger + jitter),
-                          spec.finalSize * (1.0 + spec.sizeSpread * draws.normal()),
-                          spec.halfTime * (1.0 + 0.08 * draws.normal()),
-                          spec.pace * (1.0 + 0.08 * draws.normal())});
+        organs.push_back({std::max(0.0, c * plan.stagger + jitter),
+                          plan.finalSize * (1.0 + plan.sizeSpread * draws.normal()),
+                          plan.halfTime * (1.0 + 0.08 * draws.normal()),
+                          plan.pace * (1.0 + 0.08 * draws.normal())});
     }
     std::string text;
-    for (int day = 0; day <= spec.days; ++day) {
+    for (int day = 0; day <= plan.days; ++day) {
         text += std::to_string(day);
         for (const Organ& organ : organs) {
             const double age = day - std::ceil(organ.appears);
@@ -56,7 +56,7 @@ std::string seriesText(const SeriesSpec& spec) {
             if (age >= 0.0) {
                 const double size =
                     organ.finalSize / (1.0 + std::exp(-organ.pace * (age - organ.halfTime)));
-                reading = std::max(0.01, size * (1.0 + spec.error * draws.normal()));
+                reading = std::max(0.01, size * (1.0 + plan.error * draws.normal()));
             }
             text += ' ' + fixed2(reading);
         }
@@ -65,9 +65,9 @@ std::string seriesText(const SeriesSpec& spec) {
     return text;
 }
 
-const std::vector<SeriesSpec>& gallerySeries() {
+const std::vector<SeriesPlan>& gallerySeries() {
     // clang-format off
-    static const std::vector<SeriesSpec> series = {
+    static const std::vector<SeriesPlan> series = {
         // file                    organs days  final spread  half  pace stagger error seed
         // Soybean: stem internodes, leaf stalks, leaflets, the shoot tip, the purple flowers.
         {"soybean-internode.txt",     8,  60,  5.00, 0.12,  11.0, 0.45,  3.0, 0.04, 101},

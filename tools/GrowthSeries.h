@@ -12,7 +12,7 @@
 namespace burgeon::tools {
 
 // One organ class of one plant: how many organs were measured and how they grow.
-struct SeriesSpec {
+struct SeriesPlan {
     const char* fileName;
     int organs;         // columns
     int days;           // rows 0..days
@@ -26,11 +26,11 @@ struct SeriesSpec {
 };
 
 // The data file's text: a time, then one size per organ, two decimals; 0 until the organ
-// appears, then at least the smallest step a reading can show. The same spec always gives
+// appears, then at least the smallest step a reading can show. The same plan always gives
 // the same text.
-std::string seriesText(const SeriesSpec& spec);
+std::string seriesText(const SeriesPlan& plan);
 
 // Every file of the gallery: six organ classes of each plant.
-const std::vector<SeriesSpec>& gallerySeries();
+const std::vector<SeriesPlan>& gallerySeries();
 
 } // namespace burgeon::tools

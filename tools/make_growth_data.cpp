@@ -14,9 +14,9 @@ int main(int argc, char** argv) {
     }
     try {
         const auto& series = burgeon::tools::gallerySeries();
-        for (const burgeon::tools::SeriesSpec& spec : series) {
-            burgeon::writeFileAtomically(burgeon::joinPath(argv[1], spec.fileName),
-                                         burgeon::tools::seriesText(spec));
+        for (const burgeon::tools::SeriesPlan& plan : series) {
+            burgeon::writeFileAtomically(burgeon::joinPath(argv[1], plan.fileName),
+                                         burgeon::tools::seriesText(plan));
         }
         std::cout << "wrote " << series.size() << " growth data files to " << argv[1] << "\n";
     } catch (const std::exception& error) {

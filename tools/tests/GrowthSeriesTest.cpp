@@ -33,7 +33,7 @@ std::vector<std::vector<double>> rowsOf(const std::string& text) {
     return rows;
 }
 
-const SeriesSpec leaves{"leaves.txt", 6, 60, 9.0, 0.05, 8.0, 0.5, 4.0, 0.01, 7};
+const SeriesPlan leaves{"leaves.txt", 6, 60, 9.0, 0.05, 8.0, 0.5, 4.0, 0.01, 7};
 
 FitOutcome fit(const std::string& text, GrowthData& data) {
     return fitGrowthData(splitLines(text), data);
@@ -76,8 +76,8 @@ TEST(GrowthSeries, TheFitGivesBackTheGrowthTheDataWasMadeFrom) {
     EXPECT_EQ(data.LifeCycleTime, leaves.days);
 }
 
-TEST(GrowthSeries, TheSameSpecWritesTheSameFileAnotherSeedAnotherOne) {
-    SeriesSpec other = leaves;
+TEST(GrowthSeries, TheSamePlanWritesTheSameFileAnotherSeedAnotherOne) {
+    SeriesPlan other = leaves;
     other.seed = 8;
     EXPECT_EQ(seriesText(leaves), seriesText(leaves));
     EXPECT_NE(seriesText(leaves), seriesText(other));
@@ -87,9 +87,9 @@ TEST(GrowthSeries, EveryGalleryFileFitsAndEachPlantHasAllSixOrganClasses) {
     const std::set<std::string> organs = {"internode",  "petiole", "leaf-length",
                                           "leaf-width", "apex",    "flower"};
     std::map<std::string, std::set<std::string>> plants;
-    for (const SeriesSpec& spec : gallerySeries()) {
-        SCOPED_TRACE(spec.fileName);
-        const std::string name = spec.fileName;
+    for (const SeriesPlan& plan : gallerySeries()) {
+        SCOPED_TRACE(plan.fileName);
+        const std::string name = plan.fileName;
         const auto dash = name.find('-');
         ASSERT_NE(dash, std::string::npos);
         ASSERT_EQ(name.substr(name.size() - 4), ".txt");
@@ -97,13 +97,13 @@ TEST(GrowthSeries, EveryGalleryFileFitsAndEachPlantHasAllSixOrganClasses) {
         EXPECT_TRUE(organs.count(organ)) << organ;
         EXPECT_TRUE(plants[name.substr(0, dash)].insert(organ).second) << "twice";
 
-        const std::string text = seriesText(spec);
+        const std::string text = seriesText(plan);
         EXPECT_LE(splitLines(text).size(), 501u);
-        EXPECT_LE(spec.organs, 101);
+        EXPECT_LE(plan.organs, 101);
         GrowthData data;
         const FitOutcome outcome = fit(text, data);
         ASSERT_TRUE(outcome.completed);
-        EXPECT_NEAR(outcome.curve.Top, spec.finalSize, 0.15 * spec.finalSize);
+        EXPECT_NEAR(outcome.curve.Top, plan.finalSize, 0.15 * plan.finalSize);
         EXPECT_GT(outcome.curve.Slope, 0.0);
     }
     EXPECT_EQ(plants.size(), 4u);
