@@ -10,8 +10,8 @@ void buildBenchPlant(PlantState& plant) {
         if (plant.NodeCount >= MaxNodes) {
             return 0;
         }
-        const int index = ++plant.NodeCount;
-        PlantNode& node = plant.Nodes[static_cast<std::size_t>(index)];
+        PlantNode& node = appendNode(plant);
+        const int index = plant.NodeCount;
         node = PlantNode{};
         node.Kind = kind;
         node.Parent = parent;

@@ -258,6 +258,9 @@ GenerateOutcome generatePlant(PlantState& plant, float turnStep, RandomSource& r
         addError(outcome.messages, "The String is too long.");
         return outcome;
     }
+    if (plant.Nodes.size() <= at(n)) {
+        plant.Nodes.resize(at(n) + 1);
+    }
     for (std::int32_t k = 1; k <= n; ++k) {
         PlantNode& node = plant.Nodes[at(k)];
         node.AngleX = node.AngleZ = node.AngleY = 0.0f;

@@ -62,7 +62,9 @@ struct PlantState {
     std::string ResultString;
     std::string CompileReport;
 
-    std::vector<PlantNode> Nodes = std::vector<PlantNode>(MaxNodes + 1); // 1..NodeCount valid
+    // 1..NodeCount valid; index 0 is "no node". The generation grows the table to the nodes it
+    // makes, so a plant that was never generated costs next to nothing to make or copy.
+    std::vector<PlantNode> Nodes = std::vector<PlantNode>(1);
     std::int32_t NodeCount = 0;
     std::int32_t MainStemCount = 0;
     std::int32_t MaxLevel = 0;
@@ -75,5 +77,14 @@ struct PlantState {
     bool TurnPendingY = false;
     bool TurnPendingX = false;
 };
+
+// A new last node, the table grown to hold it: for tables built by hand.
+inline PlantNode& appendNode(PlantState& plant) {
+    const auto index = static_cast<std::size_t>(++plant.NodeCount);
+    if (plant.Nodes.size() <= index) {
+        plant.Nodes.resize(index + 1);
+    }
+    return plant.Nodes[index];
+}
 
 } // namespace burgeon

@@ -50,8 +50,8 @@ class PlantWalkTest : public ::testing::Test {
 protected:
     int addNode(OrganKind kind, int parent, int level, float angleZ = 0.0f, bool leaf = false,
                 bool flower = false) {
-        const int index = ++plant.NodeCount;
-        PlantNode& node = plant.Nodes[static_cast<std::size_t>(index)];
+        PlantNode& node = appendNode(plant);
+        const int index = plant.NodeCount;
         node.Kind = kind;
         node.Parent = parent;
         node.Level = level;

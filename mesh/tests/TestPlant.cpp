@@ -93,7 +93,7 @@ TestPlant::TestPlant() {
     flower = builtInPetal();
     auto add = [this](OrganKind kind, int parent, int level, float angleZ, bool hasLeaf,
                       bool hasFlower, float angleX = 0.0f, float angleY = 0.0f) {
-        PlantNode& node = plant.Nodes[static_cast<std::size_t>(++plant.NodeCount)];
+        PlantNode& node = appendNode(plant);
         node.Kind = kind;
         node.Parent = parent;
         node.Level = level;

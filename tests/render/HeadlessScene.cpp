@@ -24,8 +24,8 @@ HeadlessScene::HeadlessScene() {
 void HeadlessScene::buildSmallPlant() {
     auto add = [this](OrganKind kind, int parent, int level, float angleZ, bool hasLeaf,
                       bool hasFlower) {
-        const int index = ++plant.NodeCount;
-        PlantNode& node = plant.Nodes[static_cast<std::size_t>(index)];
+        PlantNode& node = appendNode(plant);
+        const int index = plant.NodeCount;
         node = PlantNode{};
         node.Kind = kind;
         node.Parent = parent;

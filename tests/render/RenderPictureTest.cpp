@@ -252,13 +252,12 @@ TEST(RenderPicture, DeepPlantsDrawEveryLevelInPlace) {
     HeadlessScene scene;
     scene.plant.NodeCount = 0;
     for (int level = 1; level <= 60; ++level) {
-        PlantNode& node = scene.plant.Nodes[static_cast<std::size_t>(level)];
+        PlantNode& node = appendNode(scene.plant);
         node = PlantNode{};
         node.Kind = OrganKind::Internode;
         node.Parent = level - 1;
         node.Level = level;
         node.AngleZ = 1.5f;
-        scene.plant.NodeCount = level;
     }
     scene.plant.MainStemCount = 60;
     scene.plant.MaxLevel = 60;
