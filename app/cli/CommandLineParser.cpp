@@ -147,15 +147,6 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         parsed.out = std::string("burgeon ") + BURGEON_VERSION + "\n";
         return parsed;
     }
-    parsed.parser = std::make_unique<CLI::App>(
-        "Burgeon simulates and shows the growth of plant shoots.", "burgeon");
-    CLI::App& app = *parsed.parser;
-    for (const auto& command : commands) {
-        CLI::App* sub = app.add_subcommand(command->name(), command->summary());
-        sub->set_help_flag("-h,--help", "print this help and exit");
-        sub->allow_extras();
-        command->define(*sub);
-    }
     const bool help = arguments[0] == "help";
     if (help && arguments.size() == 1) {
         parsed.out = overview(commands);
@@ -164,6 +155,20 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     const std::string& name = help ? arguments[1] : arguments[0];
     if (rejectUnknownCommand(name, parsed)) {
         return parsed;
+    }
+    parsed.parser = std::make_unique<CLI::App>(
+        "Burgeon simulates and shows the growth of plant shoots.", "burgeon");
+    CLI::App& app = *parsed.parser;
+    // One command a line: a later word that names another command is an argument of the
+    // first (a file may be called "render"). So only the named command needs its options.
+    app.require_subcommand(0, 1);
+    for (const auto& command : commands) {
+        CLI::App* sub = app.add_subcommand(command->name(), command->summary());
+        if (name == command->name()) {
+            sub->set_help_flag("-h,--help", "print this help and exit");
+            sub->allow_extras();
+            command->define(*sub);
+        }
     }
     if (help) {
         for (const auto& command : commands) {

@@ -31,6 +31,16 @@ TEST(CommandLineParser, ChoosesTheCommandWithoutRunningIt) {
         parseCommandLine({"session", "save", nowhere + "/s.burgeon", "--lsystem", "p.Lsys"});
     ASSERT_NE(save.chosen, nullptr);
     EXPECT_STREQ(save.chosen->name(), "session");
+
+    // A later word that names a command is the first command's argument, never a second
+    // command: a file may be called "render".
+    const ParsedCommandLine file = parseCommandLine({"lsystem", "render"});
+    ASSERT_NE(file.chosen, nullptr);
+    EXPECT_STREQ(file.chosen->name(), "lsystem");
+    const ParsedCommandLine two = parseCommandLine({"render", "lsystem"});
+    EXPECT_EQ(two.chosen, nullptr);
+    EXPECT_EQ(two.status, 2);
+    EXPECT_TRUE(contains(two.err, "burgeon render: unexpected argument 'lsystem'"));
 }
 
 TEST(CommandLineParser, AnswersHelpAndVersionWithTextAlone) {
