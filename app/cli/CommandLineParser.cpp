@@ -66,11 +66,12 @@ std::string commandHelp(const Command& command, const CLI::App& app) {
 // The command the arguments reached, with its part of the parser.
 Command* reachedCommand(const CLI::App& app, const std::vector<std::unique_ptr<Command>>& commands,
                         CLI::App** reached) {
-    for (const auto& command : commands) {
-        CLI::App* sub = app.get_subcommand(command->name());
-        if (sub->parsed()) {
-            *reached = sub;
-            return command.get();
+    for (CLI::App* sub : app.get_subcommands()) { // the parsed ones
+        for (const auto& command : commands) {
+            if (sub->get_name() == command->name()) {
+                *reached = sub;
+                return command.get();
+            }
         }
     }
     return nullptr;
@@ -160,22 +161,17 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         "Burgeon simulates and shows the growth of plant shoots.", "burgeon");
     CLI::App& app = *parsed.parser;
     // One command a line: a later word that names another command is an argument of the
-    // first (a file may be called "render"). So only the named command needs its options.
+    // first (a file may be called "render"), so the parser needs the named command alone.
+    const auto named = std::find_if(commands.begin(), commands.end(),
+                                    [&](const auto& command) { return name == command->name(); });
+    Command& command = **named;
     app.require_subcommand(0, 1);
-    for (const auto& command : commands) {
-        CLI::App* sub = app.add_subcommand(command->name(), command->summary());
-        if (name == command->name()) {
-            sub->set_help_flag("-h,--help", "print this help and exit");
-            sub->allow_extras();
-            command->define(*sub);
-        }
-    }
+    CLI::App* sub = app.add_subcommand(command.name(), command.summary());
+    sub->set_help_flag("-h,--help", "print this help and exit");
+    sub->allow_extras();
+    command.define(*sub);
     if (help) {
-        for (const auto& command : commands) {
-            if (name == command->name()) {
-                parsed.out = commandHelp(*command, *app.get_subcommand(command->name()));
-            }
-        }
+        parsed.out = commandHelp(command, *sub);
         return parsed;
     }
     parseCommand(arguments, parsed);

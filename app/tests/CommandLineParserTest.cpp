@@ -41,6 +41,8 @@ TEST(CommandLineParser, ChoosesTheCommandWithoutRunningIt) {
     EXPECT_EQ(two.chosen, nullptr);
     EXPECT_EQ(two.status, 2);
     EXPECT_TRUE(contains(two.err, "burgeon render: unexpected argument 'lsystem'"));
+    const ParsedCommandLine again = parseCommandLine({"render", "render"});
+    EXPECT_TRUE(contains(again.err, "burgeon render: unexpected argument 'render'"));
 }
 
 TEST(CommandLineParser, AnswersHelpAndVersionWithTextAlone) {
