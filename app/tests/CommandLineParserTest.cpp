@@ -43,6 +43,9 @@ TEST(CommandLineParser, ChoosesTheCommandWithoutRunningIt) {
     EXPECT_TRUE(contains(two.err, "burgeon render: unexpected argument 'lsystem'"));
     const ParsedCommandLine again = parseCommandLine({"render", "render"});
     EXPECT_TRUE(contains(again.err, "burgeon render: unexpected argument 'render'"));
+    const ParsedCommandLine after = parseCommandLine({"lsystem", "p.Lsys", "render"});
+    EXPECT_EQ(after.chosen, nullptr); // it once ran lsystem and dropped the word
+    EXPECT_TRUE(contains(after.err, "burgeon lsystem: unexpected argument 'render'"));
 }
 
 TEST(CommandLineParser, AnswersHelpAndVersionWithTextAlone) {
