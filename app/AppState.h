@@ -28,7 +28,7 @@ struct AppState {
     AppState& operator=(const AppState&) = delete;
 
     // The folder the program started in: the home of "LsysExam.Lsys" and "Manual.hlp".
-    std::string StartFolder;
+    std::string startFolder;
 
     PlantProject project;
     AnimationState animation;

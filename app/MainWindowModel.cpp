@@ -23,13 +23,13 @@ MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindow&
 }
 
 void MainWindowModel::create(std::string startFolder) {
-    state_.StartFolder = std::move(startFolder);
-    EditorShown = true;
+    state_.startFolder = std::move(startFolder);
+    editorShown = true;
     state_.project.materials = MaterialSet{};
     auto& plant = state_.project.plant;
-    plant.TurnPendingX = plant.TurnPendingY = plant.TurnPendingZ = false;
-    plant.TurnX = plant.TurnY = plant.TurnZ = 0.0f;
-    state_.animation.ViewMaximised = false;
+    plant.turnPendingX = plant.turnPendingY = plant.turnPendingZ = false;
+    plant.turnX = plant.turnY = plant.turnZ = 0.0f;
+    state_.animation.viewMaximised = false;
 }
 
 void MainWindowModel::show() {
@@ -37,21 +37,21 @@ void MainWindowModel::show() {
     changeTab();
 
     auto& placement = state_.project.placement;
-    placement.LeafSurfaceMode = true;
-    state_.animation.CaptureActive = false;
-    state_.project.leafTextures.TexturesEnabled = true;
-    placement.LeafSizeX = 1.0f;
-    placement.LeafSizeY = 0.75f;
-    placement.LeafSizeZ = 1.0f;
-    placement.LeafAngleX = -60.0f;
-    placement.LeafAngleY = 0.0f;
-    placement.LeafAngleZ = 0.0f;
-    placement.FlowerSizeX = 1.0f;
-    placement.FlowerSizeY = 0.75f;
-    placement.FlowerSizeZ = 1.0f;
-    placement.FlowerAngleX = 0.0f;
-    placement.FlowerAngleY = 0.0f;
-    placement.FlowerAngleZ = 0.0f;
+    placement.leafSurfaceMode = true;
+    state_.animation.captureActive = false;
+    state_.project.leafTextures.texturesEnabled = true;
+    placement.leafSizeX = 1.0f;
+    placement.leafSizeY = 0.75f;
+    placement.leafSizeZ = 1.0f;
+    placement.leafAngleX = -60.0f;
+    placement.leafAngleY = 0.0f;
+    placement.leafAngleZ = 0.0f;
+    placement.flowerSizeX = 1.0f;
+    placement.flowerSizeY = 0.75f;
+    placement.flowerSizeZ = 1.0f;
+    placement.flowerAngleX = 0.0f;
+    placement.flowerAngleY = 0.0f;
+    placement.flowerAngleZ = 0.0f;
 
     toolWindow_.showWindow();
     viewWindow_.showWindow();
@@ -94,18 +94,18 @@ void MainWindowModel::generate() {
 }
 
 void MainWindowModel::toggleEditor() {
-    if (EditorShown) {
+    if (editorShown) {
         toolWindow_.hideWindow();
         editorToggleButton.setCaption("Editor Show");
     } else {
         toolWindow_.showWindow();
         editorToggleButton.setCaption("Editor Hide");
     }
-    EditorShown = !EditorShown;
+    editorShown = !editorShown;
 }
 
 void MainWindowModel::animationShow() {
-    state_.animation.PaintBusy = false;
+    state_.animation.paintBusy = false;
     viewWindow_.showWindow();
     viewWindow_.changed();
 }

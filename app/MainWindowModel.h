@@ -42,7 +42,7 @@ public:
     ControlModel exportMeshButton{"Export Mesh\u2026"};
     // "Open Session…" and "Save Session…"; the window's title names the open session.
     SessionActions sessions;
-    bool EditorShown = false;
+    bool editorShown = false;
     WindowRect geometry;
     int tabWidth = 0;
 

@@ -32,7 +32,7 @@ void SessionActions::saveWithDialog() {
 }
 
 bool SessionActions::open(const std::string& fileName) {
-    SessionReading reading = openSession(fileName, state_.StartFolder);
+    SessionReading reading = openSession(fileName, state_.startFolder);
     if (!reading.opened) {
         showMessages(ui_, reading.messages);
         return false;
@@ -87,7 +87,7 @@ void SessionActions::showOnPages() {
 
 void SessionActions::buildAndShow() {
     PlantProject& project = state_.project;
-    state_.animation.PaintBusy = true;
+    state_.animation.paintBusy = true;
     RewriteControl control;
     LSystemEditorPage& editor = state_.lsystemEditor;
     control.progress = [&editor](int percent) { editor.compileProgress.setPosition(percent); };
@@ -105,7 +105,7 @@ void SessionActions::buildAndShow() {
     refitMeasuredSeries(project);
     runHandler(ui_, [this] { state_.growthPage.showGrowth(); });
     if (built.completed) {
-        state_.animation.PaintBusy = false;
+        state_.animation.paintBusy = false;
         if (showPlant) {
             showPlant();
         }

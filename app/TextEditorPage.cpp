@@ -8,7 +8,7 @@
 
 namespace burgeon {
 
-TextEditorPage::TextEditorPage() : exampleEditor(exampleLSystemsText) {}
+TextEditorPage::TextEditorPage() : exampleEditor(ExampleLSystemsText) {}
 
 void TextEditorPage::loadExampleFile(const std::string& startFolder) {
     const std::string content = readFileText(joinPath(startFolder, ExampleFileName));

@@ -15,7 +15,7 @@ struct Hint {
     std::string_view text;
 };
 
-constexpr std::array<Hint, 14> hints = {{
+constexpr std::array<Hint, 14> Hints = {{
     {"sourceEditor", "L-system Editor"},
     {"resultsPane", "L-system Result"},
     {"compilesPane", "L-system Syntax error"},
@@ -35,7 +35,7 @@ constexpr std::array<Hint, 14> hints = {{
 } // namespace
 
 std::optional<std::string_view> hintForControl(std::string_view controlName) {
-    for (const auto& hint : hints) {
+    for (const auto& hint : Hints) {
         if (hint.control == controlName) {
             return hint.text;
         }
@@ -46,8 +46,8 @@ std::optional<std::string_view> hintForControl(std::string_view controlName) {
 const std::array<std::string_view, 14>& hintControlNames() {
     static const std::array<std::string_view, 14> names = [] {
         std::array<std::string_view, 14> result{};
-        for (std::size_t i = 0; i < hints.size(); ++i) {
-            result[i] = hints[i].control;
+        for (std::size_t i = 0; i < Hints.size(); ++i) {
+            result[i] = Hints[i].control;
         }
         return result;
     }();
@@ -81,7 +81,7 @@ ToolWindow::ToolWindow(AppState& state, UserInterface& ui) : state_(state), ui_(
 
 void ToolWindow::create(const ScreenArea& screen, int mainWindowHeight) {
     geometry = toolWindowPlacement(screen, mainWindowHeight);
-    state_.project.view.PlantScale =
+    state_.project.view.plantScale =
         static_cast<float>(state_.animationPage.scaleSlider.position() / 10.0);
     window.views.notify();
 }
@@ -115,13 +115,13 @@ void ToolWindow::show() {
 void ToolWindow::deriveFromControls() {
     state_.parameterPage.deriveStoredParameters();
     state_.animationPage.applyCaptureFormats();
-    state_.project.placement.PetalCount = state_.componentPage.petalCountBox.position();
+    state_.project.placement.petalCount = state_.componentPage.petalCountBox.position();
     state_.componentPage.applySurfaceMode();
 }
 
 std::optional<std::string> ToolWindow::readFile(const std::string& fileName) {
     std::optional<std::string> text;
-    runHandler(ui_, [&] { text = readFileText(joinPath(state_.StartFolder, fileName)); });
+    runHandler(ui_, [&] { text = readFileText(joinPath(state_.startFolder, fileName)); });
     return text;
 }
 

@@ -37,12 +37,12 @@ ViewWindow::ViewWindow(AppState& state, UserInterface& ui)
 void ViewWindow::create(const ScreenArea& screen, const WindowRect& toolWindow) {
     geometry = viewWindowPlacement(screen, toolWindow);
     auto& animation = state_.animation;
-    animation.AnimationPaused = false;
+    animation.animationPaused = false;
     state_.project.animation.currentTime = 1.0;
-    animation.PaintBusy = true;
-    state_.project.view.ShowAxes = false;
+    animation.paintBusy = true;
+    state_.project.view.showAxes = false;
     model_.onResetClicked();
-    state_.project.leafTextures.LeafTextureCount = 0;
+    state_.project.leafTextures.leafTextureCount = 0;
     window.views.notify();
 }
 
@@ -73,7 +73,7 @@ bool ViewWindow::paintWhenDue() {
 }
 
 std::optional<std::int64_t> ViewWindow::untilNextFrame() {
-    if (state_.animation.PaintBusy || !window.visible()) {
+    if (state_.animation.paintBusy || !window.visible()) {
         return std::nullopt;
     }
     return pacer_.untilNextFrame(now());
@@ -109,7 +109,7 @@ void ViewWindow::doubleClick() {
 }
 
 void ViewWindow::windowMaximised(bool maximised) {
-    state_.animation.ViewMaximised = maximised;
+    state_.animation.viewMaximised = maximised;
 }
 
 void ViewWindow::start() {

@@ -76,7 +76,7 @@ public:
     void mouseMove(int x, int y, bool leftHeld, bool rightHeld);
     void mouseUp();
     void doubleClick();
-    bool maximised() const { return state_.animation.ViewMaximised; }
+    bool maximised() const { return state_.animation.viewMaximised; }
     // The window system maximised or restored the window: a double-click toggles from there.
     void windowMaximised(bool maximised);
 

@@ -12,7 +12,7 @@ namespace burgeon {
 
 namespace {
 
-constexpr int significantDigits = 15;
+constexpr int SignificantDigits = 15;
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
@@ -80,7 +80,7 @@ std::string formatGeneral(double value) {
     }
     // d.dddddddddddddde+XX: the 15 significant digits, rounded by the C library.
     char scientific[40];
-    std::snprintf(scientific, sizeof scientific, "%.*e", significantDigits - 1, value);
+    std::snprintf(scientific, sizeof scientific, "%.*e", SignificantDigits - 1, value);
     std::string_view text(scientific);
     const bool negative = text.front() == '-';
     if (negative) {
@@ -99,7 +99,7 @@ std::string formatGeneral(double value) {
     }
 
     std::string result = negative ? "-" : "";
-    if (exponent >= significantDigits || exponent < -5) {
+    if (exponent >= SignificantDigits || exponent < -5) {
         result += digits.front();
         if (digits.size() > 1) {
             result += '.';

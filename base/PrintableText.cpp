@@ -4,7 +4,7 @@ namespace burgeon {
 
 namespace {
 
-constexpr const char* ellipsis = "\xE2\x80\xA6"; // "…"
+constexpr const char* Ellipsis = "\xE2\x80\xA6"; // "…"
 
 void appendHexEscape(std::string& out, unsigned char byte) {
     static constexpr char digits[] = "0123456789ABCDEF";
@@ -86,7 +86,7 @@ std::string printableField(std::string_view text, std::size_t maxCharacters) {
     std::size_t characters = 0;
     while (!text.empty()) {
         if (characters == maxCharacters) {
-            out += ellipsis;
+            out += Ellipsis;
             break;
         }
         const std::size_t length = utf8CharacterLength(text);

@@ -5,27 +5,27 @@
 namespace burgeon {
 
 void buildBenchPlant(PlantState& plant) {
-    plant.NodeCount = 0;
+    plant.nodeCount = 0;
     auto add = [&plant](OrganKind kind, int parent, int level, float z, float y, bool leaf) {
-        if (plant.NodeCount >= MaxNodes) {
+        if (plant.nodeCount >= MaxNodes) {
             return 0;
         }
         PlantNode& node = appendNode(plant);
-        const int index = plant.NodeCount;
+        const int index = plant.nodeCount;
         node = PlantNode{};
-        node.Kind = kind;
-        node.Parent = parent;
-        node.Level = level;
-        node.AngleZ = z;
-        node.AngleY = y;
-        node.HasLeaf = leaf ? 1 : 0;
+        node.kind = kind;
+        node.parent = parent;
+        node.level = level;
+        node.angleZ = z;
+        node.angleY = y;
+        node.hasLeaf = leaf ? 1 : 0;
         return index;
     };
     int stem = 0;
     for (int level = 1; level <= 10; ++level) {
         stem = add(OrganKind::Internode, stem, level, 0.01f, 0.0f, false);
     }
-    for (int main = 1; main <= 10 && plant.NodeCount < MaxNodes; ++main) {
+    for (int main = 1; main <= 10 && plant.nodeCount < MaxNodes; ++main) {
         for (int branch = 0; branch < 19; ++branch) {
             const float side = branch % 2 == 0 ? 1.0f : -1.0f;
             const int root = add(OrganKind::Petiole, main, main + 1, side * 40.0f,
@@ -36,8 +36,8 @@ void buildBenchPlant(PlantState& plant) {
             }
         }
     }
-    plant.MainStemCount = 10;
-    plant.MaxLevel = 12;
+    plant.mainStemCount = 10;
+    plant.maxLevel = 12;
 }
 
 BenchScene::BenchScene() {

@@ -22,28 +22,28 @@ const RgbImage& frame() {
     return image;
 }
 
-void OctreePalette(benchmark::State& state) {
+void octreePalette(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(burgeon::framePalette(frame()));
     }
 }
-BENCHMARK(OctreePalette)->Unit(benchmark::kMillisecond);
+BENCHMARK(octreePalette)->Unit(benchmark::kMillisecond);
 
-void FramePaletteReduction(benchmark::State& state) {
+void framePaletteReduction(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(burgeon::reduceToFramePalette(frame()));
     }
 }
-BENCHMARK(FramePaletteReduction)->Unit(benchmark::kMillisecond);
+BENCHMARK(framePaletteReduction)->Unit(benchmark::kMillisecond);
 
-void GifSingleFrame(benchmark::State& state) {
+void gifSingleFrame(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(burgeon::encodeGif(frame()));
     }
 }
-BENCHMARK(GifSingleFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(gifSingleFrame)->Unit(benchmark::kMillisecond);
 
-void AnimatedGifFrame(benchmark::State& state) {
+void animatedGifFrame(benchmark::State& state) {
     auto animation = std::make_unique<burgeon::AnimatedGif>(6);
     for (auto _ : state) {
         animation->addFrame(frame(), 3);
@@ -54,16 +54,16 @@ void AnimatedGifFrame(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(AnimatedGifFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(animatedGifFrame)->Unit(benchmark::kMillisecond);
 
-void JpegFrame(benchmark::State& state) {
+void jpegFrame(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(burgeon::encodeJpeg(frame(), 80));
     }
 }
-BENCHMARK(JpegFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(jpegFrame)->Unit(benchmark::kMillisecond);
 
-void ImageMagickGifFrame(benchmark::State& state) {
+void imageMagickGifFrame(benchmark::State& state) {
     const char* convert = "/usr/bin/convert";
     if (!std::filesystem::exists(convert)) {
         state.SkipWithError("/usr/bin/convert is not installed");
@@ -83,6 +83,6 @@ void ImageMagickGifFrame(benchmark::State& state) {
     }
     std::filesystem::remove_all(folder);
 }
-BENCHMARK(ImageMagickGifFrame)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(imageMagickGifFrame)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace

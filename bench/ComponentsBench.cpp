@@ -37,7 +37,7 @@ void BM_SelectLeafShape(benchmark::State& state) {
         copyShapeToSurface(leaf, surface);
         prepareLeafShape(leaf, surface);
         drawShapePreview(leaf, PreviewKind::Leaf, preview);
-        benchmark::DoNotOptimize(surface.NormalsFront.data());
+        benchmark::DoNotOptimize(surface.normalsFront.data());
     }
 }
 BENCHMARK(BM_SelectLeafShape);

@@ -42,10 +42,10 @@ BENCHMARK(BM_FitCurveFullBox)->Unit(benchmark::kMillisecond);
 // One plot with 501 data points and a curve over a life cycle far beyond the image.
 void BM_DrawOnePlot(benchmark::State& state) {
     GrowthData data;
-    data.DataLastRow = GrowthDataMaxLines - 1;
+    data.dataLastRow = GrowthDataMaxLines - 1;
     for (int row = 0; row < GrowthDataMaxLines; ++row) {
-        data.DataTime[static_cast<std::size_t>(row)] = row * 1e9;
-        data.DataMean[static_cast<std::size_t>(row)] = std::sqrt(row);
+        data.dataTime[static_cast<std::size_t>(row)] = row * 1e9;
+        data.dataMean[static_cast<std::size_t>(row)] = std::sqrt(row);
     }
     RgbImage image(PlotWidth, PlotHeight);
     const PlotOrigin origin = plotOrigin(PlotWidth, PlotHeight);

@@ -8,14 +8,14 @@ namespace burgeon::bench {
 
 namespace {
 
-constexpr int width = 800;
-constexpr int height = 600;
+constexpr int Width = 800;
+constexpr int Height = 600;
 
 // Black sky above a grass band of noisy greens.
 void drawGround(RgbImage& image) {
     RandomSource random(7);
-    for (int y = 420; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+    for (int y = 420; y < Height; ++y) {
+        for (int x = 0; x < Width; ++x) {
             const int shade = (y - 420) / 4;
             image.setPixel(x, y,
                            {30 + random.uniformInt(40), 70 + shade + random.uniformInt(60),
@@ -63,7 +63,7 @@ void drawLeaves(RgbImage& image, int frame) {
 } // namespace
 
 RgbImage plantFrame(int frame) {
-    RgbImage image(width, height, {0, 0, 0});
+    RgbImage image(Width, Height, {0, 0, 0});
     drawGround(image);
     drawStem(image);
     drawLeaves(image, frame);

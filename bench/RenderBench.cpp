@@ -31,7 +31,7 @@ void frameWith(benchmark::State& state, CylinderGeometry geometry, bool flushEac
         drawScene(canvas, scene, FrameTime);
         glFinish();
     }
-    state.counters["organs"] = scene.plant.NodeCount;
+    state.counters["organs"] = scene.plant.nodeCount;
 }
 
 void BM_FrameCachedGeometry(benchmark::State& state) {
@@ -78,7 +78,7 @@ void BM_FrameWholePlantDisplayList(benchmark::State& state) {
         glFinish();
     }
     glDeleteLists(list, 1);
-    state.counters["organs"] = scene.plant.NodeCount;
+    state.counters["organs"] = scene.plant.nodeCount;
 }
 
 void BM_WalkRecording(benchmark::State& state) {

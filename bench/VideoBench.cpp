@@ -1,11 +1,11 @@
 // Per-frame cost of a capture run written as video at 800 x 600, H.264 in MP4 and VP9 in
 // WebM, to set beside the animated GIF frame of CaptureBench.cpp:
-//   burgeon_bench --benchmark_filter='AnimatedGifFrame|VideoFrame'
+//   burgeon_bench --benchmark_filter='animatedGifFrame|videoFrame'
 // Frames are a plant growing and swaying over a still ground, 40 drawn frames played forwards
 // and backwards; every clip of 200 frames (6 s) is finished, which encodes the frames the
 // encoder held back and syncs the file to the disk, and the next one opened outside the
 // timing. Encoders run threads of their own, so the wall-clock time counts.
-// VideoSpeed compares the encoders' speed settings with the ones VideoFormat chose.
+// videoSpeed compares the encoders' speed settings with the ones VideoFormat chose.
 
 #include "bench/PlantFrame.h"
 #include "video/FfmpegVideoOutput.h"
@@ -22,14 +22,14 @@ namespace {
 
 using burgeon::RgbImage;
 
-constexpr int drawnFrames = 40;
-constexpr int clipFrames = 200;
+constexpr int DrawnFrames = 40;
+constexpr int ClipFrames = 200;
 
 const std::vector<RgbImage>& growingPlant() {
     static const std::vector<RgbImage> frames = [] {
         std::vector<RgbImage> drawn;
-        drawn.reserve(drawnFrames);
-        for (int frame = 0; frame < drawnFrames; ++frame) {
+        drawn.reserve(DrawnFrames);
+        for (int frame = 0; frame < DrawnFrames; ++frame) {
             drawn.push_back(burgeon::bench::plantFrame(frame));
         }
         return drawn;
@@ -39,7 +39,7 @@ const std::vector<RgbImage>& growingPlant() {
 
 // Whole clips, timed by the wall clock.
 void perFrame(benchmark::internal::Benchmark* benchmark) {
-    benchmark->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2 * clipFrames);
+    benchmark->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2 * ClipFrames);
 }
 
 std::string benchFile(const std::string& name) {
@@ -58,13 +58,13 @@ void encodeClips(benchmark::State& state, const std::string& path, Open open) {
     double finishedBytes = 0;
     int finishedFrames = 0;
     for (auto _ : state) {
-        const int step = index % drawnFrames;
-        clip->addFrame(frames[(index / drawnFrames) % 2 == 0 ? step : drawnFrames - 1 - step]);
-        if (++index == clipFrames) {
+        const int step = index % DrawnFrames;
+        clip->addFrame(frames[(index / DrawnFrames) % 2 == 0 ? step : DrawnFrames - 1 - step]);
+        if (++index == ClipFrames) {
             clip->finish();
             state.PauseTiming();
             finishedBytes += static_cast<double>(std::filesystem::file_size(path));
-            finishedFrames += clipFrames;
+            finishedFrames += ClipFrames;
             clip = open();
             index = 0;
             state.ResumeTiming();
@@ -77,15 +77,15 @@ void encodeClips(benchmark::State& state, const std::string& path, Open open) {
     }
 }
 
-void VideoFrame(benchmark::State& state, const char* fileName) {
+void videoFrame(benchmark::State& state, const char* fileName) {
     const std::string path = benchFile(fileName);
     encodeClips(state, path, [&] {
         return std::make_unique<burgeon::VideoEncoder>(path, 800, 600,
                                                        burgeon::FrameRate::fromFrameDelay(3));
     });
 }
-BENCHMARK_CAPTURE(VideoFrame, H264, "Plant.mp4")->Apply(perFrame);
-BENCHMARK_CAPTURE(VideoFrame, Vp9, "Plant.webm")->Apply(perFrame);
+BENCHMARK_CAPTURE(videoFrame, H264, "Plant.mp4")->Apply(perFrame);
+BENCHMARK_CAPTURE(videoFrame, Vp9, "Plant.webm")->Apply(perFrame);
 
 // The stream under VideoEncoder with other encoder settings.
 class StreamClip {
@@ -99,20 +99,20 @@ private:
     burgeon::FfmpegVideoOutput stream_;
 };
 
-void VideoSpeed(benchmark::State& state, const char* fileName, const char* encoderOptions) {
+void videoSpeed(benchmark::State& state, const char* fileName, const char* encoderOptions) {
     burgeon::VideoFormat format = burgeon::VideoFormat::forFileName(fileName);
     format.encoderOptions = encoderOptions;
     const std::string path = benchFile(fileName);
     encodeClips(state, path, [&] { return std::make_unique<StreamClip>(format, path); });
 }
-BENCHMARK_CAPTURE(VideoSpeed, H264_ultrafast, "Plant.mp4", "preset=ultrafast")->Apply(perFrame);
-BENCHMARK_CAPTURE(VideoSpeed, H264_veryfast, "Plant.mp4", "preset=veryfast")->Apply(perFrame);
-BENCHMARK_CAPTURE(VideoSpeed, H264_medium, "Plant.mp4", "preset=medium")->Apply(perFrame);
-BENCHMARK_CAPTURE(VideoSpeed, Vp9_realtime_8, "Plant.webm", "deadline=realtime:cpu-used=8:row-mt=1")
+BENCHMARK_CAPTURE(videoSpeed, H264_ultrafast, "Plant.mp4", "preset=ultrafast")->Apply(perFrame);
+BENCHMARK_CAPTURE(videoSpeed, H264_veryfast, "Plant.mp4", "preset=veryfast")->Apply(perFrame);
+BENCHMARK_CAPTURE(videoSpeed, H264_medium, "Plant.mp4", "preset=medium")->Apply(perFrame);
+BENCHMARK_CAPTURE(videoSpeed, Vp9_realtime_8, "Plant.webm", "deadline=realtime:cpu-used=8:row-mt=1")
     ->Apply(perFrame);
-BENCHMARK_CAPTURE(VideoSpeed, Vp9_realtime_6, "Plant.webm", "deadline=realtime:cpu-used=6:row-mt=1")
+BENCHMARK_CAPTURE(videoSpeed, Vp9_realtime_6, "Plant.webm", "deadline=realtime:cpu-used=6:row-mt=1")
     ->Apply(perFrame);
-BENCHMARK_CAPTURE(VideoSpeed, Vp9_good_4, "Plant.webm", "deadline=good:cpu-used=4:row-mt=1")
+BENCHMARK_CAPTURE(videoSpeed, Vp9_good_4, "Plant.webm", "deadline=good:cpu-used=4:row-mt=1")
     ->Apply(perFrame);
 
 } // namespace

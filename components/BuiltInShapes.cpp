@@ -40,23 +40,23 @@ Vector3 unit(const Vector3& v) {
 // Per-point mean of the face normals of both sides, with the corner orders the surface
 // routines expect (upper side t1, t3, t2; lower side t1, t2, t3).
 void computeNormals(OrganSurface& surface) {
-    for (int k = 1; k <= surface.TriangleCount; ++k) {
-        const auto& t = surface.Triangles[static_cast<std::size_t>(k)];
-        const Vector3 p1 = widened(surface.Points[t[0]]);
-        const Vector3 p2 = widened(surface.Points[t[1]]);
-        const Vector3 p3 = widened(surface.Points[t[2]]);
+    for (int k = 1; k <= surface.triangleCount; ++k) {
+        const auto& t = surface.triangles[static_cast<std::size_t>(k)];
+        const Vector3 p1 = widened(surface.points[t[0]]);
+        const Vector3 p2 = widened(surface.points[t[1]]);
+        const Vector3 p3 = widened(surface.points[t[2]]);
         const Vector3 front = normalOf(p1, p3, p2);
         const Vector3 back = normalOf(p1, p2, p3);
         for (const std::uint8_t point : t) {
-            addTo(surface.NormalsFront[point], front);
-            addTo(surface.NormalsBack[point], back);
+            addTo(surface.normalsFront[point], front);
+            addTo(surface.normalsBack[point], back);
         }
     }
-    for (int p = 1; p <= surface.PointCount; ++p) {
-        surface.NormalsFront[static_cast<std::size_t>(p)] =
-            unit(surface.NormalsFront[static_cast<std::size_t>(p)]);
-        surface.NormalsBack[static_cast<std::size_t>(p)] =
-            unit(surface.NormalsBack[static_cast<std::size_t>(p)]);
+    for (int p = 1; p <= surface.pointCount; ++p) {
+        surface.normalsFront[static_cast<std::size_t>(p)] =
+            unit(surface.normalsFront[static_cast<std::size_t>(p)]);
+        surface.normalsBack[static_cast<std::size_t>(p)] =
+            unit(surface.normalsBack[static_cast<std::size_t>(p)]);
     }
 }
 
@@ -64,10 +64,10 @@ OrganSurface makeSurface(std::initializer_list<PointF> points,
                          std::initializer_list<std::array<std::uint8_t, 3>> triangles) {
     OrganSurface surface;
     for (const PointF& point : points) {
-        surface.Points[static_cast<std::size_t>(++surface.PointCount)] = point;
+        surface.points[static_cast<std::size_t>(++surface.pointCount)] = point;
     }
     for (const auto& triangle : triangles) {
-        surface.Triangles[static_cast<std::size_t>(++surface.TriangleCount)] = triangle;
+        surface.triangles[static_cast<std::size_t>(++surface.triangleCount)] = triangle;
     }
     computeNormals(surface);
     return surface;
@@ -103,9 +103,9 @@ OrganSurface builtInLeaf() {
                                      {4, 11, 5}});
     // Texture coordinates over the bounding box: u across x, v from 1 at the base to 0 at
     // the tip.
-    for (int p = 1; p <= leaf.PointCount; ++p) {
-        const PointF& point = leaf.Points[static_cast<std::size_t>(p)];
-        leaf.TexCoords[static_cast<std::size_t>(p)] = {(point.x + 14.0) / 28.0,
+    for (int p = 1; p <= leaf.pointCount; ++p) {
+        const PointF& point = leaf.points[static_cast<std::size_t>(p)];
+        leaf.texCoords[static_cast<std::size_t>(p)] = {(point.x + 14.0) / 28.0,
                                                        (60.0 - point.y) / 60.0};
     }
     return leaf;

@@ -5,8 +5,8 @@
 namespace burgeon {
 
 int loadLeafTexture(LeafTextures& textures, const std::string& fileName) {
-    textures.LeafTextureCount = std::min(textures.LeafTextureCount + 1, LeafTextureSlotCount);
-    const int index = textures.LeafTextureCount - 1;
+    textures.leafTextureCount = std::min(textures.leafTextureCount + 1, LeafTextureSlotCount);
+    const int index = textures.leafTextureCount - 1;
     LeafTextureSlot& slot = textures.slots[static_cast<std::size_t>(index)];
     slot.fileName = fileName;
     slot.image = readBitmapFile(fileName);
@@ -15,7 +15,7 @@ int loadLeafTexture(LeafTextures& textures, const std::string& fileName) {
 }
 
 int loadListLeafTexture(LeafTextures& textures, const std::string& fileName) {
-    textures.LeafTextureCount = 1;
+    textures.leafTextureCount = 1;
     return loadLeafTexture(textures, fileName);
 }
 

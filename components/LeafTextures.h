@@ -25,16 +25,16 @@ struct LeafTextureSlot {
     unsigned generation = 0;
 };
 
-// The leaf texture slots: the leaf pass binds slot LeafTextureCount - 1, and the land texture
+// The leaf texture slots: the leaf pass binds slot leafTextureCount - 1, and the land texture
 // while no slot is in use.
 struct LeafTextures {
     std::array<LeafTextureSlot, LeafTextureSlotCount> slots{};
-    int LeafTextureCount = 0;
+    int leafTextureCount = 0;
     // "Set Leaf Texture": the land and the leaves are textured only while it is set.
-    bool TexturesEnabled = true;
+    bool texturesEnabled = true;
 };
 
-// Loads a bitmap file as the current leaf texture: takes the next slot (LeafTextureCount grows
+// Loads a bitmap file as the current leaf texture: takes the next slot (leafTextureCount grows
 // by one) and fills it from the file, with no picture when the file cannot be read. Without a
 // reset the slots run out after ten loads; further loads reuse the last slot. Returns the
 // index of the slot filled.

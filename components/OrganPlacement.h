@@ -7,12 +7,12 @@ namespace burgeon {
 // Size factors and angles of the leaf and flower placement (Component page), and the
 // number of petals.
 struct OrganPlacement {
-    float LeafSizeX = 1.0f, LeafSizeY = 0.75f, LeafSizeZ = 1.0f;
-    float LeafAngleX = -60.0f, LeafAngleY = 0.0f, LeafAngleZ = 0.0f;
-    float FlowerSizeX = 1.0f, FlowerSizeY = 0.75f, FlowerSizeZ = 1.0f;
-    float FlowerAngleX = 0.0f, FlowerAngleY = 0.0f, FlowerAngleZ = 0.0f;
-    std::int32_t PetalCount = 8;
-    bool LeafSurfaceMode = true;
+    float leafSizeX = 1.0f, leafSizeY = 0.75f, leafSizeZ = 1.0f;
+    float leafAngleX = -60.0f, leafAngleY = 0.0f, leafAngleZ = 0.0f;
+    float flowerSizeX = 1.0f, flowerSizeY = 0.75f, flowerSizeZ = 1.0f;
+    float flowerAngleX = 0.0f, flowerAngleY = 0.0f, flowerAngleZ = 0.0f;
+    std::int32_t petalCount = 8;
+    bool leafSurfaceMode = true;
 };
 
 } // namespace burgeon

@@ -27,14 +27,14 @@ struct PointF {
 // from it: per-point normals of both sides and, for the leaf, texture coordinates. Points
 // and triangles are numbered from 1 (slot 0 unused).
 struct OrganSurface {
-    std::array<PointF, MaxShapePoints + 1> Points{};
-    std::array<std::array<std::uint8_t, 3>, MaxShapeTriangles + 1> Triangles{};
-    std::int32_t PointCount = 0;
-    std::int32_t TriangleCount = 0;
-    float ShapeDivisor = 1000.0f / 15.0f;
-    std::array<Vector3, MaxShapePoints + 1> NormalsFront{};
-    std::array<Vector3, MaxShapePoints + 1> NormalsBack{};
-    std::array<std::array<double, 2>, MaxShapePoints + 1> TexCoords{}; // leaf only
+    std::array<PointF, MaxShapePoints + 1> points{};
+    std::array<std::array<std::uint8_t, 3>, MaxShapeTriangles + 1> triangles{};
+    std::int32_t pointCount = 0;
+    std::int32_t triangleCount = 0;
+    float shapeDivisor = 1000.0f / 15.0f;
+    std::array<Vector3, MaxShapePoints + 1> normalsFront{};
+    std::array<Vector3, MaxShapePoints + 1> normalsBack{};
+    std::array<std::array<double, 2>, MaxShapePoints + 1> texCoords{}; // leaf only
 };
 
 } // namespace burgeon

@@ -60,7 +60,7 @@ public:
         if (key == "name") {
             startEntry(value);
         } else if (key == "source") {
-            currentEntry("source").Source = parseInteger(trimControl(value));
+            currentEntry("source").source = parseInteger(trimControl(value));
         } else if (key == "point") {
             addPoint(value);
         } else if (key == "triangle") {
@@ -75,7 +75,7 @@ private:
                                              std::to_string(MaxLibraryEntries) + " entries.");
         }
         entries_.emplace_back();
-        entries_.back().Name = std::string(name);
+        entries_.back().name = std::string(name);
     }
 
     OrganShape& currentEntry(const char* kind) {
@@ -88,20 +88,20 @@ private:
 
     void addPoint(std::string_view value) {
         OrganShape& entry = currentEntry("point");
-        if (entry.PointCount >= MaxShapePoints) {
+        if (entry.pointCount >= MaxShapePoints) {
             throw lineError(lineNumber_, "the entry has more than " +
                                              std::to_string(MaxShapePoints) + " points.");
         }
         const ThreeFields fields = splitThreeFields(trimControl(value));
         const Vector3 point{parseFloat(fields.first), parseFloat(fields.middle),
                             parseFloat(fields.last)};
-        const std::int32_t number = ++entry.PointCount;
-        entry.Points[static_cast<std::size_t>(number)] = point;
+        const std::int32_t number = ++entry.pointCount;
+        entry.points[static_cast<std::size_t>(number)] = point;
     }
 
     void addTriangle(std::string_view value) {
         OrganShape& entry = currentEntry("triangle");
-        if (entry.TriangleCount >= MaxShapeTriangles) {
+        if (entry.triangleCount >= MaxShapeTriangles) {
             throw lineError(lineNumber_, "the entry has more than " +
                                              std::to_string(MaxShapeTriangles) + " triangles.");
         }
@@ -111,14 +111,14 @@ private:
         // Checked against the points read so far: the format lists an entry's points first,
         // and a triangle must never reach past them.
         for (const std::int32_t corner : corners) {
-            if (corner < 1 || corner > entry.PointCount) {
+            if (corner < 1 || corner > entry.pointCount) {
                 throw lineError(lineNumber_, "triangle refers to point " + std::to_string(corner) +
                                                  ", but the entry has " +
-                                                 pointsText(entry.PointCount) + ".");
+                                                 pointsText(entry.pointCount) + ".");
             }
         }
-        const std::int32_t number = ++entry.TriangleCount;
-        entry.Triangles[static_cast<std::size_t>(number)] = corners;
+        const std::int32_t number = ++entry.triangleCount;
+        entry.triangles[static_cast<std::size_t>(number)] = corners;
     }
 
     std::vector<OrganShape>& entries_;

@@ -11,10 +11,10 @@ namespace {
 
 // Coordinates far outside any picture are held to +-1e9, so that the whole-number
 // arithmetic below can neither overflow nor leave the range of a pixel position.
-constexpr double coordinateLimit = 1e9;
+constexpr double CoordinateLimit = 1e9;
 
 long long roundedCoordinate(double value) {
-    return roundHalfEven(std::clamp(value, -coordinateLimit, coordinateLimit));
+    return roundHalfEven(std::clamp(value, -CoordinateLimit, CoordinateLimit));
 }
 
 long long axisScale(long long extent, PreviewKind kind, int width) {
@@ -33,8 +33,8 @@ PreviewScales previewScales(const OrganShape& shape, PreviewKind kind, int width
     long long xmax = 0;
     long long ymin = 0;
     long long ymax = 0;
-    for (std::size_t k = 1; k <= static_cast<std::size_t>(shape.PointCount); ++k) {
-        const Vector3& p = shape.Points[k];
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(shape.pointCount); ++k) {
+        const Vector3& p = shape.points[k];
         if (p.x < static_cast<double>(xmin)) {
             xmin = roundedCoordinate(p.x);
         }
@@ -59,12 +59,12 @@ void drawShapePreview(const OrganShape& shape, PreviewKind kind, RgbImage& image
     canvas.setPenColor({0, 0, 255});
     // "/" truncates toward zero, as the preview's integer division does.
     const auto screenPoint = [&](std::int32_t number, int& x, int& y) {
-        const Vector3& v = shape.Points[static_cast<std::size_t>(number)];
+        const Vector3& v = shape.points[static_cast<std::size_t>(number)];
         x = static_cast<int>((roundedCoordinate(v.x) - scales.xmin) / scales.sx);
         y = static_cast<int>((height - (roundedCoordinate(v.y) - scales.ymin)) / scales.sy);
     };
-    for (std::size_t k = 1; k <= static_cast<std::size_t>(shape.TriangleCount); ++k) {
-        const auto& corners = shape.Triangles[k];
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(shape.triangleCount); ++k) {
+        const auto& corners = shape.triangles[k];
         int ax = 0, ay = 0, bx = 0, by = 0, cx = 0, cy = 0;
         screenPoint(corners[0], ax, ay);
         screenPoint(corners[1], bx, by);

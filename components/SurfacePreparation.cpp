@@ -40,22 +40,22 @@ Vector3 faceNormal(const Vector3& p1, const Vector3& p2, const Vector3& p3) {
 }
 
 void copyShapeToSurface(const OrganShape& entry, OrganSurface& surface) {
-    surface.Points = {};
-    surface.Triangles = {};
-    for (int k = 1; k <= entry.PointCount; ++k) {
-        const Vector3& p = entry.Points[static_cast<std::size_t>(k)];
-        surface.Points[static_cast<std::size_t>(k)] = {
+    surface.points = {};
+    surface.triangles = {};
+    for (int k = 1; k <= entry.pointCount; ++k) {
+        const Vector3& p = entry.points[static_cast<std::size_t>(k)];
+        surface.points[static_cast<std::size_t>(k)] = {
             static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)};
     }
-    for (int k = 1; k <= entry.TriangleCount; ++k) {
-        const auto& corners = entry.Triangles[static_cast<std::size_t>(k)];
-        auto& narrowed = surface.Triangles[static_cast<std::size_t>(k)];
+    for (int k = 1; k <= entry.triangleCount; ++k) {
+        const auto& corners = entry.triangles[static_cast<std::size_t>(k)];
+        auto& narrowed = surface.triangles[static_cast<std::size_t>(k)];
         for (std::size_t c = 0; c < 3; ++c) {
             narrowed[c] = static_cast<std::uint8_t>(corners[c]);
         }
     }
-    surface.PointCount = entry.PointCount;
-    surface.TriangleCount = entry.TriangleCount;
+    surface.pointCount = entry.pointCount;
+    surface.triangleCount = entry.triangleCount;
 }
 
 void computeShapeNormals(const OrganShape& entry, OrganSurface& surface) {
@@ -63,14 +63,14 @@ void computeShapeNormals(const OrganShape& entry, OrganSurface& surface) {
     std::array<Vector3, MaxShapePoints + 1> frontSums{};
     std::array<Vector3, MaxShapePoints + 1> backSums{};
     std::array<int, MaxShapePoints + 1> faceCounts{};
-    for (int k = 1; k <= entry.TriangleCount; ++k) {
-        const auto& corners = entry.Triangles[static_cast<std::size_t>(k)];
+    for (int k = 1; k <= entry.triangleCount; ++k) {
+        const auto& corners = entry.triangles[static_cast<std::size_t>(k)];
         const auto t1 = static_cast<std::size_t>(corners[0]);
         const auto t2 = static_cast<std::size_t>(corners[1]);
         const auto t3 = static_cast<std::size_t>(corners[2]);
-        const Vector3 p1 = widened(surface.Points[t1]);
-        const Vector3 p2 = widened(surface.Points[t2]);
-        const Vector3 p3 = widened(surface.Points[t3]);
+        const Vector3 p1 = widened(surface.points[t1]);
+        const Vector3 p2 = widened(surface.points[t2]);
+        const Vector3 p3 = widened(surface.points[t3]);
         ++faceCounts[t1];
         ++faceCounts[t2];
         ++faceCounts[t3];
@@ -81,31 +81,31 @@ void computeShapeNormals(const OrganShape& entry, OrganSurface& surface) {
         backSums[t2] += faceNormal(p2, p3, p1);
         backSums[t3] += faceNormal(p3, p1, p2);
     }
-    surface.NormalsFront = {};
-    surface.NormalsBack = {};
-    for (std::size_t k = 1; k <= static_cast<std::size_t>(entry.PointCount); ++k) {
+    surface.normalsFront = {};
+    surface.normalsBack = {};
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(entry.pointCount); ++k) {
         if (faceCounts[k] == 0) {
             continue; // a point no triangle uses is never drawn
         }
         const double count = faceCounts[k];
         const Vector3& front = frontSums[k];
         const Vector3& back = backSums[k];
-        surface.NormalsFront[k] = scaledToUnit({front.x / count, front.y / count, front.z / count});
-        surface.NormalsBack[k] = scaledToUnit({back.x / count, back.y / count, back.z / count});
+        surface.normalsFront[k] = scaledToUnit({front.x / count, front.y / count, front.z / count});
+        surface.normalsBack[k] = scaledToUnit({back.x / count, back.y / count, back.z / count});
     }
 }
 
 void computeLeafTexCoords(const OrganShape& entry, OrganSurface& surface) {
-    surface.TexCoords = {};
-    if (entry.PointCount < 1) {
+    surface.texCoords = {};
+    if (entry.pointCount < 1) {
         return;
     }
-    double xmin = entry.Points[1].x;
+    double xmin = entry.points[1].x;
     double xmax = xmin;
-    double ymin = entry.Points[1].y;
+    double ymin = entry.points[1].y;
     double ymax = ymin;
-    for (std::size_t k = 2; k <= static_cast<std::size_t>(entry.PointCount); ++k) {
-        const Vector3& p = entry.Points[k];
+    for (std::size_t k = 2; k <= static_cast<std::size_t>(entry.pointCount); ++k) {
+        const Vector3& p = entry.points[k];
         if (p.x < xmin) {
             xmin = p.x;
         } else if (p.x > xmax) {
@@ -119,12 +119,12 @@ void computeLeafTexCoords(const OrganShape& entry, OrganSurface& surface) {
     }
     const double dx = std::abs(xmax - xmin);
     const double dy = std::abs(ymax - ymin);
-    for (std::size_t k = 1; k <= static_cast<std::size_t>(entry.PointCount); ++k) {
-        const Vector3& p = entry.Points[k];
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(entry.pointCount); ++k) {
+        const Vector3& p = entry.points[k];
         // A flat axis has no extent to spread the picture over: the coordinate stays 0.
         const double u = dx == 0.0 ? 0.0 : std::abs(p.x - xmin) / dx;
         const double v = dy == 0.0 ? 0.0 : (dy - std::abs(p.y - ymin)) / dy;
-        surface.TexCoords[k] = {u, v};
+        surface.texCoords[k] = {u, v};
     }
 }
 
@@ -139,15 +139,15 @@ void prepareFlowerShape(const OrganShape& entry, OrganSurface& surface) {
 
 OrganShape shapeOfSurface(const OrganSurface& surface) {
     OrganShape shape;
-    shape.PointCount = surface.PointCount;
-    shape.TriangleCount = surface.TriangleCount;
-    for (int p = 1; p <= surface.PointCount; ++p) {
-        const PointF& point = surface.Points[static_cast<std::size_t>(p)];
-        shape.Points[static_cast<std::size_t>(p)] = {point.x, point.y, point.z};
+    shape.pointCount = surface.pointCount;
+    shape.triangleCount = surface.triangleCount;
+    for (int p = 1; p <= surface.pointCount; ++p) {
+        const PointF& point = surface.points[static_cast<std::size_t>(p)];
+        shape.points[static_cast<std::size_t>(p)] = {point.x, point.y, point.z};
     }
-    for (int t = 1; t <= surface.TriangleCount; ++t) {
-        const auto& triangle = surface.Triangles[static_cast<std::size_t>(t)];
-        shape.Triangles[static_cast<std::size_t>(t)] = {triangle[0], triangle[1], triangle[2]};
+    for (int t = 1; t <= surface.triangleCount; ++t) {
+        const auto& triangle = surface.triangles[static_cast<std::size_t>(t)];
+        shape.triangles[static_cast<std::size_t>(t)] = {triangle[0], triangle[1], triangle[2]};
     }
     return shape;
 }

@@ -35,9 +35,9 @@ void AnimationPage::wireViewSliders() {
                       std::string(" ") + axis + " = " + text);
         };
     };
-    rotation(rotationXSlider, view_.RotationX, "X");
-    rotation(rotationYSlider, view_.RotationY, "Y");
-    rotation(rotationZSlider, view_.RotationZ, "Z");
+    rotation(rotationXSlider, view_.rotationX, "X");
+    rotation(rotationYSlider, view_.rotationY, "Y");
+    rotation(rotationZSlider, view_.rotationZ, "Z");
 
     const auto translation = [this](RangeControl& slider, double& value, const char* axis) {
         slider.onChange = [this, &slider, &value, axis] {
@@ -47,16 +47,16 @@ void AnimationPage::wireViewSliders() {
                       std::string(" ") + axis + " = " + text);
         };
     };
-    translation(translationXSlider, view_.TranslationX, "X");
-    translation(translationYSlider, view_.TranslationY, "Y");
-    translation(translationZSlider, view_.TranslationZ, "Z");
+    translation(translationXSlider, view_.translationX, "X");
+    translation(translationYSlider, view_.translationY, "Y");
+    translation(translationZSlider, view_.translationZ, "Z");
 
     zoomSlider.onChange = [this] {
-        view_.ZoomAngle = zoomSlider.position();
+        view_.zoomAngle = zoomSlider.position();
         if (resizeView) {
             resizeView();
         }
-        const std::string text = formatGeneral(view_.ZoomAngle);
+        const std::string text = formatGeneral(view_.zoomAngle);
         showValue("Zoom = " + text, zoomValue, " = " + text);
     };
     velocitySlider.onChange = [this] {
@@ -65,13 +65,13 @@ void AnimationPage::wireViewSliders() {
         showValue("Animation Velocity = " + text, velocityValue, " = " + text);
     };
     scaleSlider.onChange = [this] {
-        view_.PlantScale = static_cast<float>(scaleSlider.position() / 10.0);
-        const std::string text = formatGeneral(view_.PlantScale);
+        view_.plantScale = static_cast<float>(scaleSlider.position() / 10.0);
+        const std::string text = formatGeneral(view_.plantScale);
         showValue("Plant Scalation = " + text, scaleValue, " = " + text);
     };
     timeBar.onChange = [this] {
         settings_.currentTime = timeBar.position();
-        animation_.AnimationPaused = true;
+        animation_.animationPaused = true;
         const std::string text = formatGeneral(timeBar.position());
         showValue("Animation Time = " + text, timeValue, " = " + text);
     };
@@ -115,11 +115,11 @@ void AnimationPage::onStopCaptureClicked() {
 }
 
 void AnimationPage::onPlayClicked() {
-    animation_.AnimationPaused = false;
+    animation_.animationPaused = false;
 }
 
 void AnimationPage::onPauseClicked() {
-    animation_.AnimationPaused = true;
+    animation_.animationPaused = true;
 }
 
 void AnimationPage::onJpegFormatClicked() {
@@ -144,14 +144,14 @@ void AnimationPage::chooseFormat(CaptureFormat format) {
 
 void AnimationPage::showSettings() {
     const auto tenths = [](double value) { return static_cast<int>(roundHalfEven(value * 10.0)); };
-    rotationXSlider.showPosition(tenths(view_.RotationX));
-    rotationYSlider.showPosition(tenths(view_.RotationY));
-    rotationZSlider.showPosition(tenths(view_.RotationZ));
-    translationXSlider.showPosition(tenths(view_.TranslationX));
-    translationYSlider.showPosition(tenths(view_.TranslationY));
-    translationZSlider.showPosition(tenths(view_.TranslationZ));
-    zoomSlider.showPosition(static_cast<int>(roundHalfEven(view_.ZoomAngle)));
-    scaleSlider.showPosition(tenths(view_.PlantScale));
+    rotationXSlider.showPosition(tenths(view_.rotationX));
+    rotationYSlider.showPosition(tenths(view_.rotationY));
+    rotationZSlider.showPosition(tenths(view_.rotationZ));
+    translationXSlider.showPosition(tenths(view_.translationX));
+    translationYSlider.showPosition(tenths(view_.translationY));
+    translationZSlider.showPosition(tenths(view_.translationZ));
+    zoomSlider.showPosition(static_cast<int>(roundHalfEven(view_.zoomAngle)));
+    scaleSlider.showPosition(tenths(view_.plantScale));
     velocitySlider.showPosition(settings_.frameDelay);
     timeBar.showPosition(static_cast<int>(settings_.currentTime));
     const CaptureSettings& capture = settings_.capture;
@@ -167,9 +167,9 @@ void AnimationPage::showSettings() {
 }
 
 void AnimationPage::applyCaptureFormats() {
-    animation_.SaveJpegFrames = jpegFormatButton.checked();
-    animation_.SaveGifFrames = gifFormatButton.checked();
-    animation_.SaveVideo = videoFormatButton.checked();
+    animation_.saveJpegFrames = jpegFormatButton.checked();
+    animation_.saveGifFrames = gifFormatButton.checked();
+    animation_.saveVideo = videoFormatButton.checked();
 }
 
 } // namespace burgeon

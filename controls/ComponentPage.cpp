@@ -41,30 +41,30 @@ ComponentPage::ComponentPage(UserInterface& ui, ShapeLibrary& library, OrganPlac
     };
     shapeList.onChange = [this] { runHandler(ui_, [this] { selectEntry(); }); };
     sizeDivisorBox.onChange = [this] { divisorChanged(); };
-    petalCountBox.onChange = [this] { placement_.PetalCount = petalCountBox.position(); };
+    petalCountBox.onChange = [this] { placement_.petalCount = petalCountBox.position(); };
 
     scaleXSlider.onChange = [this] {
-        sliderChanged(scaleXSlider, &OrganPlacement::LeafSizeX, &OrganPlacement::FlowerSizeX, 100,
+        sliderChanged(scaleXSlider, &OrganPlacement::leafSizeX, &OrganPlacement::flowerSizeX, 100,
                       "Leaf Size in X-Axis = ", "Flower Size in X-Axis = ");
     };
     scaleYSlider.onChange = [this] {
-        sliderChanged(scaleYSlider, &OrganPlacement::LeafSizeY, &OrganPlacement::FlowerSizeY, 100,
+        sliderChanged(scaleYSlider, &OrganPlacement::leafSizeY, &OrganPlacement::flowerSizeY, 100,
                       "Leaf Size in Y-Axis = ", "Flower Size in Y-Axis = ");
     };
     scaleZSlider.onChange = [this] {
-        sliderChanged(scaleZSlider, &OrganPlacement::LeafSizeZ, &OrganPlacement::FlowerSizeZ, 100,
+        sliderChanged(scaleZSlider, &OrganPlacement::leafSizeZ, &OrganPlacement::flowerSizeZ, 100,
                       "Leaf Size in Z-Axis = ", "Flower Size in Z-Axis = ");
     };
     angleXSlider.onChange = [this] {
-        sliderChanged(angleXSlider, &OrganPlacement::LeafAngleX, &OrganPlacement::FlowerAngleX, 1,
+        sliderChanged(angleXSlider, &OrganPlacement::leafAngleX, &OrganPlacement::flowerAngleX, 1,
                       "Leaf Angle in X-Axis = ", "Flower Angle in X-Axis = ");
     };
     angleYSlider.onChange = [this] {
-        sliderChanged(angleYSlider, &OrganPlacement::LeafAngleY, &OrganPlacement::FlowerAngleY, 1,
+        sliderChanged(angleYSlider, &OrganPlacement::leafAngleY, &OrganPlacement::flowerAngleY, 1,
                       "Leaf Angle in Y-Axis = ", "Flower Angle in Y-Axis = ");
     };
     angleZSlider.onChange = [this] {
-        sliderChanged(angleZSlider, &OrganPlacement::LeafAngleZ, &OrganPlacement::FlowerAngleZ, 1,
+        sliderChanged(angleZSlider, &OrganPlacement::leafAngleZ, &OrganPlacement::flowerAngleZ, 1,
                       "Leaf Angle in Z-Axis = ", "Flower Angle in Z-Axis = ");
     };
 }
@@ -77,12 +77,12 @@ void ComponentPage::openLibrary() {
             libraryText.setText(readFileText(*fileName));
         }
         shapeList.clearItems();
-        library_.Entries.clear();
-        readShapeLibrary(libraryText.text(), library_.Entries);
+        library_.entries.clear();
+        readShapeLibrary(libraryText.text(), library_.entries);
         shapeList.setText("Select Leaf Type");
-        library_.RendererEntries = library_.Entries;
-        for (const OrganShape& entry : library_.Entries) {
-            shapeList.addItem(entry.Name);
+        library_.rendererEntries = library_.entries;
+        for (const OrganShape& entry : library_.entries) {
+            shapeList.addItem(entry.name);
         }
     });
 }
@@ -94,7 +94,7 @@ void ComponentPage::startSurfaceDesigner() {
 }
 
 void ComponentPage::applySurfaceMode() {
-    if (placement_.LeafSurfaceMode) {
+    if (placement_.leafSurfaceMode) {
         flowerSurfaceButton.setChecked(false);
         if (leafSurfaceButton.checked()) {
             runHandler(ui_, [this] { switchToLeafMode(); });
@@ -112,17 +112,17 @@ void ComponentPage::applySurfaceMode() {
 }
 
 void ComponentPage::showSurfaces() {
-    const bool leaf = placement_.LeafSurfaceMode;
+    const bool leaf = placement_.leafSurfaceMode;
     const OrganPlacement& p = placement_;
-    scaleXSlider.showPosition(sliderPosition(leaf ? p.LeafSizeX : p.FlowerSizeX, 100));
-    scaleYSlider.showPosition(sliderPosition(leaf ? p.LeafSizeY : p.FlowerSizeY, 100));
-    scaleZSlider.showPosition(sliderPosition(leaf ? p.LeafSizeZ : p.FlowerSizeZ, 100));
-    angleXSlider.showPosition(sliderPosition(leaf ? p.LeafAngleX : p.FlowerAngleX, 1));
-    angleYSlider.showPosition(sliderPosition(leaf ? p.LeafAngleY : p.FlowerAngleY, 1));
-    angleZSlider.showPosition(sliderPosition(leaf ? p.LeafAngleZ : p.FlowerAngleZ, 1));
-    petalCountBox.showPosition(p.PetalCount);
+    scaleXSlider.showPosition(sliderPosition(leaf ? p.leafSizeX : p.flowerSizeX, 100));
+    scaleYSlider.showPosition(sliderPosition(leaf ? p.leafSizeY : p.flowerSizeY, 100));
+    scaleZSlider.showPosition(sliderPosition(leaf ? p.leafSizeZ : p.flowerSizeZ, 100));
+    angleXSlider.showPosition(sliderPosition(leaf ? p.leafAngleX : p.flowerAngleX, 1));
+    angleYSlider.showPosition(sliderPosition(leaf ? p.leafAngleY : p.flowerAngleY, 1));
+    angleZSlider.showPosition(sliderPosition(leaf ? p.leafAngleZ : p.flowerAngleZ, 1));
+    petalCountBox.showPosition(p.petalCount);
     const OrganSurface& surface = leaf ? leafSurface_ : flowerSurface_;
-    sizeDivisorBox.showPosition(sliderPosition(1000.0f / surface.ShapeDivisor, 1));
+    sizeDivisorBox.showPosition(sliderPosition(1000.0f / surface.shapeDivisor, 1));
     drawShapePreview(shapeOfSurface(leafSurface_), PreviewKind::Leaf, leafPreview.picture);
     leafPreview.views.notify();
     drawShapePreview(shapeOfSurface(flowerSurface_), PreviewKind::Flower, flowerPreview.picture);
@@ -134,15 +134,15 @@ void ComponentPage::switchToLeafMode() {
     sizeLabel.setCaption("Leaf Size");
     scaleLabel.setCaption("Leaf Scale");
     angleLabel.setCaption("Leaf Angle");
-    scaleXSlider.setPosition(sliderPosition(placement_.LeafSizeX, 100));
-    scaleYSlider.setPosition(sliderPosition(placement_.LeafSizeY, 100));
-    scaleZSlider.setPosition(sliderPosition(placement_.LeafSizeZ, 100));
-    angleXSlider.setPosition(sliderPosition(placement_.LeafAngleX, 1));
-    angleYSlider.setPosition(sliderPosition(placement_.LeafAngleY, 1));
-    angleZSlider.setPosition(sliderPosition(placement_.LeafAngleZ, 1));
+    scaleXSlider.setPosition(sliderPosition(placement_.leafSizeX, 100));
+    scaleYSlider.setPosition(sliderPosition(placement_.leafSizeY, 100));
+    scaleZSlider.setPosition(sliderPosition(placement_.leafSizeZ, 100));
+    angleXSlider.setPosition(sliderPosition(placement_.leafAngleX, 1));
+    angleYSlider.setPosition(sliderPosition(placement_.leafAngleY, 1));
+    angleZSlider.setPosition(sliderPosition(placement_.leafAngleZ, 1));
     petalCountLabel.setVisible(false);
     petalCountBox.setVisible(false);
-    placement_.LeafSurfaceMode = true;
+    placement_.leafSurfaceMode = true;
 }
 
 void ComponentPage::switchToFlowerMode() {
@@ -150,29 +150,29 @@ void ComponentPage::switchToFlowerMode() {
     sizeLabel.setCaption("Flower Size");
     scaleLabel.setCaption("Flower Scale");
     angleLabel.setCaption("Flower Angle");
-    scaleXSlider.setPosition(sliderPosition(placement_.FlowerSizeX, 100));
-    scaleYSlider.setPosition(sliderPosition(placement_.FlowerSizeY, 100));
-    scaleZSlider.setPosition(sliderPosition(placement_.FlowerSizeZ, 100));
-    angleXSlider.setPosition(sliderPosition(placement_.FlowerAngleX, 1));
-    angleYSlider.setPosition(sliderPosition(placement_.FlowerAngleY, 1));
-    angleZSlider.setPosition(sliderPosition(placement_.FlowerAngleZ, 1));
+    scaleXSlider.setPosition(sliderPosition(placement_.flowerSizeX, 100));
+    scaleYSlider.setPosition(sliderPosition(placement_.flowerSizeY, 100));
+    scaleZSlider.setPosition(sliderPosition(placement_.flowerSizeZ, 100));
+    angleXSlider.setPosition(sliderPosition(placement_.flowerAngleX, 1));
+    angleYSlider.setPosition(sliderPosition(placement_.flowerAngleY, 1));
+    angleZSlider.setPosition(sliderPosition(placement_.flowerAngleZ, 1));
     petalCountLabel.setVisible(true);
     petalCountBox.setVisible(true);
-    placement_.PetalCount = petalCountBox.position();
-    placement_.LeafSurfaceMode = false;
+    placement_.petalCount = petalCountBox.position();
+    placement_.leafSurfaceMode = false;
 }
 
 void ComponentPage::selectEntry() {
     const std::int32_t k = shapeList.itemIndex() + 1;
-    library_.SelectedLeafShape = k;
-    library_.SelectedFlowerShape = k;
+    library_.selectedLeafShape = k;
+    library_.selectedFlowerShape = k;
     if (k < 1) {
         ui_.showMessage("No library, Please Open the Library.");
         return;
     }
     ui_.showMessage("Leaf number " + std::to_string(k) + " was selected.");
     if (k > library_.entryCount() ||
-        k > static_cast<std::int32_t>(library_.RendererEntries.size())) {
+        k > static_cast<std::int32_t>(library_.rendererEntries.size())) {
         return; // the list always mirrors the library; nothing to copy if it ever did not
     }
     const auto divisor = static_cast<float>(1000.0 / sizeDivisorBox.position());
@@ -181,14 +181,14 @@ void ComponentPage::selectEntry() {
         drawShapePreview(entry, PreviewKind::Leaf, leafPreview.picture);
         leafPreview.views.notify();
         copyShapeToSurface(entry, leafSurface_);
-        leafSurface_.ShapeDivisor = divisor;
+        leafSurface_.shapeDivisor = divisor;
         prepareLeafShape(entry, leafSurface_);
     } else if (flowerSurfaceButton.checked()) {
         const OrganShape& entry = library_.rendererEntry(k);
         drawShapePreview(entry, PreviewKind::Flower, flowerPreview.picture);
         flowerPreview.views.notify();
         copyShapeToSurface(entry, flowerSurface_);
-        flowerSurface_.ShapeDivisor = divisor;
+        flowerSurface_.shapeDivisor = divisor;
         prepareFlowerShape(entry, flowerSurface_);
     }
 }
@@ -215,9 +215,9 @@ void ComponentPage::sliderChanged(RangeControl& slider, float OrganPlacement::*l
 void ComponentPage::divisorChanged() {
     const auto divisor = static_cast<float>(1000.0 / sizeDivisorBox.position());
     if (leafSurfaceButton.checked()) {
-        leafSurface_.ShapeDivisor = divisor;
+        leafSurface_.shapeDivisor = divisor;
     } else if (flowerSurfaceButton.checked()) {
-        flowerSurface_.ShapeDivisor = divisor;
+        flowerSurface_.shapeDivisor = divisor;
     }
 }
 

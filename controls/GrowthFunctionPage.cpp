@@ -14,7 +14,7 @@ namespace burgeon {
 
 namespace {
 
-constexpr int allChoice = static_cast<int>(GrowthOrgan::All);
+constexpr int AllChoice = static_cast<int>(GrowthOrgan::All);
 
 GrowthFunction readBoxes(const TextControl& bottom, const TextControl& top,
                          const TextControl& slope, const TextControl& tmid) {
@@ -27,7 +27,7 @@ GrowthFunction readBoxes(const TextControl& bottom, const TextControl& top,
 GrowthFunctionPage::GrowthFunctionPage(UserInterface& ui, PlantGrowth& growth)
     : functionChoice("Select Function",
                      {"Internode", "Petiole", "Leaf Length", "Leaf Width", "Apex", "Flower", "All"},
-                     allChoice),
+                     AllChoice),
       internodePlot(PlotWidth, PlotHeight), petiolePlot(PlotWidth, PlotHeight),
       leafLengthPlot(PlotWidth, PlotHeight), leafWidthPlot(PlotWidth, PlotHeight),
       apexPlot(PlotWidth, PlotHeight), flowerPlot(PlotWidth, PlotHeight), ui_(ui), growth_(growth),
@@ -91,10 +91,10 @@ bool GrowthFunctionPage::runFit() {
         topBox.setText("0");
     }
     if (outcome.completed) {
-        bottomBox.setText(formatGeneral(outcome.curve.Bottom));
-        topBox.setText(formatGeneral(outcome.curve.Top));
-        slopeBox.setText(formatGeneral(outcome.curve.Slope));
-        tmidBox.setText(formatGeneral(outcome.curve.Tmid));
+        bottomBox.setText(formatGeneral(outcome.curve.bottom));
+        topBox.setText(formatGeneral(outcome.curve.top));
+        slopeBox.setText(formatGeneral(outcome.curve.slope));
+        tmidBox.setText(formatGeneral(outcome.curve.tmid));
     }
     showMessages(ui_, outcome.messages);
     if (!outcome.completed) {
@@ -104,18 +104,18 @@ bool GrowthFunctionPage::runFit() {
     const int choice = functionChoice.itemIndex();
     growth_.fittedOrgan = static_cast<GrowthOrgan>(choice);
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
-        if (choice == organ || choice == allChoice) {
+        if (choice == organ || choice == AllChoice) {
             growth_.data[static_cast<std::size_t>(organ)] = dataText;
         }
     }
     commitAndPlot();
-    if (choice == allChoice) {
+    if (choice == AllChoice) {
         // Each curve once more on its own, then "All" is chosen again.
         for (int organ = 0; organ < GrowthOrganCount; ++organ) {
             functionChoice.setItemIndex(organ);
             commitAndPlot();
         }
-        functionChoice.setItemIndex(allChoice);
+        functionChoice.setItemIndex(AllChoice);
     }
     return true;
 }
@@ -126,34 +126,34 @@ bool GrowthFunctionPage::approximate() {
 
 void GrowthFunctionPage::drawFrame(RgbImage& image) {
     const PlotOrigin origin = plotOrigin(image.width(), image.height());
-    PlotOriginX = origin.x;
-    PlotOriginY = origin.y;
-    drawPlotFrame(image, data_, PlotScale, origin);
+    plotOriginX = origin.x;
+    plotOriginY = origin.y;
+    drawPlotFrame(image, data_, plotScale, origin);
 }
 
 void GrowthFunctionPage::commitAndPlot() {
-    PlotScale = imageScalingBox.position();
+    plotScale = imageScalingBox.position();
     const int choice = functionChoice.itemIndex();
     if (choice >= 0 && choice < GrowthOrganCount) {
         const auto organ = static_cast<GrowthOrgan>(choice);
         RgbImage& image = plot(organ);
         drawFrame(image);
         const GrowthFunction curve = readBoxes(bottomBox, topBox, slopeBox, tmidBox);
-        curves_.setCurve(organ, curve.Bottom, curve.Top, curve.Slope, curve.Tmid);
-        drawPlotCurve(image, curves_.getCurve(organ), data_.LifeCycleTime, PlotScale,
-                      {PlotOriginX, PlotOriginY});
+        curves_.setCurve(organ, curve.bottom, curve.top, curve.slope, curve.tmid);
+        drawPlotCurve(image, curves_.getCurve(organ), data_.lifeCycleTime, plotScale,
+                      {plotOriginX, plotOriginY});
         return;
     }
-    if (choice != allChoice) {
+    if (choice != AllChoice) {
         return;
     }
     const GrowthFunction curve = readBoxes(bottomBox, topBox, slopeBox, tmidBox);
-    curves_.setCurve(GrowthOrgan::All, curve.Bottom, curve.Top, curve.Slope, curve.Tmid);
+    curves_.setCurve(GrowthOrgan::All, curve.bottom, curve.top, curve.slope, curve.tmid);
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
         RgbImage& image = plot(static_cast<GrowthOrgan>(organ));
         drawFrame(image);
-        drawPlotCurve(image, curves_.getCurve(static_cast<GrowthOrgan>(organ)), data_.LifeCycleTime,
-                      PlotScale, {PlotOriginX, PlotOriginY});
+        drawPlotCurve(image, curves_.getCurve(static_cast<GrowthOrgan>(organ)), data_.lifeCycleTime,
+                      plotScale, {plotOriginX, plotOriginY});
     }
 }
 
@@ -205,21 +205,21 @@ void GrowthFunctionPage::showGrowth() {
     const auto shown = choice >= 0 && choice < GrowthOrganCount ? static_cast<GrowthOrgan>(choice)
                                                                 : GrowthOrgan::Internode;
     const GrowthFunction& curve = curves_.getCurve(shown);
-    bottomBox.setText(formatGeneral(curve.Bottom));
-    topBox.setText(formatGeneral(curve.Top));
-    slopeBox.setText(formatGeneral(curve.Slope));
-    tmidBox.setText(formatGeneral(curve.Tmid));
+    bottomBox.setText(formatGeneral(curve.bottom));
+    topBox.setText(formatGeneral(curve.top));
+    slopeBox.setText(formatGeneral(curve.slope));
+    tmidBox.setText(formatGeneral(curve.tmid));
     if (growth_.fittedOrgan) {
         const GrowthOrgan fitted = *growth_.fittedOrgan;
         const auto index = fitted == GrowthOrgan::All ? 0u : static_cast<std::size_t>(fitted);
         dataBox.setText(growth_.data[index]);
     }
-    PlotScale = imageScalingBox.position();
+    plotScale = imageScalingBox.position();
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
         RgbImage& image = plot(static_cast<GrowthOrgan>(organ));
         drawFrame(image);
-        drawPlotCurve(image, curves_.getCurve(static_cast<GrowthOrgan>(organ)), data_.LifeCycleTime,
-                      PlotScale, {PlotOriginX, PlotOriginY});
+        drawPlotCurve(image, curves_.getCurve(static_cast<GrowthOrgan>(organ)), data_.lifeCycleTime,
+                      plotScale, {plotOriginX, plotOriginY});
     }
     plotViews.notify();
 }

@@ -55,9 +55,9 @@ public:
     // by the view itself.
     Observers plotViews;
 
-    std::int32_t PlotScale = 2;
-    std::int32_t PlotOriginX = 0;
-    std::int32_t PlotOriginY = 0;
+    std::int32_t plotScale = 2;
+    std::int32_t plotOriginX = 0;
+    std::int32_t plotOriginY = 0;
 
     // The plot of a curve (organ 0..5) and its caption on the page.
     RgbImage& plot(GrowthOrgan organ);

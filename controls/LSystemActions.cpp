@@ -8,8 +8,8 @@ namespace burgeon {
 
 namespace {
 
-constexpr RgbColor black{0, 0, 0};
-constexpr RgbColor red{255, 0, 0};
+constexpr RgbColor Black{0, 0, 0};
+constexpr RgbColor Red{255, 0, 0};
 
 void showOnParameterPage(const CompileOutcome& outcome, ParameterPage& parameters) {
     if (outcome.angle) {
@@ -42,9 +42,9 @@ bool compileFromEditor(LSystemEditorPage& editor, ParameterPage& parameters, Pla
             outcome = compileLSystem(lines, working, control);
         },
         [&editor](int percent) { editor.compileProgress.setPosition(percent); });
-    plant.Definition = working.Definition;
-    plant.ResultString = std::move(working.ResultString);
-    plant.CompileReport = std::move(working.CompileReport);
+    plant.definition = working.definition;
+    plant.resultString = std::move(working.resultString);
+    plant.compileReport = std::move(working.compileReport);
     showCompileOutcome(editor, outcome);
     showOnParameterPage(outcome, parameters);
     showMessages(ui, outcome.messages);
@@ -57,7 +57,7 @@ void showCompileOutcome(LSystemEditorPage& editor, const CompileOutcome& outcome
         editor.lsystemNameBox.setText(*outcome.lsystemName);
     }
     if (outcome.compilesPane) {
-        editor.compilesPane.setTextColor(outcome.compilesPaneRed ? red : black);
+        editor.compilesPane.setTextColor(outcome.compilesPaneRed ? Red : Black);
         editor.compilesPane.setText(*outcome.compilesPane);
     }
     if (outcome.closedLines) {
@@ -67,7 +67,7 @@ void showCompileOutcome(LSystemEditorPage& editor, const CompileOutcome& outcome
 
 bool generateFromEditor(LSystemEditorPage& editor, PlantState& plant, float turnStep,
                         RandomSource& random, AnimationState& animation, UserInterface& ui) {
-    animation.PaintBusy = true;
+    animation.paintBusy = true;
     const GenerateOutcome outcome = generatePlant(plant, turnStep, random);
     editor.treeResultsPane.setText(outcome.treeResultsPane);
     showMessages(ui, outcome.messages);

@@ -8,10 +8,10 @@
 
 namespace burgeon {
 
-const std::vector<std::string> LSystemEditorPage::defaultLines = {
+const std::vector<std::string> LSystemEditorPage::DefaultLines = {
     "Plant{", "     Iterations=1", "     Angle=45", "     Diameter=1", "     Axiom=I", "}"};
 
-const std::vector<std::string> LSystemEditorPage::templateLines = {"Plant{",
+const std::vector<std::string> LSystemEditorPage::TemplateLines = {"Plant{",
                                                                    "     Iterations=1",
                                                                    "     Angle=45",
                                                                    "     Diameter=1",
@@ -21,7 +21,7 @@ const std::vector<std::string> LSystemEditorPage::templateLines = {"Plant{",
 
 LSystemEditorPage::LSystemEditorPage(UserInterface& ui, std::string& lsystemText)
     : ui_(ui), lsystemText_(lsystemText) {
-    sourceEditor.setLines(defaultLines);
+    sourceEditor.setLines(DefaultLines);
     lsystemText_ = sourceEditor.text();
     sourceEditor.onChange = [this] {
         lsystemText_ = sourceEditor.text();
@@ -81,38 +81,38 @@ void LSystemEditorPage::clickUpDown(int box, bool up) {
 
 void LSystemEditorPage::select(std::size_t start, std::size_t length) {
     const std::size_t size = sourceEditor.text().size();
-    SelectionStart = std::min(start, size);
-    SelectionLength = std::min(length, size - SelectionStart);
+    selectionStart = std::min(start, size);
+    selectionLength = std::min(length, size - selectionStart);
 }
 
 std::string LSystemEditorPage::selectedText() const {
     const std::string& text = sourceEditor.text();
-    const std::size_t start = std::min(SelectionStart, text.size());
-    return text.substr(start, std::min(SelectionLength, text.size() - start));
+    const std::size_t start = std::min(selectionStart, text.size());
+    return text.substr(start, std::min(selectionLength, text.size() - start));
 }
 
 void LSystemEditorPage::replaceSelection(const std::string& replacement) {
-    select(SelectionStart, SelectionLength);
+    select(selectionStart, selectionLength);
     std::string text = sourceEditor.text();
-    text.replace(SelectionStart, SelectionLength, replacement);
-    SelectionStart += replacement.size();
-    SelectionLength = 0;
+    text.replace(selectionStart, selectionLength, replacement);
+    selectionStart += replacement.size();
+    selectionLength = 0;
     sourceEditor.setText(std::move(text));
 }
 
 void LSystemEditorPage::newLSystem() {
-    sourceEditor.setLines(templateLines);
+    sourceEditor.setLines(TemplateLines);
     select(0, 0);
 }
 
 void LSystemEditorPage::copy() {
-    if (SelectionLength > 0) {
+    if (selectionLength > 0) {
         ui_.setClipboardText(selectedText());
     }
 }
 
 void LSystemEditorPage::cut() {
-    if (SelectionLength > 0) {
+    if (selectionLength > 0) {
         ui_.setClipboardText(selectedText());
         replaceSelection({});
     }

@@ -31,8 +31,8 @@ public:
     TextControl treeResultsPane{"Tree Results"};   // "Tree Results"
 
     // The editor's selection, in characters of sourceEditor's text; the caret is its start.
-    std::size_t SelectionStart = 0;
-    std::size_t SelectionLength = 0;
+    std::size_t selectionStart = 0;
+    std::size_t selectionLength = 0;
     void select(std::size_t start, std::size_t length);
     std::string selectedText() const;
 
@@ -46,8 +46,8 @@ public:
     void paste();      // "Paste"
     void clearAll();   // "Clear All"
 
-    static const std::vector<std::string> defaultLines;
-    static const std::vector<std::string> templateLines;
+    static const std::vector<std::string> DefaultLines;
+    static const std::vector<std::string> TemplateLines;
 
 private:
     void refreshNumberBoxes();

@@ -8,14 +8,14 @@ namespace burgeon {
 
 MaterialPage::MaterialPage(UserInterface& ui, MaterialSet& materials, LeafTextures& textures)
     : ui_(ui), materials_(materials), textures_(textures),
-      slots_{{{&internodeSlotButton, &internodeSwatch, &MaterialSet::InternodeColor},
-              {&petioleSlotButton, &petioleSwatch, &MaterialSet::PetioleColor},
-              {&frontLeafSlotButton, &frontLeafSwatch, &MaterialSet::FrontLeafColor},
-              {&frontFlowerSlotButton, &frontFlowerSwatch, &MaterialSet::FrontFlowerColor},
-              {&backLeafSlotButton, &backLeafSwatch, &MaterialSet::BackLeafColor},
-              {&backFlowerSlotButton, &backFlowerSwatch, &MaterialSet::BackFlowerColor},
-              {&backgroundSlotButton, &backgroundSwatch, &MaterialSet::BackgroundColor},
-              {&landSlotButton, &landSwatch, &MaterialSet::LandColor}}} {
+      slots_{{{&internodeSlotButton, &internodeSwatch, &MaterialSet::internodeColor},
+              {&petioleSlotButton, &petioleSwatch, &MaterialSet::petioleColor},
+              {&frontLeafSlotButton, &frontLeafSwatch, &MaterialSet::frontLeafColor},
+              {&frontFlowerSlotButton, &frontFlowerSwatch, &MaterialSet::frontFlowerColor},
+              {&backLeafSlotButton, &backLeafSwatch, &MaterialSet::backLeafColor},
+              {&backFlowerSlotButton, &backFlowerSwatch, &MaterialSet::backFlowerColor},
+              {&backgroundSlotButton, &backgroundSwatch, &MaterialSet::backgroundColor},
+              {&landSlotButton, &landSwatch, &MaterialSet::landColor}}} {
     std::vector<std::string> textureItems;
     for (std::size_t n = 1; n <= BuiltInLeafTextureFiles.size(); ++n) {
         textureItems.push_back("Leaf Texture " + std::to_string(n));
@@ -43,7 +43,7 @@ MaterialPage::MaterialPage(UserInterface& ui, MaterialSet& materials, LeafTextur
         const bool enabled = leafTextureCheck.checked();
         textureList.setVisible(enabled);
         textureButton.setVisible(enabled);
-        textures_.TexturesEnabled = enabled;
+        textures_.texturesEnabled = enabled;
     };
     textureList.onChange = [this] { builtInTextureChosen(); };
 }
@@ -101,10 +101,10 @@ void MaterialPage::showMaterials() {
             colorPanel.setColor(color);
         }
     }
-    leafTextureCheck.setChecked(textures_.TexturesEnabled);
-    if (textures_.LeafTextureCount > 0) {
+    leafTextureCheck.setChecked(textures_.texturesEnabled);
+    if (textures_.leafTextureCount > 0) {
         textureButton.pictureFile =
-            textures_.slots[static_cast<std::size_t>(textures_.LeafTextureCount - 1)].fileName;
+            textures_.slots[static_cast<std::size_t>(textures_.leafTextureCount - 1)].fileName;
         textureButton.views.notify();
     }
 }

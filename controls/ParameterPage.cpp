@@ -11,7 +11,7 @@ namespace burgeon {
 namespace {
 
 // The sliders in the order of the parameter scales.
-constexpr std::array<RangeControl ParameterPage::*, 18> scaleSliders = {
+constexpr std::array<RangeControl ParameterPage::*, 18> ScaleSliders = {
     &ParameterPage::petioleAngleSlider,
     &ParameterPage::stemLengthSlider,
     &ParameterPage::nodeDiameterSlider,
@@ -56,7 +56,7 @@ ParameterPage::ParameterPage(PlantParameters& parameters, UserInterface& ui)
 
 RangeControl& ParameterPage::slider(const ParameterScale& scale) {
     const auto index = static_cast<std::size_t>(&scale - parameterScales().data());
-    return this->*scaleSliders.at(index);
+    return this->*ScaleSliders.at(index);
 }
 
 void ParameterPage::attachLeafArrangement(OrganPlacement& placement, RandomSource& random) {
@@ -87,7 +87,7 @@ void ParameterPage::arrangeLeaves() {
     }
     const int p = leafArrangementSlider.position();
     for (float* angle :
-         {&leafPlacement_->LeafAngleX, &leafPlacement_->LeafAngleY, &leafPlacement_->LeafAngleZ}) {
+         {&leafPlacement_->leafAngleX, &leafPlacement_->leafAngleY, &leafPlacement_->leafAngleZ}) {
         const int a = leafRandom_->uniformInt(p);
         const int b = leafRandom_->uniformInt(p);
         *angle = static_cast<float>(*angle - (a - b) / 10.0);

@@ -16,7 +16,7 @@ namespace {
 constexpr float PlantBaseDrop = 5.0f;
 
 // The organs of level L are born at L x NodeBirthRate + 3; all of them stop growing at
-// TotalTime = Round(MainStemCount x NodeBirthRate) + NodeCount + 50.
+// TotalTime = Round(mainStemCount x NodeBirthRate) + nodeCount + 50.
 constexpr double FirstBirthTime = 3.0;
 constexpr int GrowthEndMargin = 50;
 
@@ -37,8 +37,8 @@ constexpr double ChildBackOff = 0.075;
 constexpr double BendPerAge = 0.02;
 
 // The turn that puts a leaf or flower the right way round on its node, about X, then Y, then
-// Z, in degrees: one for a node turned clockwise about Z (AngleZ < 0), one for a node turned
-// anticlockwise (AngleZ > 0), and half a turn about Y for a node turned forward about X.
+// Z, in degrees: one for a node turned clockwise about Z (angleZ < 0), one for a node turned
+// anticlockwise (angleZ > 0), and half a turn about Y for a node turned forward about X.
 struct OrientationTurn {
     float aboutX;
     float aboutY;
@@ -62,14 +62,14 @@ bool isOrgan(OrganKind kind) {
 }
 
 int usedNodeCount(const PlantState& plant) {
-    const int capacity = static_cast<int>(plant.Nodes.size()) - 1;
-    return std::clamp(plant.NodeCount, 0, std::max(capacity, 0));
+    const int capacity = static_cast<int>(plant.nodes.size()) - 1;
+    return std::clamp(plant.nodeCount, 0, std::max(capacity, 0));
 }
 
 // A node hangs below its parent only when the parent is an earlier node; anything else is a
 // root, which also keeps a damaged table from looping.
 bool hasDrawableParent(const PlantNode& node, int index) {
-    return node.Parent >= 1 && node.Parent < index;
+    return node.parent >= 1 && node.parent < index;
 }
 
 float f32(double value) {
@@ -89,12 +89,12 @@ void applyTurn(DrawingTarget& target, const OrientationTurn& turn) {
 } // namespace
 
 PlantWalk::PlantWalk(const PlantProject& project, Clock& clock)
-    : project_(project), clock_(clock), firstChild_(project.plant.Nodes.size(), 0),
-      nextSibling_(project.plant.Nodes.size(), 0) {}
+    : project_(project), clock_(clock), firstChild_(project.plant.nodes.size(), 0),
+      nextSibling_(project.plant.nodes.size(), 0) {}
 
 std::int32_t PlantWalk::draw(DrawingTarget& target, double t) {
     const PlantState& plant = project_.plant;
-    const float scale = project_.view.PlantScale;
+    const float scale = project_.view.plantScale;
     target_ = &target;
     time_ = t;
     target.pushMatrix();
@@ -103,7 +103,7 @@ std::int32_t PlantWalk::draw(DrawingTarget& target, double t) {
     prepareFrame();
     const int count = usedNodeCount(plant);
     for (int k = 1; k <= count; ++k) {
-        if (!hasDrawableParent(plant.Nodes[at(k)], k)) {
+        if (!hasDrawableParent(plant.nodes[at(k)], k)) {
             drawNode(k);
         }
     }
@@ -115,7 +115,7 @@ std::int32_t PlantWalk::draw(DrawingTarget& target, double t) {
 void PlantWalk::prepareFrame() {
     const PlantState& plant = project_.plant;
     totalTime_ = static_cast<std::int32_t>(
-        roundHalfEven(plant.MainStemCount * project_.parameters.nodeBirthRate) + plant.NodeCount +
+        roundHalfEven(plant.mainStemCount * project_.parameters.nodeBirthRate) + plant.nodeCount +
         GrowthEndMargin);
     for (LevelSizes& level : levelSizes_) {
         level.known = false;
@@ -124,7 +124,7 @@ void PlantWalk::prepareFrame() {
     const std::size_t used = at(count) + 1;
     // Sized with the node table; it only grows when the table does.
     if (firstChild_.size() < used) {
-        firstChild_.resize(std::max(used, plant.Nodes.size()));
+        firstChild_.resize(std::max(used, plant.nodes.size()));
         nextSibling_.resize(firstChild_.size());
     }
     std::fill_n(firstChild_.begin(), used, 0);
@@ -132,20 +132,20 @@ void PlantWalk::prepareFrame() {
     // Walking downwards and putting each node in front of its parent's list leaves every list
     // in increasing index.
     for (int k = count; k >= 2; --k) {
-        const PlantNode& node = plant.Nodes[at(k)];
+        const PlantNode& node = plant.nodes[at(k)];
         if (hasDrawableParent(node, k)) {
-            nextSibling_[at(k)] = firstChild_[at(node.Parent)];
-            firstChild_[at(node.Parent)] = k;
+            nextSibling_[at(k)] = firstChild_[at(node.parent)];
+            firstChild_[at(node.parent)] = k;
         }
     }
 }
 
 void PlantWalk::drawNode(int index) {
     const PlantState& plant = project_.plant;
-    const PlantNode& node = plant.Nodes[at(index)];
+    const PlantNode& node = plant.nodes[at(index)];
     const double birthTime = birthTimeOf(node);
-    const double age = isOrgan(node.Kind) ? organAge(time_, birthTime, totalTime_) : 0.0;
-    target_->enterNode({index, node.Kind, node.Level, age, birthTime});
+    const double age = isOrgan(node.kind) ? organAge(time_, birthTime, totalTime_) : 0.0;
+    target_->enterNode({index, node.kind, node.level, age, birthTime});
     random_.seed(static_cast<std::uint32_t>(clock_.millisecondsOfDay()));
     target_->pushMatrix();
 
@@ -154,20 +154,20 @@ void PlantWalk::drawNode(int index) {
     drawLeafOrFlower(node, sizes);
 
     double backOff = 0.0;
-    if (isPetiole(node.Kind)) {
+    if (isPetiole(node.kind)) {
         backOff = -ChildBackOff * sizes.petiole;
-    } else if (node.Kind == OrganKind::Internode || node.Kind == OrganKind::ShortInternode) {
+    } else if (node.kind == OrganKind::Internode || node.kind == OrganKind::ShortInternode) {
         backOff = -ChildBackOff * sizes.internode;
-    } else if (node.Kind == OrganKind::Apex) {
+    } else if (node.kind == OrganKind::Apex) {
         backOff = -ChildBackOff * sizes.apex;
     }
     const double bend = BendPerAge * age;
     for (int child = firstChild_[at(index)]; child != 0; child = nextSibling_[at(child)]) {
         target_->pushMatrix();
-        if (isOrgan(node.Kind)) {
+        if (isOrgan(node.kind)) {
             target_->translate(0.0f, f32(backOff), 0.0f);
         }
-        turnTowardsChild(plant.Nodes[at(child)], bend);
+        turnTowardsChild(plant.nodes[at(child)], bend);
         drawNode(child);
         target_->popMatrix();
     }
@@ -176,16 +176,16 @@ void PlantWalk::drawNode(int index) {
 
 // A node of no organ kind has no birth time: it stays at age 0.
 double PlantWalk::birthTimeOf(const PlantNode& node) const {
-    if (!isOrgan(node.Kind)) {
+    if (!isOrgan(node.kind)) {
         return 0.0;
     }
-    return node.Level * project_.parameters.nodeBirthRate + FirstBirthTime;
+    return node.level * project_.parameters.nodeBirthRate + FirstBirthTime;
 }
 
 PlantWalk::NodeSizes PlantWalk::sizesOf(const PlantNode& node, double age) const {
     const PlantParameters& parameters = project_.parameters;
     const GrowthCurves& curves = project_.growth.curves;
-    const double level = node.Level;
+    const double level = node.level;
     NodeSizes sizes;
     sizes.internodeLengthReduce = std::pow(parameters.internodeLengthReduce, level);
     sizes.petioleLengthReduce = std::pow(parameters.petioleLengthReduce, level);
@@ -203,10 +203,10 @@ PlantWalk::NodeSizes PlantWalk::sizesOf(const PlantNode& node, double age) const
 }
 
 PlantWalk::NodeSizes PlantWalk::sizesFor(const PlantNode& node, double age) {
-    if (node.Level < 0 || node.Level >= CachedLevels) {
+    if (node.level < 0 || node.level >= CachedLevels) {
         return sizesOf(node, age);
     }
-    LevelSizes& cached = levelSizes_[at(node.Level)];
+    LevelSizes& cached = levelSizes_[at(node.level)];
     if (!cached.known || cached.age != age) {
         cached.sizes = sizesOf(node, age);
         cached.age = age;
@@ -220,9 +220,9 @@ double PlantWalk::segmentLength(const PlantNode& node, const NodeSizes& sizes) c
     const PlantParameters& parameters = project_.parameters;
     const double nodeLength = parameters.internodeLength;
     const double petioleLength = parameters.petioleLength;
-    const double maxLevel = project_.plant.MaxLevel;
-    const double level = std::max(node.Level, 1);
-    switch (node.Kind) {
+    const double maxLevel = project_.plant.maxLevel;
+    const double level = std::max(node.level, 1);
+    switch (node.kind) {
     case OrganKind::Apex:
     case OrganKind::Internode:
         return sizes.internodeLengthReduce * nodeLength * sizes.internode * maxLevel / level;
@@ -240,7 +240,7 @@ double PlantWalk::segmentLength(const PlantNode& node, const NodeSizes& sizes) c
 double PlantWalk::diameterShare(double share, const PlantNode& node, const NodeSizes& sizes) const {
     const PlantParameters& parameters = project_.parameters;
     const double nodeDiameter = parameters.nodeDiameter;
-    switch (node.Kind) {
+    switch (node.kind) {
     case OrganKind::Apex:
     case OrganKind::Internode:
         return share * nodeDiameter * sizes.internode * sizes.internodeDiameterReduce;
@@ -259,13 +259,13 @@ double PlantWalk::diameterShare(double share, const PlantNode& node, const NodeS
 // The segment runs from the node's new origin, its upper end, down to the previous one; the
 // translation stays for the rest of the node.
 void PlantWalk::drawSegment(const PlantNode& node, const NodeSizes& sizes) {
-    if (!isOrgan(node.Kind)) {
+    if (!isOrgan(node.kind)) {
         return;
     }
     const double length = segmentLength(node, sizes);
     const double radius = diameterShare(SegmentRadiusFactor, node, sizes);
     target_->translate(0.0f, f32(length), 0.0f);
-    if (isStem(node.Kind)) {
+    if (isStem(node.kind)) {
         target_->drawInternode(length, radius);
     } else {
         target_->drawPetiole(length, radius);
@@ -275,18 +275,18 @@ void PlantWalk::drawSegment(const PlantNode& node, const NodeSizes& sizes) {
 // A node with both a leaf and a flower draws only the leaf. The orientation turn and the leaf
 // offset stay in the node's frame, so the children inherit them.
 void PlantWalk::drawLeafOrFlower(const PlantNode& node, const NodeSizes& sizes) {
-    const bool drawsLeaf = node.HasLeaf != 0;
-    const bool drawsFlower = node.HasFlower != 0 && !drawsLeaf;
+    const bool drawsLeaf = node.hasLeaf != 0;
+    const bool drawsFlower = node.hasFlower != 0 && !drawsLeaf;
     if (!drawsLeaf && !drawsFlower) {
         return;
     }
-    if (node.AngleZ < 0.0f) {
+    if (node.angleZ < 0.0f) {
         applyTurn(*target_, ClockwiseNodeTurn);
     }
-    if (node.AngleZ > 0.0f) {
+    if (node.angleZ > 0.0f) {
         applyTurn(*target_, AnticlockwiseNodeTurn);
     }
-    if (node.AngleX > 0.0f) {
+    if (node.angleX > 0.0f) {
         target_->rotate(ForwardNodeHalfTurn, 0.0f, 1.0f, 0.0f);
     }
     if (drawsLeaf) {
@@ -310,21 +310,21 @@ void PlantWalk::drawLeafOrFlower(const PlantNode& node, const NodeSizes& sizes) 
 // leans to; a petiole's turn is closed a little by the petiole angle. Then both turn about Y
 // and X.
 void PlantWalk::turnTowardsChild(const PlantNode& child, double bend) {
-    if (!isOrgan(child.Kind)) {
+    if (!isOrgan(child.kind)) {
         return;
     }
     double turnZ = 0.0;
-    if (isStem(child.Kind)) {
-        const double side = child.AngleZ > 0.0f ? 1.0 : -1.0;
-        turnZ = side * bend + child.AngleZ;
-    } else if (child.AngleZ > 0.0f) {
-        turnZ = child.AngleZ + bend - project_.parameters.petioleBitAngle;
+    if (isStem(child.kind)) {
+        const double side = child.angleZ > 0.0f ? 1.0 : -1.0;
+        turnZ = side * bend + child.angleZ;
+    } else if (child.angleZ > 0.0f) {
+        turnZ = child.angleZ + bend - project_.parameters.petioleBitAngle;
     } else {
-        turnZ = child.AngleZ - bend + project_.parameters.petioleBitAngle;
+        turnZ = child.angleZ - bend + project_.parameters.petioleBitAngle;
     }
     target_->rotate(f32(turnZ), 0.0f, 0.0f, 1.0f);
-    target_->rotate(child.AngleY, 0.0f, 1.0f, 0.0f);
-    target_->rotate(child.AngleX, 1.0f, 0.0f, 0.0f);
+    target_->rotate(child.angleY, 0.0f, 1.0f, 0.0f);
+    target_->rotate(child.angleX, 1.0f, 0.0f, 0.0f);
 }
 
 } // namespace burgeon

@@ -28,7 +28,7 @@ Vector3 negated(const Vector3& v) {
 }
 
 int usedTriangles(const OrganSurface& surface) {
-    return std::clamp(surface.TriangleCount, 0, MaxShapeTriangles);
+    return std::clamp(surface.triangleCount, 0, MaxShapeTriangles);
 }
 
 // Point numbers beyond the table are drawn as point 0 (the origin) rather than read past it.
@@ -42,17 +42,17 @@ void drawSide(SurfaceSink& sink, const OrganSurface& surface, const PointMapping
     sink.beginTriangles();
     const int triangles = usedTriangles(surface);
     for (int k = 1; k <= triangles; ++k) {
-        const auto& triangle = surface.Triangles[static_cast<std::size_t>(k)];
+        const auto& triangle = surface.triangles[static_cast<std::size_t>(k)];
         const std::size_t corners[3] = {
             pointIndex(triangle[0]),
             pointIndex(upperSide ? triangle[2] : triangle[1]),
             pointIndex(upperSide ? triangle[1] : triangle[2]),
         };
         for (const std::size_t point : corners) {
-            const PointF& p = surface.Points[point];
+            const PointF& p = surface.points[point];
             const Vector3 normal =
-                negated(upperSide ? surface.NormalsFront[point] : surface.NormalsBack[point]);
-            sink.vertex(normal, textured ? surface.TexCoords[point].data() : nullptr,
+                negated(upperSide ? surface.normalsFront[point] : surface.normalsBack[point]);
+            sink.vertex(normal, textured ? surface.texCoords[point].data() : nullptr,
                         mapping.x * p.x, mapping.y * p.y, mapping.z * p.z);
         }
     }
@@ -66,19 +66,19 @@ void drawLeafSurface(SurfaceSink& sink, const OrganSurface& leaf, const OrganPla
                      double width, const WindTurn& wind) {
     sink.setPolygonSmoothing(true);
     sink.pushMatrix();
-    sink.setFrontMaterial(materials.FrontLeafColor, 1.0f);
+    sink.setFrontMaterial(materials.frontLeafColor, 1.0f);
     if (textured) {
         sink.setLeafTexturing(true);
     }
     sink.setSurfaceSpecular();
-    sink.rotate(static_cast<float>(wind.x) + placement.LeafAngleX, 1.0f, 0.0f, 0.0f);
-    sink.rotate(static_cast<float>(wind.y) + placement.LeafAngleY, 0.0f, 1.0f, 0.0f);
-    sink.rotate(static_cast<float>(wind.z) + placement.LeafAngleZ, 0.0f, 0.0f, 1.0f);
+    sink.rotate(static_cast<float>(wind.x) + placement.leafAngleX, 1.0f, 0.0f, 0.0f);
+    sink.rotate(static_cast<float>(wind.y) + placement.leafAngleY, 0.0f, 1.0f, 0.0f);
+    sink.rotate(static_cast<float>(wind.z) + placement.leafAngleZ, 0.0f, 0.0f, 1.0f);
     const PointMapping mapping =
-        mappingFor(placement.LeafSizeX, placement.LeafSizeY, placement.LeafSizeZ, leaf.ShapeDivisor,
+        mappingFor(placement.leafSizeX, placement.leafSizeY, placement.leafSizeZ, leaf.shapeDivisor,
                    depth, length, width);
     drawSide(sink, leaf, mapping, true, textured);
-    sink.setFrontMaterial(materials.BackLeafColor, 1.0f);
+    sink.setFrontMaterial(materials.backLeafColor, 1.0f);
     sink.setSurfaceSpecular();
     drawSide(sink, leaf, mapping, false, false);
     sink.popMatrix();
@@ -94,22 +94,22 @@ void drawFlowerSurface(SurfaceSink& sink, const OrganSurface& flower,
                        double length, double width) {
     sink.setPolygonSmoothing(true);
     sink.pushMatrix();
-    sink.setFrontMaterial(materials.FrontFlowerColor, 0.5f);
+    sink.setFrontMaterial(materials.frontFlowerColor, 0.5f);
     sink.setSurfaceSpecular();
-    const int petals = std::max(placement.PetalCount, 0);
+    const int petals = std::max(placement.petalCount, 0);
     const float petalStep = petals > 0 ? 360.0f / static_cast<float>(petals) : 0.0f;
-    sink.rotate(placement.FlowerAngleX, 1.0f, 0.0f, 0.0f);
-    sink.rotate(placement.FlowerAngleY, 0.0f, 1.0f, 0.0f);
-    sink.rotate(placement.FlowerAngleZ, 0.0f, 0.0f, 1.0f);
+    sink.rotate(placement.flowerAngleX, 1.0f, 0.0f, 0.0f);
+    sink.rotate(placement.flowerAngleY, 0.0f, 1.0f, 0.0f);
+    sink.rotate(placement.flowerAngleZ, 0.0f, 0.0f, 1.0f);
     const PointMapping mapping =
-        mappingFor(placement.FlowerSizeX, placement.FlowerSizeY, placement.FlowerSizeZ,
-                   flower.ShapeDivisor, depth, length, width);
+        mappingFor(placement.flowerSizeX, placement.flowerSizeY, placement.flowerSizeZ,
+                   flower.shapeDivisor, depth, length, width);
     for (int petal = 0; petal < petals; ++petal) {
         drawSide(sink, flower, mapping, true, false);
         sink.rotate(petalStep, 0.0f, 1.0f, 0.0f);
     }
     for (int petal = 0; petal < petals; ++petal) {
-        sink.setFrontMaterial(materials.BackFlowerColor, 0.5f);
+        sink.setFrontMaterial(materials.backFlowerColor, 0.5f);
         drawSide(sink, flower, mapping, false, false);
         sink.rotate(petalStep, 0.0f, 1.0f, 0.0f);
     }

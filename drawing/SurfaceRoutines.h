@@ -36,7 +36,7 @@ void drawLeafSurface(SurfaceSink& sink, const OrganSurface& leaf, const OrganPla
                      const MaterialSet& materials, bool textured, double depth, double length,
                      double width, const WindTurn& wind);
 
-// The flower: PetalCount copies of the shape a petal step apart about Y, upper sides first,
+// The flower: petalCount copies of the shape a petal step apart about Y, upper sides first,
 // then the lower sides. Never textured, no wind.
 void drawFlowerSurface(SurfaceSink& sink, const OrganSurface& flower,
                        const OrganPlacement& placement, const MaterialSet& materials, double depth,

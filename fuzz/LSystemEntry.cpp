@@ -20,15 +20,15 @@ constexpr int FuzzMaxRulesApplied = 250;
 // The node table the renderer walks: each node's parent comes before it and levels stay
 // within the plant's deepest level.
 void checkNodes(const PlantState& plant) {
-    if (plant.NodeCount < 0 || plant.NodeCount > MaxNodes) {
+    if (plant.nodeCount < 0 || plant.nodeCount > MaxNodes) {
         throw FuzzFinding("the node count left the table");
     }
-    for (std::int32_t k = 1; k <= plant.NodeCount; ++k) {
-        const PlantNode& node = plant.Nodes[static_cast<std::size_t>(k)];
-        if (node.Parent < 0 || node.Parent >= k) {
+    for (std::int32_t k = 1; k <= plant.nodeCount; ++k) {
+        const PlantNode& node = plant.nodes[static_cast<std::size_t>(k)];
+        if (node.parent < 0 || node.parent >= k) {
             throw FuzzFinding("a node's parent does not come before it");
         }
-        if (node.Level < 0 || node.Level > plant.MaxLevel) {
+        if (node.level < 0 || node.level > plant.maxLevel) {
             throw FuzzFinding("a node's level is beyond the plant's deepest level");
         }
     }
@@ -53,12 +53,12 @@ void runLSystemInput(std::string_view bytes) {
         if (compiled.messages.empty()) {
             throw FuzzFinding("a failed compilation shows no message");
         }
-        if (compiled.stopped && !plant.ResultString.empty()) {
+        if (compiled.stopped && !plant.resultString.empty()) {
             throw FuzzFinding("a stopped compilation changed the result string");
         }
         return;
     }
-    if (plant.ResultString.size() > FuzzMaxResultLength) {
+    if (plant.resultString.size() > FuzzMaxResultLength) {
         throw FuzzFinding("the result string is longer than its limit");
     }
     RandomSource random(static_cast<std::uint32_t>(bytes.size()));

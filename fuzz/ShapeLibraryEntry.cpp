@@ -12,12 +12,12 @@ namespace {
 
 // The renderer draws a surface's triangles by point number: each must name a read point.
 void checkSurface(const OrganSurface& surface, const OrganShape& entry) {
-    if (surface.TriangleCount != entry.TriangleCount || surface.PointCount != entry.PointCount) {
+    if (surface.triangleCount != entry.triangleCount || surface.pointCount != entry.pointCount) {
         throw FuzzFinding("a surface copies other counts than its entry's");
     }
-    for (std::int32_t t = 1; t <= surface.TriangleCount; ++t) {
-        for (const std::uint8_t corner : surface.Triangles[static_cast<std::size_t>(t)]) {
-            if (corner < 1 || corner > surface.PointCount) {
+    for (std::int32_t t = 1; t <= surface.triangleCount; ++t) {
+        for (const std::uint8_t corner : surface.triangles[static_cast<std::size_t>(t)]) {
+            if (corner < 1 || corner > surface.pointCount) {
                 throw FuzzFinding("a surface triangle names a point the entry does not have");
             }
         }

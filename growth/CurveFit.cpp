@@ -12,8 +12,8 @@ namespace burgeon {
 
 namespace {
 
-constexpr int slopeSteps = 100;
-constexpr double slopeStep = 0.01;
+constexpr int SlopeSteps = 100;
+constexpr double SlopeStep = 0.01;
 
 } // namespace
 
@@ -31,7 +31,7 @@ bool withinGrowthDataLimits(const std::vector<std::string>& lines) {
 }
 
 std::int32_t lifeCycleTimeOf(double time) {
-    // Times are long runs of digits, so they may exceed what LifeCycleTime can hold.
+    // Times are long runs of digits, so they may exceed what lifeCycleTime can hold.
     const double rounded = std::nearbyint(time);
     if (rounded >= static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
         return std::numeric_limits<std::int32_t>::max();
@@ -46,21 +46,21 @@ int readDataRows(const std::vector<std::string>& lines, GrowthData& data, FitWor
     if (!withinGrowthDataLimits(lines)) {
         throw std::invalid_argument("growth data beyond the limits of the working table");
     }
-    data.DataLastRow = -1;
+    data.dataLastRow = -1;
     for (std::size_t index = 0; index < lines.size(); ++index) {
-        data.DataTime[index] = 0.0;
-        data.DataMean[index] = 0.0;
+        data.dataTime[index] = 0.0;
+        data.dataMean[index] = 0.0;
         std::string_view rest = trimControl(lines[index]);
         if (rest.empty()) {
             continue; // skipped, but still counted in line numbers
         }
-        const int row = ++data.DataLastRow;
+        const int row = ++data.dataLastRow;
         if (holdsForbiddenCharacter(rest)) {
             return static_cast<int>(index) + 1;
         }
         try {
-            data.DataTime[static_cast<std::size_t>(row)] = convertDataField(takeDataField(rest));
-            data.LifeCycleTime = lifeCycleTimeOf(data.DataTime[static_cast<std::size_t>(row)]);
+            data.dataTime[static_cast<std::size_t>(row)] = convertDataField(takeDataField(rest));
+            data.lifeCycleTime = lifeCycleTimeOf(data.dataTime[static_cast<std::size_t>(row)]);
             int column = 0;
             while (!rest.empty()) {
                 work.value(row, column) = convertDataField(takeDataField(rest));
@@ -99,7 +99,7 @@ void alignColumns(FitWorkingState& work, int lastRow) {
 }
 
 void computeMeans(const FitWorkingState& work, GrowthData& data) {
-    for (int row = 0; row <= data.DataLastRow; ++row) {
+    for (int row = 0; row <= data.dataLastRow; ++row) {
         if (work.columnCount == 0) {
             throw StandardError::invalidFloatOperation(); // 0 / 0
         }
@@ -107,44 +107,44 @@ void computeMeans(const FitWorkingState& work, GrowthData& data) {
         for (int column = 0; column < work.columnCount; ++column) {
             sum += work.value(row, column);
         }
-        data.DataMean[static_cast<std::size_t>(row)] = sum / work.columnCount;
+        data.dataMean[static_cast<std::size_t>(row)] = sum / work.columnCount;
     }
 }
 
 GrowthFunction fitCoefficients(const GrowthData& data) {
-    const auto rows = static_cast<std::size_t>(data.DataLastRow) + 1;
+    const auto rows = static_cast<std::size_t>(data.dataLastRow) + 1;
     GrowthFunction curve;
-    curve.Bottom = data.DataMean[0];
-    curve.Top = data.DataMean[0];
+    curve.bottom = data.dataMean[0];
+    curve.top = data.dataMean[0];
     for (std::size_t row = 1; row < rows; ++row) {
-        curve.Bottom = std::min(curve.Bottom, data.DataMean[row]);
-        curve.Top = std::max(curve.Top, data.DataMean[row]);
+        curve.bottom = std::min(curve.bottom, data.dataMean[row]);
+        curve.top = std::max(curve.top, data.dataMean[row]);
     }
 
     // Half the range, not the level half-way between Bottom and Top; ties keep the earlier row.
-    const double half = (curve.Top - curve.Bottom) / 2.0;
-    double best = std::fabs(half - data.DataMean[0]);
-    curve.Tmid = std::nearbyint(data.DataTime[0]);
+    const double half = (curve.top - curve.bottom) / 2.0;
+    double best = std::fabs(half - data.dataMean[0]);
+    curve.tmid = std::nearbyint(data.dataTime[0]);
     for (std::size_t row = 1; row < rows; ++row) {
-        const double distance = std::fabs(half - data.DataMean[row]);
+        const double distance = std::fabs(half - data.dataMean[row]);
         if (distance < best) {
             best = distance;
-            curve.Tmid = std::nearbyint(data.DataTime[row]);
+            curve.tmid = std::nearbyint(data.dataTime[row]);
         }
     }
 
     // The smallest slope of the grid wins ties, so a flat or falling series gets 0.
     double bestError = 0.0;
-    for (int step = 0; step <= slopeSteps; ++step) {
+    for (int step = 0; step <= SlopeSteps; ++step) {
         GrowthFunction candidate = curve;
-        candidate.Slope = step * slopeStep;
+        candidate.slope = step * SlopeStep;
         double error = 0.0;
         for (std::size_t row = 0; row < rows; ++row) {
-            error += std::fabs(logisticValue(candidate, data.DataTime[row]) - data.DataMean[row]);
+            error += std::fabs(logisticValue(candidate, data.dataTime[row]) - data.dataMean[row]);
         }
         if (step == 0 || error < bestError) {
             bestError = error;
-            curve.Slope = candidate.Slope;
+            curve.slope = candidate.slope;
         }
     }
     return curve;

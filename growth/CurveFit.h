@@ -41,7 +41,7 @@ private:
 bool withinGrowthDataLimits(const std::vector<std::string>& lines);
 
 // Reads the data rows of the box (within the limits above) into the data and the working state,
-// starting with DataLastRow = -1. Returns 0 when every line was read, or the number (from 1) of the
+// starting with dataLastRow = -1. Returns 0 when every line was read, or the number (from 1) of the
 // first line holding a forbidden character, where reading stopped. Throws the conversion message
 // for a field that is not a number, with the number of its line; what was read before stays.
 int readDataRows(const std::vector<std::string>& lines, GrowthData& data, FitWorkingState& work);
@@ -50,7 +50,7 @@ int readDataRows(const std::vector<std::string>& lines, GrowthData& data, FitWor
 // becomes row 0 with size 0; the freed tail repeats the column's last value.
 void alignColumns(FitWorkingState& work, int lastRow);
 
-// DataMean of rows 0..DataLastRow over the columns of the last data row. Throws "Invalid
+// dataMean of rows 0..dataLastRow over the columns of the last data row. Throws "Invalid
 // floating point operation" when there is a data row but the last one held no value.
 void computeMeans(const FitWorkingState& work, GrowthData& data);
 
@@ -59,7 +59,7 @@ void computeMeans(const FitWorkingState& work, GrowthData& data);
 // least one data row.
 GrowthFunction fitCoefficients(const GrowthData& data);
 
-// The time of a data row as LifeCycleTime: rounded half to even, held within the 32-bit range.
+// The time of a data row as lifeCycleTime: rounded half to even, held within the 32-bit range.
 std::int32_t lifeCycleTimeOf(double time);
 
 } // namespace burgeon

@@ -8,19 +8,19 @@ namespace burgeon {
 // limit is taken explicitly, so that a rise too large for a double still gives its limit and
 // not infinity over infinity.
 double logisticValue(const GrowthFunction& curve, double t) {
-    const double power = std::exp(curve.Slope * (curve.Tmid - t));
+    const double power = std::exp(curve.slope * (curve.tmid - t));
     if (std::isinf(power)) {
-        return curve.Bottom;
+        return curve.bottom;
     }
-    return curve.Bottom + (curve.Top - curve.Bottom) / (1.0 + power);
+    return curve.bottom + (curve.top - curve.bottom) / (1.0 + power);
 }
 
 double growthSize(const GrowthFunction& curve, double age) {
-    const double power = std::exp(curve.Slope * (curve.Tmid - age));
+    const double power = std::exp(curve.slope * (curve.tmid - age));
     if (std::isinf(power)) {
         return 0.0;
     }
-    return (curve.Top - curve.Bottom) * 6.0 / (1.0 + power) / 30.0;
+    return (curve.top - curve.bottom) * 6.0 / (1.0 + power) / 30.0;
 }
 
 double organAge(double t, double birthTime, double endTime) {

@@ -6,10 +6,10 @@ namespace burgeon {
 
 // One logistic curve: Bottom + (Top - Bottom) / (1 + e^(Slope (Tmid - t))).
 struct GrowthFunction {
-    double Bottom = 0.0;
-    double Top = 0.0;
-    double Slope = 0.0;
-    double Tmid = 0.0;
+    double bottom = 0.0;
+    double top = 0.0;
+    double slope = 0.0;
+    double tmid = 0.0;
     friend bool operator==(const GrowthFunction&, const GrowthFunction&) = default;
 };
 

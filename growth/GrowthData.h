@@ -9,14 +9,14 @@ namespace burgeon {
 constexpr int GrowthDataMaxLines = 501;
 constexpr int GrowthDataMaxValues = 101;
 
-// The measured series of the last fit. The plots draw it; the view reads LifeCycleTime.
+// The measured series of the last fit. The plots draw it; the view reads lifeCycleTime.
 struct GrowthData {
-    std::array<double, GrowthDataMaxLines> DataTime{};
-    std::array<double, GrowthDataMaxLines> DataMean{};
+    std::array<double, GrowthDataMaxLines> dataTime{};
+    std::array<double, GrowthDataMaxLines> dataMean{};
     // Index of the last data row; -1 when the box held no data row.
-    std::int32_t DataLastRow = 0;
+    std::int32_t dataLastRow = 0;
     // The time of the last data row, rounded.
-    std::int32_t LifeCycleTime = 0;
+    std::int32_t lifeCycleTime = 0;
 };
 
 } // namespace burgeon

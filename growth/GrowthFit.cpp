@@ -21,10 +21,10 @@ bool fitInto(const std::vector<std::string>& lines, GrowthData& data, FitOutcome
                                     static_cast<std::size_t>(badLine)});
         return false;
     }
-    addInformation(outcome.messages, "LifeCycle time=" + std::to_string(data.LifeCycleTime));
-    alignColumns(work, data.DataLastRow);
+    addInformation(outcome.messages, "LifeCycle time=" + std::to_string(data.lifeCycleTime));
+    alignColumns(work, data.dataLastRow);
     addInformation(outcome.messages, "# of Var = " + std::to_string(work.columnCount));
-    if (data.DataLastRow < 0) {
+    if (data.dataLastRow < 0) {
         addError(outcome.messages, "No growth data to fit.");
         return false;
     }
@@ -32,16 +32,16 @@ bool fitInto(const std::vector<std::string>& lines, GrowthData& data, FitOutcome
     computeMeans(work, data);
     const GrowthFunction& fitted = outcome.curve = fitCoefficients(data);
     addInformation(outcome.messages,
-                   "L=" + formatGeneral(fitted.Bottom) + ", U=" + formatGeneral(fitted.Top) +
-                       ", m=" + formatGeneral(fitted.Slope) + ", T=" + formatGeneral(fitted.Tmid));
+                   "L=" + formatGeneral(fitted.bottom) + ", U=" + formatGeneral(fitted.top) +
+                       ", m=" + formatGeneral(fitted.slope) + ", T=" + formatGeneral(fitted.tmid));
     return true;
 }
 
 } // namespace
 
 GrowthFunction curveAsShown(const GrowthFunction& curve) {
-    return {parseFloat(formatGeneral(curve.Bottom)), parseFloat(formatGeneral(curve.Top)),
-            parseFloat(formatGeneral(curve.Slope)), parseFloat(formatGeneral(curve.Tmid))};
+    return {parseFloat(formatGeneral(curve.bottom)), parseFloat(formatGeneral(curve.top)),
+            parseFloat(formatGeneral(curve.slope)), parseFloat(formatGeneral(curve.tmid))};
 }
 
 FitOutcome fitGrowthData(const std::vector<std::string>& lines, GrowthData& data) {

@@ -20,7 +20,7 @@ struct FitOutcome {
 };
 
 // "Fit Curve" on the lines of a growth data box: reads the data rows into data (the measured
-// series every plot draws and LifeCycleTime, which the view reads), lines the columns up on
+// series every plot draws and lifeCycleTime, which the view reads), lines the columns up on
 // their first growth, averages them and fits a logistic curve. What was read before a failure
 // stays in data.
 FitOutcome fitGrowthData(const std::vector<std::string>& lines, GrowthData& data);

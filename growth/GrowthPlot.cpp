@@ -11,10 +11,10 @@ namespace burgeon {
 
 namespace {
 
-constexpr RgbColor white{255, 255, 255};
-constexpr RgbColor black{0, 0, 0};
-constexpr RgbColor red{255, 0, 0};
-constexpr RgbColor blue{0, 0, 255};
+constexpr RgbColor White{255, 255, 255};
+constexpr RgbColor Black{0, 0, 0};
+constexpr RgbColor Red{255, 0, 0};
+constexpr RgbColor Blue{0, 0, 255};
 
 // A pen for points computed in doubles: data times and values, and so the plot coordinates,
 // may be far beyond the int range. Segments within the canvas's wide range are drawn as
@@ -45,11 +45,11 @@ private:
         if (std::isnan(value)) {
             throw StandardError::invalidFloatOperation();
         }
-        return std::clamp(value, -farAway, farAway);
+        return std::clamp(value, -FarAway, FarAway);
     }
 
     void drawSegment(double x0, double y0, double x1, double y1) {
-        const auto limit = static_cast<long double>(Canvas::wideLimit);
+        const auto limit = static_cast<long double>(Canvas::WideLimit);
         long double from = 0.0L;
         long double to = 1.0L;
         const long double start[2] = {x0, y0};
@@ -81,7 +81,7 @@ private:
 
     static std::int64_t wide(long double value) { return std::llround(value); }
 
-    static constexpr double farAway = 1e300;
+    static constexpr double FarAway = 1e300;
 
     Canvas canvas_;
     double x_ = 0.0;
@@ -101,9 +101,9 @@ PlotOrigin plotOrigin(int width, int height) {
 }
 
 void drawPlotFrame(RgbImage& image, const GrowthData& data, int plotScale, PlotOrigin origin) {
-    image.fill(white);
+    image.fill(White);
     Canvas axes(image);
-    axes.setPenColor(black);
+    axes.setPenColor(Black);
     axes.moveTo(0, origin.y);
     axes.lineTo(image.width(), origin.y);
     axes.moveTo(origin.x, 0);
@@ -111,15 +111,15 @@ void drawPlotFrame(RgbImage& image, const GrowthData& data, int plotScale, PlotO
 
     const auto point = [&](int row, double& x, double& y) {
         const auto at = static_cast<std::size_t>(row);
-        x = scaled(data.DataTime[at], plotScale) + origin.x;
-        y = origin.y - scaled(data.DataMean[at] * 10.0, plotScale);
+        x = scaled(data.dataTime[at], plotScale) + origin.x;
+        y = origin.y - scaled(data.dataMean[at] * 10.0, plotScale);
     };
-    PlotPen pen(image, red);
+    PlotPen pen(image, Red);
     double x = 0.0;
     double y = 0.0;
     point(0, x, y);
     pen.moveTo(x, y);
-    for (int row = 0; row <= data.DataLastRow; ++row) {
+    for (int row = 0; row <= data.dataLastRow; ++row) {
         point(row, x, y);
         pen.lineTo(x, y);
     }
@@ -127,7 +127,7 @@ void drawPlotFrame(RgbImage& image, const GrowthData& data, int plotScale, PlotO
 
 void drawPlotCurve(RgbImage& image, const GrowthFunction& curve, int lifeCycleTime, int plotScale,
                    PlotOrigin origin) {
-    PlotPen pen(image, blue);
+    PlotPen pen(image, Blue);
     pen.moveTo(origin.x, origin.y);
     for (int time = 0; time <= lifeCycleTime; ++time) {
         // Times run to the right only: once the pen has left the image on that side, no later
@@ -145,7 +145,7 @@ RgbImage plotCurve(const GrowthData& data, const GrowthFunction& curve, int plot
     RgbImage image(PlotWidth, PlotHeight);
     const PlotOrigin origin = plotOrigin(image.width(), image.height());
     drawPlotFrame(image, data, plotScale, origin);
-    drawPlotCurve(image, curve, data.LifeCycleTime, plotScale, origin);
+    drawPlotCurve(image, curve, data.lifeCycleTime, plotScale, origin);
     return image;
 }
 

@@ -4,9 +4,9 @@ namespace burgeon {
 
 namespace {
 
-constexpr std::size_t fileHeaderSize = 14;
-constexpr std::size_t infoHeaderSize = 40;
-constexpr std::size_t pixelOffset = fileHeaderSize + infoHeaderSize;
+constexpr std::size_t FileHeaderSize = 14;
+constexpr std::size_t InfoHeaderSize = 40;
+constexpr std::size_t PixelOffset = FileHeaderSize + InfoHeaderSize;
 
 std::uint32_t readLittleEndian(const std::string& bytes, std::size_t at, int count) {
     std::uint32_t value = 0;
@@ -19,7 +19,7 @@ std::uint32_t readLittleEndian(const std::string& bytes, std::size_t at, int cou
 } // namespace
 
 std::optional<BitmapPixels> decodeBitmap(const std::string& bytes) {
-    if (bytes.size() < pixelOffset || bytes[0] != 'B' || bytes[1] != 'M') {
+    if (bytes.size() < PixelOffset || bytes[0] != 'B' || bytes[1] != 'M') {
         return std::nullopt;
     }
     const std::uint64_t dataOffset = readLittleEndian(bytes, 10, 4);
@@ -29,13 +29,13 @@ std::optional<BitmapPixels> decodeBitmap(const std::string& bytes) {
     const std::uint32_t bitCount = readLittleEndian(bytes, 28, 2);
     const std::uint32_t compression = readLittleEndian(bytes, 30, 4);
     // An older, shorter information header puts other fields where width and height are read.
-    if (infoSize < infoHeaderSize || compression != 0 || bitCount != 24 || width <= 0 ||
+    if (infoSize < InfoHeaderSize || compression != 0 || bitCount != 24 || width <= 0 ||
         height == 0) {
         return std::nullopt;
     }
     // The rows start where the file header says: right after the two headers as a rule, later
     // behind a longer information header. An offset into the headers or past the end lies.
-    if (dataOffset < fileHeaderSize + infoSize || dataOffset > bytes.size()) {
+    if (dataOffset < FileHeaderSize + infoSize || dataOffset > bytes.size()) {
         return std::nullopt;
     }
     // Every row must be in the file before anything is allocated for them.

@@ -37,13 +37,13 @@ void Canvas::lineTo(int x, int y) {
 }
 
 void Canvas::moveToWide(std::int64_t x, std::int64_t y) {
-    x_ = std::clamp(x, -wideLimit, wideLimit);
-    y_ = std::clamp(y, -wideLimit, wideLimit);
+    x_ = std::clamp(x, -WideLimit, WideLimit);
+    y_ = std::clamp(y, -WideLimit, WideLimit);
 }
 
 void Canvas::lineToWide(std::int64_t xTarget, std::int64_t yTarget) {
-    const long long x = std::clamp(xTarget, -wideLimit, wideLimit);
-    const long long y = std::clamp(yTarget, -wideLimit, wideLimit);
+    const long long x = std::clamp(xTarget, -WideLimit, WideLimit);
+    const long long y = std::clamp(yTarget, -WideLimit, WideLimit);
     const long long x0 = x_;
     const long long y0 = y_;
     const long long dx = x >= x0 ? x - x0 : x0 - x;

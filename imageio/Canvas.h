@@ -23,7 +23,7 @@ public:
     // The pen's x; after a wide move it may lie beyond the int range (then it saturates).
     int penX() const { return saturate(x_); }
 
-    static constexpr std::int64_t wideLimit = std::int64_t{1} << 60;
+    static constexpr std::int64_t WideLimit = std::int64_t{1} << 60;
 
 private:
     static int saturate(std::int64_t value) {

@@ -8,7 +8,7 @@
 
 namespace burgeon {
 
-const std::array<RgbColor, 10> leadingSystemColors = {{{0, 0, 0},
+const std::array<RgbColor, 10> LeadingSystemColors = {{{0, 0, 0},
                                                        {128, 0, 0},
                                                        {0, 128, 0},
                                                        {128, 128, 0},
@@ -19,7 +19,7 @@ const std::array<RgbColor, 10> leadingSystemColors = {{{0, 0, 0},
                                                        {192, 220, 192},
                                                        {166, 202, 240}}};
 
-const std::array<RgbColor, 10> trailingSystemColors = {{{255, 251, 240},
+const std::array<RgbColor, 10> TrailingSystemColors = {{{255, 251, 240},
                                                         {160, 160, 164},
                                                         {128, 128, 128},
                                                         {255, 0, 0},
@@ -31,14 +31,14 @@ const std::array<RgbColor, 10> trailingSystemColors = {{{255, 251, 240},
                                                         {255, 255, 255}}};
 
 std::vector<RgbColor> framePalette(const RgbImage& image) {
-    OctreeQuantizer quantizer(frameChosenColors);
+    OctreeQuantizer quantizer(FrameChosenColors);
     quantizer.addImage(image);
     const std::vector<RgbColor> chosen = quantizer.palette();
 
-    std::vector<RgbColor> palette(leadingSystemColors.begin(), leadingSystemColors.end());
+    std::vector<RgbColor> palette(LeadingSystemColors.begin(), LeadingSystemColors.end());
     palette.insert(palette.end(), chosen.begin(), chosen.end());
-    palette.resize(leadingSystemColors.size() + frameChosenColors, RgbColor{0, 0, 0});
-    palette.insert(palette.end(), trailingSystemColors.begin(), trailingSystemColors.end());
+    palette.resize(LeadingSystemColors.size() + FrameChosenColors, RgbColor{0, 0, 0});
+    palette.insert(palette.end(), TrailingSystemColors.begin(), TrailingSystemColors.end());
     return palette;
 }
 
@@ -59,20 +59,20 @@ IndexedImage reduceToFramePalette(const RgbImage& image) {
 NearestColorIndex::NearestColorIndex(const std::vector<RgbColor>& palette)
     : palette_(palette.begin(), palette.begin() + std::min<std::ptrdiff_t>(
                                                       static_cast<std::ptrdiff_t>(palette.size()),
-                                                      framePaletteSize)),
-      cellCandidates_(std::size_t{1} << (3 * cellBits)),
-      cellReady_(std::size_t{1} << (3 * cellBits), false),
-      cacheKeys_(std::size_t{1} << cacheBits, 0), cacheIndices_(std::size_t{1} << cacheBits, 0) {}
+                                                      FramePaletteSize)),
+      cellCandidates_(std::size_t{1} << (3 * CellBits)),
+      cellReady_(std::size_t{1} << (3 * CellBits), false),
+      cacheKeys_(std::size_t{1} << CacheBits, 0), cacheIndices_(std::size_t{1} << CacheBits, 0) {}
 
 const std::vector<std::uint8_t>& NearestColorIndex::candidates(int cell) {
     const auto at = static_cast<std::size_t>(cell);
     if (cellReady_[at]) {
         return cellCandidates_[at];
     }
-    constexpr int cellSize = 256 >> cellBits;
-    const int low[3] = {(cell >> (2 * cellBits)) * cellSize,
-                        ((cell >> cellBits) & ((1 << cellBits) - 1)) * cellSize,
-                        (cell & ((1 << cellBits) - 1)) * cellSize};
+    constexpr int cellSize = 256 >> CellBits;
+    const int low[3] = {(cell >> (2 * CellBits)) * cellSize,
+                        ((cell >> CellBits) & ((1 << CellBits) - 1)) * cellSize,
+                        (cell & ((1 << CellBits) - 1)) * cellSize};
     const auto nearestAndFarthest = [&](const RgbColor& color, int& nearest, int& farthest) {
         const int channels[3] = {color.red, color.green, color.blue};
         nearest = 0;
@@ -109,8 +109,8 @@ const std::vector<std::uint8_t>& NearestColorIndex::candidates(int cell) {
 }
 
 std::uint8_t NearestColorIndex::search(int red, int green, int blue) {
-    const int cell = ((red >> (8 - cellBits)) << (2 * cellBits)) |
-                     ((green >> (8 - cellBits)) << cellBits) | (blue >> (8 - cellBits));
+    const int cell = ((red >> (8 - CellBits)) << (2 * CellBits)) |
+                     ((green >> (8 - CellBits)) << CellBits) | (blue >> (8 - CellBits));
     int best = 0;
     int bestDistance = std::numeric_limits<int>::max();
     for (const std::uint8_t index : candidates(cell)) {

@@ -8,12 +8,12 @@
 
 namespace burgeon {
 
-constexpr int framePaletteSize = 256;
-constexpr int frameChosenColors = 236;
+constexpr int FramePaletteSize = 256;
+constexpr int FrameChosenColors = 236;
 
 // The static system colours that frame every GIF palette: ten at the start, ten at the end.
-extern const std::array<RgbColor, 10> leadingSystemColors;
-extern const std::array<RgbColor, 10> trailingSystemColors;
+extern const std::array<RgbColor, 10> LeadingSystemColors;
+extern const std::array<RgbColor, 10> TrailingSystemColors;
 
 // A frame reduced to a palette: one palette index a pixel, rows from the top.
 struct IndexedImage {
@@ -39,7 +39,7 @@ public:
 
     std::uint8_t operator()(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
         const std::uint32_t key = (std::uint32_t{red} << 16) | (std::uint32_t{green} << 8) | blue;
-        const std::uint32_t slot = (key * 2654435761u) >> (32 - cacheBits);
+        const std::uint32_t slot = (key * 2654435761u) >> (32 - CacheBits);
         if (cacheKeys_[slot] != key + 1) {
             cacheKeys_[slot] = key + 1;
             cacheIndices_[slot] = search(red, green, blue);
@@ -48,8 +48,8 @@ public:
     }
 
 private:
-    static constexpr int cacheBits = 16;
-    static constexpr int cellBits = 5; // the colour cube cut into 32 x 32 x 32 cells
+    static constexpr int CacheBits = 16;
+    static constexpr int CellBits = 5; // the colour cube cut into 32 x 32 x 32 cells
 
     std::uint8_t search(int red, int green, int blue);
     const std::vector<std::uint8_t>& candidates(int cell);

@@ -12,7 +12,7 @@ namespace burgeon {
 
 namespace {
 
-constexpr char gifTrailer = ';';
+constexpr char GifTrailer = ';';
 
 int appendOutput(GifFileType* gif, const GifByteType* bytes, int count) {
     auto* out = static_cast<std::string*>(gif->UserData);
@@ -38,13 +38,13 @@ GifFileType* openEncoder(std::string& out) {
 
 // One image block: its descriptor with the local palette, then the pixel rows.
 void putImage(GifFileType* gif, const IndexedImage& image, int width, int height) {
-    std::array<GifColorType, framePaletteSize> colors{};
+    std::array<GifColorType, FramePaletteSize> colors{};
     for (std::size_t i = 0; i < colors.size() && i < image.palette.size(); ++i) {
         colors[i].Red = static_cast<GifByteType>(image.palette[i].red);
         colors[i].Green = static_cast<GifByteType>(image.palette[i].green);
         colors[i].Blue = static_cast<GifByteType>(image.palette[i].blue);
     }
-    ColorMapObject* map = GifMakeMapObject(framePaletteSize, colors.data());
+    ColorMapObject* map = GifMakeMapObject(FramePaletteSize, colors.data());
     if (map == nullptr) {
         throw StandardError::ioError(E_GIF_ERR_NOT_ENOUGH_MEM);
     }
@@ -152,7 +152,7 @@ std::string AnimatedGif::encode() const {
     if (encoder_->gif == nullptr) {
         return {};
     }
-    return encoder_->stream + gifTrailer;
+    return encoder_->stream + GifTrailer;
 }
 
 void AnimatedGif::save(const std::string& fileName) const {

@@ -6,8 +6,8 @@ namespace burgeon {
 
 namespace {
 
-constexpr std::int32_t noNode = 0;
-constexpr std::int32_t rootNode = 1;
+constexpr std::int32_t NoNode = 0;
+constexpr std::int32_t RootNode = 1;
 
 // The child a colour goes to below a node of this level: one bit of each channel, taken from
 // the top.
@@ -23,7 +23,7 @@ OctreeQuantizer::OctreeQuantizer(int maxColors, int bitsPerChannel)
     : maxColors_(std::max(maxColors, 1)), bits_(std::clamp(bitsPerChannel, 1, 8)),
       reducible_(static_cast<std::size_t>(bits_)) {
     nodes_.resize(2); // slot 0 stands for "no node"
-    reducible_[0].push_back(rootNode);
+    reducible_[0].push_back(RootNode);
 }
 
 std::int32_t OctreeQuantizer::newNode(int level) {
@@ -51,11 +51,11 @@ void OctreeQuantizer::releaseNode(std::int32_t index) {
 }
 
 std::int32_t OctreeQuantizer::leafFor(RgbColor color) {
-    std::int32_t index = rootNode;
+    std::int32_t index = RootNode;
     for (int level = 0; !nodes_[static_cast<std::size_t>(index)].leaf; ++level) {
         const int slot = childSlot(color, level);
         std::int32_t child = nodes_[static_cast<std::size_t>(index)].children[slot];
-        if (child == noNode) {
+        if (child == NoNode) {
             child = newNode(level + 1);
             nodes_[static_cast<std::size_t>(index)].children[slot] = child;
         }
@@ -111,7 +111,7 @@ void OctreeQuantizer::reduce() {
     Node& node = nodes_[static_cast<std::size_t>(index)];
     int folded = 0;
     for (auto& child : node.children) {
-        if (child == noNode) {
+        if (child == NoNode) {
             continue;
         }
         const Node& leaf = nodes_[static_cast<std::size_t>(child)];
@@ -120,7 +120,7 @@ void OctreeQuantizer::reduce() {
         node.blue += leaf.blue;
         node.pixelCount += leaf.pixelCount;
         releaseNode(child);
-        child = noNode;
+        child = NoNode;
         ++folded;
     }
     node.leaf = true;
@@ -139,7 +139,7 @@ void OctreeQuantizer::collect(std::int32_t index, std::vector<RgbColor>& colors)
         return;
     }
     for (const std::int32_t child : node.children) {
-        if (child != noNode) {
+        if (child != NoNode) {
             collect(child, colors);
         }
     }
@@ -147,7 +147,7 @@ void OctreeQuantizer::collect(std::int32_t index, std::vector<RgbColor>& colors)
 
 std::vector<RgbColor> OctreeQuantizer::palette() const {
     std::vector<RgbColor> colors;
-    collect(rootNode, colors);
+    collect(RootNode, colors);
     return colors;
 }
 

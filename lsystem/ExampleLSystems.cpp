@@ -5,7 +5,7 @@
 namespace burgeon {
 
 // clang-format off
-const char* const exampleLSystemsText =
+const char* const ExampleLSystemsText =
     "Plant{\n"
     "     Iterations=7\n"
     "     Angle=45\n"

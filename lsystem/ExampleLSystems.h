@@ -8,7 +8,7 @@ namespace burgeon {
 
 // The seven example L-systems that the text editor shows when no example file is read; the
 // example file "LsysExam.Lsys" holds the same text.
-extern const char* const exampleLSystemsText;
+extern const char* const ExampleLSystemsText;
 
 // The L-system blocks of a text that holds several: a block runs from a line ending in "{" to
 // the next line that is "}" (or to the end of the text); lines outside blocks are left out.

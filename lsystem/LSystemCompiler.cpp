@@ -19,7 +19,7 @@ struct HeaderCheck {
 };
 
 // clang-format off
-constexpr HeaderCheck headerChecks[5] = {
+constexpr HeaderCheck HeaderChecks[5] = {
     {"Header Pass.", "Error line 1 : \"Lsystem Head Name\", Such as Lsystem1 {",
      "Lsystem Error in line 1,\"Lsystem Name {\""},
     {"Iterations Pass.", "Error line 2 : \"Iterations=N\", Such as Iterations=3",
@@ -42,8 +42,8 @@ bool checkHeaderLine(LSystemDefinition& definition, CompileOutcome& outcome, int
         if (trimmed.size() < 2 || trimmed.back() != '{') {
             return false;
         }
-        definition.LSystemName = std::string(trimControl(trimmed.substr(0, trimmed.size() - 1)));
-        outcome.lsystemName = definition.LSystemName;
+        definition.lsystemName = std::string(trimControl(trimmed.substr(0, trimmed.size() - 1)));
+        outcome.lsystemName = definition.lsystemName;
         return true;
     }
     static constexpr std::string_view keywords[5] = {"", "iterations", "angle", "diameter",
@@ -54,18 +54,18 @@ bool checkHeaderLine(LSystemDefinition& definition, CompileOutcome& outcome, int
     }
     switch (number) {
     case 2:
-        definition.Iterations = parseInteger(*value);
+        definition.iterations = parseInteger(*value);
         break;
     case 3:
-        definition.AngleSetting = parseFloat(*value);
-        outcome.angle = definition.AngleSetting;
+        definition.angleSetting = parseFloat(*value);
+        outcome.angle = definition.angleSetting;
         break;
     case 4:
-        definition.DiameterSetting = parseFloat(*value);
-        outcome.diameter = definition.DiameterSetting;
+        definition.diameterSetting = parseFloat(*value);
+        outcome.diameter = definition.diameterSetting;
         break;
     default:
-        definition.Axiom = *value;
+        definition.axiom = *value;
         break;
     }
     return true;
@@ -77,7 +77,7 @@ bool checkHeader(const std::vector<std::string>& lines, LSystemDefinition& defin
                  CompileOutcome& outcome) {
     std::string& pane = outcome.compilesPane.emplace();
     for (int number = 1; number <= 5; ++number) {
-        const HeaderCheck& check = headerChecks[number - 1];
+        const HeaderCheck& check = HeaderChecks[number - 1];
         try {
             if (!checkHeaderLine(definition, outcome, number,
                                  lines[static_cast<std::size_t>(number - 1)])) {
@@ -132,8 +132,8 @@ void splitRuleLine(const std::string& line, RewriteRule& rule) {
     if (equals == std::string::npos) {
         return;
     }
-    rule.Predecessor = std::string(trimControl(std::string_view(line).substr(0, equals)));
-    rule.Successor = std::string(trimControl(std::string_view(line).substr(equals + 1)));
+    rule.predecessor = std::string(trimControl(std::string_view(line).substr(0, equals)));
+    rule.successor = std::string(trimControl(std::string_view(line).substr(equals + 1)));
 }
 
 bool isClosingLine(const std::string& line) {
@@ -169,7 +169,7 @@ CompileOutcome compileLSystem(const std::vector<std::string>& source, PlantState
         addError(outcome.messages, "Incorrect L-system, Please Enter L-system Code.");
         return outcome;
     }
-    LSystemDefinition& definition = plant.Definition;
+    LSystemDefinition& definition = plant.definition;
     if (!checkHeader(source, definition, outcome)) {
         return outcome;
     }
@@ -200,18 +200,18 @@ CompileOutcome compileLSystem(const std::vector<std::string>& source, PlantState
         outcome.closedLines = lines;
     }
 
-    definition.RuleCount = static_cast<std::int32_t>(section.rules.size());
-    definition.EndRuleCount = static_cast<std::int32_t>(section.endRules.size());
-    definition.HasEndRuleLine = section.hasEndRuleLine;
-    addInformation(outcome.messages, "Rule=" + std::to_string(definition.RuleCount) +
-                                         ", EndRule=" + std::to_string(definition.EndRuleCount));
+    definition.ruleCount = static_cast<std::int32_t>(section.rules.size());
+    definition.endRuleCount = static_cast<std::int32_t>(section.endRules.size());
+    definition.hasEndRuleLine = section.hasEndRuleLine;
+    addInformation(outcome.messages, "Rule=" + std::to_string(definition.ruleCount) +
+                                         ", EndRule=" + std::to_string(definition.endRuleCount));
 
     for (std::size_t i = 0; i < section.rules.size(); ++i) {
-        splitRuleLine(section.rules[i], definition.Rules[i]);
+        splitRuleLine(section.rules[i], definition.rules[i]);
     }
     if (section.hasEndRuleLine) {
         for (std::size_t i = 0; i < section.endRules.size(); ++i) {
-            splitRuleLine(section.endRules[i], definition.EndRules[i]);
+            splitRuleLine(section.endRules[i], definition.endRules[i]);
         }
     }
 
@@ -222,8 +222,8 @@ CompileOutcome compileLSystem(const std::vector<std::string>& source, PlantState
     if (!rewritten.completed) {
         return outcome;
     }
-    plant.ResultString = std::move(rewritten.resultString);
-    plant.CompileReport = rewritten.report;
+    plant.resultString = std::move(rewritten.resultString);
+    plant.compileReport = rewritten.report;
     outcome.resultsPane = std::move(rewritten.report);
     outcome.completed = true;
     return outcome;

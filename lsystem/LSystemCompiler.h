@@ -32,7 +32,7 @@ struct CompileOutcome {
 };
 
 // "Compile L-system": checks the five header lines, collects the rules and end rules into the
-// plant's definition and rewrites the axiom into ResultString and CompileReport. The header
+// plant's definition and rewrites the axiom into resultString and compileReport. The header
 // settings of the lines that passed stay stored when a later line fails; rules and the result
 // string change only when the whole header passed and the rewriting ran to its end. The
 // control's progress starts at 0 and follows the rewriting.

@@ -11,7 +11,7 @@ namespace burgeon {
 
 namespace {
 
-constexpr std::string_view alphabetText = "is not in {I,i,A,P,p,L,F,[,],/,\\,+,-,^,&}";
+constexpr std::string_view AlphabetText = "is not in {I,i,A,P,p,L,F,[,],/,\\,+,-,^,&}";
 
 // What the validation pass learns about a result string.
 struct StringSurvey {
@@ -101,14 +101,14 @@ NodeBuilder::NodeBuilder(PlantState& plant, const StringSurvey& survey, float tu
                          RandomSource& random)
     : plant_(plant), turnStep_(turnStep), random_(random), pathStack_(at(survey.organCount) + 1, 0),
       depthCount_(survey.maxDepth + 1, 0),
-      axes_{{plant.TurnZ, plant.TurnPendingZ, &PlantNode::AngleZ},
-            {plant.TurnY, plant.TurnPendingY, &PlantNode::AngleY},
-            {plant.TurnX, plant.TurnPendingX, &PlantNode::AngleX}} {
+      axes_{{plant.turnZ, plant.turnPendingZ, &PlantNode::angleZ},
+            {plant.turnY, plant.turnPendingY, &PlantNode::angleY},
+            {plant.turnX, plant.turnPendingX, &PlantNode::angleX}} {
     mainStem_.reserve(at(survey.organCount));
 }
 
 std::vector<std::int32_t> NodeBuilder::build() {
-    const std::string& text = plant_.ResultString;
+    const std::string& text = plant_.resultString;
     for (std::size_t j = 0; j < text.size(); ++j) {
         const char c = text[j];
         if (applyStructureSymbol(c) || !isOrganSymbol(c)) {
@@ -118,10 +118,10 @@ std::vector<std::int32_t> NodeBuilder::build() {
         const char prev = j > 0 ? text[j - 1] : '\0';
         PlantNode& node = addOrgan(c, prev, next);
         if (next == 'L') {
-            node.HasLeaf = 1;
+            node.hasLeaf = 1;
             ++j;
         } else if (next == 'F') {
-            node.HasFlower = 1;
+            node.hasFlower = 1;
             ++j;
         }
     }
@@ -169,8 +169,8 @@ bool NodeBuilder::applyStructureSymbol(char c) {
 }
 
 PlantNode& NodeBuilder::addOrgan(char c, char prev, char next) {
-    const std::int32_t k = ++plant_.NodeCount;
-    PlantNode& node = plant_.Nodes[at(k)];
+    const std::int32_t k = ++plant_.nodeCount;
+    PlantNode& node = plant_.nodes[at(k)];
     pathStack_[++s_] = k;
     ++depthCount_[d_];
 
@@ -180,29 +180,29 @@ PlantNode& NodeBuilder::addOrgan(char c, char prev, char next) {
         }
     }
     if (d_ == 0) {
-        ++plant_.MainStemCount;
+        ++plant_.mainStemCount;
         mainStem_.push_back(k);
         // The main stem gets a jitter of 0.00 to 0.04 degrees; turns before it are dropped.
         for (TurnAxis& axis : axes_) {
             axis.accumulator = static_cast<float>(random_.uniformInt(5) * 0.01);
         }
-        node.Kind = organOfSymbol(c);
+        node.kind = organOfSymbol(c);
     } else if (c == 'I' || c == 'i') {
-        node.Kind = c == 'I' ? OrganKind::Petiole : OrganKind::ShortPetiole;
+        node.kind = c == 'I' ? OrganKind::Petiole : OrganKind::ShortPetiole;
         if (prev == 'I' || prev == 'i') {
             // A petiole straight after another continues it with a small turn.
-            const PlantNode& before = plant_.Nodes[at(k - 1)];
+            const PlantNode& before = plant_.nodes[at(k - 1)];
             for (TurnAxis& axis : axes_) {
                 axis.accumulator = axis.pending && before.*axis.angle > 0.0f ? 0.05f : -0.05f;
             }
         }
     } else {
-        node.Kind = organOfSymbol(c);
+        node.kind = organOfSymbol(c);
     }
-    node.Parent = pathStack_[s_ - 1];
-    node.AngleZ = axes_[0].accumulator;
-    node.AngleY = axes_[1].accumulator;
-    node.AngleX = axes_[2].accumulator;
+    node.parent = pathStack_[s_ - 1];
+    node.angleZ = axes_[0].accumulator;
+    node.angleY = axes_[1].accumulator;
+    node.angleX = axes_[2].accumulator;
     return node;
 }
 
@@ -211,15 +211,15 @@ PlantNode& NodeBuilder::addOrgan(char c, char prev, char next) {
 // largest level after the first node's.
 std::int32_t numberLevels(PlantState& plant) {
     std::int32_t maxLevel = 1;
-    for (std::int32_t k = 1; k <= plant.NodeCount; ++k) {
-        PlantNode& node = plant.Nodes[at(k)];
-        if (node.Parent == 0) {
-            node.Level = 1;
+    for (std::int32_t k = 1; k <= plant.nodeCount; ++k) {
+        PlantNode& node = plant.nodes[at(k)];
+        if (node.parent == 0) {
+            node.level = 1;
         } else {
-            node.Level = plant.Nodes[at(node.Parent)].Level + 1;
+            node.level = plant.nodes[at(node.parent)].level + 1;
         }
         if (k >= 2) {
-            maxLevel = std::max(maxLevel, node.Level);
+            maxLevel = std::max(maxLevel, node.level);
         }
     }
     return maxLevel;
@@ -237,16 +237,16 @@ bool isPlantSymbol(char c) {
 
 GenerateOutcome generatePlant(PlantState& plant, float turnStep, RandomSource& random) {
     GenerateOutcome outcome;
-    plant.NodeCount = 0;
-    plant.MainStemCount = 0;
-    plant.MaxLevel = 0;
-    const std::string& text = plant.ResultString;
+    plant.nodeCount = 0;
+    plant.mainStemCount = 0;
+    plant.maxLevel = 0;
+    const std::string& text = plant.resultString;
     outcome.treeResultsPane = "all string = " + text + "\n";
 
     const StringSurvey survey = surveyString(text);
     if (survey.badSymbol) {
         // A blank, control or other unprintable byte is shown by its code.
-        addError(outcome.messages, printableByte(*survey.badSymbol) + std::string(alphabetText));
+        addError(outcome.messages, printableByte(*survey.badSymbol) + std::string(AlphabetText));
         return outcome;
     }
     if (!survey.balanced) {
@@ -258,25 +258,25 @@ GenerateOutcome generatePlant(PlantState& plant, float turnStep, RandomSource& r
         addError(outcome.messages, "The String is too long.");
         return outcome;
     }
-    if (plant.Nodes.size() <= at(n)) {
-        plant.Nodes.resize(at(n) + 1);
+    if (plant.nodes.size() <= at(n)) {
+        plant.nodes.resize(at(n) + 1);
     }
     for (std::int32_t k = 1; k <= n; ++k) {
-        PlantNode& node = plant.Nodes[at(k)];
-        node.AngleX = node.AngleZ = node.AngleY = 0.0f;
-        node.HasLeaf = node.HasFlower = 0;
+        PlantNode& node = plant.nodes[at(k)];
+        node.angleX = node.angleZ = node.angleY = 0.0f;
+        node.hasLeaf = node.hasFlower = 0;
     }
     addInformation(outcome.messages, "nodes=" + std::to_string(n));
 
     const std::vector<std::int32_t> mainStem = NodeBuilder(plant, survey, turnStep, random).build();
-    plant.MaxLevel = numberLevels(plant);
+    plant.maxLevel = numberLevels(plant);
 
     std::string mainStemText = "MainStem = ";
     for (const std::int32_t k : mainStem) {
         mainStemText += " " + std::to_string(k);
     }
     addInformation(outcome.messages, mainStemText);
-    addInformation(outcome.messages, "All node = " + std::to_string(plant.NodeCount));
+    addInformation(outcome.messages, "All node = " + std::to_string(plant.nodeCount));
     outcome.completed = true;
     return outcome;
 }

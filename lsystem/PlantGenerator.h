@@ -23,7 +23,7 @@ struct GenerateOutcome {
     std::string treeResultsPane;
 };
 
-// "Generate Plant": turns the plant's ResultString into its node table, turning by turnStep
+// "Generate Plant": turns the plant's resultString into its node table, turning by turnStep
 // degrees per turn symbol; the main stem's jitter comes from random.
 GenerateOutcome generatePlant(PlantState& plant, float turnStep, RandomSource& random);
 

@@ -16,19 +16,19 @@ namespace {
 std::string reportHead(const LSystemDefinition& d) {
     std::string report = "This is the result of syntax checked.\n";
     report += std::string(39, '-') + "\n";
-    report += "Iteration = " + std::to_string(d.Iterations) + "\n";
-    report += "Direction = " + formatGeneral(d.AngleSetting) + "\n";
-    report += "Thickness = " + formatGeneral(d.DiameterSetting) + "\n";
-    report += "Axiom = " + d.Axiom + "\n";
-    for (std::int32_t i = 0; i < d.RuleCount; ++i) {
-        const RewriteRule& rule = d.Rules[static_cast<std::size_t>(i)];
-        report += "Rule " + std::to_string(i + 1) + " = " + rule.Predecessor + ":" +
-                  rule.Successor + "\n";
+    report += "Iteration = " + std::to_string(d.iterations) + "\n";
+    report += "Direction = " + formatGeneral(d.angleSetting) + "\n";
+    report += "Thickness = " + formatGeneral(d.diameterSetting) + "\n";
+    report += "Axiom = " + d.axiom + "\n";
+    for (std::int32_t i = 0; i < d.ruleCount; ++i) {
+        const RewriteRule& rule = d.rules[static_cast<std::size_t>(i)];
+        report += "Rule " + std::to_string(i + 1) + " = " + rule.predecessor + ":" +
+                  rule.successor + "\n";
     }
-    for (std::int32_t i = 0; i < d.EndRuleCount; ++i) {
-        const RewriteRule& rule = d.EndRules[static_cast<std::size_t>(i)];
-        report += "EndRule " + std::to_string(i + 1) + " = " + rule.Predecessor + ":" +
-                  rule.Successor + "\n";
+    for (std::int32_t i = 0; i < d.endRuleCount; ++i) {
+        const RewriteRule& rule = d.endRules[static_cast<std::size_t>(i)];
+        report += "EndRule " + std::to_string(i + 1) + " = " + rule.predecessor + ":" +
+                  rule.successor + "\n";
     }
     return report;
 }
@@ -51,15 +51,15 @@ int percentDone(std::int64_t done, std::int64_t total) {
 
 bool applyRuleInto(const std::string& text, const RewriteRule& rule, std::string& out,
                    std::size_t limit) {
-    if (rule.Predecessor.size() != 1) {
+    if (rule.predecessor.size() != 1) {
         if (text.size() > limit) {
             return false;
         }
         out.assign(text);
         return true;
     }
-    const char symbol = rule.Predecessor[0];
-    const std::string& successor = rule.Successor;
+    const char symbol = rule.predecessor[0];
+    const std::string& successor = rule.successor;
     const auto matches = static_cast<std::size_t>(std::count(text.begin(), text.end(), symbol));
     const std::size_t kept = text.size() - matches;
     // kept + matches * |successor|, checked without overflow.
@@ -137,7 +137,7 @@ class Rewriting {
 public:
     Rewriting(const LSystemDefinition& definition, const RewriteControl& control,
               RewriteOutcome& outcome)
-        : d_(definition), control_(control), outcome_(outcome), result_(definition.Axiom) {}
+        : d_(definition), control_(control), outcome_(outcome), result_(definition.axiom) {}
 
     // False when the expansion grew too long or was stopped (with the message that says so).
     bool iterate();
@@ -169,7 +169,7 @@ bool Rewriting::apply(const RewriteRule& rule, std::int64_t iteration) {
 bool Rewriting::stopRequested(std::int64_t iteration) {
     if (control_.stopRequested && control_.stopRequested()) {
         outcome_.stopped = true;
-        addError(outcome_.messages, stoppedAt(iteration, d_.Iterations));
+        addError(outcome_.messages, stoppedAt(iteration, d_.iterations));
         return true;
     }
     return false;
@@ -178,14 +178,14 @@ bool Rewriting::stopRequested(std::int64_t iteration) {
 bool Rewriting::iterate() {
     IterationHistory history;
     history.record(0, result_);
-    for (std::int64_t n = 1; n <= d_.Iterations && d_.RuleCount > 0; ++n) {
+    for (std::int64_t n = 1; n <= d_.iterations && d_.ruleCount > 0; ++n) {
         changed_ = false;
-        for (std::int32_t r = 1; r <= d_.RuleCount; ++r) {
-            if (!apply(d_.Rules[static_cast<std::size_t>(r - 1)], n) || stopRequested(n)) {
+        for (std::int32_t r = 1; r <= d_.ruleCount; ++r) {
+            if (!apply(d_.rules[static_cast<std::size_t>(r - 1)], n) || stopRequested(n)) {
                 return false;
             }
             reportProgress(control_.progress,
-                           percentDone(n * r, std::int64_t{d_.RuleCount} * d_.Iterations));
+                           percentDone(n * r, std::int64_t{d_.ruleCount} * d_.iterations));
         }
         // Rules that map a string back to one they made before repeat with that period; a
         // string that no longer changes is the period of one.
@@ -195,7 +195,7 @@ bool Rewriting::iterate() {
         if (earlier) {
             const std::int64_t period = n - *earlier;
             if (!unchanged) {
-                result_ = history.at(*earlier + (d_.Iterations - *earlier) % period);
+                result_ = history.at(*earlier + (d_.iterations - *earlier) % period);
             }
             reportProgress(control_.progress, 100);
             break;
@@ -205,16 +205,16 @@ bool Rewriting::iterate() {
 }
 
 bool Rewriting::applyEndRules() {
-    if (!d_.HasEndRuleLine) {
+    if (!d_.hasEndRuleLine) {
         return true;
     }
     // The end rules run as one more pass after the last iteration.
-    const std::int64_t pass = std::max<std::int64_t>(d_.Iterations, 0) + 1;
-    for (std::int32_t r = 1; r <= d_.EndRuleCount; ++r) {
-        if (!apply(d_.EndRules[static_cast<std::size_t>(r - 1)], pass)) {
+    const std::int64_t pass = std::max<std::int64_t>(d_.iterations, 0) + 1;
+    for (std::int32_t r = 1; r <= d_.endRuleCount; ++r) {
+        if (!apply(d_.endRules[static_cast<std::size_t>(r - 1)], pass)) {
             return false;
         }
-        reportProgress(control_.progress, percentDone(r, d_.EndRuleCount));
+        reportProgress(control_.progress, percentDone(r, d_.endRuleCount));
     }
     return true;
 }
@@ -232,7 +232,7 @@ RewriteOutcome rewriteLSystem(const LSystemDefinition& d, const RewriteControl& 
     std::string report = reportHead(d);
     report += equalsLine + "\n";
     report +=
-        "The Result String after running at " + std::to_string(d.Iterations) + " iterations.\n";
+        "The Result String after running at " + std::to_string(d.iterations) + " iterations.\n";
     report += result + "\n";
     report += equalsLine + "\n";
     report += "End of Compiling\n";

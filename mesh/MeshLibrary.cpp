@@ -139,8 +139,8 @@ int MeshLibrary::segment(MaterialRole role, double length, double radius) {
     }
     // The quadrics are drawn after a turn of 90 degrees about X: their +Z axis runs down -Y.
     const Matrix4 upright = rotationMatrix(90.0, 1.0, 0.0, 0.0);
-    const RgbColor color = role == MaterialRole::Petiole ? shapes_.materials->PetioleColor
-                                                         : shapes_.materials->InternodeColor;
+    const RgbColor color = role == MaterialRole::Petiole ? shapes_.materials->petioleColor
+                                                         : shapes_.materials->internodeColor;
     OrganMesh mesh;
     mesh.name = meshName(materialName(role), meshes_.size());
     MeshPrimitive& primitive = mesh.primitives.emplace_back();
@@ -160,7 +160,7 @@ int MeshLibrary::land() {
     OrganMesh mesh;
     mesh.name = "land mesh";
     MeshPrimitive& primitive = mesh.primitives.emplace_back();
-    primitive.material = material(MaterialRole::Land, shapes_.materials->LandColor, 1.0f, textured);
+    primitive.material = material(MaterialRole::Land, shapes_.materials->landColor, 1.0f, textured);
     primitive.hasTexCoords = textured;
     appendPolygon(primitive, LandFromBelow, -1.0f);
     appendPolygon(primitive, LandFromAbove, 1.0f);

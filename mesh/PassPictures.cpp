@@ -5,10 +5,10 @@
 namespace burgeon {
 
 const BitmapPixels* leafPassPicture(const LeafTextures& textures, const BitmapPixels* landPicture) {
-    if (!textures.TexturesEnabled) {
+    if (!textures.texturesEnabled) {
         return nullptr;
     }
-    const int used = std::min(textures.LeafTextureCount, LeafTextureSlotCount);
+    const int used = std::min(textures.leafTextureCount, LeafTextureSlotCount);
     if (used <= 0) {
         return landPicture;
     }
@@ -17,7 +17,7 @@ const BitmapPixels* leafPassPicture(const LeafTextures& textures, const BitmapPi
 }
 
 const BitmapPixels* landPassPicture(const LeafTextures& textures, const BitmapPixels* landPicture) {
-    return textures.TexturesEnabled ? landPicture : nullptr;
+    return textures.texturesEnabled ? landPicture : nullptr;
 }
 
 } // namespace burgeon

@@ -165,7 +165,7 @@ MeshScene buildPlantMesh(const MeshExportInputs& inputs, double time,
     }
     MeshScene scene;
     scene.time = time;
-    const double plantScale = inputs.project->view.PlantScale;
+    const double plantScale = inputs.project->view.plantScale;
     scene.plant.scale = {plantScale, plantScale, plantScale};
     for (const PlacedOrgan& organ : target.organs()) {
         if (organ.shape == RecordedShape::Land) {
@@ -206,7 +206,7 @@ std::vector<double> animationFrameTimes(const GrowthTimeline& timeline) {
 MeshScene buildGrowthMesh(const MeshExportInputs& inputs, const GrowthTimeline& timeline,
                           const ProgressCallback& progress) {
     const std::vector<double> times = animationFrameTimes(timeline);
-    const double plantScale = inputs.project->view.PlantScale;
+    const double plantScale = inputs.project->view.plantScale;
     MeshLibrary library(inputs.shapes);
     // Sizes at factor 1 do not change with time: one walk gives them for every frame.
     MeshTarget target(library, organsAtFactorOne(inputs, times.front()));

@@ -29,7 +29,7 @@ constexpr ParameterScale scale(std::string_view key, int minimum, int maximum, i
 using P = PlantParameters;
 
 // clang-format off
-constexpr std::array<ParameterScale, 18> scales = {{
+constexpr std::array<ParameterScale, 18> Scales = {{
     scale<&P::turnStep>("turnStep", -720, 720, 450, 10.0, "Petiole Angle = "),
     scale<&P::internodeLength>("internodeLength", 1, 300, 35, 100.0, "Node Length = "),
     scale<&P::nodeDiameter>("nodeDiameter", 1, 100, 10, 10.0, "Node Diamter = "),
@@ -62,13 +62,13 @@ constexpr std::array<ParameterScale, 18> scales = {{
 } // namespace
 
 std::span<const ParameterScale> parameterScales() {
-    return scales;
+    return Scales;
 }
 
 const ParameterScale* findParameterScale(std::string_view key) {
-    const auto found = std::find_if(scales.begin(), scales.end(),
+    const auto found = std::find_if(Scales.begin(), Scales.end(),
                                     [key](const ParameterScale& s) { return s.key == key; });
-    return found == scales.end() ? nullptr : &*found;
+    return found == Scales.end() ? nullptr : &*found;
 }
 
 int sliderPosition(const ParameterScale& scale, double value) {

@@ -26,7 +26,7 @@ struct BuildOutcome {
 BuildOutcome buildPlant(PlantProject& project, RandomSource& random, HeaderParameters source,
                         const RewriteControl& control = {});
 
-// Fits again the data the measured series came from, so LifeCycleTime and the plots are as
+// Fits again the data the measured series came from, so lifeCycleTime and the plots are as
 // after that fit; the curves stay as the project holds them. Nothing to do without data.
 Messages refitMeasuredSeries(PlantProject& project);
 

@@ -11,7 +11,7 @@ namespace burgeon {
 
 // The growth of every organ class: the six curves, the growth data each curve was fitted to
 // (empty for a curve that was typed in), and the measured series of the last fit, whose
-// LifeCycleTime also sets the length of the view's time axis.
+// lifeCycleTime also sets the length of the view's time axis.
 struct PlantGrowth {
     GrowthCurves curves;
     std::array<std::string, GrowthOrganCount> data;

@@ -20,14 +20,14 @@ struct MaterialKey {
 };
 
 inline constexpr std::array<MaterialKey, 8> MaterialKeys = {{
-    {"internode", &MaterialSet::InternodeColor},
-    {"petiole", &MaterialSet::PetioleColor},
-    {"frontLeaf", &MaterialSet::FrontLeafColor},
-    {"backLeaf", &MaterialSet::BackLeafColor},
-    {"frontFlower", &MaterialSet::FrontFlowerColor},
-    {"backFlower", &MaterialSet::BackFlowerColor},
-    {"background", &MaterialSet::BackgroundColor},
-    {"land", &MaterialSet::LandColor},
+    {"internode", &MaterialSet::internodeColor},
+    {"petiole", &MaterialSet::petioleColor},
+    {"frontLeaf", &MaterialSet::frontLeafColor},
+    {"backLeaf", &MaterialSet::backLeafColor},
+    {"frontFlower", &MaterialSet::frontFlowerColor},
+    {"backFlower", &MaterialSet::backFlowerColor},
+    {"background", &MaterialSet::backgroundColor},
+    {"land", &MaterialSet::landColor},
 }};
 
 // The organ a key names, "all" included; nothing for another text.

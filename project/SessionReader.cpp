@@ -54,15 +54,15 @@ void readGrowth(const SessionJson& json, PlantGrowth& growth, SessionChecks& che
         const std::string path = joinPath("growth", OrganKeys[i]);
         const SessionJson& organ = checks.object(section, OrganKeys[i], path);
         GrowthFunction curve;
-        double* coefficients[] = {&curve.Bottom, &curve.Top, &curve.Slope, &curve.Tmid};
+        double* coefficients[] = {&curve.bottom, &curve.top, &curve.slope, &curve.tmid};
         const char* names[] = {"bottom", "top", "slope", "tmid"};
         for (std::size_t c = 0; c < 4; ++c) {
             if (const SessionJson* value = SessionChecks::member(organ, names[c])) {
                 *coefficients[c] = checks.number(*value, joinPath(path, names[c]), -Huge, Huge);
             }
         }
-        growth.curves.setCurve(static_cast<GrowthOrgan>(i), curve.Bottom, curve.Top, curve.Slope,
-                               curve.Tmid);
+        growth.curves.setCurve(static_cast<GrowthOrgan>(i), curve.bottom, curve.top, curve.slope,
+                               curve.tmid);
         if (const SessionJson* data = SessionChecks::member(organ, "data")) {
             growth.data[i] = linesText(*data, joinPath(path, "data"), checks);
         }
@@ -122,7 +122,7 @@ std::optional<std::string> readSessionValues(const SessionJson& json, PlantProje
     const SessionJson& texture = checks.object(json, "texture", "texture");
     checks.warnUnknown(texture, "texture", {"enabled", "file"});
     if (const SessionJson* enabled = SessionChecks::member(texture, "enabled")) {
-        project.leafTextures.TexturesEnabled = checks.boolean(*enabled, "texture.enabled");
+        project.leafTextures.texturesEnabled = checks.boolean(*enabled, "texture.enabled");
     }
     const SessionJson* file = SessionChecks::member(texture, "file");
     if (file == nullptr || file->is_null()) {

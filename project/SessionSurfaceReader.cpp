@@ -48,7 +48,7 @@ void readSurface(const SessionJson& json, std::string_view key, SurfaceKind kind
     OrganSurface read;
     OrganShape shape;
     if (const SessionJson* divisor = SessionChecks::member(section, "divisor")) {
-        read.ShapeDivisor =
+        read.shapeDivisor =
             static_cast<float>(checks.number(*divisor, path + ".divisor", 1e-3, Coordinate));
     }
     static const SessionJson none = SessionJson::array();
@@ -58,11 +58,11 @@ void readSurface(const SessionJson& json, std::string_view key, SurfaceKind kind
     for (std::size_t i = 0; i < points.size(); ++i) {
         const auto xyz = checks.numbers<3>(points[i], path + ".points." + std::to_string(i),
                                            -Coordinate, Coordinate);
-        shape.Points[i + 1] = {xyz[0], xyz[1], xyz[2]};
-        read.Points[i + 1] = {static_cast<float>(xyz[0]), static_cast<float>(xyz[1]),
+        shape.points[i + 1] = {xyz[0], xyz[1], xyz[2]};
+        read.points[i + 1] = {static_cast<float>(xyz[0]), static_cast<float>(xyz[1]),
                               static_cast<float>(xyz[2])};
     }
-    read.PointCount = shape.PointCount = static_cast<std::int32_t>(points.size());
+    read.pointCount = shape.pointCount = static_cast<std::int32_t>(points.size());
     const SessionJson* trianglesValue = SessionChecks::member(section, "triangles");
     const SessionJson& triangles = checks.array(trianglesValue ? *trianglesValue : none,
                                                 path + ".triangles", MaxShapeTriangles);
@@ -74,28 +74,28 @@ void readSurface(const SessionJson& json, std::string_view key, SurfaceKind kind
         for (std::size_t corner = 0; corner < 3; ++corner) {
             const int point =
                 checks.integer(triangles[t][corner], where + "." + std::to_string(corner), 1,
-                               std::max(read.PointCount, 1));
-            shape.Triangles[t + 1][corner] = point;
-            read.Triangles[t + 1][corner] = static_cast<std::uint8_t>(point);
+                               std::max(read.pointCount, 1));
+            shape.triangles[t + 1][corner] = point;
+            read.triangles[t + 1][corner] = static_cast<std::uint8_t>(point);
         }
     }
-    read.TriangleCount = shape.TriangleCount = static_cast<std::int32_t>(triangles.size());
+    read.triangleCount = shape.triangleCount = static_cast<std::int32_t>(triangles.size());
 
-    const bool hasFront = readPerPoint<3>(section, "normalsFront", path, read.PointCount, checks,
+    const bool hasFront = readPerPoint<3>(section, "normalsFront", path, read.pointCount, checks,
                                           [&](std::size_t p, const std::array<double, 3>& n) {
-                                              read.NormalsFront[p] = {n[0], n[1], n[2]};
+                                              read.normalsFront[p] = {n[0], n[1], n[2]};
                                           });
-    const bool hasBack = readPerPoint<3>(section, "normalsBack", path, read.PointCount, checks,
+    const bool hasBack = readPerPoint<3>(section, "normalsBack", path, read.pointCount, checks,
                                          [&](std::size_t p, const std::array<double, 3>& n) {
-                                             read.NormalsBack[p] = {n[0], n[1], n[2]};
+                                             read.normalsBack[p] = {n[0], n[1], n[2]};
                                          });
     if (!hasFront || !hasBack) {
         computeShapeNormals(shape, read);
     }
     if (kind == SurfaceKind::Leaf &&
-        !readPerPoint<2>(section, "texCoords", path, read.PointCount, checks,
+        !readPerPoint<2>(section, "texCoords", path, read.pointCount, checks,
                          [&](std::size_t p, const std::array<double, 2>& uv) {
-                             read.TexCoords[p] = {uv[0], uv[1]};
+                             read.texCoords[p] = {uv[0], uv[1]};
                          })) {
         computeLeafTexCoords(shape, read);
     }

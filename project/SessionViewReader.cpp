@@ -30,15 +30,15 @@ void readPlacement(const SessionJson& json, OrganPlacement& p, SessionChecks& ch
                        {"leafSize", "leafAngle", "flowerSize", "flowerAngle", "petalCount"});
     // The ranges of the Component page's sliders.
     readTriple(section, "leafSize", "placement", 0.01, 2.0,
-               {&p.LeafSizeX, &p.LeafSizeY, &p.LeafSizeZ}, checks);
+               {&p.leafSizeX, &p.leafSizeY, &p.leafSizeZ}, checks);
     readTriple(section, "leafAngle", "placement", -180.0, 180.0,
-               {&p.LeafAngleX, &p.LeafAngleY, &p.LeafAngleZ}, checks);
+               {&p.leafAngleX, &p.leafAngleY, &p.leafAngleZ}, checks);
     readTriple(section, "flowerSize", "placement", 0.01, 2.0,
-               {&p.FlowerSizeX, &p.FlowerSizeY, &p.FlowerSizeZ}, checks);
+               {&p.flowerSizeX, &p.flowerSizeY, &p.flowerSizeZ}, checks);
     readTriple(section, "flowerAngle", "placement", -180.0, 180.0,
-               {&p.FlowerAngleX, &p.FlowerAngleY, &p.FlowerAngleZ}, checks);
+               {&p.flowerAngleX, &p.flowerAngleY, &p.flowerAngleZ}, checks);
     readMember(section, "petalCount", [&](const SessionJson& value) {
-        p.PetalCount = checks.integer(value, "placement.petalCount", 1, 100);
+        p.petalCount = checks.integer(value, "placement.petalCount", 1, 100);
     });
 }
 
@@ -49,32 +49,32 @@ void readView(const SessionJson& json, ViewState& view, SessionChecks& checks) {
     // The ranges of the Animation page's sliders; the mouse turns without bound.
     readMember(section, "rotation", [&](const SessionJson& value) {
         const auto r = checks.numbers<3>(value, "view.rotation", -180.0, 180.0);
-        view.RotationX = r[0];
-        view.RotationY = r[1];
-        view.RotationZ = r[2];
+        view.rotationX = r[0];
+        view.rotationY = r[1];
+        view.rotationZ = r[2];
     });
     readMember(section, "translation", [&](const SessionJson& value) {
         const auto t = checks.numbers<3>(value, "view.translation", -15.0, 15.0);
         if (t[2] > 0.2) {
             SessionChecks::fail("view.translation.2", "a number from -15 to 0.2", value[2]);
         }
-        view.TranslationX = t[0];
-        view.TranslationY = t[1];
-        view.TranslationZ = t[2];
+        view.translationX = t[0];
+        view.translationY = t[1];
+        view.translationZ = t[2];
     });
     readMember(section, "zoom", [&](const SessionJson& value) {
-        view.ZoomAngle = checks.number(value, "view.zoom", 2.0, 175.0);
+        view.zoomAngle = checks.number(value, "view.zoom", 2.0, 175.0);
     });
     readMember(section, "scale", [&](const SessionJson& value) {
-        view.PlantScale = static_cast<float>(checks.number(value, "view.scale", 0.1, 10.0));
+        view.plantScale = static_cast<float>(checks.number(value, "view.scale", 0.1, 10.0));
     });
     readMember(section, "mouseTurn", [&](const SessionJson& value) {
         const auto turn = checks.numbers<2>(value, "view.mouseTurn", -1e6, 1e6);
-        view.MouseYaw = static_cast<float>(turn[0]);
-        view.MousePitch = static_cast<float>(turn[1]);
+        view.mouseYaw = static_cast<float>(turn[0]);
+        view.mousePitch = static_cast<float>(turn[1]);
     });
     readMember(section, "showAxes", [&](const SessionJson& value) {
-        view.ShowAxes = checks.boolean(value, "view.showAxes");
+        view.showAxes = checks.boolean(value, "view.showAxes");
     });
 }
 

@@ -42,10 +42,10 @@ Json growthJson(const PlantGrowth& growth) {
     Json json = Json::object();
     for (std::size_t i = 0; i < OrganKeys.size(); ++i) {
         const GrowthFunction& curve = growth.curves.getCurve(static_cast<GrowthOrgan>(i));
-        json[std::string(OrganKeys[i])] = {{"bottom", curve.Bottom},
-                                           {"top", curve.Top},
-                                           {"slope", curve.Slope},
-                                           {"tmid", curve.Tmid},
+        json[std::string(OrganKeys[i])] = {{"bottom", curve.bottom},
+                                           {"top", curve.top},
+                                           {"slope", curve.slope},
+                                           {"tmid", curve.tmid},
                                            {"data", linesJson(growth.data[i])}};
     }
     json["fitted"] =
@@ -58,23 +58,23 @@ Json surfaceJson(const OrganSurface& surface, bool leaf) {
     Json normalsFront = Json::array();
     Json normalsBack = Json::array();
     Json texCoords = Json::array();
-    for (int p = 1; p <= surface.PointCount; ++p) {
+    for (int p = 1; p <= surface.pointCount; ++p) {
         const auto index = static_cast<std::size_t>(p);
-        const PointF& point = surface.Points[index];
+        const PointF& point = surface.points[index];
         points.push_back(triple(shortest(point.x), shortest(point.y), shortest(point.z)));
-        const Vector3& front = surface.NormalsFront[index];
-        const Vector3& back = surface.NormalsBack[index];
+        const Vector3& front = surface.normalsFront[index];
+        const Vector3& back = surface.normalsBack[index];
         normalsFront.push_back(triple(front.x, front.y, front.z));
         normalsBack.push_back(triple(back.x, back.y, back.z));
         texCoords.push_back(
-            Json::array({surface.TexCoords[index][0], surface.TexCoords[index][1]}));
+            Json::array({surface.texCoords[index][0], surface.texCoords[index][1]}));
     }
     Json triangles = Json::array();
-    for (int t = 1; t <= surface.TriangleCount; ++t) {
-        const auto& triangle = surface.Triangles[static_cast<std::size_t>(t)];
+    for (int t = 1; t <= surface.triangleCount; ++t) {
+        const auto& triangle = surface.triangles[static_cast<std::size_t>(t)];
         triangles.push_back(Json::array({triangle[0], triangle[1], triangle[2]}));
     }
-    Json json = {{"divisor", shortest(surface.ShapeDivisor)},
+    Json json = {{"divisor", shortest(surface.shapeDivisor)},
                  {"points", points},
                  {"triangles", triangles},
                  {"normalsFront", normalsFront},
@@ -87,23 +87,23 @@ Json surfaceJson(const OrganSurface& surface, bool leaf) {
 
 Json placementJson(const OrganPlacement& p) {
     return {
-        {"leafSize", triple(shortest(p.LeafSizeX), shortest(p.LeafSizeY), shortest(p.LeafSizeZ))},
+        {"leafSize", triple(shortest(p.leafSizeX), shortest(p.leafSizeY), shortest(p.leafSizeZ))},
         {"leafAngle",
-         triple(shortest(p.LeafAngleX), shortest(p.LeafAngleY), shortest(p.LeafAngleZ))},
+         triple(shortest(p.leafAngleX), shortest(p.leafAngleY), shortest(p.leafAngleZ))},
         {"flowerSize",
-         triple(shortest(p.FlowerSizeX), shortest(p.FlowerSizeY), shortest(p.FlowerSizeZ))},
+         triple(shortest(p.flowerSizeX), shortest(p.flowerSizeY), shortest(p.flowerSizeZ))},
         {"flowerAngle",
-         triple(shortest(p.FlowerAngleX), shortest(p.FlowerAngleY), shortest(p.FlowerAngleZ))},
-        {"petalCount", p.PetalCount}};
+         triple(shortest(p.flowerAngleX), shortest(p.flowerAngleY), shortest(p.flowerAngleZ))},
+        {"petalCount", p.petalCount}};
 }
 
 // The current leaf texture's file, relative to the session's folder when it lies there.
 Json textureFileJson(const LeafTextures& textures, const std::string& sessionFolder) {
-    if (textures.LeafTextureCount < 1) {
+    if (textures.leafTextureCount < 1) {
         return nullptr;
     }
     const std::string& file =
-        textures.slots[static_cast<std::size_t>(textures.LeafTextureCount - 1)].fileName;
+        textures.slots[static_cast<std::size_t>(textures.leafTextureCount - 1)].fileName;
     if (file.empty()) {
         return nullptr;
     }
@@ -119,12 +119,12 @@ Json textureFileJson(const LeafTextures& textures, const std::string& sessionFol
 }
 
 Json viewJson(const ViewState& v) {
-    return {{"rotation", triple(v.RotationX, v.RotationY, v.RotationZ)},
-            {"translation", triple(v.TranslationX, v.TranslationY, v.TranslationZ)},
-            {"zoom", v.ZoomAngle},
-            {"scale", shortest(v.PlantScale)},
-            {"mouseTurn", Json::array({shortest(v.MouseYaw), shortest(v.MousePitch)})},
-            {"showAxes", v.ShowAxes}};
+    return {{"rotation", triple(v.rotationX, v.rotationY, v.rotationZ)},
+            {"translation", triple(v.translationX, v.translationY, v.translationZ)},
+            {"zoom", v.zoomAngle},
+            {"scale", shortest(v.plantScale)},
+            {"mouseTurn", Json::array({shortest(v.mouseYaw), shortest(v.mousePitch)})},
+            {"showAxes", v.showAxes}};
 }
 
 const char* captureFormatKey(CaptureFormat format) {
@@ -180,7 +180,7 @@ std::string sessionText(const PlantProject& project, const std::string& sessionF
     json["leaf"] = surfaceJson(project.leaf, true);
     json["flower"] = surfaceJson(project.flower, false);
     json["placement"] = placementJson(project.placement);
-    json["texture"] = {{"enabled", project.leafTextures.TexturesEnabled},
+    json["texture"] = {{"enabled", project.leafTextures.texturesEnabled},
                        {"file", textureFileJson(project.leafTextures, sessionFolder)}};
     json["view"] = viewJson(project.view);
     json["animation"] = animationJson(project.animation);

@@ -14,7 +14,7 @@ struct SmallGlyph {
     std::uint8_t rows[7];
 };
 
-constexpr SmallGlyph smallGlyphs[] = {
+constexpr SmallGlyph SmallGlyphs[] = {
     {'0', {0x0E, 0x11, 0x13, 0x15, 0x19, 0x11, 0x0E}},
     {'1', {0x04, 0x0C, 0x04, 0x04, 0x04, 0x04, 0x0E}},
     {'2', {0x0E, 0x11, 0x01, 0x02, 0x04, 0x08, 0x1F}},
@@ -69,7 +69,7 @@ constexpr SmallGlyph smallGlyphs[] = {
 GlyphRows glyphFor(unsigned char code) {
     GlyphRows rows{};
     const char wanted = static_cast<char>(std::toupper(code));
-    for (const SmallGlyph& glyph : smallGlyphs) {
+    for (const SmallGlyph& glyph : SmallGlyphs) {
         if (glyph.code != wanted) {
             continue;
         }

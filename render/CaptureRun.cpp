@@ -37,7 +37,7 @@ CaptureRun::CaptureRun(AnimationSettings& settings, AnimationState& state, UserI
 CaptureRun::~CaptureRun() = default;
 
 void CaptureRun::stop() {
-    state_.CaptureActive = false;
+    state_.captureActive = false;
     if (video_) {
         try {
             finishVideo();
@@ -69,14 +69,14 @@ void CaptureRun::addVideoFrame(const std::string& folder) {
 
 void CaptureRun::start(const std::string& folder) {
     reportProgress(0);
-    state_.CaptureFirst = settings_.capture.first;
-    state_.CaptureLast = settings_.capture.last;
-    state_.CaptureFolder = folder;
-    settings_.currentTime = state_.CaptureFirst - 2;
-    state_.CaptureActive = true;
-    state_.PaintBusy = false;
-    state_.AnimationPaused = false;
-    state_.GifCheckpointCounter = 0;
+    state_.captureFirst = settings_.capture.first;
+    state_.captureLast = settings_.capture.last;
+    state_.captureFolder = folder;
+    settings_.currentTime = state_.captureFirst - 2;
+    state_.captureActive = true;
+    state_.paintBusy = false;
+    state_.animationPaused = false;
+    state_.gifCheckpointCounter = 0;
     createTools(settings_.capture.reductionBits);
 }
 
@@ -99,7 +99,7 @@ void CaptureRun::releaseTools() {
 
 void CaptureRun::step(FrameCanvas& canvas) {
     const double time = settings_.currentTime;
-    if (state_.CaptureActive && state_.CaptureFirst <= time && time <= state_.CaptureLast) {
+    if (state_.captureActive && state_.captureFirst <= time && time <= state_.captureLast) {
         if (!animation_) {
             createTools(settings_.capture.reductionBits);
         }
@@ -107,19 +107,19 @@ void CaptureRun::step(FrameCanvas& canvas) {
             captureFrame(canvas);
         } catch (const StandardError& error) {
             // Files already written stay, including the last "PlantTmp.gif".
-            state_.CaptureActive = false;
+            state_.captureActive = false;
             releaseTools();
             ui_.showMessage(error.what());
         }
-    } else if (time > state_.CaptureLast) {
-        state_.CaptureActive = false;
+    } else if (time > state_.captureLast) {
+        state_.captureActive = false;
     }
 }
 
 void CaptureRun::captureFrame(FrameCanvas& canvas) {
     const double time = settings_.currentTime;
     const CaptureSettings& capture = settings_.capture;
-    const std::string& folder = state_.CaptureFolder;
+    const std::string& folder = state_.captureFolder;
     const std::string timeText = formatGeneral(time);
 
     const int width = std::max(canvas.panelWidth() - 5, 0);
@@ -130,16 +130,16 @@ void CaptureRun::captureFrame(FrameCanvas& canvas) {
     }
     const std::string pictureFile = joinPath(folder, "Picture.bmp");
     writeBmpFile(pictureFile, picture_);
-    if (state_.SaveJpegFrames) {
+    if (state_.saveJpegFrames) {
         writeJpegFile(joinPath(folder, "Picture" + timeText + ".jpg"), picture_, capture.quality);
     }
     frame_ = readBackBitmap(pictureFile);
-    if (state_.SaveVideo) {
+    if (state_.saveVideo) {
         addVideoFrame(folder);
     } else {
-        if (state_.SaveGifFrames) {
+        if (state_.saveGifFrames) {
             writeGifFile(joinPath(folder, "Pict" + timeText + ".GIF"), frame_);
-            if (time == state_.CaptureFirst) {
+            if (time == state_.captureFirst) {
                 writeGifFile(joinPath(folder, "Plant.gif"), frame_);
             }
         }
@@ -148,24 +148,24 @@ void CaptureRun::captureFrame(FrameCanvas& canvas) {
     }
 
     // A run of a single time has nothing to divide: its one frame is the whole run.
-    const int span = state_.CaptureLast - state_.CaptureFirst;
-    const double progress = span == 0 ? 100.0 : (time - state_.CaptureFirst) / span * 100.0;
+    const int span = state_.captureLast - state_.captureFirst;
+    const double progress = span == 0 ? 100.0 : (time - state_.captureFirst) / span * 100.0;
     reportProgress(static_cast<int>(roundHalfEven(progress)));
 
-    state_.GifCheckpointCounter += 1;
-    if (state_.GifCheckpointCounter >= 10 && !state_.SaveVideo) {
+    state_.gifCheckpointCounter += 1;
+    if (state_.gifCheckpointCounter >= 10 && !state_.saveVideo) {
         animation_->save(joinPath(folder, "PlantTmp.gif"));
-        state_.GifCheckpointCounter = 1;
+        state_.gifCheckpointCounter = 1;
     }
 
-    if (time == state_.CaptureLast) {
-        if (state_.SaveVideo) {
+    if (time == state_.captureLast) {
+        if (state_.saveVideo) {
             finishVideo();
         } else {
             animation_->save(joinPath(folder, "Plant.gif"));
         }
         releaseTools();
-        state_.CaptureActive = false;
+        state_.captureActive = false;
         reportProgress(100);
         ui_.showMessage("Capture Completed.");
     }

@@ -14,9 +14,9 @@ CaptureReport runCaptureSession(FrameCanvas& canvas, PlantProject& project,
                                 const std::function<void(const std::string&)>& note) {
     const CaptureSettings& settings = project.animation.capture;
     AnimationState animation;
-    animation.SaveJpegFrames = settings.format == CaptureFormat::Jpeg;
-    animation.SaveGifFrames = settings.format == CaptureFormat::Gif;
-    animation.SaveVideo = settings.format == CaptureFormat::Video;
+    animation.saveJpegFrames = settings.format == CaptureFormat::Jpeg;
+    animation.saveGifFrames = settings.format == CaptureFormat::Gif;
+    animation.saveVideo = settings.format == CaptureFormat::Video;
     RecordingUserInterface ui;
     CaptureRun capture(project.animation, animation, ui);
     capture.videoOutput = video;
@@ -39,14 +39,14 @@ CaptureReport runCaptureSession(FrameCanvas& canvas, PlantProject& project,
     capture.start(settings.folder);
 
     CaptureReport report;
-    report.timeBarMax = animation.TimeBarMax;
-    if (settings.last > animation.TimeBarMax && settings.first <= settings.last) {
+    report.timeBarMax = animation.timeBarMax;
+    if (settings.last > animation.timeBarMax && settings.first <= settings.last) {
         report.outcome = CaptureOutcome::Unreachable;
         return report;
     }
     // A step of at least a hundredth crosses the whole time axis in well under this.
     constexpr int frameLimit = 1'000'000;
-    while (animation.CaptureActive && report.frames < frameLimit) {
+    while (animation.captureActive && report.frames < frameLimit) {
         window.paint();
         ++report.frames;
     }

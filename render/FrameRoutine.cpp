@@ -9,7 +9,7 @@ namespace burgeon {
 
 namespace {
 
-constexpr int frameDelayUnitMilliseconds = 18;
+constexpr int FrameDelayUnitMilliseconds = 18;
 
 // Two decimals, cut towards zero. A time that already has two decimals keeps them: 33.29 is
 // stored as 33.28999..., and its hundredfold must not be cut to 3328, or a paused clock would
@@ -32,21 +32,21 @@ int FrameRoutine::renderFrame() {
     canvas_.setCaption("Plant Visualization at " + formatGeneral(time));
     drawScene(canvas_, project_, time);
 
-    if (!animation_.AnimationPaused) {
+    if (!animation_.animationPaused) {
         time += project_.parameters.timeStep;
     }
     capture_.step(canvas_);
 
-    animation_.TimeBarMax = timeAxisEnd(project_);
+    animation_.timeBarMax = timeAxisEnd(project_);
     if (setTimeBarMaximum) {
-        setTimeBarMaximum(animation_.TimeBarMax);
+        setTimeBarMaximum(animation_.timeBarMax);
     }
-    if (time > animation_.TimeBarMax) {
+    if (time > animation_.timeBarMax) {
         time = 1.0;
     }
     canvas_.endFrame();
     const int frameDelay = project_.animation.frameDelay;
-    return frameDelay > 0 ? frameDelay * frameDelayUnitMilliseconds : 0;
+    return frameDelay > 0 ? frameDelay * FrameDelayUnitMilliseconds : 0;
 }
 
 } // namespace burgeon

@@ -17,7 +17,7 @@ constexpr std::int32_t TimeAxisMargin = 150;
 
 // How long the levels of the plant take to be born, as the time axis reckons it.
 double birthSpan(const PlantProject& project) {
-    const int lifeCycle = project.growth.fittedData.LifeCycleTime;
+    const int lifeCycle = project.growth.fittedData.lifeCycleTime;
     return std::fabs(1.0 - project.parameters.nodeBirthRate) * lifeCycle;
 }
 
@@ -35,7 +35,7 @@ void drawScene(FrameCanvas& canvas, const PlantProject& project, double time) {
     canvas.beginFrame();
     canvas.applyViewTransform();
     canvas.drawLand();
-    if (project.view.ShowAxes) {
+    if (project.view.showAxes) {
         canvas.drawAxes();
     }
     if (time > turntableStart(project)) {

@@ -9,11 +9,11 @@ namespace burgeon {
 struct PlantProject;
 
 // The time after which the plant, grown, turns on the turntable:
-// |1 - NodeBirthRate| x LifeCycleTime + 100, rounded half to even.
+// |1 - NodeBirthRate| x lifeCycleTime + 100, rounded half to even.
 double turntableStart(const PlantProject& project);
 
 // The end of the view's time axis, where the clock loops back to 1:
-// Round(|1 - NodeBirthRate| x LifeCycleTime) + 150, Round going half to even.
+// Round(|1 - NodeBirthRate| x lifeCycleTime) + 150, Round going half to even.
 std::int32_t timeAxisEnd(const PlantProject& project);
 
 // The picture of the plant at a time: clear to the background colour, camera, land, axes when

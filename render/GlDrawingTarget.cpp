@@ -85,11 +85,11 @@ void GlDrawingTarget::drawCappedCylinder(RgbColor color, double length, double r
 }
 
 void GlDrawingTarget::drawInternode(double length, double radius) {
-    drawCappedCylinder(inputs_.materials->InternodeColor, length, radius);
+    drawCappedCylinder(inputs_.materials->internodeColor, length, radius);
 }
 
 void GlDrawingTarget::drawPetiole(double length, double radius) {
-    drawCappedCylinder(inputs_.materials->PetioleColor, length, radius);
+    drawCappedCylinder(inputs_.materials->petioleColor, length, radius);
 }
 
 void GlDrawingTarget::drawLeaf(double depth, double length, double width, const WindTurn& wind) {
@@ -104,7 +104,7 @@ void GlDrawingTarget::drawFlower(double depth, double length, double width) {
 
 void GlDrawingTarget::drawLand() {
     const bool textured = inputs_.texturesEnabled;
-    setMaterial(inputs_.materials->LandColor, 1.0f);
+    setMaterial(inputs_.materials->landColor, 1.0f);
     pushMatrix();
     if (textured) {
         glEnable(GL_TEXTURE_2D);

@@ -125,9 +125,9 @@ struct HeadlessContext::Impl {
         throw HeadlessContextError("no framebuffer with a 32 or 24-bit depth buffer");
     }
 
-    RgbImage read(GLuint framebuffer, int wanted_width, int wanted_height) const {
-        const int w = std::clamp(wanted_width, 0, width);
-        const int h = std::clamp(wanted_height, 0, height);
+    RgbImage read(GLuint framebuffer, int wantedWidth, int wantedHeight) const {
+        const int w = std::clamp(wantedWidth, 0, width);
+        const int h = std::clamp(wantedHeight, 0, height);
         RgbImage image(w, h);
         if (w == 0 || h == 0) {
             return image;

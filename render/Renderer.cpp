@@ -46,7 +46,7 @@ bool Renderer::setProjection(int panelWidth, int panelHeight) {
 }
 
 void Renderer::beginFrame() {
-    const RgbColor background = project_.materials.BackgroundColor;
+    const RgbColor background = project_.materials.backgroundColor;
     glClearColor(static_cast<float>(background.red) / 255.0f,
                  static_cast<float>(background.green) / 255.0f,
                  static_cast<float>(background.blue) / 255.0f, 0.0f);
@@ -63,7 +63,7 @@ void Renderer::prepareShapeInputs() {
     shapes.leaf = &project_.leaf;
     shapes.flower = &project_.flower;
     shapes.placement = &project_.placement;
-    shapes.texturesEnabled = project_.leafTextures.TexturesEnabled;
+    shapes.texturesEnabled = project_.leafTextures.texturesEnabled;
     shapes.landTexture = textures_.landTexture();
     textures_.synchronise(project_.leafTextures);
     shapes.leafTexture = textures_.leafPassTexture(project_.leafTextures);

@@ -62,7 +62,7 @@ RgbImage RendererCanvas::grabShownPixels(int width, int height) {
     if (renderer_ != nullptr) {
         return renderer_->grabShownPixels(width, height);
     }
-    return RgbImage(std::max(0, width), std::max(0, height), project_.materials.BackgroundColor);
+    return RgbImage(std::max(0, width), std::max(0, height), project_.materials.backgroundColor);
 }
 
 void RendererCanvas::setCaption(const std::string& caption) {

@@ -35,7 +35,7 @@ void TextureSet::setLandImage(const std::optional<BitmapPixels>& image) {
 }
 
 void TextureSet::synchronise(const LeafTextures& leafTextures) {
-    const int used = std::clamp(leafTextures.LeafTextureCount, 0, LeafTextureSlotCount);
+    const int used = std::clamp(leafTextures.leafTextureCount, 0, LeafTextureSlotCount);
     for (int i = 0; i < used; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         const LeafTextureSlot& source = leafTextures.slots[slot];
@@ -54,7 +54,7 @@ void TextureSet::synchronise(const LeafTextures& leafTextures) {
 }
 
 unsigned TextureSet::leafPassTexture(const LeafTextures& leafTextures) const {
-    const int count = std::min(leafTextures.LeafTextureCount, LeafTextureSlotCount);
+    const int count = std::min(leafTextures.leafTextureCount, LeafTextureSlotCount);
     if (count <= 0) {
         return landTexture_;
     }

@@ -21,7 +21,7 @@ public:
     void setLandImage(const std::optional<BitmapPixels>& image);
     // Brings the leaf texture objects up to date with the slots.
     void synchronise(const LeafTextures& leafTextures);
-    // The texture the leaf pass binds: slot LeafTextureCount - 1, the land's while none.
+    // The texture the leaf pass binds: slot leafTextureCount - 1, the land's while none.
     unsigned leafPassTexture(const LeafTextures& leafTextures) const;
     unsigned landTexture() const { return landTexture_; }
     void release();

@@ -48,7 +48,7 @@ bool setProjection(const ViewState& view, int panelWidth, int panelHeight) {
     }
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(view.ZoomAngle, static_cast<double>(panelWidth) / panelHeight, 0.1, 500.0);
+    gluPerspective(view.zoomAngle, static_cast<double>(panelWidth) / panelHeight, 0.1, 500.0);
     glMatrixMode(GL_MODELVIEW);
     glViewport(0, 0, panelWidth, panelHeight);
     glShadeModel(GL_SMOOTH);
@@ -58,21 +58,21 @@ bool setProjection(const ViewState& view, int panelWidth, int panelHeight) {
 void applyViewTransform(const ViewState& view) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glTranslatef(f32(view.TranslationX), f32(view.TranslationY), f32(view.TranslationZ));
-    glRotatef(f32(view.RotationX), 1.0f, 0.0f, 0.0f);
-    glRotatef(f32(view.RotationY), 0.0f, 1.0f, 0.0f);
-    glRotatef(f32(view.RotationZ), 0.0f, 0.0f, 1.0f);
-    glRotatef(view.MouseYaw + view.DragYaw, 0.0f, 1.0f, 0.0f);
-    glRotatef(view.MousePitch + view.DragPitch, 1.0f, 0.0f, 0.0f);
+    glTranslatef(f32(view.translationX), f32(view.translationY), f32(view.translationZ));
+    glRotatef(f32(view.rotationX), 1.0f, 0.0f, 0.0f);
+    glRotatef(f32(view.rotationY), 0.0f, 1.0f, 0.0f);
+    glRotatef(f32(view.rotationZ), 0.0f, 0.0f, 1.0f);
+    glRotatef(view.mouseYaw + view.dragYaw, 0.0f, 1.0f, 0.0f);
+    glRotatef(view.mousePitch + view.dragPitch, 1.0f, 0.0f, 0.0f);
 }
 
 void resetView(ViewState& view) {
-    view.RotationX = 0.0;
-    view.RotationY = 0.0;
-    view.RotationZ = 0.0;
-    view.TranslationX = 0.0;
-    view.TranslationY = -3.0;
-    view.TranslationZ = -14.0;
+    view.rotationX = 0.0;
+    view.rotationY = 0.0;
+    view.rotationZ = 0.0;
+    view.translationX = 0.0;
+    view.translationY = -3.0;
+    view.translationZ = -14.0;
 }
 
 void drawAxes(const BitmapFont& font) {

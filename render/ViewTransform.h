@@ -5,7 +5,7 @@ namespace burgeon {
 class BitmapFont;
 struct ViewState;
 
-// Perspective of ZoomAngle degrees over the panel's aspect, near 0.1, far 500, the viewport
+// Perspective of zoomAngle degrees over the panel's aspect, near 0.1, far 500, the viewport
 // over the whole panel and smooth shading. A panel of zero height has no aspect ratio: the
 // previous projection stays and false is returned; so does a panel of zero width.
 bool setProjection(const ViewState& view, int panelWidth, int panelHeight);

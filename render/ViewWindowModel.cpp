@@ -12,23 +12,23 @@ std::optional<int> ViewWindowModel::paint() {
 }
 
 std::optional<int> ViewWindowModel::guardedFrame(bool repaint) {
-    if (animation_.PaintBusy) {
+    if (animation_.paintBusy) {
         return std::nullopt;
     }
-    animation_.PaintBusy = true;
+    animation_.paintBusy = true;
     const double timeBefore = settings_.currentTime;
     int delay = 0;
     try {
         delay = frames_.renderFrame();
     } catch (...) {
         // No frame may leave drawing suspended.
-        animation_.PaintBusy = false;
+        animation_.paintBusy = false;
         throw;
     }
     if (repaint && repaintWindow) {
         repaintWindow();
     }
-    animation_.PaintBusy = false;
+    animation_.paintBusy = false;
     if (frameDrawn) {
         frameDrawn(FrameDone{delay, pictureCanChange(timeBefore)});
     }
@@ -38,37 +38,37 @@ std::optional<int> ViewWindowModel::guardedFrame(bool repaint) {
 bool ViewWindowModel::pictureCanChange(double timeDrawn) const {
     // A wind of 1 turns the leaves by nothing; the time compared is the one the frame began
     // with, so a time cut to hundredths, stepped, clamped or looped all count as a move.
-    return !animation_.AnimationPaused || parameters_.wind > 1 || animation_.CaptureActive ||
+    return !animation_.animationPaused || parameters_.wind > 1 || animation_.captureActive ||
            settings_.currentTime != timeDrawn;
 }
 
 void ViewWindowModel::show() {
-    animation_.PaintBusy = false;
-    animation_.AnimationPaused = false;
+    animation_.paintBusy = false;
+    animation_.animationPaused = false;
 }
 
 void ViewWindowModel::onStartClicked() {
-    animation_.PaintBusy = false;
-    animation_.AnimationPaused = false;
+    animation_.paintBusy = false;
+    animation_.animationPaused = false;
 }
 
 void ViewWindowModel::onStopClicked() {
-    animation_.AnimationPaused = true;
+    animation_.animationPaused = true;
 }
 
 void ViewWindowModel::onResetClicked() {
     // Only the slider rotations and the translation; the mouse angles, zoom, scale and time
     // stay.
-    view_.RotationX = 0.0;
-    view_.RotationY = 0.0;
-    view_.RotationZ = 0.0;
-    view_.TranslationX = 0.0;
-    view_.TranslationY = -3.0;
-    view_.TranslationZ = -14.0;
+    view_.rotationX = 0.0;
+    view_.rotationY = 0.0;
+    view_.rotationZ = 0.0;
+    view_.translationX = 0.0;
+    view_.translationY = -3.0;
+    view_.translationZ = -14.0;
 }
 
 void ViewWindowModel::onShowAxesClicked() {
-    view_.ShowAxes = !view_.ShowAxes;
+    view_.showAxes = !view_.showAxes;
 }
 
 void ViewWindowModel::onCaptureClicked() {
@@ -76,27 +76,27 @@ void ViewWindowModel::onCaptureClicked() {
     if (!capture_.hasTools()) {
         return;
     }
-    settings_.currentTime = animation_.CaptureFirst - 1;
-    animation_.CaptureActive = true;
+    settings_.currentTime = animation_.captureFirst - 1;
+    animation_.captureActive = true;
 }
 
 void ViewWindowModel::onExitClicked() {
     settings_.currentTime = 0.0;
-    animation_.PaintBusy = true;
+    animation_.paintBusy = true;
     if (terminateApplication) {
         terminateApplication();
     }
 }
 
 void ViewWindowModel::mouseDown(int x, int y) {
-    view_.DragStartX = x;
-    view_.DragStartY = y;
+    view_.dragStartX = x;
+    view_.dragStartY = y;
 }
 
 void ViewWindowModel::mouseMove(int x, int y, bool leftHeld, bool rightHeld) {
     const auto dragTo = [&] {
-        view_.DragYaw = static_cast<float>((x - view_.DragStartX) / 2.0);
-        view_.DragPitch = static_cast<float>((y - view_.DragStartY) / 2.0);
+        view_.dragYaw = static_cast<float>((x - view_.dragStartX) / 2.0);
+        view_.dragPitch = static_cast<float>((y - view_.dragStartY) / 2.0);
     };
     if (leftHeld) {
         dragTo();
@@ -115,16 +115,16 @@ void ViewWindowModel::mouseMove(int x, int y, bool leftHeld, bool rightHeld) {
 }
 
 void ViewWindowModel::mouseUp() {
-    view_.MouseYaw += view_.DragYaw;
-    view_.DragYaw = 0.0f;
-    view_.MousePitch += view_.DragPitch;
-    view_.DragPitch = 0.0f;
+    view_.mouseYaw += view_.dragYaw;
+    view_.dragYaw = 0.0f;
+    view_.mousePitch += view_.dragPitch;
+    view_.dragPitch = 0.0f;
 }
 
 void ViewWindowModel::doubleClick() {
-    animation_.ViewMaximised = !animation_.ViewMaximised;
+    animation_.viewMaximised = !animation_.viewMaximised;
     if (setMaximised) {
-        setMaximised(animation_.ViewMaximised);
+        setMaximised(animation_.viewMaximised);
     }
 }
 

@@ -18,7 +18,7 @@ public:
     ViewWindowModel(FrameRoutine& frames, PlantProject& project, AnimationState& animation,
                     CaptureRun& capture, UserInterface& ui);
 
-    // A paint message: one frame under the `PaintBusy` guard, then the window's repaint.
+    // A paint message: one frame under the `paintBusy` guard, then the window's repaint.
     // Nothing is drawn while a frame is under way or drawing is suspended. Returns the pause
     // before the next frame, or nothing when no frame was drawn.
     std::optional<int> paint();

@@ -20,7 +20,7 @@ double serration(double t, int teeth, double depth) {
     return 1.0 - depth * phase;
 }
 
-const auto noCut = [](double, double) { return 0.0; };
+const auto NoCut = [](double, double) { return 0.0; };
 
 void appendLeaves(std::string& library) {
     // Soybean leaflet: ovate with a rounded base and an acute tip, widest below the middle.
@@ -58,7 +58,7 @@ void appendPetals(std::string& library) {
                       petalPlacer(90, 34, 55, normalised([](double t) {
                                       return std::pow(t, 0.5) * std::sqrt(1.0 - std::pow(t, 4.0));
                                   }),
-                                  noCut)));
+                                  NoCut)));
     // Primula: a primrose petal, a narrow claw widening into a heart-shaped limb with a
     // notch at its tip, spread almost flat.
     appendShape(library, "Notched primrose petal", 32,
@@ -74,12 +74,12 @@ void appendPetals(std::string& library) {
     appendShape(library, "Funnel petal", 33,
                 sweep(10, 5, false,
                       petalPlacer(100, 36, 50,
-                                  normalised([](double t) { return bump(t, 0.6, 0.6); }), noCut)));
+                                  normalised([](double t) { return bump(t, 0.6, 0.6); }), NoCut)));
     // Basil: a narrow lobe of a small lipped flower, close to the flower's axis.
     appendShape(library, "Lipped petal", 34,
                 sweep(10, 5, false,
                       petalPlacer(100, 20, 35,
-                                  normalised([](double t) { return bump(t, 0.7, 0.5); }), noCut)));
+                                  normalised([](double t) { return bump(t, 0.7, 0.5); }), NoCut)));
 }
 
 } // namespace

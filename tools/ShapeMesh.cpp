@@ -118,7 +118,7 @@ void writeShapeLibrary(const std::string& library, const std::string& fileName,
     writeFileAtomically(fileName, library);
     for (std::size_t i = 0; !previewFolder.empty() && i < entries.size(); ++i) {
         RgbImage preview(ShapePreviewWidth, ShapePreviewHeight);
-        const bool petal = entries[i].Name.find("petal") != std::string::npos;
+        const bool petal = entries[i].name.find("petal") != std::string::npos;
         drawShapePreview(entries[i], petal ? PreviewKind::Flower : PreviewKind::Leaf, preview);
         writeBmpFile(joinPath(previewFolder, "preview" + std::to_string(i + 1) + ".bmp"), preview);
     }

@@ -17,14 +17,14 @@ namespace {
 using burgeon::RgbImage;
 using namespace burgeon::tools;
 
-constexpr int side = TextureSide;
+constexpr int Side = TextureSide;
 
 // Blades of grass in several greens over dark soil-green, wrapping at the edges so that the
 // ground's eightfold repeat shows no seams.
 RgbImage grassTexture() {
-    RgbImage image(side, side);
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
+    RgbImage image(Side, Side);
+    for (int y = 0; y < Side; ++y) {
+        for (int x = 0; x < Side; ++x) {
             const double n = layeredNoise(x, y, 91);
             image.setPixel(x, y, toPixel(Color{30 + 30 * n, 70 + 50 * n, 25 + 20 * n}));
         }
@@ -35,8 +35,8 @@ RgbImage grassTexture() {
         return static_cast<int>((static_cast<std::uint64_t>(state >> 8) * n) >> 24);
     };
     for (int blade = 0; blade < 700; ++blade) {
-        const int x0 = next(side);
-        const int y0 = next(side);
+        const int x0 = next(Side);
+        const int y0 = next(Side);
         const int length = 8 + next(22);
         const double slant = (next(200) - 100) / 250.0;
         const Color colour{40.0 + next(60), 110.0 + next(90), 30.0 + next(40)};
@@ -44,7 +44,7 @@ RgbImage grassTexture() {
             const double fade = 0.75 + 0.25 * step / length;
             const int x = static_cast<int>(std::lround(x0 + slant * step));
             const int y = y0 - step;
-            image.setPixel(((x % side) + side) % side, ((y % side) + side) % side,
+            image.setPixel(((x % Side) + Side) % Side, ((y % Side) + Side) % Side,
                            toPixel(scaled(colour, fade)));
         }
     }

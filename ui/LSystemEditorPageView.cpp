@@ -44,7 +44,7 @@ QWidget* buildLSystemEditorPage(Desktop& desktop, const HintWatcher& watchHint) 
         const auto handler = item; // clang before 16 captures no structured binding
         QObject::connect(action, &QAction::triggered, editor, [editor, &page, &ui, handler] {
             runHandler(ui, [&] { (page.*handler)(); });
-            placeCaret(editor, page.SelectionStart);
+            placeCaret(editor, page.selectionStart);
         });
     }
     QObject::connect(editor, &QPlainTextEdit::customContextMenuRequested, editor,

@@ -173,7 +173,7 @@ QWidget* ToolWindowView::buildTextEditorPage() {
     auto* save = new QPushButton(panel);
     save->setObjectName("saveFileButton");
     bindButton(save, page.saveFileButton, ui,
-               [this, &page] { page.saveFile(desktop_.state.StartFolder, desktop_.ui); });
+               [this, &page] { page.saveFile(desktop_.state.startFolder, desktop_.ui); });
     auto* copy = new QPushButton(panel);
     copy->setObjectName("copyButton");
     bindButton(copy, page.copyButton, ui, [this, &page] { page.copy(desktop_.ui); });

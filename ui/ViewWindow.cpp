@@ -89,7 +89,7 @@ void PlantPanel::makeCurrent() {
 void PlantPanel::swapBuffers() {
     // The widget shows the frame once control returns to the event loop; a capture step
     // reads the frame shown before the one being drawn, so keep it while a run is active.
-    if (desktop_.state.animation.CaptureActive) {
+    if (desktop_.state.animation.captureActive) {
         shown_ = readPixels(width(), height());
     } else if (!shown_.empty()) {
         shown_ = RgbImage();

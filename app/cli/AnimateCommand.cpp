@@ -21,20 +21,20 @@ namespace burgeon {
 
 namespace {
 
-const char* const animateUsage =
+const char* const AnimateUsage =
     "burgeon animate (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
     "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
     "[--texture N] [--size WxH] [--rotate X,Y,Z] [--from A] [--to B] [--step S] "
     "[--jpeg | --gif-frames | --video OUT.mp4|OUT.webm [--fps N] [--crf Q]] [--quality Q] "
     "[--delay D] [--folder DIR]";
 
-constexpr int progressBarWidth = 40;
+constexpr int ProgressBarWidth = 40;
 
 // The capture gauge as a bar on the terminal, redrawn in place.
 void drawProgress(std::ostream& out, int percent) {
-    const int filled = percent * progressBarWidth / 100;
+    const int filled = percent * ProgressBarWidth / 100;
     out << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-        << std::string(static_cast<std::size_t>(progressBarWidth - filled), ' ') << "] " << percent
+        << std::string(static_cast<std::size_t>(ProgressBarWidth - filled), ' ') << "] " << percent
         << "%" << std::flush;
 }
 
@@ -130,7 +130,7 @@ int capture(CommandPlant& plant, PictureSize size, VideoOutput video, std::ostre
 class AnimateCommand : public Command {
 public:
     const char* name() const override { return "animate"; }
-    const char* usage() const override { return animateUsage; }
+    const char* usage() const override { return AnimateUsage; }
     const char* summary() const override {
         return "Runs a capture run headless and writes the BMP, JPEG and GIF files the Animation "
                "page writes.";

@@ -16,7 +16,7 @@ namespace burgeon {
 
 namespace {
 
-const char* const exportUsage =
+const char* const ExportUsage =
     "burgeon export (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
     "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
     "[--texture N] [--time T] --out FILE.glb|.gltf|.obj|.ply [--no-land] "
@@ -73,7 +73,7 @@ void printSummary(std::ostream& out, const MeshExportRequest& request,
 class ExportCommand : public Command {
 public:
     const char* name() const override { return "export"; }
-    const char* usage() const override { return exportUsage; }
+    const char* usage() const override { return ExportUsage; }
     const char* summary() const override {
         return "Writes the plant at a time, or its growth as an animation, as a glTF, OBJ or PLY "
                "mesh.";

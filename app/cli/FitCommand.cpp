@@ -20,7 +20,7 @@ namespace burgeon {
 
 namespace {
 
-const char* const fitUsage = "burgeon fit FILE [--organ internode|petiole|leaf-length|leaf-width|"
+const char* const FitUsage = "burgeon fit FILE [--organ internode|petiole|leaf-length|leaf-width|"
                              "apex|flower|all] [--scale N] [--plots DIR] [--json]";
 
 // What the Growth Function page shows after "Read Data", "Fit Curve" and "Save Image".
@@ -40,8 +40,8 @@ void fit(FitRun& run, const std::string& fileName, GrowthOrgan organ) {
         return;
     }
     const GrowthFunction& curve = fitted.curve;
-    run.boxes = {formatGeneral(curve.Bottom), formatGeneral(curve.Top), formatGeneral(curve.Slope),
-                 formatGeneral(curve.Tmid)};
+    run.boxes = {formatGeneral(curve.bottom), formatGeneral(curve.top), formatGeneral(curve.slope),
+                 formatGeneral(curve.tmid)};
     commitFittedCurve(run.growth, organ, curve, text);
     run.completed = true;
 }
@@ -74,23 +74,23 @@ void writeJson(std::ostream& out, const FitRun& run) {
     json.key("slope").value(run.boxes[2]);
     json.key("tmid").value(run.boxes[3]);
     json.endObject();
-    json.key("data_last_row").value(data.DataLastRow);
-    json.key("life_cycle_time").value(data.LifeCycleTime);
+    json.key("data_last_row").value(data.dataLastRow);
+    json.key("life_cycle_time").value(data.lifeCycleTime);
     json.key("data_time").beginArray();
-    for (int row = 0; row <= data.DataLastRow; ++row) {
-        json.value(data.DataTime[static_cast<std::size_t>(row)]);
+    for (int row = 0; row <= data.dataLastRow; ++row) {
+        json.value(data.dataTime[static_cast<std::size_t>(row)]);
     }
     json.endArray();
     json.key("data_mean").beginArray();
-    for (int row = 0; row <= data.DataLastRow; ++row) {
-        json.value(data.DataMean[static_cast<std::size_t>(row)]);
+    for (int row = 0; row <= data.dataLastRow; ++row) {
+        json.value(data.dataMean[static_cast<std::size_t>(row)]);
     }
     json.endArray();
     json.key("curves").beginArray();
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
         const GrowthFunction& curve = run.growth.curves.getCurve(static_cast<GrowthOrgan>(organ));
-        json.beginArray().value(curve.Bottom).value(curve.Top).value(curve.Slope);
-        json.value(curve.Tmid).endArray();
+        json.beginArray().value(curve.bottom).value(curve.top).value(curve.slope);
+        json.value(curve.tmid).endArray();
     }
     json.endArray();
     json.endObject();
@@ -110,7 +110,7 @@ void writeText(std::ostream& out, const FitRun& run, const std::string& fileName
 class FitCommand : public Command {
 public:
     const char* name() const override { return "fit"; }
-    const char* usage() const override { return fitUsage; }
+    const char* usage() const override { return FitUsage; }
     const char* summary() const override {
         return "Fits a logistic growth curve to a growth data file, for one organ or all.";
     }

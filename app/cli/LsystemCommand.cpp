@@ -23,7 +23,7 @@ namespace burgeon {
 
 namespace {
 
-const char* const lsystemUsage =
+const char* const LsystemUsage =
     "burgeon lsystem FILE [--block N] [--seed N] [--max-seconds S] [--json]";
 
 // What "Compile L-system" then "Generate Plant" leave on the page and the parameters, as the
@@ -95,24 +95,24 @@ void printJson(std::ostream& out, const LsystemRun& run) {
     json.key("results_pane").value(run.resultsPane);
     json.key("tree_pane").value(run.treePane);
     json.key("editor_lines").stringArray(run.editorLines);
-    json.key("result_string").value(plant.ResultString);
+    json.key("result_string").value(plant.resultString);
     json.key("turn_step").value(static_cast<double>(run.parameters.turnStep));
     json.key("node_diameter").value(run.parameters.nodeDiameter);
-    json.key("node_count").value(plant.NodeCount);
-    json.key("main_stem_count").value(plant.MainStemCount);
-    json.key("max_level").value(plant.MaxLevel);
+    json.key("node_count").value(plant.nodeCount);
+    json.key("main_stem_count").value(plant.mainStemCount);
+    json.key("max_level").value(plant.maxLevel);
     json.key("nodes").beginArray();
-    for (std::int32_t k = 1; k <= plant.NodeCount; ++k) {
-        const PlantNode& node = plant.Nodes[static_cast<std::size_t>(k)];
+    for (std::int32_t k = 1; k <= plant.nodeCount; ++k) {
+        const PlantNode& node = plant.nodes[static_cast<std::size_t>(k)];
         json.beginObject();
-        json.key("kind").value(std::string(1, organKindLetter(node.Kind)));
-        json.key("parent").value(node.Parent);
-        json.key("level").value(node.Level);
-        json.key("angle_x").value(static_cast<double>(node.AngleX));
-        json.key("angle_y").value(static_cast<double>(node.AngleY));
-        json.key("angle_z").value(static_cast<double>(node.AngleZ));
-        json.key("has_leaf").value(node.HasLeaf != 0);
-        json.key("has_flower").value(node.HasFlower != 0);
+        json.key("kind").value(std::string(1, organKindLetter(node.kind)));
+        json.key("parent").value(node.parent);
+        json.key("level").value(node.level);
+        json.key("angle_x").value(static_cast<double>(node.angleX));
+        json.key("angle_y").value(static_cast<double>(node.angleY));
+        json.key("angle_z").value(static_cast<double>(node.angleZ));
+        json.key("has_leaf").value(node.hasLeaf != 0);
+        json.key("has_flower").value(node.hasFlower != 0);
         json.endObject();
     }
     json.endArray();
@@ -123,7 +123,7 @@ void printJson(std::ostream& out, const LsystemRun& run) {
 class LsystemCommand : public Command {
 public:
     const char* name() const override { return "lsystem"; }
-    const char* usage() const override { return lsystemUsage; }
+    const char* usage() const override { return LsystemUsage; }
     const char* summary() const override {
         return "Compiles an L-system and generates its plant, printing the messages and the "
                "result panes.";

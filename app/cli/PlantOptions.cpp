@@ -284,9 +284,9 @@ bool buildPlantFromOptions(CommandPlant& plant, const PlantOptions& options,
             BuiltInLeafTextureFiles[static_cast<std::size_t>(*options.texture - 1)]);
     }
     if (angles) {
-        project.view.RotationX = (*angles)[0];
-        project.view.RotationY = (*angles)[1];
-        project.view.RotationZ = (*angles)[2];
+        project.view.rotationX = (*angles)[0];
+        project.view.rotationY = (*angles)[1];
+        project.view.rotationZ = (*angles)[2];
     }
     return true;
 }

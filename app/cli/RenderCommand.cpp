@@ -28,7 +28,7 @@ namespace burgeon {
 
 namespace {
 
-const char* const renderUsage =
+const char* const RenderUsage =
     "burgeon render (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
     "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
     "[--texture N] [--time T] [--size WxH] [--rotate X,Y,Z] [--out FILE] [--organs FILE.csv]";
@@ -83,7 +83,7 @@ int renderPicture(CommandPlant* plant, double time, PictureSize size, const std:
         err << error.what() << '\n';
         return 1;
     }
-    out << outFile << ": " << size.width << " x " << size.height << ", " << project.plant.NodeCount
+    out << outFile << ": " << size.width << " x " << size.height << ", " << project.plant.nodeCount
         << " organs at time " << formatGeneral(time) << '\n';
     return 0;
 }
@@ -91,7 +91,7 @@ int renderPicture(CommandPlant* plant, double time, PictureSize size, const std:
 class RenderCommand : public Command {
 public:
     const char* name() const override { return "render"; }
-    const char* usage() const override { return renderUsage; }
+    const char* usage() const override { return RenderUsage; }
     const char* summary() const override {
         return "Draws one frame of the growing plant at a time into a PNG, BMP or JPEG file.";
     }

@@ -16,7 +16,7 @@ namespace burgeon {
 
 namespace {
 
-const char* const sessionUsage =
+const char* const SessionUsage =
     "burgeon session FILE [--set KEY=VALUE] [--json] | burgeon session save OUT "
     "(--session S | --lsystem FILE) [--growth ORGAN=DATA] ...";
 
@@ -33,33 +33,33 @@ struct SessionSummary {
 
 SessionSummary summarise(const PlantProject& project, const std::string& name) {
     SessionSummary summary;
-    summary.name = project.plant.Definition.LSystemName;
+    summary.name = project.plant.definition.lsystemName;
     const PlantState& plant = project.plant;
-    summary.organs = plant.NodeCount;
-    summary.mainStem = plant.MainStemCount;
-    summary.levels = plant.MaxLevel;
-    for (int k = 1; k <= plant.NodeCount; ++k) {
-        const PlantNode& node = plant.Nodes[static_cast<std::size_t>(k)];
-        summary.leaves += node.HasLeaf;
-        summary.flowers += node.HasFlower != 0 && node.HasLeaf == 0 ? 1 : 0;
+    summary.organs = plant.nodeCount;
+    summary.mainStem = plant.mainStemCount;
+    summary.levels = plant.maxLevel;
+    for (int k = 1; k <= plant.nodeCount; ++k) {
+        const PlantNode& node = plant.nodes[static_cast<std::size_t>(k)];
+        summary.leaves += node.hasLeaf;
+        summary.flowers += node.hasFlower != 0 && node.hasLeaf == 0 ? 1 : 0;
     }
     // The end of the view's time axis, where the clock loops back to 1.
     summary.timeAxisEnd =
         static_cast<double>(roundHalfEven(std::abs(1.0 - project.parameters.nodeBirthRate) *
-                                          project.growth.fittedData.LifeCycleTime) +
+                                          project.growth.fittedData.lifeCycleTime) +
                             150);
     (void)name;
     return summary;
 }
 
 std::string curveText(const GrowthFunction& curve) {
-    return "(" + formatGeneral(curve.Bottom) + ", " + formatGeneral(curve.Top) + ", " +
-           formatGeneral(curve.Slope) + ", " + formatGeneral(curve.Tmid) + ")";
+    return "(" + formatGeneral(curve.bottom) + ", " + formatGeneral(curve.top) + ", " +
+           formatGeneral(curve.slope) + ", " + formatGeneral(curve.tmid) + ")";
 }
 
 void printSummary(std::ostream& out, const PlantProject& project, const SessionSummary& s) {
-    out << "L-system: " << s.name << ", " << project.plant.ResultString.size()
-        << " characters after " << project.plant.Definition.Iterations << " iterations\n";
+    out << "L-system: " << s.name << ", " << project.plant.resultString.size()
+        << " characters after " << project.plant.definition.iterations << " iterations\n";
     out << "plant: " << s.organs << " organs, " << s.mainStem << " on the main stem, " << s.levels
         << " levels, " << s.leaves << " leaves, " << s.flowers << " flowers\n";
     for (std::size_t i = 0; i < OrganKeys.size(); ++i) {
@@ -76,7 +76,7 @@ void printJson(std::ostream& out, const PlantProject& project, const SessionSumm
     JsonWriter json;
     json.beginObject();
     json.key("lsystem").value(s.name);
-    json.key("result_length").value(static_cast<double>(project.plant.ResultString.size()));
+    json.key("result_length").value(static_cast<double>(project.plant.resultString.size()));
     json.key("organs").value(s.organs);
     json.key("main_stem").value(s.mainStem);
     json.key("levels").value(s.levels);
@@ -86,8 +86,8 @@ void printJson(std::ostream& out, const PlantProject& project, const SessionSumm
     for (std::size_t i = 0; i < OrganKeys.size(); ++i) {
         const GrowthFunction& curve = project.growth.curves.getCurve(static_cast<GrowthOrgan>(i));
         json.key(std::string(OrganKeys[i])).beginObject();
-        json.key("bottom").value(curve.Bottom).key("top").value(curve.Top);
-        json.key("slope").value(curve.Slope).key("tmid").value(curve.Tmid);
+        json.key("bottom").value(curve.bottom).key("top").value(curve.top);
+        json.key("slope").value(curve.slope).key("tmid").value(curve.tmid);
         json.key("from_data").value(!project.growth.data[i].empty());
         json.endObject();
     }
@@ -101,7 +101,7 @@ void printJson(std::ostream& out, const PlantProject& project, const SessionSumm
 class SessionCommand : public Command {
 public:
     const char* name() const override { return "session"; }
-    const char* usage() const override { return sessionUsage; }
+    const char* usage() const override { return SessionUsage; }
     const char* summary() const override {
         return "Checks a session file and summarises its plant, or builds a session from an "
                "L-system, growth data and shapes (session save).";
@@ -165,7 +165,7 @@ int SessionCommand::save(std::ostream& out, std::ostream& err) {
         err << error.what() << '\n';
         return 1;
     }
-    out << out_ << ": " << plant.project.plant.NodeCount << " organs\n";
+    out << out_ << ": " << plant.project.plant.nodeCount << " organs\n";
     return 0;
 }
 

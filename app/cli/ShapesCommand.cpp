@@ -13,14 +13,14 @@ namespace burgeon {
 
 namespace {
 
-const char* const shapesUsage = "burgeon shapes FILE [--json]";
+const char* const ShapesUsage = "burgeon shapes FILE [--json]";
 
 void printTable(const std::vector<OrganShape>& entries, std::ostream& out) {
     out << "entry\tname\tsource\tpoints\ttriangles\n";
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const OrganShape& entry = entries[i];
-        out << i + 1 << '\t' << entry.Name << '\t' << entry.Source << '\t' << entry.PointCount
-            << '\t' << entry.TriangleCount << '\n';
+        out << i + 1 << '\t' << entry.name << '\t' << entry.source << '\t' << entry.pointCount
+            << '\t' << entry.triangleCount << '\n';
     }
 }
 
@@ -31,13 +31,13 @@ void printJson(const std::vector<std::string>& messages, const std::vector<Organ
     for (const OrganShape& entry : entries) {
         json.beginObject()
             .key("name")
-            .value(entry.Name)
+            .value(entry.name)
             .key("source")
-            .value(entry.Source)
+            .value(entry.source)
             .key("point_count")
-            .value(entry.PointCount)
+            .value(entry.pointCount)
             .key("triangle_count")
-            .value(entry.TriangleCount)
+            .value(entry.triangleCount)
             .endObject();
     }
     json.endArray().endObject();
@@ -49,7 +49,7 @@ void printJson(const std::vector<std::string>& messages, const std::vector<Organ
 class ShapesCommand : public Command {
 public:
     const char* name() const override { return "shapes"; }
-    const char* usage() const override { return shapesUsage; }
+    const char* usage() const override { return ShapesUsage; }
     const char* summary() const override {
         return "Lists the entries of a leaf and flower shape library.";
     }

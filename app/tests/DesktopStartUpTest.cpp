@@ -12,7 +12,7 @@ namespace {
 
 using testing::TempFolder;
 
-constexpr ScreenArea screen{0, 0, 1024, 768};
+constexpr ScreenArea Screen{0, 0, 1024, 768};
 
 struct StartedDesktop {
     explicit StartedDesktop(bool withFiles = true) {
@@ -20,7 +20,7 @@ struct StartedDesktop {
             writeFileAtomically(folder.file("LsysExam.Lsys"), "Plant{\n     Axiom=I\n}\n");
             writeFileAtomically(folder.file("Manual.hlp"), "Burgeon manual\n");
         }
-        desktop.startUp(folder.path(), screen, 150);
+        desktop.startUp(folder.path(), Screen, 150);
     }
     std::vector<bool> visiblePages() const {
         std::vector<bool> visible;
@@ -39,7 +39,7 @@ TEST(DesktopStartUp, StartsWithTheDefaultsAndTheFilesOfTheStartFolder) {
     const Desktop& desktop = started.desktop;
     const AppState& state = desktop.state;
     EXPECT_TRUE(started.ui.messages.empty());
-    EXPECT_EQ(state.StartFolder, started.folder.path());
+    EXPECT_EQ(state.startFolder, started.folder.path());
 
     EXPECT_EQ(desktop.mainWindow.window.caption(),
               "Simulation and Visualization of Plant Shoots Growth");
@@ -47,28 +47,28 @@ TEST(DesktopStartUp, StartsWithTheDefaultsAndTheFilesOfTheStartFolder) {
     EXPECT_EQ(desktop.mainWindow.tabs.items()[6], "Text Editor");
     EXPECT_EQ(started.visiblePages(),
               (std::vector<bool>{true, false, false, false, false, false, false, false}));
-    EXPECT_TRUE(desktop.mainWindow.EditorShown);
+    EXPECT_TRUE(desktop.mainWindow.editorShown);
     EXPECT_EQ(desktop.mainWindow.editorToggleButton.caption(), "Editor Show");
 
-    EXPECT_EQ(state.project.materials.InternodeColor, (RgbColor{255, 150, 50}));
-    EXPECT_EQ(state.project.materials.BackLeafColor, (RgbColor{87, 155, 92}));
-    EXPECT_EQ(state.project.materials.LandColor, (RgbColor{40, 130, 40}));
-    EXPECT_TRUE(state.project.placement.LeafSurfaceMode);
-    EXPECT_EQ(state.project.placement.LeafSizeY, 0.75f);
-    EXPECT_EQ(state.project.placement.LeafAngleX, -60.0f);
-    EXPECT_EQ(state.project.placement.FlowerAngleX, 0.0f);
-    EXPECT_FALSE(state.animation.CaptureActive);
+    EXPECT_EQ(state.project.materials.internodeColor, (RgbColor{255, 150, 50}));
+    EXPECT_EQ(state.project.materials.backLeafColor, (RgbColor{87, 155, 92}));
+    EXPECT_EQ(state.project.materials.landColor, (RgbColor{40, 130, 40}));
+    EXPECT_TRUE(state.project.placement.leafSurfaceMode);
+    EXPECT_EQ(state.project.placement.leafSizeY, 0.75f);
+    EXPECT_EQ(state.project.placement.leafAngleX, -60.0f);
+    EXPECT_EQ(state.project.placement.flowerAngleX, 0.0f);
+    EXPECT_FALSE(state.animation.captureActive);
 
     // Both other windows are shown; the view draws from 1.0 and is not suspended.
     EXPECT_TRUE(desktop.toolWindow.window.visible());
     EXPECT_EQ(desktop.toolWindow.window.caption(), "Simulation");
     EXPECT_TRUE(desktop.viewWindow.window.visible());
     EXPECT_EQ(desktop.viewWindow.window.caption(), "Tree Visualization");
-    EXPECT_FALSE(state.animation.PaintBusy);
-    EXPECT_FALSE(state.animation.AnimationPaused);
+    EXPECT_FALSE(state.animation.paintBusy);
+    EXPECT_FALSE(state.animation.animationPaused);
     EXPECT_EQ(state.project.animation.currentTime, 1.0);
-    EXPECT_FALSE(state.animation.ViewMaximised);
-    EXPECT_EQ(state.project.view.TranslationZ, -14.0);
+    EXPECT_FALSE(state.animation.viewMaximised);
+    EXPECT_EQ(state.project.view.translationZ, -14.0);
 
     EXPECT_EQ(state.textEditor.exampleEditor.text(), "Plant{\n     Axiom=I\n}\n");
     EXPECT_EQ(desktop.toolWindow.helpText.text(), "Burgeon manual\n");
@@ -96,7 +96,7 @@ TEST(DesktopStartUp, MissingFilesAreReportedAndTheShowingGoesOn) {
               (std::vector<std::string>{"Cannot open file " + folder + "/LsysExam.Lsys",
                                         "Cannot open file " + folder + "/Manual.hlp"}));
     EXPECT_EQ(started.desktop.state.textEditor.exampleEditor.text(),
-              std::string(exampleLSystemsText));
+              std::string(ExampleLSystemsText));
     EXPECT_TRUE(started.desktop.viewWindow.window.visible());
     EXPECT_FALSE(started.ui.busy);
 }
@@ -135,7 +135,7 @@ TEST(DesktopStartUp, EditorToggleHidesAndReshowsTheToolWindowRereadingTheFiles) 
     main.toggleEditor();
     EXPECT_FALSE(desktop.toolWindow.window.visible());
     EXPECT_EQ(main.editorToggleButton.caption(), "Editor Show");
-    EXPECT_FALSE(main.EditorShown);
+    EXPECT_FALSE(main.editorShown);
     EXPECT_EQ(desktop.state.textEditor.exampleEditor.text(),
               "unsaved edits"); // hiding changes nothing
 
@@ -143,14 +143,14 @@ TEST(DesktopStartUp, EditorToggleHidesAndReshowsTheToolWindowRereadingTheFiles) 
     main.toggleEditor();
     EXPECT_TRUE(desktop.toolWindow.window.visible());
     EXPECT_EQ(main.editorToggleButton.caption(), "Editor Hide");
-    EXPECT_TRUE(main.EditorShown);
+    EXPECT_TRUE(main.editorShown);
     EXPECT_EQ(desktop.state.textEditor.exampleEditor.text(), "Plant{\n     Axiom=I\n}\n");
     EXPECT_EQ(desktop.toolWindow.helpText.text(), "Second edition\n");
     EXPECT_TRUE(started.ui.messages.empty());
 
     // A saved text is what the next showing reads.
     desktop.state.textEditor.exampleEditor.setText("saved edits\n");
-    desktop.state.textEditor.saveFile(desktop.state.StartFolder, started.ui);
+    desktop.state.textEditor.saveFile(desktop.state.startFolder, started.ui);
     main.toggleEditor();
     main.toggleEditor();
     EXPECT_EQ(desktop.state.textEditor.exampleEditor.text(), "saved edits\n");
@@ -161,13 +161,13 @@ TEST(DesktopStartUp, AnimationShowResumesSuspendedDrawing) {
     Desktop& desktop = started.desktop;
     int requests = 0;
     desktop.viewWindow.requestFrame = [&requests] { ++requests; };
-    desktop.state.animation.PaintBusy = true; // as "Generate Plant" leaves it
-    desktop.state.animation.AnimationPaused = true;
+    desktop.state.animation.paintBusy = true; // as "Generate Plant" leaves it
+    desktop.state.animation.animationPaused = true;
     EXPECT_FALSE(desktop.viewWindow.paint().has_value());
 
     desktop.mainWindow.animationShow();
-    EXPECT_FALSE(desktop.state.animation.PaintBusy);
-    EXPECT_TRUE(desktop.state.animation.AnimationPaused); // the window was already shown
+    EXPECT_FALSE(desktop.state.animation.paintBusy);
+    EXPECT_TRUE(desktop.state.animation.animationPaused); // the window was already shown
     EXPECT_EQ(requests, 1);
     EXPECT_TRUE(desktop.viewWindow.paint().has_value());
 }
@@ -196,11 +196,11 @@ TEST(DesktopStartUp, ShowingDerivesTheValuesOfThePagesControls) {
     StartedDesktop started;
     Desktop& desktop = started.desktop;
     AppState& state = desktop.state;
-    EXPECT_EQ(state.project.view.PlantScale, 0.5f);
+    EXPECT_EQ(state.project.view.plantScale, 0.5f);
     EXPECT_EQ(state.project.parameters.timeStep, 0.25);
-    EXPECT_TRUE(state.animation.SaveJpegFrames);
-    EXPECT_FALSE(state.animation.SaveGifFrames);
-    EXPECT_EQ(state.project.placement.PetalCount, 8);
+    EXPECT_TRUE(state.animation.saveJpegFrames);
+    EXPECT_FALSE(state.animation.saveGifFrames);
+    EXPECT_EQ(state.project.placement.petalCount, 8);
     // The Component page comes up in leaf mode with the leaf defaults in its sliders.
     EXPECT_TRUE(state.componentPage.leafSurfaceButton.checked());
     EXPECT_EQ(state.componentPage.scaleYSlider.position(), 75);

@@ -19,7 +19,7 @@ namespace {
 
 using testing::TempFolder;
 
-constexpr ScreenArea screen{0, 0, 1024, 768};
+constexpr ScreenArea Screen{0, 0, 1024, 768};
 
 // Keeps every status text, not only the last one.
 struct StatusHistoryUserInterface : RecordingUserInterface {
@@ -33,7 +33,7 @@ struct StatusHistoryUserInterface : RecordingUserInterface {
 // The desktop with a small plant opened from a session and shown at time 30.
 struct ExportDesktop {
     ExportDesktop() {
-        desktop.startUp(folder.path(), screen, 150);
+        desktop.startUp(folder.path(), Screen, 150);
         PlantProject project;
         project.lsystemText =
             "Tree{\nIterations=3\nAngle=30\nDiameter=4\nAxiom=A\nA=I[+IL]I[-PL]A\n}";

@@ -13,7 +13,7 @@ namespace {
 
 using testing::TempFolder;
 
-constexpr ScreenArea screen{0, 0, 1024, 768};
+constexpr ScreenArea Screen{0, 0, 1024, 768};
 
 // A session of a small plant whose every page has something to show.
 std::string writeSampleSession(const TempFolder& folder, const std::string& name) {
@@ -25,11 +25,11 @@ std::string writeSampleSession(const TempFolder& folder, const std::string& name
     project.growth.curves.setCurve(GrowthOrgan::All, 0.0, 5.0, 0.4, 10.0);
     project.growth.data[0] = "0 0\n1 1\n2 3\n3 4\n4 5\n5 5";
     project.growth.fittedOrgan = GrowthOrgan::Internode;
-    project.materials.FrontLeafColor = {10, 200, 30};
+    project.materials.frontLeafColor = {10, 200, 30};
     project.leaf = builtInLeaf();
     project.flower = builtInPetal();
-    project.placement.LeafAngleX = -40.0f;
-    project.view.RotationY = 12.5;
+    project.placement.leafAngleX = -40.0f;
+    project.view.rotationY = 12.5;
     project.animation.currentTime = 30.0;
     project.animation.frameDelay = 2;
     std::string file = folder.file(name);
@@ -38,7 +38,7 @@ std::string writeSampleSession(const TempFolder& folder, const std::string& name
 }
 
 struct SessionDesktop {
-    SessionDesktop() { desktop.startUp(folder.path(), screen, 150); }
+    SessionDesktop() { desktop.startUp(folder.path(), Screen, 150); }
     SessionActions& sessions() { return desktop.mainWindow.sessions; }
     TempFolder folder;
     RecordingUserInterface ui;
@@ -53,7 +53,7 @@ TEST(SessionActions, OpeningShowsTheSessionOnEveryPageAndDrawsItsPlant) {
     EXPECT_TRUE(started.ui.takeMessages().empty()) << "no message boxes for a good session";
 
     const AppState& state = started.desktop.state;
-    EXPECT_EQ(state.project.plant.NodeCount, 7);
+    EXPECT_EQ(state.project.plant.nodeCount, 7);
     EXPECT_EQ(state.project.parameters.turnStep, 25.0f) << "the session's, not the text's 30";
     EXPECT_EQ(state.parameterPage.petioleAngleSlider.position(), 250);
     EXPECT_EQ(state.parameterPage.stemLengthSlider.position(), 80);
@@ -64,8 +64,8 @@ TEST(SessionActions, OpeningShowsTheSessionOnEveryPageAndDrawsItsPlant) {
     EXPECT_EQ(state.animationPage.velocitySlider.position(), 2);
     EXPECT_EQ(state.componentPage.angleXSlider.position(), -40);
     EXPECT_EQ(state.growthPage.topBox.text(), "5");
-    EXPECT_EQ(state.project.growth.fittedData.LifeCycleTime, 5) << "the series fitted again";
-    EXPECT_FALSE(state.animation.PaintBusy) << "the plant is shown";
+    EXPECT_EQ(state.project.growth.fittedData.lifeCycleTime, 5) << "the series fitted again";
+    EXPECT_FALSE(state.animation.paintBusy) << "the plant is shown";
     EXPECT_EQ(started.desktop.mainWindow.window.caption(),
               "tree.burgeon \u2014 Simulation and Visualization of Plant Shoots Growth");
 
@@ -90,7 +90,7 @@ TEST(SessionActions, ABadSessionChangesNothing) {
               std::vector<std::string>{"bad.burgeon: parameters.nodeBirthRate: expected a number "
                                        "from 0.1 to 10, found -3"});
     EXPECT_EQ(state.project.lsystemText, text);
-    EXPECT_EQ(state.project.plant.NodeCount, 7);
+    EXPECT_EQ(state.project.plant.nodeCount, 7);
     EXPECT_EQ(state.parameterPage.nodeBirthRateSlider.position(), 50);
     EXPECT_EQ(started.sessions().fileName(), good);
 }
@@ -100,7 +100,7 @@ TEST(SessionActions, DialogsOfferSessionFilesAndANameWithoutExtensionGetsOne) {
     writeSampleSession(started.folder, "tree.burgeon");
     started.ui.fileAnswers.push_back(started.folder.file("tree.burgeon"));
     started.desktop.mainWindow.sessions.openWithDialog();
-    EXPECT_EQ(started.desktop.state.project.plant.NodeCount, 7);
+    EXPECT_EQ(started.desktop.state.project.plant.nodeCount, 7);
     started.ui.saveAnswers.push_back(started.folder.file("copy"));
     started.desktop.mainWindow.sessions.saveWithDialog();
     EXPECT_TRUE(std::filesystem::exists(started.folder.file("copy.burgeon")));

@@ -19,7 +19,7 @@ using testing::TempFolder;
 
 TEST(TextEditorPage, DefaultContentHoldsTheSevenExampleBlocks) {
     const TextEditorPage page;
-    EXPECT_EQ(page.exampleEditor.text(), std::string(exampleLSystemsText));
+    EXPECT_EQ(page.exampleEditor.text(), std::string(ExampleLSystemsText));
     const auto lines = page.exampleEditor.lines();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Plant{"), 7);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "}"), 7);
@@ -101,7 +101,7 @@ TEST(TextEditorPage, LoadReadsRichOrPlainTextAndReportsAMissingFile) {
             }
         },
         StandardError);
-    EXPECT_EQ(page.exampleEditor.text(), std::string(exampleLSystemsText)); // kept
+    EXPECT_EQ(page.exampleEditor.text(), std::string(ExampleLSystemsText)); // kept
 
     writeFileAtomically(folder.file("LsysExam.Lsys"),
                         "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b Plant\\{\\par\\}\\par}");

@@ -35,7 +35,7 @@ TEST(ViewWindow, FramesAdvanceTheTimeAndShowItInTheCaption) {
     // position moves the time there and pauses the clock, as a move of the bar does.
     EXPECT_EQ(view.state.animationPage.timeBar.maximum(), 150);
     EXPECT_EQ(view.state.project.animation.currentTime, 150.0);
-    EXPECT_TRUE(view.state.animation.AnimationPaused);
+    EXPECT_TRUE(view.state.animation.animationPaused);
     view.model.paint();
     EXPECT_EQ(view.model.window.caption(), "Plant Visualization at 150");
     EXPECT_EQ(view.state.project.animation.currentTime, 150.0);
@@ -54,7 +54,7 @@ TEST(ViewWindow, FramesAdvanceTheTimeAndShowItInTheCaption) {
     view.model.stop();
     view.model.paint();
     EXPECT_EQ(view.state.project.animation.currentTime, 1.25);
-    view.state.animation.PaintBusy = true;
+    view.state.animation.paintBusy = true;
     EXPECT_FALSE(view.model.paint().has_value());
     const int requested = view.requests;
     view.model.timerTick();
@@ -74,21 +74,21 @@ TEST(ViewWindow, WindowStateFollowsTheMouseAndThePopup) {
     view.model.mouseDown(100, 50);
     view.model.mouseMove(105, 43, true, false);
     view.model.mouseUp();
-    EXPECT_EQ(view.state.project.view.MouseYaw, 2.5f);
-    EXPECT_EQ(view.state.project.view.MousePitch, -3.5f);
+    EXPECT_EQ(view.state.project.view.mouseYaw, 2.5f);
+    EXPECT_EQ(view.state.project.view.mousePitch, -3.5f);
     EXPECT_EQ(view.ui.statusText, "Plant Visualization");
 
-    view.state.project.view.TranslationZ = 3.0;
+    view.state.project.view.translationZ = 3.0;
     view.model.reset();
-    EXPECT_EQ(view.state.project.view.TranslationZ, -14.0);
+    EXPECT_EQ(view.state.project.view.translationZ, -14.0);
     view.model.toggleAxes();
-    EXPECT_TRUE(view.state.project.view.ShowAxes);
+    EXPECT_TRUE(view.state.project.view.showAxes);
 
     bool quit = false;
     view.model.quitApplication = [&quit] { quit = true; };
     view.model.exit();
     EXPECT_TRUE(quit);
-    EXPECT_TRUE(view.state.animation.PaintBusy);
+    EXPECT_TRUE(view.state.animation.paintBusy);
 }
 
 TEST(ViewWindow, FramesComeWhenDueAndAStillViewRests) {
@@ -121,9 +121,9 @@ TEST(ViewWindow, FramesComeWhenDueAndAStillViewRests) {
     EXPECT_EQ(view.model.untilNextFrame(), 170);
 
     // Nothing is due while drawing is suspended or the window is hidden.
-    view.state.animation.PaintBusy = true;
+    view.state.animation.paintBusy = true;
     EXPECT_EQ(view.model.untilNextFrame(), std::nullopt);
-    view.state.animation.PaintBusy = false;
+    view.state.animation.paintBusy = false;
     view.model.window.setVisible(false);
     EXPECT_EQ(view.model.untilNextFrame(), std::nullopt);
 }

@@ -9,7 +9,7 @@ using namespace burgeon;
 
 namespace {
 
-const std::string ellipsis = "\xE2\x80\xA6";
+const std::string Ellipsis = "\xE2\x80\xA6";
 
 } // namespace
 
@@ -42,16 +42,16 @@ TEST(PrintableText, FieldsKeepTextAndShowWhatWouldVanish) {
 TEST(PrintableText, LongFieldsAreCutAfterFortyCharacters) {
     const std::string forty(40, '7');
     EXPECT_EQ(printableField(forty), forty);
-    EXPECT_EQ(printableField(forty + "8"), forty + ellipsis);
-    EXPECT_EQ(printableField(std::string(1000000, '9')), std::string(40, '9') + ellipsis);
+    EXPECT_EQ(printableField(forty + "8"), forty + Ellipsis);
+    EXPECT_EQ(printableField(std::string(1000000, '9')), std::string(40, '9') + Ellipsis);
     // Characters are counted, not bytes, and an escape counts as the one byte it shows.
     std::string accented;
     for (int i = 0; i < 41; ++i) {
         accented += "\xC3\xA9";
     }
-    EXPECT_EQ(printableField(accented), accented.substr(0, 80) + ellipsis);
-    EXPECT_EQ(printableField(std::string(45, '\0')).size(), 40 * 4 + ellipsis.size());
-    EXPECT_EQ(printableField("abcdef", 3), "abc" + ellipsis);
+    EXPECT_EQ(printableField(accented), accented.substr(0, 80) + Ellipsis);
+    EXPECT_EQ(printableField(std::string(45, '\0')).size(), 40 * 4 + Ellipsis.size());
+    EXPECT_EQ(printableField("abcdef", 3), "abc" + Ellipsis);
 }
 
 TEST(PrintableText, Utf8Validity) {
@@ -72,5 +72,5 @@ TEST(PrintableText, ConversionMessagesQuoteThePrintableField) {
                  "'1\\x00' is not a valid floating point value");
     EXPECT_STREQ(
         StandardError::notAnInteger(std::string(50, '1')).what(),
-        ("'" + std::string(40, '1') + ellipsis + "' is not a valid integer value").c_str());
+        ("'" + std::string(40, '1') + Ellipsis + "' is not a valid integer value").c_str());
 }

@@ -39,7 +39,7 @@ protected:
 TEST_F(LeafTexturesTest, PictureLoadsFillTheTenSlotsThenReuseTheLast) {
     for (int load = 1; load <= 10; ++load) {
         EXPECT_EQ(loadLeafTexture(textures, textureFile(load)), load - 1);
-        EXPECT_EQ(textures.LeafTextureCount, load);
+        EXPECT_EQ(textures.leafTextureCount, load);
     }
     for (std::size_t slot = 0; slot < 10; ++slot) {
         ASSERT_TRUE(textures.slots[slot].image);
@@ -49,7 +49,7 @@ TEST_F(LeafTexturesTest, PictureLoadsFillTheTenSlotsThenReuseTheLast) {
     // The eleventh and twelfth loads reuse slot 9; nothing is written past the table.
     EXPECT_EQ(loadLeafTexture(textures, textureFile(11)), 9);
     EXPECT_EQ(loadLeafTexture(textures, textureFile(12)), 9);
-    EXPECT_EQ(textures.LeafTextureCount, 10);
+    EXPECT_EQ(textures.leafTextureCount, 10);
     EXPECT_EQ(textures.slots[9].image->width, 12);
     EXPECT_EQ(textures.slots[9].generation, 3u);
     EXPECT_EQ(textures.slots[8].image->width, 9);
@@ -58,7 +58,7 @@ TEST_F(LeafTexturesTest, PictureLoadsFillTheTenSlotsThenReuseTheLast) {
 TEST_F(LeafTexturesTest, TheListReusesSlotOneAndUnreadableFilesLeaveNoPicture) {
     for (int choice = 1; choice <= 3; ++choice) {
         EXPECT_EQ(loadListLeafTexture(textures, textureFile(choice)), 1);
-        EXPECT_EQ(textures.LeafTextureCount, 2);
+        EXPECT_EQ(textures.leafTextureCount, 2);
     }
     EXPECT_EQ(textures.slots[1].image->width, 3);
     EXPECT_EQ(textures.slots[1].generation, 3u);
@@ -74,7 +74,7 @@ TEST_F(LeafTexturesTest, TheListReusesSlotOneAndUnreadableFilesLeaveNoPicture) {
     EXPECT_EQ(textures.slots[3].generation, 1u);
     EXPECT_EQ(loadListLeafTexture(textures, (folder / "missing.bmp").string()), 1);
     EXPECT_FALSE(textures.slots[1].image);
-    EXPECT_EQ(textures.LeafTextureCount, 2);
+    EXPECT_EQ(textures.leafTextureCount, 2);
 }
 
 TEST(ExampleFiles, EveryBuiltInTextureIsA128By128Bitmap) {
@@ -93,18 +93,18 @@ TEST(ExampleFiles, TheShapeLibraryHoldsLeavesAndPetalsWithinTheLimits) {
     int leaves = 0;
     int petals = 0;
     for (const OrganShape& shape : entries) {
-        leaves += shape.Name.ends_with(" leaf") ? 1 : 0;
-        petals += shape.Name.ends_with(" petal") ? 1 : 0;
-        EXPECT_GT(shape.TriangleCount, 0) << shape.Name;
+        leaves += shape.name.ends_with(" leaf") ? 1 : 0;
+        petals += shape.name.ends_with(" petal") ? 1 : 0;
+        EXPECT_GT(shape.triangleCount, 0) << shape.name;
         std::array<int, MaxShapePoints + 1> uses{};
-        for (std::size_t k = 1; k <= static_cast<std::size_t>(shape.TriangleCount); ++k) {
-            for (const std::int32_t corner : shape.Triangles[k]) {
+        for (std::size_t k = 1; k <= static_cast<std::size_t>(shape.triangleCount); ++k) {
+            for (const std::int32_t corner : shape.triangles[k]) {
                 ++uses[static_cast<std::size_t>(corner)];
             }
         }
-        for (std::size_t k = 1; k <= static_cast<std::size_t>(shape.PointCount); ++k) {
-            EXPECT_GE(uses[k], 1) << shape.Name << " point " << k;
-            EXPECT_LE(uses[k], 20) << shape.Name << " point " << k;
+        for (std::size_t k = 1; k <= static_cast<std::size_t>(shape.pointCount); ++k) {
+            EXPECT_GE(uses[k], 1) << shape.name << " point " << k;
+            EXPECT_LE(uses[k], 20) << shape.name << " point " << k;
         }
     }
     EXPECT_GE(leaves, 5);

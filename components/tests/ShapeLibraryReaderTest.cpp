@@ -45,13 +45,13 @@ TEST(ShapeLibraryReader, ReadsTheFormatsExample) {
                               "point=-10 25.5 0\ntriangle=1 2 3\n");
     ASSERT_EQ(entries.size(), 1u);
     const OrganShape& leaf = entries[0];
-    EXPECT_EQ(leaf.Name, "Oval leaf");
-    EXPECT_EQ(leaf.Source, 1);
-    EXPECT_EQ(leaf.PointCount, 3);
-    EXPECT_EQ(leaf.TriangleCount, 1);
-    EXPECT_EQ(leaf.Points[2], (Vector3{10, 25.5, 0}));
-    EXPECT_EQ(leaf.Points[3], (Vector3{-10, 25.5, 0}));
-    EXPECT_EQ(leaf.Triangles[1], (std::array<std::int32_t, 3>{1, 2, 3}));
+    EXPECT_EQ(leaf.name, "Oval leaf");
+    EXPECT_EQ(leaf.source, 1);
+    EXPECT_EQ(leaf.pointCount, 3);
+    EXPECT_EQ(leaf.triangleCount, 1);
+    EXPECT_EQ(leaf.points[2], (Vector3{10, 25.5, 0}));
+    EXPECT_EQ(leaf.points[3], (Vector3{-10, 25.5, 0}));
+    EXPECT_EQ(leaf.triangles[1], (std::array<std::int32_t, 3>{1, 2, 3}));
 }
 
 TEST(ShapeLibraryReader, KeysAreCaseInsensitiveAndUntrimmedValuesKeepTheirBlanks) {
@@ -67,16 +67,16 @@ TEST(ShapeLibraryReader, KeysAreCaseInsensitiveAndUntrimmedValuesKeepTheirBlanks
                               "name= Leaf \n"
                               "name=a=b\n");
     ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0].Name, "Leaf");
-    EXPECT_EQ(entries[0].PointCount, 2);
-    EXPECT_EQ(entries[0].Points[1], (Vector3{1, 2, 3}));
-    EXPECT_EQ(entries[0].Points[2], (Vector3{1.5, -20, 0}));
-    EXPECT_EQ(entries[0].Triangles[1], (std::array<std::int32_t, 3>{1, 2, 1}));
-    EXPECT_EQ(entries[0].Source, -7);
+    EXPECT_EQ(entries[0].name, "Leaf");
+    EXPECT_EQ(entries[0].pointCount, 2);
+    EXPECT_EQ(entries[0].points[1], (Vector3{1, 2, 3}));
+    EXPECT_EQ(entries[0].points[2], (Vector3{1.5, -20, 0}));
+    EXPECT_EQ(entries[0].triangles[1], (std::array<std::int32_t, 3>{1, 2, 1}));
+    EXPECT_EQ(entries[0].source, -7);
     // Blanks after "=" belong to the name; the line's own trailing blanks were trimmed.
-    EXPECT_EQ(entries[1].Name, " Leaf");
-    EXPECT_EQ(entries[1].PointCount, 0);
-    EXPECT_EQ(entries[2].Name, "a=b");
+    EXPECT_EQ(entries[1].name, " Leaf");
+    EXPECT_EQ(entries[1].pointCount, 0);
+    EXPECT_EQ(entries[2].name, "a=b");
 }
 
 TEST(ShapeLibraryReader, ConversionFailuresNameTheTrimmedField) {
@@ -97,8 +97,8 @@ TEST(ShapeLibraryReader, ConversionFailuresNameTheTrimmedField) {
     std::vector<OrganShape> entriesRead;
     failure("name=A\npoint=0 0 0\nname=B\npoint=1 2 3\npoint=1 2 z\nname=C\n", &entriesRead);
     ASSERT_EQ(entriesRead.size(), 2u);
-    EXPECT_EQ(entriesRead[1].Name, "B");
-    EXPECT_EQ(entriesRead[1].PointCount, 1);
+    EXPECT_EQ(entriesRead[1].name, "B");
+    EXPECT_EQ(entriesRead[1].pointCount, 1);
 }
 
 TEST(ShapeLibraryReader, LinesBreakingTheLimitsStopTheReadingWithTheirLineNumber) {
@@ -133,13 +133,13 @@ TEST(ShapeLibraryReader, LinesBreakingTheLimitsStopTheReadingWithTheirLineNumber
     EXPECT_EQ(failure(full + "point=0 0 0\n", &entriesRead),
               "Shape library error in line 123: the entry has more than 121 points.");
     ASSERT_EQ(entriesRead.size(), 1u);
-    EXPECT_EQ(entriesRead[0].PointCount, 121);
+    EXPECT_EQ(entriesRead[0].pointCount, 121);
 
     std::string triangles = "name=A\n" + pointLines(3);
     for (int i = 0; i < 150; ++i) {
         triangles += "triangle=1 2 3\n";
     }
-    EXPECT_EQ(read(triangles)[0].TriangleCount, 150);
+    EXPECT_EQ(read(triangles)[0].triangleCount, 150);
     EXPECT_EQ(failure(triangles + "triangle=1 2 3\n"),
               "Shape library error in line 155: the entry has more than 150 triangles.");
 
@@ -157,8 +157,8 @@ TEST(ShapeLibraryReader, EmptyTextAndPointNumbersUpTo121) {
     EXPECT_TRUE(read("").empty());
     EXPECT_TRUE(read("\n\n   \n").empty());
     const auto entries = read("name=Big\n" + pointLines(121) + "triangle=121 1 120\n");
-    EXPECT_EQ(entries[0].Triangles[1], (std::array<std::int32_t, 3>{121, 1, 120}));
-    EXPECT_EQ(entries[0].Points[121].x, 121.0);
+    EXPECT_EQ(entries[0].triangles[1], (std::array<std::int32_t, 3>{121, 1, 120}));
+    EXPECT_EQ(entries[0].points[121].x, 121.0);
 }
 
 TEST(ShapeLibraryReader, EveryStopNamesItsLine) {

@@ -10,16 +10,16 @@ OrganShape shapeOf(const std::vector<Vector3>& points,
                    const std::vector<std::array<std::int32_t, 3>>& triangles = {}) {
     OrganShape shape;
     for (const Vector3& p : points) {
-        shape.Points[static_cast<std::size_t>(++shape.PointCount)] = p;
+        shape.points[static_cast<std::size_t>(++shape.pointCount)] = p;
     }
     for (const auto& t : triangles) {
-        shape.Triangles[static_cast<std::size_t>(++shape.TriangleCount)] = t;
+        shape.triangles[static_cast<std::size_t>(++shape.triangleCount)] = t;
     }
     return shape;
 }
 
-const RgbColor blue{0, 0, 255};
-const RgbColor white{255, 255, 255};
+const RgbColor Blue{0, 0, 255};
+const RgbColor White{255, 255, 255};
 
 int countPixels(const RgbImage& image, RgbColor color) {
     int count = 0;
@@ -77,20 +77,20 @@ TEST(ShapePreview, DrawsTheTrianglesInBlueOnWhite) {
     RgbImage image(ShapePreviewWidth, ShapePreviewHeight, {1, 2, 3});
     drawShapePreview(oval, PreviewKind::Leaf, image);
     // Leaf scales 6 and 5: P1 = (10 div 6, 153 div 5) = (1, 30), P2 = (3, 25), P3 = (0, 25).
-    EXPECT_EQ(image.pixel(1, 30), blue);
-    EXPECT_EQ(image.pixel(3, 25), blue);
-    EXPECT_EQ(image.pixel(2, 25), blue);
-    EXPECT_EQ(image.pixel(0, 25), blue);
-    EXPECT_EQ(image.pixel(4, 25), white);
-    EXPECT_EQ(image.pixel(100, 100), white);
-    EXPECT_EQ(countPixels(image, blue) + countPixels(image, white),
+    EXPECT_EQ(image.pixel(1, 30), Blue);
+    EXPECT_EQ(image.pixel(3, 25), Blue);
+    EXPECT_EQ(image.pixel(2, 25), Blue);
+    EXPECT_EQ(image.pixel(0, 25), Blue);
+    EXPECT_EQ(image.pixel(4, 25), White);
+    EXPECT_EQ(image.pixel(100, 100), White);
+    EXPECT_EQ(countPixels(image, Blue) + countPixels(image, White),
               ShapePreviewWidth * ShapePreviewHeight);
 
     // The flower preview of the same shape: scales 9 and 7, P1 = (1, 21), P2 = (2, 18).
     drawShapePreview(oval, PreviewKind::Flower, image);
-    EXPECT_EQ(image.pixel(1, 21), blue);
-    EXPECT_EQ(image.pixel(2, 18), blue);
-    EXPECT_EQ(image.pixel(1, 30), white);
+    EXPECT_EQ(image.pixel(1, 21), Blue);
+    EXPECT_EQ(image.pixel(2, 18), Blue);
+    EXPECT_EQ(image.pixel(1, 30), White);
 }
 
 TEST(ShapePreview, FarPointsAreClippedWithoutOverflow) {
@@ -98,6 +98,6 @@ TEST(ShapePreview, FarPointsAreClippedWithoutOverflow) {
         shapeOf({{-1e300, 0, 0}, {1e300, 1e300, 0}, {0, -1e300, 0}}, {{1, 2, 3}});
     RgbImage image(ShapePreviewWidth, ShapePreviewHeight);
     drawShapePreview(far, PreviewKind::Flower, image);
-    EXPECT_EQ(countPixels(image, blue) + countPixels(image, white),
+    EXPECT_EQ(countPixels(image, Blue) + countPixels(image, White),
               ShapePreviewWidth * ShapePreviewHeight);
 }

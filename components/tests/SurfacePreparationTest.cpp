@@ -13,10 +13,10 @@ OrganShape shapeOf(const std::vector<Vector3>& points,
                    const std::vector<std::array<std::int32_t, 3>>& triangles) {
     OrganShape shape;
     for (const Vector3& p : points) {
-        shape.Points[static_cast<std::size_t>(++shape.PointCount)] = p;
+        shape.points[static_cast<std::size_t>(++shape.pointCount)] = p;
     }
     for (const auto& t : triangles) {
-        shape.Triangles[static_cast<std::size_t>(++shape.TriangleCount)] = t;
+        shape.triangles[static_cast<std::size_t>(++shape.triangleCount)] = t;
     }
     return shape;
 }
@@ -66,14 +66,14 @@ TEST(SurfacePreparation, FaceNormalIsTheUnitCrossProductOrZero) {
 TEST(SurfacePreparation, CopyNarrowsPointsAndTriangles) {
     const OrganShape shape = shapeOf({{0.1, -2.5, 3}, {1, 2, 3}, {4, 5, 6}}, {{3, 1, 2}});
     OrganSurface surface;
-    surface.ShapeDivisor = 5.0f;
+    surface.shapeDivisor = 5.0f;
     copyShapeToSurface(shape, surface);
-    EXPECT_EQ(surface.Points[1].x, 0.1f);
-    EXPECT_EQ(surface.Points[1].y, -2.5f);
-    EXPECT_EQ(surface.PointCount, 3);
-    EXPECT_EQ(surface.TriangleCount, 1);
-    EXPECT_EQ(surface.Triangles[1], (std::array<std::uint8_t, 3>{3, 1, 2}));
-    EXPECT_EQ(surface.ShapeDivisor, 5.0f); // only the selection and "Leaf Size" set it
+    EXPECT_EQ(surface.points[1].x, 0.1f);
+    EXPECT_EQ(surface.points[1].y, -2.5f);
+    EXPECT_EQ(surface.pointCount, 3);
+    EXPECT_EQ(surface.triangleCount, 1);
+    EXPECT_EQ(surface.triangles[1], (std::array<std::uint8_t, 3>{3, 1, 2}));
+    EXPECT_EQ(surface.shapeDivisor, 5.0f); // only the selection and "Leaf Size" set it
 }
 
 TEST(SurfacePreparation, RectangleGetsFlatNormalsAndTextureCoordinatesAcrossIt) {
@@ -84,17 +84,17 @@ TEST(SurfacePreparation, RectangleGetsFlatNormalsAndTextureCoordinatesAcrossIt) 
     const std::array<std::array<double, 2>, 5> expected = {
         {{0, 1}, {1, 1}, {1, 0}, {0, 0}, {0.5, 0.5}}};
     for (std::size_t k = 1; k <= 5; ++k) {
-        EXPECT_DOUBLE_EQ(surface.TexCoords[k][0], expected[k - 1][0]) << k;
-        EXPECT_DOUBLE_EQ(surface.TexCoords[k][1], expected[k - 1][1]) << k;
+        EXPECT_DOUBLE_EQ(surface.texCoords[k][0], expected[k - 1][0]) << k;
+        EXPECT_DOUBLE_EQ(surface.texCoords[k][1], expected[k - 1][1]) << k;
     }
     // The upper side's normals point the opposite way to the lower side's.
     for (std::size_t k = 1; k <= 4; ++k) {
-        expectNear(surface.NormalsFront[k], {0, 0, -1});
-        expectNear(surface.NormalsBack[k], {0, 0, 1});
+        expectNear(surface.normalsFront[k], {0, 0, -1});
+        expectNear(surface.normalsBack[k], {0, 0, 1});
     }
     // Point 5 belongs to no triangle: it keeps a zero normal.
-    EXPECT_EQ(surface.NormalsFront[5], (Vector3{}));
-    EXPECT_EQ(surface.NormalsBack[5], (Vector3{}));
+    EXPECT_EQ(surface.normalsFront[5], (Vector3{}));
+    EXPECT_EQ(surface.normalsBack[5], (Vector3{}));
 }
 
 TEST(SurfacePreparation, FlatAxesGiveTextureCoordinateZero) {
@@ -102,36 +102,36 @@ TEST(SurfacePreparation, FlatAxesGiveTextureCoordinateZero) {
     const OrganSurface sameY = preparedLeaf(shapeOf({{0, 3, 0}, {4, 3, 1}, {8, 3, 2}}, {}));
     const OrganSurface onePoint = preparedLeaf(shapeOf({{2, 3, 4}}, {}));
     for (std::size_t k = 1; k <= 3; ++k) {
-        EXPECT_EQ(sameX.TexCoords[k][0], 0.0);
-        EXPECT_EQ(sameY.TexCoords[k][1], 0.0);
-        EXPECT_FALSE(std::isnan(sameX.TexCoords[k][1]));
-        EXPECT_FALSE(std::isnan(sameY.TexCoords[k][0]));
+        EXPECT_EQ(sameX.texCoords[k][0], 0.0);
+        EXPECT_EQ(sameY.texCoords[k][1], 0.0);
+        EXPECT_FALSE(std::isnan(sameX.texCoords[k][1]));
+        EXPECT_FALSE(std::isnan(sameY.texCoords[k][0]));
     }
-    EXPECT_DOUBLE_EQ(sameX.TexCoords[2][1], 0.5);
-    EXPECT_DOUBLE_EQ(sameY.TexCoords[3][0], 1.0);
-    EXPECT_EQ(onePoint.TexCoords[1], (std::array<double, 2>{0, 0}));
+    EXPECT_DOUBLE_EQ(sameX.texCoords[2][1], 0.5);
+    EXPECT_DOUBLE_EQ(sameY.texCoords[3][0], 1.0);
+    EXPECT_EQ(onePoint.texCoords[1], (std::array<double, 2>{0, 0}));
 }
 
 TEST(SurfacePreparation, EveryFaceOfAPointCountsInItsMeanNormal) {
     // Twenty faces around the tip of a cone: the mean of their normals is the cone's axis.
     const OrganSurface twenty = preparedLeaf(cone(20, 5));
-    EXPECT_NEAR(twenty.NormalsFront[1].x, 0, 1e-6);
-    EXPECT_NEAR(twenty.NormalsFront[1].y, 0, 1e-6);
-    EXPECT_NEAR(std::abs(twenty.NormalsFront[1].z), 1, 1e-12);
-    expectNear(twenty.NormalsBack[1],
-               {-twenty.NormalsFront[1].x, -twenty.NormalsFront[1].y, -twenty.NormalsFront[1].z});
+    EXPECT_NEAR(twenty.normalsFront[1].x, 0, 1e-6);
+    EXPECT_NEAR(twenty.normalsFront[1].y, 0, 1e-6);
+    EXPECT_NEAR(std::abs(twenty.normalsFront[1].z), 1, 1e-12);
+    expectNear(twenty.normalsBack[1],
+               {-twenty.normalsFront[1].x, -twenty.normalsFront[1].y, -twenty.normalsFront[1].z});
     // Each ring point is shared by two faces: a unit normal between theirs.
-    EXPECT_NEAR(length(twenty.NormalsFront[2]), 1, 1e-12);
+    EXPECT_NEAR(length(twenty.normalsFront[2]), 1, 1e-12);
 
     // A flat fan of twenty faces, then four more faces standing upright at the centre: all
     // twenty-four count, so the centre's normal leans towards the upright ones.
     OrganShape fan = cone(20, 0);
-    const std::int32_t first = fan.PointCount + 1;
-    fan.Points[static_cast<std::size_t>(first)] = {0, 0, 10};
-    fan.Points[static_cast<std::size_t>(first + 1)] = {0, 10, 0};
-    fan.PointCount += 2;
+    const std::int32_t first = fan.pointCount + 1;
+    fan.points[static_cast<std::size_t>(first)] = {0, 0, 10};
+    fan.points[static_cast<std::size_t>(first + 1)] = {0, 10, 0};
+    fan.pointCount += 2;
     for (int i = 0; i < 4; ++i) {
-        fan.Triangles[static_cast<std::size_t>(++fan.TriangleCount)] = {1, first, first + 1};
+        fan.triangles[static_cast<std::size_t>(++fan.triangleCount)] = {1, first, first + 1};
     }
     const OrganSurface shared = preparedLeaf(fan);
     const Vector3 flatFront = faceNormal(
@@ -143,8 +143,8 @@ TEST(SurfacePreparation, EveryFaceOfAPointCountsInItsMeanNormal) {
                       20 * flatFront.z + 4 * uprightFront.z};
     const double sumLength = length(sum);
     const Vector3 expected{sum.x / sumLength, sum.y / sumLength, sum.z / sumLength};
-    EXPECT_NEAR(shared.NormalsFront[1].x, expected.x, 1e-6);
-    EXPECT_NEAR(shared.NormalsFront[1].y, expected.y, 1e-6);
-    EXPECT_NEAR(shared.NormalsFront[1].z, expected.z, 1e-6);
-    EXPECT_GT(std::abs(shared.NormalsFront[1].x), 0.1); // not the flat fan's normal alone
+    EXPECT_NEAR(shared.normalsFront[1].x, expected.x, 1e-6);
+    EXPECT_NEAR(shared.normalsFront[1].y, expected.y, 1e-6);
+    EXPECT_NEAR(shared.normalsFront[1].z, expected.z, 1e-6);
+    EXPECT_GT(std::abs(shared.normalsFront[1].x), 0.1); // not the flat fan's normal alone
 }

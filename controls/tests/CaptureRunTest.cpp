@@ -30,18 +30,18 @@ struct CaptureRig : FrameRig {
         page.onCaptureNowClicked();
     }
     void runToEnd() {
-        for (int i = 0; i < 200 && animation.CaptureActive; ++i) {
+        for (int i = 0; i < 200 && animation.captureActive; ++i) {
             window.paint();
         }
     }
     std::string file(const std::string& name) const {
-        return working.file(std::filesystem::path(animation.CaptureFolder).filename().string() +
+        return working.file(std::filesystem::path(animation.captureFolder).filename().string() +
                             "/" + name);
     }
     bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
     std::set<std::string> files() const {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(animation.CaptureFolder)) {
+        for (const auto& entry : std::filesystem::directory_iterator(animation.captureFolder)) {
             names.insert(entry.path().filename().string());
         }
         return names;
@@ -64,7 +64,7 @@ TEST(CaptureRun, RunFromTenToTwelveCapturesEveryHalfAndCompletes) {
                                                   "Picture11.jpg", "Picture11.5.jpg",
                                                   "Picture12.jpg", "Plant.gif"}));
     EXPECT_EQ(rig.ui.messages, std::vector<std::string>{"Capture Completed."});
-    EXPECT_FALSE(rig.animation.CaptureActive);
+    EXPECT_FALSE(rig.animation.captureActive);
     EXPECT_FALSE(rig.capture.hasTools());
     EXPECT_EQ(gauge, (std::vector<int>{25, 50, 75, 100})); // 0 since "Capture Now"
 
@@ -93,7 +93,7 @@ TEST(CaptureRun, RunThatMissesItsEndExactlyIsAbandonedQuietly) {
     CaptureRig rig("capture-miss", 0.3);
     rig.start(10, 12);
     rig.runToEnd();
-    EXPECT_FALSE(rig.animation.CaptureActive);
+    EXPECT_FALSE(rig.animation.captureActive);
     EXPECT_TRUE(rig.ui.messages.empty());
     EXPECT_FALSE(rig.exists("Plant.gif"));
     EXPECT_EQ(rig.files().size(), 8u); // Picture.bmp and 10.1, 10.4, ... 11.9
@@ -104,7 +104,7 @@ TEST(CaptureRun, RunThatMissesItsEndExactlyIsAbandonedQuietly) {
     CaptureRig reversed("capture-reversed", 0.5);
     reversed.start(12, 10);
     reversed.runToEnd();
-    EXPECT_FALSE(reversed.animation.CaptureActive);
+    EXPECT_FALSE(reversed.animation.captureActive);
     EXPECT_TRUE(reversed.files().empty());
 }
 
@@ -112,7 +112,7 @@ TEST(CaptureRun, IntermediateSavesComeWithTheTenthAndNineteenthFrames) {
     CaptureRig rig("capture-checkpoint", 1.0);
     rig.start(1, 25);
     std::vector<std::size_t> savedWith;
-    for (int i = 0; i < 40 && rig.animation.CaptureActive; ++i) {
+    for (int i = 0; i < 40 && rig.animation.captureActive; ++i) {
         rig.window.paint();
         const std::size_t count = decodeGifFile(rig.file("PlantTmp.gif")).frames.size();
         if (count > 0 && (savedWith.empty() || savedWith.back() != count)) {
@@ -165,7 +165,7 @@ TEST(CaptureRun, SingleTimeRunFillsTheGaugeAndStopAndRestartWork) {
     EXPECT_EQ(stopped.files(),
               (std::set<std::string>{"Picture.bmp", "Picture10.jpg", "Picture10.5.jpg"}));
     stopped.window.onCaptureClicked();
-    EXPECT_TRUE(stopped.animation.CaptureActive);
+    EXPECT_TRUE(stopped.animation.captureActive);
     EXPECT_EQ(stopped.currentTime, 9.0);
     stopped.runToEnd();
     EXPECT_TRUE(stopped.exists("Plant.gif"));
@@ -183,7 +183,7 @@ TEST(CaptureRun, FileThatCannotBeWrittenEndsTheRunOnceAndDrawingGoesOn) {
     EXPECT_EQ(rig.ui.messages,
               std::vector<std::string>{"Cannot create file " +
                                        rig.working.file("no/such/folder/Picture.bmp")});
-    EXPECT_FALSE(rig.animation.CaptureActive);
+    EXPECT_FALSE(rig.animation.captureActive);
     EXPECT_EQ(rig.canvas.shownFrame, shownBefore + 10); // every frame was drawn and shown
 
     // The final animation cannot be saved: the intermediate one stays.
@@ -193,8 +193,8 @@ TEST(CaptureRun, FileThatCannotBeWrittenEndsTheRunOnceAndDrawingGoesOn) {
     blocked.runToEnd();
     EXPECT_EQ(blocked.ui.messages,
               std::vector<std::string>{"Cannot create file " + blocked.file("Plant.gif")});
-    EXPECT_FALSE(blocked.animation.CaptureActive);
-    EXPECT_FALSE(blocked.animation.PaintBusy);
+    EXPECT_FALSE(blocked.animation.captureActive);
+    EXPECT_FALSE(blocked.animation.paintBusy);
     EXPECT_EQ(decodeGifFile(blocked.file("PlantTmp.gif")).frames.size(), 10u);
     EXPECT_TRUE(blocked.exists("Picture11.jpg"));
 }
@@ -244,6 +244,6 @@ TEST(CaptureRun, VideoFormatWritesOneVideoNamedWhenTheRunEndsOrStops) {
     EXPECT_EQ(blocked.ui.messages,
               std::vector<std::string>{"Cannot create file " +
                                        blocked.working.file("no/such/folder/Plant.mp4")});
-    EXPECT_FALSE(blocked.animation.CaptureActive);
+    EXPECT_FALSE(blocked.animation.captureActive);
     EXPECT_FALSE(blocked.exists("Plant.mp4"));
 }

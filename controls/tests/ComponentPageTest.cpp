@@ -11,7 +11,7 @@ using namespace burgeon;
 
 namespace {
 
-const char* const twoLeaves = "name=Oval leaf\n"
+const char* const TwoLeaves = "name=Oval leaf\n"
                               "source=1\n"
                               "point=0 0 0\n"
                               "point=10 25.5 0\n"
@@ -82,14 +82,14 @@ TEST_F(ComponentPageTest, StartsInLeafModeWithItsDefaults) {
 }
 
 TEST_F(ComponentPageTest, OpeningFillsTheListAndCancellingReadsTheHeldTextAgain) {
-    open(writeLibrary("two.txt", twoLeaves));
+    open(writeLibrary("two.txt", TwoLeaves));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(page.shapeList.items(), (std::vector<std::string>{"Oval leaf", "Square"}));
     EXPECT_EQ(page.shapeList.text(), "Select Leaf Type");
-    EXPECT_EQ(page.libraryText.text(), twoLeaves);
+    EXPECT_EQ(page.libraryText.text(), TwoLeaves);
     EXPECT_EQ(library.entryCount(), 2);
-    EXPECT_EQ(library.RendererEntries.size(), 2u);
-    EXPECT_EQ(library.entry(2).TriangleCount, 2);
+    EXPECT_EQ(library.rendererEntries.size(), 2u);
+    EXPECT_EQ(library.entry(2).triangleCount, 2);
 
     page.chooseFlowerSurface();
     open(std::nullopt);
@@ -108,30 +108,30 @@ TEST_F(ComponentPageTest, OpeningFillsTheListAndCancellingReadsTheHeldTextAgain)
 }
 
 TEST_F(ComponentPageTest, AFailedReadingKeepsTheRenderersCopyAndLeavesTheListEmpty) {
-    open(writeLibrary("two.txt", twoLeaves));
+    open(writeLibrary("two.txt", TwoLeaves));
     const std::string bad = writeLibrary("bad.txt", "name=A\npoint=0 0 0\nname=B\npoint=1 x 2\n");
     open(bad);
     EXPECT_EQ(ui.takeMessages(),
               (std::vector<std::string>{"'x' is not a valid floating point value"}));
     EXPECT_TRUE(page.shapeList.items().empty());
     EXPECT_EQ(library.entryCount(), 2); // the entries read before stay counted
-    EXPECT_EQ(library.entry(1).Name, "A");
-    ASSERT_EQ(library.RendererEntries.size(), 2u);
-    EXPECT_EQ(library.rendererEntry(1).Name, "Oval leaf");
+    EXPECT_EQ(library.entry(1).name, "A");
+    ASSERT_EQ(library.rendererEntries.size(), 2u);
+    EXPECT_EQ(library.rendererEntry(1).name, "Oval leaf");
 
     open(writeLibrary("limit.txt", "name=A\npoint=0 0 0\ntriangle=1 1 9\n"));
     EXPECT_EQ(ui.takeMessages(),
               (std::vector<std::string>{"Shape library error in line 3: triangle refers to point "
                                         "9, but the entry has 1 point."}));
     EXPECT_TRUE(page.shapeList.items().empty());
-    EXPECT_EQ(library.rendererEntry(2).Name, "Square");
+    EXPECT_EQ(library.rendererEntry(2).name, "Square");
 
     // A file that cannot be opened changes nothing at all.
-    open(writeLibrary("good.txt", twoLeaves));
+    open(writeLibrary("good.txt", TwoLeaves));
     const std::string missing = (folder / "missing.txt").string();
     open(missing);
     EXPECT_EQ(ui.takeMessages(), (std::vector<std::string>{"Cannot open file " + missing}));
-    EXPECT_EQ(page.libraryText.text(), twoLeaves);
+    EXPECT_EQ(page.libraryText.text(), TwoLeaves);
     EXPECT_EQ(page.shapeList.items().size(), 2u);
     EXPECT_EQ(library.entryCount(), 2);
 }
@@ -140,50 +140,50 @@ TEST_F(ComponentPageTest, ChoosingAnEntryMakesItTheSurfaceOfTheCheckedMode) {
     page.shapeList.typeText("Oval");
     EXPECT_EQ(ui.takeMessages(),
               (std::vector<std::string>{"No library, Please Open the Library."}));
-    EXPECT_EQ(library.SelectedLeafShape, 0);
+    EXPECT_EQ(library.selectedLeafShape, 0);
 
-    open(writeLibrary("two.txt", twoLeaves));
+    open(writeLibrary("two.txt", TwoLeaves));
     page.sizeDivisorBox.setPosition(20);
     page.shapeList.choose(1);
     EXPECT_EQ(ui.takeMessages(), (std::vector<std::string>{"Leaf number 2 was selected."}));
-    EXPECT_EQ(library.SelectedLeafShape, 2);
-    EXPECT_EQ(library.SelectedFlowerShape, 2);
-    EXPECT_EQ(leaf.TriangleCount, 2);
-    EXPECT_EQ(leaf.Points[3].y, 20.0f);
-    EXPECT_EQ(leaf.Triangles[2], (std::array<std::uint8_t, 3>{1, 3, 4}));
-    EXPECT_EQ(leaf.ShapeDivisor, 50.0f);
-    EXPECT_DOUBLE_EQ(leaf.TexCoords[3][0], 1.0); // the 10 x 20 square's far corner
-    EXPECT_DOUBLE_EQ(leaf.TexCoords[3][1], 0.0);
-    EXPECT_NEAR(std::abs(leaf.NormalsFront[1].z), 1.0, 1e-12);
+    EXPECT_EQ(library.selectedLeafShape, 2);
+    EXPECT_EQ(library.selectedFlowerShape, 2);
+    EXPECT_EQ(leaf.triangleCount, 2);
+    EXPECT_EQ(leaf.points[3].y, 20.0f);
+    EXPECT_EQ(leaf.triangles[2], (std::array<std::uint8_t, 3>{1, 3, 4}));
+    EXPECT_EQ(leaf.shapeDivisor, 50.0f);
+    EXPECT_DOUBLE_EQ(leaf.texCoords[3][0], 1.0); // the 10 x 20 square's far corner
+    EXPECT_DOUBLE_EQ(leaf.texCoords[3][1], 0.0);
+    EXPECT_NEAR(std::abs(leaf.normalsFront[1].z), 1.0, 1e-12);
     EXPECT_TRUE(hasBlue(page.leafPreview.picture));
     EXPECT_FALSE(hasBlue(page.flowerPreview.picture));
-    EXPECT_EQ(flower.TriangleCount, 0);
+    EXPECT_EQ(flower.triangleCount, 0);
 
     // In flower mode the message still speaks of a leaf; only the flower surface changes.
     page.chooseFlowerSurface();
     page.sizeDivisorBox.setPosition(40); // the leaf divisor stays
     page.shapeList.choose(0);
     EXPECT_EQ(ui.takeMessages(), (std::vector<std::string>{"Leaf number 1 was selected."}));
-    EXPECT_EQ(flower.TriangleCount, 1);
-    EXPECT_EQ(flower.ShapeDivisor, 25.0f);
-    EXPECT_EQ(leaf.TriangleCount, 2);
-    EXPECT_EQ(leaf.ShapeDivisor, 50.0f);
+    EXPECT_EQ(flower.triangleCount, 1);
+    EXPECT_EQ(flower.shapeDivisor, 25.0f);
+    EXPECT_EQ(leaf.triangleCount, 2);
+    EXPECT_EQ(leaf.shapeDivisor, 50.0f);
     EXPECT_TRUE(hasBlue(page.flowerPreview.picture));
 
     // Typed text selects nothing and changes no surface.
     page.shapeList.typeText("Square");
     EXPECT_EQ(ui.takeMessages(),
               (std::vector<std::string>{"No library, Please Open the Library."}));
-    EXPECT_EQ(library.SelectedFlowerShape, 0);
-    EXPECT_EQ(flower.TriangleCount, 1);
+    EXPECT_EQ(library.selectedFlowerShape, 0);
+    EXPECT_EQ(flower.triangleCount, 1);
 }
 
 TEST_F(ComponentPageTest, SlidersWriteTheFieldsOfTheCheckedModeWithTheirStatusTexts) {
     page.scaleXSlider.setPosition(33);
-    EXPECT_EQ(placement.LeafSizeX, 0.33f);
+    EXPECT_EQ(placement.leafSizeX, 0.33f);
     EXPECT_EQ(ui.statusText, "Leaf Size in X-Axis = 0.330000013113022");
     page.angleZSlider.setPosition(-500);
-    EXPECT_EQ(placement.LeafAngleZ, -180.0f);
+    EXPECT_EQ(placement.leafAngleZ, -180.0f);
     EXPECT_EQ(ui.statusText, "Leaf Angle in Z-Axis = -180");
 
     page.petalCountBox.setPosition(12);
@@ -194,8 +194,8 @@ TEST_F(ComponentPageTest, SlidersWriteTheFieldsOfTheCheckedModeWithTheirStatusTe
     EXPECT_EQ(page.angleLabel.caption(), "Flower Angle");
     EXPECT_TRUE(page.petalCountLabel.visible());
     EXPECT_TRUE(page.petalCountBox.visible());
-    EXPECT_EQ(placement.PetalCount, 12);
-    EXPECT_FALSE(placement.LeafSurfaceMode);
+    EXPECT_EQ(placement.petalCount, 12);
+    EXPECT_FALSE(placement.leafSurfaceMode);
     // The sliders show the flower values: 100, 75, 100 and 0, 0, 0.
     EXPECT_EQ(page.scaleXSlider.position(), 100);
     EXPECT_EQ(page.scaleYSlider.position(), 75);
@@ -203,46 +203,46 @@ TEST_F(ComponentPageTest, SlidersWriteTheFieldsOfTheCheckedModeWithTheirStatusTe
     EXPECT_EQ(page.angleZSlider.position(), 0);
 
     page.scaleYSlider.setPosition(150);
-    EXPECT_EQ(placement.FlowerSizeY, 1.5f);
+    EXPECT_EQ(placement.flowerSizeY, 1.5f);
     EXPECT_EQ(ui.statusText, "Flower Size in Y-Axis = 1.5");
     page.angleYSlider.setPosition(45);
-    EXPECT_EQ(placement.FlowerAngleY, 45.0f);
+    EXPECT_EQ(placement.flowerAngleY, 45.0f);
     EXPECT_EQ(ui.statusText, "Flower Angle in Y-Axis = 45");
-    EXPECT_EQ(placement.LeafSizeY, 0.75f);
-    EXPECT_EQ(placement.LeafAngleY, 0.0f);
+    EXPECT_EQ(placement.leafSizeY, 0.75f);
+    EXPECT_EQ(placement.leafAngleY, 0.0f);
 
     page.chooseLeafSurface();
     EXPECT_EQ(page.sizeLabel.caption(), "Leaf Size");
     EXPECT_FALSE(page.petalCountBox.visible());
-    EXPECT_TRUE(placement.LeafSurfaceMode);
+    EXPECT_TRUE(placement.leafSurfaceMode);
     EXPECT_EQ(page.scaleXSlider.position(), 33);
     EXPECT_EQ(page.angleXSlider.position(), -60);
     EXPECT_EQ(page.angleZSlider.position(), -180);
-    EXPECT_EQ(placement.FlowerSizeY, 1.5f);
+    EXPECT_EQ(placement.flowerSizeY, 1.5f);
 
     // With neither radio button checked a slider changes nothing.
     page.leafSurfaceButton.setChecked(false);
     ui.statusText.clear();
     page.scaleZSlider.setPosition(5);
-    EXPECT_EQ(placement.LeafSizeZ, 1.0f);
-    EXPECT_EQ(placement.FlowerSizeZ, 1.0f);
+    EXPECT_EQ(placement.leafSizeZ, 1.0f);
+    EXPECT_EQ(placement.flowerSizeZ, 1.0f);
     EXPECT_EQ(ui.statusText, "");
 }
 
 TEST_F(ComponentPageTest, ShowingTheWindowAppliesTheStoredMode) {
-    placement.LeafSurfaceMode = false;
-    placement.FlowerAngleX = 30.0f;
+    placement.leafSurfaceMode = false;
+    placement.flowerAngleX = 30.0f;
     page.applySurfaceMode();
     EXPECT_TRUE(page.flowerSurfaceButton.checked());
     EXPECT_FALSE(page.leafSurfaceButton.checked());
     EXPECT_EQ(page.angleXSlider.position(), 30);
     EXPECT_EQ(page.shapeTypeLabel.caption(), "Select Flower Type");
 
-    placement.LeafSurfaceMode = true;
-    placement.LeafAngleX = -61.4f; // a Leaf Arrangement move
+    placement.leafSurfaceMode = true;
+    placement.leafAngleX = -61.4f; // a Leaf Arrangement move
     page.applySurfaceMode();
     EXPECT_EQ(page.angleXSlider.position(), -61);
-    EXPECT_EQ(placement.LeafAngleX, -61.0f);
+    EXPECT_EQ(placement.leafAngleX, -61.0f);
     EXPECT_FALSE(page.petalCountBox.visible());
 }
 

@@ -25,7 +25,7 @@ struct FrameRig {
     ViewState& view = project.view;
     PlantParameters& parameters = project.parameters;
     double& currentTime = project.animation.currentTime;
-    std::int32_t& lifeCycleTime = project.growth.fittedData.LifeCycleTime;
+    std::int32_t& lifeCycleTime = project.growth.fittedData.lifeCycleTime;
     AnimationState animation;
     RecordingUserInterface ui;
     FakeCanvas canvas;

@@ -19,18 +19,18 @@ std::vector<std::string> frameCalls(FrameRig& rig, double time) {
 TEST(FrameRoutine, DrawsInOrderWithTheCaptionAndTheTurntableLateInLife) {
     FrameRig rig;
     rig.page.timeBar.setMaximum(150); // as after the first frame
-    rig.animation.AnimationPaused = false;
+    rig.animation.animationPaused = false;
     EXPECT_EQ(frameCalls(rig, 12.5),
               (std::vector<std::string>{"begin", "camera", "land", "plant", "swap"}));
     EXPECT_EQ(rig.canvas.caption, "Plant Visualization at 12.5");
     EXPECT_EQ(rig.currentTime, 12.75);
-    rig.view.ShowAxes = true;
+    rig.view.showAxes = true;
     EXPECT_EQ(frameCalls(rig, 3.0)[3], "axes");
     EXPECT_EQ(rig.canvas.caption, "Plant Visualization at 3");
 
     // Birth rate 5 and a life cycle of 10: the turntable starts after |1 - 5| x 10 + 100 = 140
     // and the time axis ends at 40 + 150 = 190, which the time bar follows.
-    rig.view.ShowAxes = false;
+    rig.view.showAxes = false;
     rig.lifeCycleTime = 10;
     EXPECT_EQ(frameCalls(rig, 140.0)[3], "plant");
     EXPECT_EQ(rig.page.timeBar.maximum(), 190);
@@ -40,7 +40,7 @@ TEST(FrameRoutine, DrawsInOrderWithTheCaptionAndTheTurntableLateInLife) {
     rig.parameters.nodeBirthRate = 5.5;
     rig.lifeCycleTime = 3;
     frameCalls(rig, 1.0);
-    EXPECT_EQ(rig.animation.TimeBarMax, 164);
+    EXPECT_EQ(rig.animation.timeBarMax, 164);
     // So does the turntable's start: |1 - 3.5| x 5 + 100 = 112.5 starts it after 112.
     rig.parameters.nodeBirthRate = 3.5;
     rig.lifeCycleTime = 5;
@@ -91,7 +91,7 @@ TEST(FrameRoutine, TimeBarClampsAtStartAndTheClockLoopsBackToOne) {
     rig.window.paint();
     EXPECT_EQ(rig.page.timeBar.position(), 150);
     EXPECT_EQ(rig.currentTime, 150.0);
-    EXPECT_TRUE(rig.animation.AnimationPaused);
+    EXPECT_TRUE(rig.animation.animationPaused);
     // "Play" runs the clock past 150, which wraps it to 1.
     rig.page.onPlayClicked();
     rig.window.paint();
@@ -111,13 +111,13 @@ TEST(ViewWindowModel, PaintGuardPopupAndMouse) {
     };
     EXPECT_TRUE(rig.window.paint().has_value());
     EXPECT_EQ(nested, 0);
-    EXPECT_FALSE(rig.animation.PaintBusy);
+    EXPECT_FALSE(rig.animation.paintBusy);
 
     // Left drag: half a degree a pixel, a frame and a repaint, then the status text.
     rig.window.mouseDown(100, 50);
     rig.window.mouseMove(111, 40, true, false);
-    EXPECT_EQ(rig.view.DragYaw, 5.5f);
-    EXPECT_EQ(rig.view.DragPitch, -5.0f);
+    EXPECT_EQ(rig.view.dragYaw, 5.5f);
+    EXPECT_EQ(rig.view.dragPitch, -5.0f);
     EXPECT_EQ(rig.canvas.shownFrame, 2);
     EXPECT_EQ(repaints, 2);
     EXPECT_EQ(rig.ui.statusText, "Plant Visualization");
@@ -128,32 +128,32 @@ TEST(ViewWindowModel, PaintGuardPopupAndMouse) {
     EXPECT_EQ(rig.canvas.shownFrame, 3);
     EXPECT_EQ(repaints, 2);
     rig.window.mouseUp();
-    EXPECT_EQ(rig.view.MouseYaw, 4.0f);
-    EXPECT_EQ(rig.view.MousePitch, -3.0f);
-    EXPECT_EQ(rig.view.DragYaw, 0.0f);
+    EXPECT_EQ(rig.view.mouseYaw, 4.0f);
+    EXPECT_EQ(rig.view.mousePitch, -3.0f);
+    EXPECT_EQ(rig.view.dragYaw, 0.0f);
 
     // While drawing is suspended a drag records the turn but draws nothing.
     rig.ui.statusText.clear();
-    rig.animation.PaintBusy = true;
+    rig.animation.paintBusy = true;
     rig.window.mouseMove(10, 0, true, false);
-    EXPECT_EQ(rig.view.DragYaw, 5.0f);
+    EXPECT_EQ(rig.view.dragYaw, 5.0f);
     EXPECT_EQ(rig.canvas.shownFrame, 3);
     EXPECT_EQ(rig.ui.statusText, "");
     rig.window.onStartClicked();
-    EXPECT_FALSE(rig.animation.PaintBusy);
+    EXPECT_FALSE(rig.animation.paintBusy);
     rig.window.onStopClicked();
-    EXPECT_TRUE(rig.animation.AnimationPaused);
+    EXPECT_TRUE(rig.animation.animationPaused);
 
     // "Reset" returns the slider rotations and translation, not the mouse angles.
-    rig.view.RotationY = 30.0;
-    rig.view.TranslationZ = -2.0;
+    rig.view.rotationY = 30.0;
+    rig.view.translationZ = -2.0;
     rig.window.onResetClicked();
-    EXPECT_EQ(rig.view.RotationY, 0.0);
-    EXPECT_EQ(rig.view.TranslationZ, -14.0);
-    EXPECT_EQ(rig.view.MouseYaw, 4.0f);
+    EXPECT_EQ(rig.view.rotationY, 0.0);
+    EXPECT_EQ(rig.view.translationZ, -14.0);
+    EXPECT_EQ(rig.view.mouseYaw, 4.0f);
 
     rig.window.onShowAxesClicked();
-    EXPECT_TRUE(rig.view.ShowAxes);
+    EXPECT_TRUE(rig.view.showAxes);
     std::vector<bool> maximised;
     rig.window.setMaximised = [&](bool on) { maximised.push_back(on); };
     rig.window.doubleClick();
@@ -161,13 +161,13 @@ TEST(ViewWindowModel, PaintGuardPopupAndMouse) {
     EXPECT_EQ(maximised, (std::vector<bool>{true, false}));
 
     rig.window.onCaptureClicked(); // no prepared run: nothing happens
-    EXPECT_FALSE(rig.animation.CaptureActive);
+    EXPECT_FALSE(rig.animation.captureActive);
     bool terminated = false;
     rig.window.terminateApplication = [&] { terminated = true; };
     rig.window.onExitClicked();
     EXPECT_TRUE(terminated);
     EXPECT_EQ(rig.currentTime, 0.0);
-    EXPECT_TRUE(rig.animation.PaintBusy);
+    EXPECT_TRUE(rig.animation.paintBusy);
 }
 
 // After each frame the window says whether the next one can show another picture; the view
@@ -188,11 +188,11 @@ TEST(ViewWindowModel, AFrameSaysWhetherTheNextPictureCanDiffer) {
     rig.parameters.wind = 5; // the leaves flutter
     rig.window.paint();
     rig.parameters.wind = 1;
-    rig.animation.CaptureActive = true; // a run waits for its first time, 400
-    rig.animation.CaptureFirst = 400;
-    rig.animation.CaptureLast = 500;
+    rig.animation.captureActive = true; // a run waits for its first time, 400
+    rig.animation.captureFirst = 400;
+    rig.animation.captureLast = 500;
     rig.window.paint();
-    rig.animation.CaptureActive = false;
+    rig.animation.captureActive = false;
     rig.page.onPlayClicked(); // the clock runs
     rig.window.paint();
     EXPECT_EQ(canChange, (std::vector<bool>{true, false, true, true, true}));

@@ -12,11 +12,11 @@ using namespace burgeon;
 
 namespace {
 
-constexpr RgbColor white{255, 255, 255};
-constexpr RgbColor red{255, 0, 0};
-constexpr RgbColor blue{0, 0, 255};
+constexpr RgbColor White{255, 255, 255};
+constexpr RgbColor Red{255, 0, 0};
+constexpr RgbColor Blue{0, 0, 255};
 
-const std::string workedExample = "0 0 0\n1 0 2\n2 1 4\n3 3 6\n";
+const std::string WorkedExample = "0 0 0\n1 0 2\n2 1 4\n3 3 6\n";
 
 using Messages = std::vector<std::string>;
 
@@ -75,8 +75,8 @@ protected:
 
 TEST_F(GrowthFunctionPageTest, WorkedExampleFitsCommitsAllSixAndPlots) {
     EXPECT_EQ(page.functionChoice.text(), "All");
-    EXPECT_EQ(page.leafWidthPlot, RgbImage(179, 123, white));
-    ASSERT_TRUE(fit(workedExample));
+    EXPECT_EQ(page.leafWidthPlot, RgbImage(179, 123, White));
+    ASSERT_TRUE(fit(WorkedExample));
     EXPECT_EQ(ui.takeMessages(),
               (Messages{"LifeCycle time=3", "# of Var = 2", "L=0, U=4.5, m=1, T=1"}));
     EXPECT_EQ(boxes(), (Messages{"0", "4.5", "1", "1"}));
@@ -84,20 +84,20 @@ TEST_F(GrowthFunctionPageTest, WorkedExampleFitsCommitsAllSixAndPlots) {
         EXPECT_EQ(curves.getCurve(static_cast<GrowthOrgan>(organ)), (GrowthFunction{0, 4.5, 1, 1}));
     }
     EXPECT_EQ(page.functionChoice.itemIndex(), 6);
-    EXPECT_EQ(data.DataLastRow, 3);
+    EXPECT_EQ(data.dataLastRow, 3);
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
         const RgbImage& plot = page.plot(static_cast<GrowthOrgan>(organ));
         // Data (22,108) (24,38) (26,18) (28,18) in red; the curve from the origin in blue.
-        EXPECT_EQ(plot.pixel(27, 18), red);
-        EXPECT_EQ(plot.pixel(24, 64), blue);
+        EXPECT_EQ(plot.pixel(27, 18), Red);
+        EXPECT_EQ(plot.pixel(24, 64), Blue);
     }
 
     // Changing "Image Scaling" runs the whole fit again with its messages.
     page.imageScalingBox.setPosition(3);
     EXPECT_EQ(ui.takeMessages(),
               (Messages{"LifeCycle time=3", "# of Var = 2", "L=0, U=4.5, m=1, T=1"}));
-    EXPECT_EQ(page.PlotScale, 3);
-    EXPECT_EQ(page.internodePlot.pixel(25, 108 - 35 * 3), red); // (1, 3.5) at scale 3
+    EXPECT_EQ(page.plotScale, 3);
+    EXPECT_EQ(page.internodePlot.pixel(25, 108 - 35 * 3), Red); // (1, 3.5) at scale 3
     page.imageScalingBox.showPosition(5);
     EXPECT_TRUE(ui.messages.empty()) << "showing a position runs no fit";
     EXPECT_EQ(page.imageScalingBox.position(), 5);
@@ -107,15 +107,15 @@ TEST_F(GrowthFunctionPageTest, WorkedExampleFitsCommitsAllSixAndPlots) {
 
 TEST_F(GrowthFunctionPageTest, SingleChoiceCommitsAndPlotsOnlyItsCurve) {
     page.functionChoice.choose(3);
-    ASSERT_TRUE(fit(workedExample));
+    ASSERT_TRUE(fit(WorkedExample));
     EXPECT_EQ(curves.getCurve(GrowthOrgan::LeafWidth), (GrowthFunction{0, 4.5, 1, 1}));
     EXPECT_EQ(curves.getCurve(GrowthOrgan::LeafLength), GrowthFunction{});
-    EXPECT_NE(page.leafWidthPlot, RgbImage(179, 123, white));
-    EXPECT_EQ(page.leafLengthPlot, RgbImage(179, 123, white));
+    EXPECT_NE(page.leafWidthPlot, RgbImage(179, 123, White));
+    EXPECT_EQ(page.leafLengthPlot, RgbImage(179, 123, White));
 }
 
 TEST_F(GrowthFunctionPageTest, FormatErrorsStopTheFitAndChangeNothingElse) {
-    ASSERT_TRUE(fit(workedExample));
+    ASSERT_TRUE(fit(WorkedExample));
     ui.takeMessages();
     const Snapshot before = snapshot();
 
@@ -123,9 +123,9 @@ TEST_F(GrowthFunctionPageTest, FormatErrorsStopTheFitAndChangeNothingElse) {
     EXPECT_FALSE(fit("0 1\n\n1 -2\n2 3\n"));
     EXPECT_EQ(ui.takeMessages(), (Messages{"Error Data in line 3"}));
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(data.DataLastRow, 1);
-    EXPECT_EQ(data.LifeCycleTime, 0);
-    EXPECT_EQ(data.DataMean[0], 0.0);
+    EXPECT_EQ(data.dataLastRow, 1);
+    EXPECT_EQ(data.lifeCycleTime, 0);
+    EXPECT_EQ(data.dataMean[0], 0.0);
 
     EXPECT_FALSE(fit("0 1\n1.2.3 4\n"));
     EXPECT_EQ(ui.takeMessages(), (Messages{"'1.2.3' is not a valid floating point value"}));
@@ -137,7 +137,7 @@ TEST_F(GrowthFunctionPageTest, FormatErrorsStopTheFitAndChangeNothingElse) {
 }
 
 TEST_F(GrowthFunctionPageTest, LimitsAndMissingDataEndWithTheirMessages) {
-    ASSERT_TRUE(fit(workedExample));
+    ASSERT_TRUE(fit(WorkedExample));
     ui.takeMessages();
     const Snapshot before = snapshot();
     const GrowthData dataBefore = data;
@@ -148,15 +148,15 @@ TEST_F(GrowthFunctionPageTest, LimitsAndMissingDataEndWithTheirMessages) {
               (Messages{"Growth data is limited to 501 lines of at most 101 values each.",
                         "Growth data is limited to 501 lines of at most 101 values each."}));
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(data.DataLastRow, dataBefore.DataLastRow);
-    EXPECT_EQ(data.DataMean, dataBefore.DataMean);
+    EXPECT_EQ(data.dataLastRow, dataBefore.dataLastRow);
+    EXPECT_EQ(data.dataMean, dataBefore.dataMean);
 
     // No data row at all: the previous life cycle time, no variables, then the stop.
     EXPECT_FALSE(fit("\n  \n\t\n"));
     EXPECT_EQ(ui.takeMessages(),
               (Messages{"LifeCycle time=3", "# of Var = 0", "No growth data to fit."}));
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(data.DataLastRow, -1);
+    EXPECT_EQ(data.dataLastRow, -1);
 
     // A last data row with a time only: the division fails after the boxes were cleared.
     EXPECT_FALSE(fit("0 1\n1 2\n2\n"));
@@ -175,7 +175,7 @@ TEST_F(GrowthFunctionPageTest, ArrowsNudgeTheBoxesAndSlopeAndTmidCommit) {
                   (GrowthFunction{0, 0, 0.01, 0}));
         const RgbImage& plot = page.plot(static_cast<GrowthOrgan>(organ));
         EXPECT_EQ(plot.pixel(22, 108), RgbColor{}) << organ; // the axes cross; nothing else
-        EXPECT_EQ(plot.pixel(23, 107), white);
+        EXPECT_EQ(plot.pixel(23, 107), White);
     }
     EXPECT_TRUE(ui.messages.empty());
 
@@ -201,7 +201,7 @@ TEST_F(GrowthFunctionPageTest, ArrowsNudgeTheBoxesAndSlopeAndTmidCommit) {
     page.onBottomArrowClicked(ArrowClick::Up);
     EXPECT_EQ(page.topBox.text(), "100");
     EXPECT_EQ(page.bottomBox.text(), "1");
-    EXPECT_EQ(curves.getCurve(GrowthOrgan::Apex).Top, 0.0);
+    EXPECT_EQ(curves.getCurve(GrowthOrgan::Apex).top, 0.0);
 }
 
 TEST_F(GrowthFunctionPageTest, ABoxThatIsNoNumberStopsApproximate) {
@@ -210,7 +210,7 @@ TEST_F(GrowthFunctionPageTest, ABoxThatIsNoNumberStopsApproximate) {
     page.functionChoice.setItemIndex(6);
     EXPECT_FALSE(page.approximate());
     EXPECT_EQ(ui.takeMessages(), (Messages{"'ten' is not a valid floating point value"}));
-    EXPECT_EQ(page.internodePlot, RgbImage(179, 123, white)); // "All": nothing drawn
+    EXPECT_EQ(page.internodePlot, RgbImage(179, 123, White)); // "All": nothing drawn
 
     // A single choice has drawn its frame already but commits nothing.
     page.functionChoice.setItemIndex(1);
@@ -218,7 +218,7 @@ TEST_F(GrowthFunctionPageTest, ABoxThatIsNoNumberStopsApproximate) {
     EXPECT_EQ(ui.takeMessages(), (Messages{"'ten' is not a valid floating point value"}));
     EXPECT_EQ(page.tmidBox.text(), "6");
     EXPECT_EQ(page.petiolePlot.pixel(22, 108), RgbColor{});
-    EXPECT_EQ(page.internodePlot, RgbImage(179, 123, white));
+    EXPECT_EQ(page.internodePlot, RgbImage(179, 123, White));
     EXPECT_EQ(curves.getCurve(GrowthOrgan::Petiole), GrowthFunction{});
 }
 
@@ -229,7 +229,7 @@ TEST_F(GrowthFunctionPageTest, ReadDataLoadsTheTextUpToTheEndMark) {
     EXPECT_EQ(page.dataBox.text(), "0 1\r\n1 2\r\n");
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(page.fitCurve());
-    EXPECT_EQ(data.LifeCycleTime, 1);
+    EXPECT_EQ(data.lifeCycleTime, 1);
 
     // Cancelling changes nothing; a missing or unreadable file leaves the box as it was.
     ui.fileAnswers.push_back(std::nullopt);
@@ -261,7 +261,7 @@ TEST_F(GrowthFunctionPageTest, SaveImageWritesFiveBitmapsWholeOrStops) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 5);
 
     // After a fit the saved plot shows the drawing.
-    ASSERT_TRUE(fit(workedExample));
+    ASSERT_TRUE(fit(WorkedExample));
     EXPECT_TRUE(page.saveImages(folder.string()));
     const auto leaf = readBitmapFile((folder / "Leaf.bmp").string());
     ASSERT_TRUE(leaf);

@@ -9,8 +9,8 @@ namespace {
 using Lines = std::vector<std::string>;
 using EditorPageTest = LSystemPageFixture;
 
-constexpr RgbColor black{0, 0, 0};
-constexpr RgbColor red{255, 0, 0};
+constexpr RgbColor Black{0, 0, 0};
+constexpr RgbColor Red{255, 0, 0};
 
 TEST_F(EditorPageTest, DefaultsOfThePage) {
     EXPECT_EQ(editor.sourceEditor.lines(), (Lines{"Plant{", "     Iterations=1", "     Angle=45",
@@ -48,9 +48,9 @@ TEST_F(EditorPageTest, NumberBoxesFollowTheHeaderLinesAtFixedPositions) {
 }
 
 TEST_F(EditorPageTest, ArrowsStepTheBoxAndRewriteTheLine) {
-    editor.sourceEditor.setLines(LSystemEditorPage::defaultLines); // runs the change handler
+    editor.sourceEditor.setLines(LSystemEditorPage::DefaultLines); // runs the change handler
     editor.sourceEditor.setText(editor.sourceEditor.text() + "\n");
-    editor.sourceEditor.setLines(LSystemEditorPage::defaultLines);
+    editor.sourceEditor.setLines(LSystemEditorPage::DefaultLines);
     EXPECT_EQ(editor.iterationsBox.text(), "1");
     editor.clickUpDown(1, true);
     EXPECT_EQ(editor.sourceEditor.lines()[1], "     Iterations=2");
@@ -91,7 +91,7 @@ TEST_F(EditorPageTest, ContextMenuActions) {
     EXPECT_EQ(messages, Lines{"Incorrect L-system, Please Enter L-system Code."});
 
     editor.newLSystem();
-    EXPECT_EQ(editor.sourceEditor.lines(), LSystemEditorPage::templateLines);
+    EXPECT_EQ(editor.sourceEditor.lines(), LSystemEditorPage::TemplateLines);
 }
 
 TEST_F(EditorPageTest, CompilingWithoutAClosingLineRefreshesTheBoxes) {
@@ -109,24 +109,24 @@ TEST_F(EditorPageTest, CompilingShowsTheOutcomeOnThePages) {
     EXPECT_EQ(messages, (Lines{"Rule=0, EndRule=0", "all string =1", "Generate Completed"}));
     EXPECT_EQ(editor.compilesPane.text(),
               "Header Pass.\nIterations Pass.\nAngle Pass.\nDiameter Pass.\nAxiom Pass.\n");
-    EXPECT_EQ(editor.compilesPane.textColor(), black);
-    EXPECT_EQ(editor.resultsPane.text(), plant.CompileReport);
+    EXPECT_EQ(editor.compilesPane.textColor(), Black);
+    EXPECT_EQ(editor.resultsPane.text(), plant.compileReport);
     EXPECT_EQ(editor.lsystemNameBox.text(), "Plant");
     EXPECT_EQ(editor.compileProgress.position(), 0) << "no rules: the bar is never advanced";
     EXPECT_GE(ui.busyCursorShown, 1);
 
     EXPECT_FALSE(compile({"Tree {", "Iterations=4", "Angle=30", "Diameter 1", "Axiom=I", "}"}));
-    EXPECT_EQ(editor.compilesPane.textColor(), red);
+    EXPECT_EQ(editor.compilesPane.textColor(), Red);
     EXPECT_EQ(editor.lsystemNameBox.text(), "Tree");
     EXPECT_EQ(parameters.turnStep, 30.0f) << "the angle line passed before the failing one";
     EXPECT_EQ(editor.resultsPane.text(), "L-system Results");
 
     EXPECT_TRUE(compile({"P{", "Iterations=2", "Angle=45", "Diameter=1", "Axiom=A", "A=IA"}));
-    EXPECT_EQ(editor.compilesPane.textColor(), black);
+    EXPECT_EQ(editor.compilesPane.textColor(), Black);
     EXPECT_EQ(editor.compileProgress.position(), 100);
-    EXPECT_TRUE(generate(plant.ResultString));
+    EXPECT_TRUE(generate(plant.resultString));
     EXPECT_EQ(editor.treeResultsPane.text(), "all string = IIA\n");
-    EXPECT_TRUE(animation.PaintBusy) << "drawing waits for \"Animation Show\"";
+    EXPECT_TRUE(animation.paintBusy) << "drawing waits for \"Animation Show\"";
 }
 
 TEST_F(EditorPageTest, ALongCompilationCanBeStoppedAndLeavesTheResultAsItWas) {
@@ -137,8 +137,8 @@ TEST_F(EditorPageTest, ALongCompilationCanBeStoppedAndLeavesTheResultAsItWas) {
         compile({"P{", "Iterations=100000", "Angle=45", "Diameter=1", "Axiom=A", "A=IA", "}"}));
     EXPECT_EQ(messages, (Lines{"Rule=1, EndRule=0", "Compiling was stopped at iteration 3 of "
                                                     "100000; the result string stays as it was."}));
-    EXPECT_EQ(plant.ResultString, "IIA");
-    EXPECT_EQ(plant.CompileReport, report);
+    EXPECT_EQ(plant.resultString, "IIA");
+    EXPECT_EQ(plant.compileReport, report);
     EXPECT_EQ(editor.resultsPane.text(), "L-system Results");
     EXPECT_EQ(editor.compileProgress.position(), 0) << "3 of 100000 iterations";
     EXPECT_EQ(ui.stoppableCaptions.back(), "Compiling the L-system\u2026");
@@ -148,7 +148,7 @@ TEST_F(EditorPageTest, AngleAndDiameterSetTheirSlidersRoundedAndClamped) {
     EXPECT_TRUE(compile({"P{", "Iterations=1", "Angle=100", "Diameter=20", "Axiom=I", "}"}));
     EXPECT_EQ(parameterPage.petioleAngleSlider.position(), 720);
     EXPECT_EQ(parameters.turnStep, 72.0f);
-    EXPECT_NE(plant.CompileReport.find("Direction = 100\n"), std::string::npos);
+    EXPECT_NE(plant.compileReport.find("Direction = 100\n"), std::string::npos);
     EXPECT_EQ(parameterPage.nodeDiameterSlider.position(), 100);
     EXPECT_EQ(parameters.nodeDiameter, 10.0);
 

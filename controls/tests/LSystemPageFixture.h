@@ -35,9 +35,9 @@ struct LSystemPageFixture : ::testing::Test {
         return completed;
     }
 
-    // Sets ResultString and presses "Generate Plant".
+    // Sets resultString and presses "Generate Plant".
     bool generate(const std::string& resultString) {
-        plant.ResultString = resultString;
+        plant.resultString = resultString;
         ui.takeMessages();
         const bool completed =
             generateFromEditor(editor, plant, parameters.turnStep, random, animation, ui);

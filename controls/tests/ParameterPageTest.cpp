@@ -139,26 +139,26 @@ TEST_F(ParameterPageTest, LeafArrangementPerturbsTheLeafAnglesAndAccumulates) {
     OrganPlacement expected;
     for (int p : {20, 1, 50, 3}) {
         page.leafArrangementSlider.setPosition(p);
-        for (float* angle : {&expected.LeafAngleX, &expected.LeafAngleY, &expected.LeafAngleZ}) {
+        for (float* angle : {&expected.leafAngleX, &expected.leafAngleY, &expected.leafAngleZ}) {
             const int a = expectedDraws.uniformInt(p);
             const int b = expectedDraws.uniformInt(p);
             *angle = static_cast<float>(*angle - (a - b) / 10.0);
         }
     }
-    EXPECT_EQ(placement.LeafAngleX, expected.LeafAngleX);
-    EXPECT_EQ(placement.LeafAngleY, expected.LeafAngleY);
-    EXPECT_EQ(placement.LeafAngleZ, expected.LeafAngleZ);
-    EXPECT_NE(placement.LeafAngleX, OrganPlacement{}.LeafAngleX) << "the moves left a trace";
+    EXPECT_EQ(placement.leafAngleX, expected.leafAngleX);
+    EXPECT_EQ(placement.leafAngleY, expected.leafAngleY);
+    EXPECT_EQ(placement.leafAngleZ, expected.leafAngleZ);
+    EXPECT_NE(placement.leafAngleX, OrganPlacement{}.leafAngleX) << "the moves left a trace";
 
     // At position 1 both draws are 0: nothing moves.
     const OrganPlacement before = placement;
     page.leafArrangementSlider.setPosition(2);
     const OrganPlacement atTwo = placement;
     page.leafArrangementSlider.setPosition(1);
-    EXPECT_EQ(placement.LeafAngleX, atTwo.LeafAngleX);
-    EXPECT_EQ(placement.LeafAngleY, atTwo.LeafAngleY);
-    EXPECT_EQ(placement.LeafAngleZ, atTwo.LeafAngleZ);
-    EXPECT_EQ(placement.LeafSizeX, before.LeafSizeX);
+    EXPECT_EQ(placement.leafAngleX, atTwo.leafAngleX);
+    EXPECT_EQ(placement.leafAngleY, atTwo.leafAngleY);
+    EXPECT_EQ(placement.leafAngleZ, atTwo.leafAngleZ);
+    EXPECT_EQ(placement.leafSizeX, before.leafSizeX);
     EXPECT_EQ(ui.statusText, "") << "Leaf Arrangement shows nothing";
 }
 

@@ -51,21 +51,21 @@ protected:
     int addNode(OrganKind kind, int parent, int level, float angleZ = 0.0f, bool leaf = false,
                 bool flower = false) {
         PlantNode& node = appendNode(plant);
-        const int index = plant.NodeCount;
-        node.Kind = kind;
-        node.Parent = parent;
-        node.Level = level;
-        node.AngleZ = angleZ;
-        node.HasLeaf = leaf ? 1 : 0;
-        node.HasFlower = flower ? 1 : 0;
+        const int index = plant.nodeCount;
+        node.kind = kind;
+        node.parent = parent;
+        node.level = level;
+        node.angleZ = angleZ;
+        node.hasLeaf = leaf ? 1 : 0;
+        node.hasFlower = flower ? 1 : 0;
         if (parent == 0 && kind != Petiole && kind != ShortPetiole) {
-            ++plant.MainStemCount;
+            ++plant.mainStemCount;
         }
-        plant.MaxLevel = std::max(plant.MaxLevel, level);
+        plant.maxLevel = std::max(plant.maxLevel, level);
         return index;
     }
 
-    PlantNode& node(int index) { return plant.Nodes[static_cast<std::size_t>(index)]; }
+    PlantNode& node(int index) { return plant.nodes[static_cast<std::size_t>(index)]; }
 
     // All six curves at size 1 for any age (a flat curve: (Top - Bottom) / 10).
     void allCurvesAtOne() { curves.setCurve(GrowthOrgan::All, 0.0, 10.0, 0.0, 0.0); }
@@ -89,7 +89,7 @@ protected:
     PlantState& plant = project.plant;
     PlantParameters& parameters = project.parameters;
     GrowthCurves& curves = project.growth.curves;
-    float& plantScale = project.view.PlantScale;
+    float& plantScale = project.view.plantScale;
     FixedClock clock;
     PlantWalk walk{project, clock};
     RecordingTarget recording;
@@ -132,7 +132,7 @@ TEST_F(PlantWalkTest, WorkedExampleSizesAndSegmentEnds) {
     allCurvesAtOne();
     addNode(Internode, 0, 1);
     addNode(Internode, 1, 2);
-    plant.MaxLevel = 10;
+    plant.maxLevel = 10;
 
     const auto& organs = draw(1.0);
     ASSERT_EQ(organs.size(), 2u);
@@ -210,11 +210,11 @@ TEST_F(PlantWalkTest, ReductionsAndTheFiveOrganKinds) {
     addNode(ShortInternode, 2, 3);
     addNode(Petiole, 3, 4);
     addNode(ShortPetiole, 4, 5);
-    ASSERT_EQ(plant.MaxLevel, 5);
+    ASSERT_EQ(plant.maxLevel, 5);
 
     const auto& organs = draw(1.0);
     ASSERT_EQ(organs.size(), 5u);
-    // Level 1: factors to the power 1, length factor MaxLevel.
+    // Level 1: factors to the power 1, length factor maxLevel.
     EXPECT_NEAR(organs[0].a, 2.0 * 0.35 * 5 / 1, 1e-12);
     EXPECT_NEAR(organs[0].b, 0.1 * 2.0 * 0.8, 1e-12);
     EXPECT_NEAR(organs[1].a, 4.0 * 0.35 * 5 / 2, 1e-12);
@@ -225,7 +225,7 @@ TEST_F(PlantWalkTest, ReductionsAndTheFiveOrganKinds) {
     EXPECT_EQ(organs[3].shape, RecordedShape::Petiole);
     EXPECT_NEAR(organs[3].a, std::pow(1.5, 4) * 0.25 * 5 / 4, 1e-12);
     EXPECT_NEAR(organs[3].b, 0.1 * 2.0 * std::pow(0.7, 4), 1e-12);
-    // Level = MaxLevel: length factor 1.
+    // Level = maxLevel: length factor 1.
     EXPECT_EQ(organs[4].shape, RecordedShape::Petiole);
     EXPECT_NEAR(organs[4].a, 0.1 * 0.25 * 5 / 5, 1e-12);
     EXPECT_NEAR(organs[4].b, 0.1 * 0.8 * 2.0 * std::pow(0.7, 5), 1e-12);
@@ -240,14 +240,14 @@ TEST_F(PlantWalkTest, LeafOrientationOffsetAndFlower) {
     const int above = addNode(Petiole, 1, 2, 30.0f, true, true);
     const int straight = addNode(Petiole, 1, 2, 0.0f, true);
     const int flower = addNode(ShortPetiole, 1, 2, -20.0f, false, true);
-    node(straight).AngleX = 10.0f;
-    node(below).AngleZ = -5.0f;
+    node(straight).angleX = 10.0f;
+    node(below).angleZ = -5.0f;
 
     const auto& organs = draw(1.0);
     ASSERT_EQ(organs.size(), 8u);
     const double h1 = 0.35 * 2;
 
-    // AngleZ < 0: 135 about X, -90 about Y, 135 about Z, then the offset to the surface.
+    // angleZ < 0: 135 about X, -90 about Y, 135 about Z, then the offset to the surface.
     RecordingTarget expected = baseFrame();
     expected.translate(0.0f, static_cast<float>(h1), 0.0f);
     expected.rotate(135.0f, 1, 0, 0);
@@ -261,7 +261,7 @@ TEST_F(PlantWalkTest, LeafOrientationOffsetAndFlower) {
     EXPECT_NEAR(organs[1].b, 0.5, 1e-12);
     EXPECT_NEAR(organs[1].c, 1.5 * 0.5, 1e-12);
 
-    // A leaf and a flower on one node: only the leaf, turned for AngleZ > 0.
+    // A leaf and a flower on one node: only the leaf, turned for angleZ > 0.
     EXPECT_EQ(organs[3].node, above);
     EXPECT_EQ(organs[3].shape, RecordedShape::Leaf);
     RecordingTarget turned(16, 16);
@@ -271,7 +271,7 @@ TEST_F(PlantWalkTest, LeafOrientationOffsetAndFlower) {
     turned.translate(0.0f, static_cast<float>(0.095 * 0.81), 0.0f);
     expectMatrix(organs[3].matrix, multiplied(organs[2].matrix, turned.currentMatrix()));
 
-    // AngleZ = 0 with AngleX > 0: only the 180-degree turn about Y, then the offset.
+    // angleZ = 0 with angleX > 0: only the 180-degree turn about Y, then the offset.
     EXPECT_EQ(organs[5].node, straight);
     RecordingTarget halfTurn(16, 16);
     halfTurn.rotate(180.0f, 0, 1, 0);
@@ -294,8 +294,8 @@ TEST_F(PlantWalkTest, ChildrenInheritTheTurnAndOffsetAndBendWithAge) {
     addNode(Internode, 1, 2, 20.0f);
     addNode(Petiole, 1, 2, 45.0f);
     addNode(Petiole, 1, 2, -45.0f);
-    node(2).AngleY = 7.0f;
-    node(2).AngleX = 3.0f;
+    node(2).angleY = 7.0f;
+    node(2).angleX = 3.0f;
 
     const double t = 24.0; // node 1 born at 8: age 16, bend 0.32
     const auto& organs = draw(t);
@@ -344,10 +344,10 @@ TEST_F(PlantWalkTest, EveryChildAndEveryRootIsDrawnInIndexOrder) {
     addNode(Apex, secondRoot, 2);
     // A parent that is not an earlier node cannot loop the walk: the node is a root.
     const int damaged = addNode(Internode, 0, 1);
-    node(damaged).Parent = damaged;
+    node(damaged).parent = damaged;
 
     const auto& organs = draw(1.0);
-    ASSERT_EQ(organs.size(), static_cast<std::size_t>(plant.NodeCount));
+    ASSERT_EQ(organs.size(), static_cast<std::size_t>(plant.nodeCount));
     for (std::size_t i = 0; i < organs.size(); ++i) {
         EXPECT_EQ(organs[i].node, static_cast<int>(i) + 1);
     }
@@ -409,7 +409,7 @@ TEST_F(PlantWalkTest, LevelsBelowOneDivideTheLengthByOne) {
     parameters.internodeLengthReduce = 0.5;
     addNode(Internode, 0, 0);
     addNode(Internode, 0, -2);
-    plant.MaxLevel = 4;
+    plant.maxLevel = 4;
     const auto& organs = draw(1.0);
     ASSERT_EQ(organs.size(), 2u);
     // The reductions take the level as it is (0.5 to the power 0 and -2).
@@ -422,10 +422,10 @@ TEST_F(PlantWalkTest, ACountBeyondTheTableDrawsWhatTheTableHolds) {
     allCurvesAtOne();
     addNode(Internode, 0, 1);
     addNode(Petiole, 1, 2, 30.0f);
-    plant.Nodes.resize(3);
-    plant.NodeCount = 40;
+    plant.nodes.resize(3);
+    plant.nodeCount = 40;
     EXPECT_EQ(draw(1.0).size(), 2u);
-    plant.Nodes.clear();
+    plant.nodes.clear();
     EXPECT_TRUE(draw(1.0).empty());
 }
 
@@ -447,7 +447,7 @@ TEST_F(PlantWalkTest, ChangesBetweenFramesShowInTheNextFrame) {
     EXPECT_EQ(second[2].shape, RecordedShape::Petiole);
 
     // A node moved to another parent hangs there from the next frame on.
-    node(3).Parent = 1;
+    node(3).parent = 1;
     const auto& third = draw(10.0);
     expectPoint(third[2].lowerEnd(), third[1].lowerEnd());
 }

@@ -56,16 +56,16 @@ public:
 // One triangle with points 1, 2, 3 and distinct normals per side.
 OrganSurface oneTriangle() {
     OrganSurface surface;
-    surface.PointCount = 3;
-    surface.TriangleCount = 1;
-    surface.Points[1] = {0.0f, 0.0f, 0.0f};
-    surface.Points[2] = {10.0f, 0.0f, 0.0f};
-    surface.Points[3] = {0.0f, 20.0f, 5.0f};
-    surface.Triangles[1] = {1, 2, 3};
-    surface.ShapeDivisor = 10.0f;
+    surface.pointCount = 3;
+    surface.triangleCount = 1;
+    surface.points[1] = {0.0f, 0.0f, 0.0f};
+    surface.points[2] = {10.0f, 0.0f, 0.0f};
+    surface.points[3] = {0.0f, 20.0f, 5.0f};
+    surface.triangles[1] = {1, 2, 3};
+    surface.shapeDivisor = 10.0f;
     for (std::size_t p = 1; p <= 3; ++p) {
-        surface.NormalsFront[p] = {0.0, 0.0, 1.0};
-        surface.NormalsBack[p] = {0.0, 0.0, -1.0};
+        surface.normalsFront[p] = {0.0, 0.0, 1.0};
+        surface.normalsBack[p] = {0.0, 0.0, -1.0};
     }
     return surface;
 }
@@ -76,8 +76,8 @@ TEST(SurfaceRoutines, FlowerPetalsAreAStepApartOnBothSides) {
     const OrganSurface flower = oneTriangle();
     const MaterialSet materials;
     OrganPlacement placement;
-    placement.FlowerAngleX = 10.0f;
-    placement.PetalCount = 8;
+    placement.flowerAngleX = 10.0f;
+    placement.petalCount = 8;
     SinkLog log;
     drawFlowerSurface(log, flower, placement, materials, 1.0, 1.0, 1.0);
 
@@ -92,7 +92,7 @@ TEST(SurfaceRoutines, FlowerPetalsAreAStepApartOnBothSides) {
     EXPECT_EQ(log.lines.back(), "rough");
 
     SinkLog single;
-    placement.PetalCount = 1;
+    placement.petalCount = 1;
     drawFlowerSurface(single, flower, placement, materials, 1.0, 1.0, 1.0);
     EXPECT_EQ(single.count("triangles"), 2);
     EXPECT_EQ(single.count("rotate 360.000000 0.000000 1.000000 0.000000"), 2);
@@ -102,10 +102,10 @@ TEST(SurfaceRoutines, LeafSidesWindingNormalsMappingAndTexture) {
     const OrganSurface leaf = oneTriangle();
     const MaterialSet materials;
     OrganPlacement placement;
-    placement.LeafSizeX = 1.0f;
-    placement.LeafSizeY = 0.5f;
-    placement.LeafSizeZ = 2.0f;
-    placement.LeafAngleX = -60.0f;
+    placement.leafSizeX = 1.0f;
+    placement.leafSizeY = 0.5f;
+    placement.leafSizeZ = 2.0f;
+    placement.leafAngleX = -60.0f;
     SinkLog log;
     drawLeafSurface(log, leaf, placement, materials, true, 3.0, 4.0, 5.0, WindTurn{2, 1, 3});
 
@@ -141,8 +141,8 @@ TEST(SurfaceRoutines, LeafSidesWindingNormalsMappingAndTexture) {
 
 TEST(SurfaceRoutines, BrokenTablesAreNotReadPastTheirEnd) {
     OrganSurface leaf = oneTriangle();
-    leaf.TriangleCount = 100000;
-    leaf.Triangles[1] = {1, 200, 3};
+    leaf.triangleCount = 100000;
+    leaf.triangles[1] = {1, 200, 3};
     SinkLog log;
     drawLeafSurface(log, leaf, OrganPlacement{}, MaterialSet{}, false, 1.0, 1.0, 1.0, WindTurn{});
     EXPECT_EQ(log.points.size(), static_cast<std::size_t>(MaxShapeTriangles) * 6);

@@ -7,7 +7,7 @@
 using namespace burgeon;
 
 namespace {
-const GrowthFunction example{0.0, 10.0, 0.5, 10.0};
+const GrowthFunction Example{0.0, 10.0, 0.5, 10.0};
 }
 
 TEST(GrowthCurves, StartAllZero) {
@@ -20,10 +20,10 @@ TEST(GrowthCurves, StartAllZero) {
 }
 
 TEST(GrowthCurves, LogisticAndSizeOfTheExampleCurve) {
-    EXPECT_DOUBLE_EQ(logisticValue(example, 10.0), 5.0);
-    EXPECT_DOUBLE_EQ(growthSize(example, 10.0), 1.0);
-    EXPECT_NEAR(growthSize(example, 0.0), 10.0 * 6.0 / (1.0 + std::exp(5.0)) / 30.0, 1e-15);
-    EXPECT_NEAR(growthSize(example, 0.0), 0.0134, 1e-4);
+    EXPECT_DOUBLE_EQ(logisticValue(Example, 10.0), 5.0);
+    EXPECT_DOUBLE_EQ(growthSize(Example, 10.0), 1.0);
+    EXPECT_NEAR(growthSize(Example, 0.0), 10.0 * 6.0 / (1.0 + std::exp(5.0)) / 30.0, 1e-15);
+    EXPECT_NEAR(growthSize(Example, 0.0), 0.0134, 1e-4);
 }
 
 TEST(GrowthCurves, FlatFallingAndInvertedCurves) {

@@ -8,17 +8,17 @@ namespace {
 using Lines = std::vector<std::string>;
 using CompilerTest = LSystemFixture;
 
-const char* const allPasses =
+const char* const AllPasses =
     "Header Pass.\nIterations Pass.\nAngle Pass.\nDiameter Pass.\nAxiom Pass.\n";
 
 TEST_F(CompilerTest, DefaultTextCompilesToTheAxiom) {
     EXPECT_TRUE(compile(defaultEditorLines()));
     EXPECT_EQ(messages, (Lines{"Rule=0, EndRule=0", "all string =1", "Generate Completed"}));
-    EXPECT_EQ(plant.ResultString, "I");
-    EXPECT_EQ(compiled.compilesPane, allPasses);
+    EXPECT_EQ(plant.resultString, "I");
+    EXPECT_EQ(compiled.compilesPane, AllPasses);
     EXPECT_FALSE(compiled.compilesPaneRed);
     EXPECT_EQ(compiled.lsystemName, "Plant");
-    EXPECT_EQ(plant.Definition.Iterations, 1);
+    EXPECT_EQ(plant.definition.iterations, 1);
     EXPECT_EQ(compiled.angle, 45.0);
     EXPECT_EQ(compiled.diameter, 1.0);
     EXPECT_EQ(progress, std::vector<int>{0}) << "no rules: the bar is never advanced";
@@ -30,7 +30,7 @@ TEST_F(CompilerTest, DefaultTextCompilesToTheAxiom) {
                                "The Result String after running at 1 iterations.\nI\n"
                                "=============================\n"
                                "End of Compiling\n";
-    EXPECT_EQ(plant.CompileReport, report);
+    EXPECT_EQ(plant.compileReport, report);
     EXPECT_EQ(compiled.resultsPane, report);
 }
 
@@ -71,7 +71,7 @@ TEST_F(CompilerTest, HeaderFailuresStopWithTheirTextsAndARedPane) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        plant.ResultString = "before";
+        plant.resultString = "before";
         Lines lines = c.header;
         lines.push_back("}");
         EXPECT_FALSE(compile(lines));
@@ -82,7 +82,7 @@ TEST_F(CompilerTest, HeaderFailuresStopWithTheirTextsAndARedPane) {
         EXPECT_EQ(compiled.compilesPane, c.pane);
         EXPECT_TRUE(compiled.compilesPaneRed);
         EXPECT_EQ(compiled.resultsPane, "L-system Results");
-        EXPECT_EQ(plant.ResultString, "before");
+        EXPECT_EQ(plant.resultString, "before");
     }
     // The next good compilation turns the pane black again.
     EXPECT_TRUE(compile(lsystemLines("I", {})));
@@ -90,8 +90,8 @@ TEST_F(CompilerTest, HeaderFailuresStopWithTheirTextsAndARedPane) {
 }
 
 TEST_F(CompilerTest, SettingsOfPassedLinesStayWhenALaterLineFails) {
-    plant.Definition.Rules[0] = {"A", "IA"};
-    plant.Definition.RuleCount = 1;
+    plant.definition.rules[0] = {"A", "IA"};
+    plant.definition.ruleCount = 1;
     EXPECT_FALSE(compile({"Tree {", "Iterations=4", "Angle=30", "Diameter=oops"}));
     EXPECT_EQ(messages, Lines{"Incorrect L-system, Please Enter L-system Code."});
     EXPECT_FALSE(compiled.compilesPane) << "fewer than six lines: the pane keeps its text";
@@ -99,16 +99,16 @@ TEST_F(CompilerTest, SettingsOfPassedLinesStayWhenALaterLineFails) {
     EXPECT_FALSE(compile({"Tree {", "Iterations=4", "Angle=30", "Diameter=oops", "Axiom=I", "}"}));
     EXPECT_EQ(messages, Lines{"'oops' is not a valid floating point value"});
     EXPECT_EQ(compiled.messages.front().line, 4u);
-    EXPECT_EQ(plant.Definition.LSystemName, "Tree");
+    EXPECT_EQ(plant.definition.lsystemName, "Tree");
     EXPECT_EQ(compiled.lsystemName, "Tree");
-    EXPECT_EQ(plant.Definition.Iterations, 4);
-    EXPECT_EQ(plant.Definition.AngleSetting, 30.0);
+    EXPECT_EQ(plant.definition.iterations, 4);
+    EXPECT_EQ(plant.definition.angleSetting, 30.0);
     EXPECT_EQ(compiled.angle, 30.0);
     EXPECT_FALSE(compiled.diameter);
     EXPECT_EQ(compiled.compilesPane, "Header Pass.\nIterations Pass.\nAngle Pass.\n");
     EXPECT_FALSE(compiled.compilesPaneRed);
-    EXPECT_EQ(plant.Definition.RuleCount, 1) << "rules untouched";
-    EXPECT_EQ(plant.Definition.Rules[0].Successor, "IA");
+    EXPECT_EQ(plant.definition.ruleCount, 1) << "rules untouched";
+    EXPECT_EQ(plant.definition.rules[0].successor, "IA");
 
     EXPECT_FALSE(compile({"Tree {", "Iterations=4.5", "Angle=30", "Diameter=1", "Axiom=I", "}"}));
     EXPECT_EQ(messages, Lines{"'4.5' is not a valid integer value"});
@@ -118,10 +118,10 @@ TEST_F(CompilerTest, SettingsOfPassedLinesStayWhenALaterLineFails) {
 TEST_F(CompilerTest, HeaderKeywordsIgnoreCaseIndentationAndBlanksAroundTheSign) {
     EXPECT_TRUE(compile({"  Plant {", "     ITERATIONS = 3", "\tangle= 2.5 ", "DIAMETER =20",
                          "   Axiom = I A ", "}"}));
-    EXPECT_EQ(plant.Definition.LSystemName, "Plant");
-    EXPECT_EQ(plant.Definition.Iterations, 3);
-    EXPECT_EQ(plant.Definition.Axiom, "I A") << "the axiom is taken verbatim";
-    EXPECT_NE(plant.CompileReport.find("Direction = 2.5\nThickness = 20\n"), std::string::npos);
+    EXPECT_EQ(plant.definition.lsystemName, "Plant");
+    EXPECT_EQ(plant.definition.iterations, 3);
+    EXPECT_EQ(plant.definition.axiom, "I A") << "the axiom is taken verbatim";
+    EXPECT_NE(plant.compileReport.find("Direction = 2.5\nThickness = 20\n"), std::string::npos);
 }
 
 TEST_F(CompilerTest, ClosingLineIsFoundOrAdded) {
@@ -130,7 +130,7 @@ TEST_F(CompilerTest, ClosingLineIsFoundOrAdded) {
     ASSERT_TRUE(compiled.closedLines);
     EXPECT_EQ(compiled.closedLines->back(), "}");
     EXPECT_EQ(compiled.closedLines->size(), 7u);
-    EXPECT_EQ(plant.ResultString, "IA");
+    EXPECT_EQ(plant.resultString, "IA");
 
     // A blank last line is written over.
     EXPECT_TRUE(compile({"P{", "Iterations=1", "Angle=45", "Diameter=1", "Axiom=A", "A=IA", "  "}));
@@ -142,38 +142,38 @@ TEST_F(CompilerTest, ClosingLineIsFoundOrAdded) {
     const Lines second = lsystemLines("B", {"B=XX"});
     two.insert(two.end(), second.begin(), second.end());
     EXPECT_TRUE(compile(two));
-    EXPECT_EQ(plant.Definition.RuleCount, 1);
-    EXPECT_EQ(plant.ResultString, "IA");
+    EXPECT_EQ(plant.definition.ruleCount, 1);
+    EXPECT_EQ(plant.resultString, "IA");
 }
 
 TEST_F(CompilerTest, RuleLinesAndEndRuleLines) {
     EXPECT_TRUE(compile(lsystemLines(
         "AB", {"", "A = I[+A] ", "AB=I", "B=C=D", "  endrule", "", "End rule", "A=", "EndRule"})));
     EXPECT_EQ(messages.front(), "Rule=3, EndRule=3");
-    const LSystemDefinition& d = plant.Definition;
-    EXPECT_EQ(d.Rules[0].Predecessor, "A");
-    EXPECT_EQ(d.Rules[0].Successor, "I[+A]");
-    EXPECT_EQ(d.Rules[1].Predecessor, "AB");
-    EXPECT_EQ(d.Rules[2].Predecessor, "B=C");
-    EXPECT_EQ(d.Rules[2].Successor, "D");
-    EXPECT_TRUE(d.HasEndRuleLine);
-    EXPECT_EQ(d.EndRules[1].Predecessor, "A");
-    EXPECT_EQ(d.EndRules[1].Successor, "");
+    const LSystemDefinition& d = plant.definition;
+    EXPECT_EQ(d.rules[0].predecessor, "A");
+    EXPECT_EQ(d.rules[0].successor, "I[+A]");
+    EXPECT_EQ(d.rules[1].predecessor, "AB");
+    EXPECT_EQ(d.rules[2].predecessor, "B=C");
+    EXPECT_EQ(d.rules[2].successor, "D");
+    EXPECT_TRUE(d.hasEndRuleLine);
+    EXPECT_EQ(d.endRules[1].predecessor, "A");
+    EXPECT_EQ(d.endRules[1].successor, "");
     // "End rule" and a second "EndRule" have no "=": their entries stay as they were.
-    EXPECT_EQ(d.EndRules[0].Predecessor, "");
-    EXPECT_EQ(plant.ResultString, "I[+]B") << "A becomes I[+A], then the end rule removes A";
-    EXPECT_NE(plant.CompileReport.find("Axiom = AB\nRule 1 = A:I[+A]\nRule 2 = AB:I\n"
+    EXPECT_EQ(d.endRules[0].predecessor, "");
+    EXPECT_EQ(plant.resultString, "I[+]B") << "A becomes I[+A], then the end rule removes A";
+    EXPECT_NE(plant.compileReport.find("Axiom = AB\nRule 1 = A:I[+A]\nRule 2 = AB:I\n"
                                        "Rule 3 = B=C:D\nEndRule 1 = :\nEndRule 2 = A:\n"
                                        "EndRule 3 = :\n=="),
               std::string::npos)
-        << plant.CompileReport;
+        << plant.compileReport;
 
     // Entries persist: a line without "=" keeps what the previous compilation left.
     EXPECT_TRUE(compile(lsystemLines("A", {"nothing here"})));
     EXPECT_EQ(messages.front(), "Rule=1, EndRule=0");
-    EXPECT_EQ(d.Rules[0].Successor, "I[+A]");
-    EXPECT_EQ(plant.ResultString, "I[+A]");
-    EXPECT_FALSE(d.HasEndRuleLine);
+    EXPECT_EQ(d.rules[0].successor, "I[+A]");
+    EXPECT_EQ(plant.resultString, "I[+A]");
+    EXPECT_FALSE(d.hasEndRuleLine);
 }
 
 TEST_F(CompilerTest, MoreThanTwentyRulesAreRejectedAfterTheHeader) {
@@ -182,17 +182,17 @@ TEST_F(CompilerTest, MoreThanTwentyRulesAreRejectedAfterTheHeader) {
     EXPECT_TRUE(compile(lines));
     EXPECT_EQ(messages.front(), "Rule=20, EndRule=0");
 
-    plant.ResultString = "kept";
-    plant.Definition.Rules[0] = {"K", "kept"};
+    plant.resultString = "kept";
+    plant.definition.rules[0] = {"K", "kept"};
     Lines tooMany = lsystemLines("A", Lines(21, "A=IA"));
     tooMany.pop_back(); // without "}": the editor must not gain one either
     EXPECT_FALSE(compile(tooMany));
     EXPECT_EQ(messages, Lines{"Too many rules: at most 20 rules and 20 end rules are allowed."});
     EXPECT_FALSE(compiled.closedLines);
-    EXPECT_EQ(plant.ResultString, "kept");
-    EXPECT_EQ(plant.Definition.Rules[0].Predecessor, "K");
-    EXPECT_EQ(plant.Definition.RuleCount, 20);
-    EXPECT_EQ(compiled.compilesPane, allPasses);
+    EXPECT_EQ(plant.resultString, "kept");
+    EXPECT_EQ(plant.definition.rules[0].predecessor, "K");
+    EXPECT_EQ(plant.definition.ruleCount, 20);
+    EXPECT_EQ(compiled.compilesPane, AllPasses);
 
     Lines endRules = {"Endrule"};
     endRules.insert(endRules.end(), 21, "A=I");

@@ -22,18 +22,18 @@ bool isJitter(float angle) {
 }
 
 void expectJitterOnly(const PlantNode& node) {
-    EXPECT_TRUE(isJitter(node.AngleZ)) << node.AngleZ;
-    EXPECT_TRUE(isJitter(node.AngleY)) << node.AngleY;
-    EXPECT_TRUE(isJitter(node.AngleX)) << node.AngleX;
+    EXPECT_TRUE(isJitter(node.angleZ)) << node.angleZ;
+    EXPECT_TRUE(isJitter(node.angleY)) << node.angleY;
+    EXPECT_TRUE(isJitter(node.angleX)) << node.angleX;
 }
 
 TEST_F(GeneratorTest, BranchedStringBuildsTheNodeTable) {
     EXPECT_TRUE(generate("I[+IL][-IL]IA"));
     EXPECT_EQ(messages, (Lines{"nodes=5", "MainStem =  1 4 5", "All node = 5"}));
     EXPECT_EQ(generated.treeResultsPane, "all string = I[+IL][-IL]IA\n");
-    EXPECT_EQ(plant.NodeCount, 5);
-    EXPECT_EQ(plant.MainStemCount, 3);
-    EXPECT_EQ(plant.MaxLevel, 3);
+    EXPECT_EQ(plant.nodeCount, 5);
+    EXPECT_EQ(plant.mainStemCount, 3);
+    EXPECT_EQ(plant.maxLevel, 3);
 
     struct Expected {
         char kind;
@@ -46,15 +46,15 @@ TEST_F(GeneratorTest, BranchedStringBuildsTheNodeTable) {
     for (int k = 1; k <= 5; ++k) {
         SCOPED_TRACE(k);
         const Expected& e = expected[k - 1];
-        EXPECT_EQ(organKindLetter(node(k).Kind), e.kind);
-        EXPECT_EQ(node(k).Parent, e.parent);
-        EXPECT_EQ(node(k).Level, e.level);
-        EXPECT_EQ(node(k).HasLeaf, e.leaf);
-        EXPECT_EQ(node(k).HasFlower, 0);
+        EXPECT_EQ(organKindLetter(node(k).kind), e.kind);
+        EXPECT_EQ(node(k).parent, e.parent);
+        EXPECT_EQ(node(k).level, e.level);
+        EXPECT_EQ(node(k).hasLeaf, e.leaf);
+        EXPECT_EQ(node(k).hasFlower, 0);
     }
-    EXPECT_EQ(node(2).AngleZ, 45.0f);
-    EXPECT_EQ(node(3).AngleZ, -45.0f);
-    EXPECT_EQ(node(2).AngleX, 0.0f);
+    EXPECT_EQ(node(2).angleZ, 45.0f);
+    EXPECT_EQ(node(3).angleZ, -45.0f);
+    EXPECT_EQ(node(2).angleX, 0.0f);
     for (int k : {1, 4, 5}) {
         expectJitterOnly(node(k));
     }
@@ -68,58 +68,58 @@ TEST_F(GeneratorTest, TurnsAccumulateAndContinuePetiolesTurnSlightly) {
     // The second petiole follows an "I" and carries a leaf: -0.05 about every axis.
     turnStep = 30.0f;
     EXPECT_TRUE(generate("I[+IIL]"));
-    EXPECT_EQ(node(2).AngleZ, 30.0f);
-    EXPECT_EQ(node(3).AngleZ, -0.05f);
-    EXPECT_EQ(node(3).AngleY, -0.05f);
-    EXPECT_EQ(node(3).AngleX, -0.05f);
-    EXPECT_EQ(node(3).Parent, 2);
-    EXPECT_EQ(node(3).Level, 3);
+    EXPECT_EQ(node(2).angleZ, 30.0f);
+    EXPECT_EQ(node(3).angleZ, -0.05f);
+    EXPECT_EQ(node(3).angleY, -0.05f);
+    EXPECT_EQ(node(3).angleX, -0.05f);
+    EXPECT_EQ(node(3).parent, 2);
+    EXPECT_EQ(node(3).level, 3);
 
     // With an organ after it the pending turn stays, and a positive parent angle gives +0.05.
     EXPECT_TRUE(generate("I[&&\\+IIA]"));
-    EXPECT_EQ(node(2).AngleY, 60.0f);
-    EXPECT_EQ(node(2).AngleX, 30.0f);
-    EXPECT_EQ(node(2).AngleZ, 30.0f);
-    EXPECT_EQ(node(3).AngleZ, 0.05f);
-    EXPECT_EQ(node(3).AngleY, 0.05f);
-    EXPECT_EQ(node(3).AngleX, 0.05f);
-    EXPECT_EQ(organKindLetter(node(4).Kind), 'A');
-    EXPECT_EQ(node(4).AngleZ, 0.05f) << "an apex inherits the turn";
+    EXPECT_EQ(node(2).angleY, 60.0f);
+    EXPECT_EQ(node(2).angleX, 30.0f);
+    EXPECT_EQ(node(2).angleZ, 30.0f);
+    EXPECT_EQ(node(3).angleZ, 0.05f);
+    EXPECT_EQ(node(3).angleY, 0.05f);
+    EXPECT_EQ(node(3).angleX, 0.05f);
+    EXPECT_EQ(organKindLetter(node(4).kind), 'A');
+    EXPECT_EQ(node(4).angleZ, 0.05f) << "an apex inherits the turn";
 
     // A second organ in a branch inherits the turn unless it is a continuing petiole.
     EXPECT_TRUE(generate("I[-^/PIp]"));
-    EXPECT_EQ(node(2).AngleZ, -30.0f);
-    EXPECT_EQ(node(2).AngleY, -30.0f);
-    EXPECT_EQ(node(3).AngleX, -30.0f) << "after a P the turn is inherited";
-    EXPECT_EQ(organKindLetter(node(3).Kind), 'P');
-    EXPECT_EQ(organKindLetter(node(4).Kind), 'p');
-    EXPECT_EQ(node(4).AngleZ, -30.0f) << "a p is no continuing petiole";
+    EXPECT_EQ(node(2).angleZ, -30.0f);
+    EXPECT_EQ(node(2).angleY, -30.0f);
+    EXPECT_EQ(node(3).angleX, -30.0f) << "after a P the turn is inherited";
+    EXPECT_EQ(organKindLetter(node(3).kind), 'P');
+    EXPECT_EQ(organKindLetter(node(4).kind), 'p');
+    EXPECT_EQ(node(4).angleZ, -30.0f) << "a p is no continuing petiole";
 
     // "]" clears the accumulators: an organ after a branch starts without a turn.
     EXPECT_TRUE(generate("I[+I][I]"));
-    EXPECT_EQ(node(3).AngleZ, 0.0f);
-    EXPECT_EQ(node(3).Parent, 1);
+    EXPECT_EQ(node(3).angleZ, 0.0f);
+    EXPECT_EQ(node(3).parent, 1);
 }
 
 TEST_F(GeneratorTest, KindsLeavesAndFlowers) {
     EXPECT_TRUE(generate("iIFL[iLIPFpA]ILF"));
-    EXPECT_EQ(plant.NodeCount, 8);
+    EXPECT_EQ(plant.nodeCount, 8);
     std::string kinds;
     for (int k = 1; k <= 8; ++k) {
-        kinds += organKindLetter(node(k).Kind);
+        kinds += organKindLetter(node(k).kind);
     }
     EXPECT_EQ(kinds, "iIpPPpAI");
-    EXPECT_EQ(node(2).HasFlower, 1) << "IFL: the flower, and the L does nothing";
-    EXPECT_EQ(node(2).HasLeaf, 0);
-    EXPECT_EQ(node(3).HasLeaf, 1);
-    EXPECT_EQ(node(5).HasFlower, 1);
-    EXPECT_EQ(node(8).HasLeaf, 1) << "ILF: the leaf only";
-    EXPECT_EQ(node(8).HasFlower, 0);
+    EXPECT_EQ(node(2).hasFlower, 1) << "IFL: the flower, and the L does nothing";
+    EXPECT_EQ(node(2).hasLeaf, 0);
+    EXPECT_EQ(node(3).hasLeaf, 1);
+    EXPECT_EQ(node(5).hasFlower, 1);
+    EXPECT_EQ(node(8).hasLeaf, 1) << "ILF: the leaf only";
+    EXPECT_EQ(node(8).hasFlower, 0);
     EXPECT_EQ(messages.front(), "nodes=8");
 
     // A new generation clears the flags and angles of the nodes it will fill.
     EXPECT_TRUE(generate("II"));
-    EXPECT_EQ(node(2).HasFlower, 0);
+    EXPECT_EQ(node(2).hasFlower, 0);
 }
 
 TEST_F(GeneratorTest, RejectedStringsLeaveAnEmptyPlant) {
@@ -142,9 +142,9 @@ TEST_F(GeneratorTest, RejectedStringsLeaveAnEmptyPlant) {
         EXPECT_TRUE(generate("IIL"));
         EXPECT_FALSE(generate(c.text));
         EXPECT_EQ(messages, Lines{c.message});
-        EXPECT_EQ(plant.NodeCount, 0);
-        EXPECT_EQ(plant.MainStemCount, 0);
-        EXPECT_EQ(plant.MaxLevel, 0);
+        EXPECT_EQ(plant.nodeCount, 0);
+        EXPECT_EQ(plant.mainStemCount, 0);
+        EXPECT_EQ(plant.maxLevel, 0);
         EXPECT_EQ(generated.treeResultsPane, "all string = " + c.text + "\n");
     }
 }
@@ -163,20 +163,20 @@ TEST_F(GeneratorTest, UnprintableSymbolsAreRejectedByTheirCode) {
         SCOPED_TRACE(message);
         EXPECT_FALSE(generate(text));
         EXPECT_EQ(messages, Lines{message});
-        EXPECT_EQ(plant.NodeCount, 0);
+        EXPECT_EQ(plant.nodeCount, 0);
     }
 }
 
 TEST_F(GeneratorTest, SizeLimitsAndTheEmptyString) {
     EXPECT_TRUE(generate(""));
     EXPECT_EQ(messages, (Lines{"nodes=0", "MainStem = ", "All node = 0"}));
-    EXPECT_EQ(plant.MaxLevel, 1);
+    EXPECT_EQ(plant.maxLevel, 1);
 
     EXPECT_TRUE(generate(std::string(5000, 'I')));
-    EXPECT_EQ(plant.NodeCount, 5000);
-    EXPECT_EQ(node(5000).Level, 5000);
-    EXPECT_EQ(node(5000).Parent, 4999);
-    EXPECT_EQ(plant.MaxLevel, 5000);
+    EXPECT_EQ(plant.nodeCount, 5000);
+    EXPECT_EQ(node(5000).level, 5000);
+    EXPECT_EQ(node(5000).parent, 4999);
+    EXPECT_EQ(plant.maxLevel, 5000);
 
     // Far more than 10000 characters are fine as long as the organs fit.
     std::string deep;
@@ -187,9 +187,9 @@ TEST_F(GeneratorTest, SizeLimitsAndTheEmptyString) {
     deep += std::string(2500, ']');
     deep += "I";
     EXPECT_TRUE(generate(deep));
-    EXPECT_EQ(plant.NodeCount, 2);
-    EXPECT_EQ(organKindLetter(node(1).Kind), 'P');
-    EXPECT_EQ(organKindLetter(node(2).Kind), 'I');
+    EXPECT_EQ(plant.nodeCount, 2);
+    EXPECT_EQ(organKindLetter(node(1).kind), 'P');
+    EXPECT_EQ(organKindLetter(node(2).kind), 'I');
 }
 
 TEST_F(GeneratorTest, EveryBranchIsKeptAndRootsGetLevelOne) {
@@ -199,29 +199,29 @@ TEST_F(GeneratorTest, EveryBranchIsKeptAndRootsGetLevelOne) {
     }
     bushy += "A";
     EXPECT_TRUE(generate(bushy));
-    EXPECT_EQ(plant.NodeCount, 14);
+    EXPECT_EQ(plant.nodeCount, 14);
     for (int k = 2; k <= 14; ++k) {
-        EXPECT_EQ(node(k).Parent, 1) << k;
-        EXPECT_EQ(node(k).Level, 2) << k;
+        EXPECT_EQ(node(k).parent, 1) << k;
+        EXPECT_EQ(node(k).level, 2) << k;
     }
 
     // A string that starts with a branch: the branch's node and the first main-stem node are
     // both roots.
     EXPECT_TRUE(generate("[+IL]II[-I]"));
     EXPECT_EQ(messages[1], "MainStem =  2 3");
-    EXPECT_EQ(node(1).Parent, 0);
-    EXPECT_EQ(node(1).Level, 1);
-    EXPECT_EQ(node(2).Parent, 0);
-    EXPECT_EQ(node(2).Level, 1);
-    EXPECT_EQ(node(3).Parent, 2);
-    EXPECT_EQ(node(3).Level, 2);
-    EXPECT_EQ(node(4).Parent, 3);
-    EXPECT_EQ(node(4).Level, 3);
-    EXPECT_EQ(plant.MaxLevel, 3);
+    EXPECT_EQ(node(1).parent, 0);
+    EXPECT_EQ(node(1).level, 1);
+    EXPECT_EQ(node(2).parent, 0);
+    EXPECT_EQ(node(2).level, 1);
+    EXPECT_EQ(node(3).parent, 2);
+    EXPECT_EQ(node(3).level, 2);
+    EXPECT_EQ(node(4).parent, 3);
+    EXPECT_EQ(node(4).level, 3);
+    EXPECT_EQ(plant.maxLevel, 3);
 }
 
 TEST_F(GeneratorTest, ExampleBlocksCompileAndGenerateConsistentTrees) {
-    const auto blocks = splitLSystemBlocks(splitLines(exampleLSystemsText));
+    const auto blocks = splitLSystemBlocks(splitLines(ExampleLSystemsText));
     ASSERT_EQ(blocks.size(), 7u);
     const std::vector<std::string> ruleCounts = {
         "Rule=5, EndRule=4", "Rule=3, EndRule=3", "Rule=2, EndRule=3", "Rule=2, EndRule=3",
@@ -231,21 +231,21 @@ TEST_F(GeneratorTest, ExampleBlocksCompileAndGenerateConsistentTrees) {
         ASSERT_TRUE(compile(blocks[b]));
         EXPECT_EQ(messages.front(), ruleCounts[b]);
         EXPECT_EQ(compiled.diameter, 20.0);
-        ASSERT_TRUE(generate(plant.ResultString));
-        for (int k = 1; k <= plant.NodeCount; ++k) {
+        ASSERT_TRUE(generate(plant.resultString));
+        for (int k = 1; k <= plant.nodeCount; ++k) {
             const PlantNode& n = node(k);
-            EXPECT_LT(n.Parent, k);
-            EXPECT_EQ(n.Level, n.Parent == 0 ? 1 : node(n.Parent).Level + 1);
+            EXPECT_LT(n.parent, k);
+            EXPECT_EQ(n.level, n.parent == 0 ? 1 : node(n.parent).level + 1);
         }
-        EXPECT_GE(plant.MainStemCount, 1);
-        EXPECT_GE(plant.MaxLevel, 2);
-        EXPECT_EQ(messages.back(), "All node = " + std::to_string(plant.NodeCount));
+        EXPECT_GE(plant.mainStemCount, 1);
+        EXPECT_GE(plant.maxLevel, 2);
+        EXPECT_EQ(messages.back(), "All node = " + std::to_string(plant.nodeCount));
     }
 }
 
 TEST(ExampleLSystems, TheExampleFileHoldsTheDefaultContent) {
-    EXPECT_EQ(readFileText(std::string(BURGEON_EXAMPLES) + "/LsysExam.Lsys"), exampleLSystemsText);
-    const Lines lines = splitLines(exampleLSystemsText);
+    EXPECT_EQ(readFileText(std::string(BURGEON_EXAMPLES) + "/LsysExam.Lsys"), ExampleLSystemsText);
+    const Lines lines = splitLines(ExampleLSystemsText);
     const auto blocks = splitLSystemBlocks(lines);
     ASSERT_EQ(blocks.size(), 7u);
     EXPECT_EQ(blocks[0].size(), 16u);

@@ -12,7 +12,7 @@ bool LSystemFixture::compile(const std::vector<std::string>& lines) {
 }
 
 bool LSystemFixture::generate(const std::string& resultString) {
-    plant.ResultString = resultString;
+    plant.resultString = resultString;
     generated = generatePlant(plant, turnStep, random);
     messages = messageTexts(generated.messages);
     return generated.completed;

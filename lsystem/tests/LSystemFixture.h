@@ -19,10 +19,10 @@ struct LSystemFixture : ::testing::Test {
     // Compiles the lines; returns whether the compilation ran to its end. Its messages are in
     // `messages`, the positions progress reported in `progress`.
     bool compile(const std::vector<std::string>& lines);
-    // Sets ResultString and generates the plant.
+    // Sets resultString and generates the plant.
     bool generate(const std::string& resultString);
 
-    const PlantNode& node(int k) const { return plant.Nodes[static_cast<std::size_t>(k)]; }
+    const PlantNode& node(int k) const { return plant.nodes[static_cast<std::size_t>(k)]; }
 
     CompileOutcome compiled;
     GenerateOutcome generated;

@@ -14,9 +14,9 @@ using RewriterTest = LSystemFixture;
 std::string replaceStepByStep(std::string text, const RewriteRule& rule) {
     std::size_t p = 0;
     while (p < text.size()) {
-        if (std::string(1, text[p]) == rule.Predecessor) {
-            text = text.substr(0, p) + rule.Successor + text.substr(p + 1);
-            p += rule.Successor.size();
+        if (std::string(1, text[p]) == rule.predecessor) {
+            text = text.substr(0, p) + rule.successor + text.substr(p + 1);
+            p += rule.successor.size();
         } else {
             ++p;
         }
@@ -56,36 +56,36 @@ TEST(ApplyRule, MatchesTheStepByStepReplacementOnRandomInput) {
         const std::string text = randomText(30);
         const RewriteRule rule{randomText(round % 7 == 0 ? 2 : 1), randomText(6)};
         ASSERT_EQ(applyRule(text, rule), replaceStepByStep(text, rule))
-            << text << " with " << rule.Predecessor << "=" << rule.Successor;
+            << text << " with " << rule.predecessor << "=" << rule.successor;
     }
 }
 
 TEST_F(RewriterTest, RulesApplyInSourceOrderWithinAnIteration) {
     EXPECT_TRUE(compile(lsystemLines("A", {"A=IA", "I=II"})));
-    EXPECT_EQ(plant.ResultString, "IIA");
+    EXPECT_EQ(plant.resultString, "IIA");
     EXPECT_TRUE(compile(lsystemLines("A", {"I=II", "A=IA"})));
-    EXPECT_EQ(plant.ResultString, "IA");
+    EXPECT_EQ(plant.resultString, "IA");
     EXPECT_TRUE(compile(lsystemLines("A", {"A=AA"}, 3)));
-    EXPECT_EQ(plant.ResultString, "AAAAAAAA");
+    EXPECT_EQ(plant.resultString, "AAAAAAAA");
     EXPECT_TRUE(compile(lsystemLines("IAIA", {"A="})));
-    EXPECT_EQ(plant.ResultString, "II");
+    EXPECT_EQ(plant.resultString, "II");
 }
 
 TEST_F(RewriterTest, EndRulesRunOnceAfterTheLastIteration) {
     EXPECT_TRUE(compile(lsystemLines("1A2", {"A=1A", "Endrule", "1=I", "2=I"}, 2)));
-    EXPECT_EQ(plant.ResultString, "IIIAI") << "1A2 -> 11A2 -> 111A2, then 1 and 2 become I";
+    EXPECT_EQ(plant.resultString, "IIIAI") << "1A2 -> 11A2 -> 111A2, then 1 and 2 become I";
     EXPECT_EQ(messages, (Lines{"Rule=1, EndRule=2", "all string =5", "Generate Completed"}));
 
     // Without an "Endrule" line the same lines are ordinary rules, used in every iteration.
     EXPECT_TRUE(compile(lsystemLines("A", {"A=AB", "Endrule", "B=A"}, 2)));
-    EXPECT_EQ(plant.ResultString, "AAA");
+    EXPECT_EQ(plant.resultString, "AAA");
     EXPECT_TRUE(compile(lsystemLines("A", {"A=AB", "B=A"}, 2)));
-    EXPECT_EQ(plant.ResultString, "AAAA");
+    EXPECT_EQ(plant.resultString, "AAAA");
 
     for (int iterations : {0, -3}) {
         EXPECT_TRUE(compile(lsystemLines("A1", {"A=AA", "Endrule", "1=I"}, iterations)));
-        EXPECT_EQ(plant.ResultString, "AI") << "only the end rules act";
-        EXPECT_NE(plant.CompileReport.find("The Result String after running at " +
+        EXPECT_EQ(plant.resultString, "AI") << "only the end rules act";
+        EXPECT_NE(plant.compileReport.find("The Result String after running at " +
                                            std::to_string(iterations) + " iterations.\nAI\n"),
                   std::string::npos);
     }
@@ -94,7 +94,7 @@ TEST_F(RewriterTest, EndRulesRunOnceAfterTheLastIteration) {
 TEST_F(RewriterTest, ReportListsRulesAndResult) {
     EXPECT_TRUE(compile({"Plant{", "  Iterations=2", "  Angle=22.5", "  Diameter=2.50", "  Axiom=A",
                          "  A=I[+A]", "  Endrule", "  A=IF", "}"}));
-    EXPECT_EQ(plant.CompileReport, "This is the result of syntax checked.\n"
+    EXPECT_EQ(plant.compileReport, "This is the result of syntax checked.\n"
                                    "---------------------------------------\n"
                                    "Iteration = 2\n"
                                    "Direction = 22.5\n"
@@ -119,20 +119,20 @@ TEST_F(RewriterTest, ProgressFollowsRulesThenEndRules) {
 
 TEST_F(RewriterTest, AStringThatStopsChangingEndsTheIterationsEarly) {
     EXPECT_TRUE(compile(lsystemLines("AB", {"A=B", "B=C"}, 2'000'000'000)));
-    EXPECT_EQ(plant.ResultString, "CC");
+    EXPECT_EQ(plant.resultString, "CC");
     EXPECT_EQ(progress.back(), 100);
 }
 
 TEST_F(RewriterTest, ExpansionBeyondTenMillionCharactersStops) {
     EXPECT_TRUE(compile(lsystemLines("I", {})));
-    const std::string reportBefore = plant.CompileReport;
+    const std::string reportBefore = plant.compileReport;
     // 2^23 = 8388608 characters after 23 iterations; the 24th would double past the limit.
     EXPECT_FALSE(compile(lsystemLines("A", {"A=AA"}, 30)));
     EXPECT_EQ(messages, (Lines{"Rule=1, EndRule=0",
                                "The result string grew beyond 10000000 characters at iteration "
                                "24; expansion stopped."}));
-    EXPECT_EQ(plant.ResultString, "I");
-    EXPECT_EQ(plant.CompileReport, reportBefore);
+    EXPECT_EQ(plant.resultString, "I");
+    EXPECT_EQ(plant.compileReport, reportBefore);
     EXPECT_EQ(compiled.resultsPane, "L-system Results");
     EXPECT_EQ(progress.back(), 23 * 100 / 30);
 
@@ -145,7 +145,7 @@ TEST_F(RewriterTest, ExpansionBeyondTenMillionCharactersStops) {
     EXPECT_TRUE(compile(lsystemLines(
         "AB", {"Endrule", "A=" + std::string(5'000'000, 'I'), "B=" + std::string(5'000'000, 'I')},
         0)));
-    EXPECT_EQ(plant.ResultString.size(), 10'000'000u);
+    EXPECT_EQ(plant.resultString.size(), 10'000'000u);
 }
 
 } // namespace
@@ -169,10 +169,10 @@ std::string expandStepByStep(const std::string& axiom, const std::vector<Rewrite
 LSystemDefinition definitionOf(const std::string& axiom, const std::vector<RewriteRule>& rules,
                                int iterations) {
     LSystemDefinition definition;
-    definition.Axiom = axiom;
-    definition.Iterations = iterations;
-    definition.RuleCount = static_cast<std::int32_t>(rules.size());
-    std::copy(rules.begin(), rules.end(), definition.Rules.begin());
+    definition.axiom = axiom;
+    definition.iterations = iterations;
+    definition.ruleCount = static_cast<std::int32_t>(rules.size());
+    std::copy(rules.begin(), rules.end(), definition.rules.begin());
     return definition;
 }
 

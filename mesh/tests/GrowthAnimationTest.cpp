@@ -97,8 +97,8 @@ protected:
     std::vector<double> expectedScale(const tinygltf::Node& node, double t) const {
         const int number = node.extras.Get("node").GetNumberAsInt();
         const std::string kind = node.extras.Get("kind").Get<std::string>();
-        const PlantNode& source = plant.plant.Nodes[static_cast<std::size_t>(number)];
-        const double birth = source.Level * plant.parameters.nodeBirthRate + 3.0;
+        const PlantNode& source = plant.plant.nodes[static_cast<std::size_t>(number)];
+        const double birth = source.level * plant.parameters.nodeBirthRate + 3.0;
         if (t < birth) {
             return {0.0, 0.0, 0.0};
         }
@@ -166,8 +166,8 @@ TEST_F(GrowthAnimation, OneKeyframeAFrameAtThePlayRate) {
 
 // A frame of the animation is the still plant of its time: the same places and turns.
 TEST_F(GrowthAnimation, EachFramePlacesOrgansAsTheStillPlantOfItsTime) {
-    constexpr int Frame = 12;
-    const double t = Timeline.from + Frame * Timeline.step;
+    constexpr int frame = 12;
+    const double t = Timeline.from + frame * Timeline.step;
     const MeshScene still = buildPlantMesh(plant.inputs(), t);
     const auto nodes = organNodes();
     ASSERT_EQ(nodes.size(), still.organs.size());
@@ -175,7 +175,7 @@ TEST_F(GrowthAnimation, EachFramePlacesOrgansAsTheStillPlantOfItsTime) {
         const auto& node = model.nodes[static_cast<std::size_t>(nodes[i])];
         const OrganNode& organ = still.organs[i];
         ASSERT_EQ(node.name, organ.name);
-        const double seconds = Frame / Timeline.framesPerSecond;
+        const double seconds = frame / Timeline.framesPerSecond;
         const auto translation =
             sample(nodes[i], "translation", seconds).value_or(node.translation);
         const auto rotation = sample(nodes[i], "rotation", seconds).value_or(node.rotation);

@@ -56,9 +56,9 @@ protected:
     // The leaf shape's texture coordinates, as the upper side sends them.
     std::set<std::pair<float, float>> leafTexCoords(bool fromBottom) const {
         std::set<std::pair<float, float>> coordinates;
-        for (int k = 1; k <= plant.leaf.TriangleCount; ++k) {
-            for (const auto point : plant.leaf.Triangles[static_cast<std::size_t>(k)]) {
-                const auto& uv = plant.leaf.TexCoords[point];
+        for (int k = 1; k <= plant.leaf.triangleCount; ++k) {
+            for (const auto point : plant.leaf.triangles[static_cast<std::size_t>(k)]) {
+                const auto& uv = plant.leaf.texCoords[point];
                 const auto v = static_cast<float>(uv[1]);
                 coordinates.insert({static_cast<float>(uv[0]), fromBottom ? 1.0f - v : v});
             }
@@ -124,7 +124,7 @@ TEST_F(MeshRoundTrip, NodesCarryTheirOrganInExtras) {
 }
 
 TEST_F(MeshRoundTrip, MaterialsCarryTheColourSlotsAndTheLeafPicture) {
-    plant.materials.FrontLeafColor = {10, 200, 30};
+    plant.materials.frontLeafColor = {10, 200, 30};
     const tinygltf::Model model = loadGltf(write("plant-colours.glb"));
     std::map<std::string, const tinygltf::Material*> materials;
     for (const auto& material : model.materials) {
@@ -214,8 +214,8 @@ TEST_F(MeshRoundTrip, PlyHoldsEveryOrganAsDrawn) {
 
 // Organs not yet born are drawn at their size at age 0, as the renderer draws them.
 TEST_F(MeshRoundTrip, EarlyPlantHasUnbornOrgansAtTheirFirstSize) {
-    constexpr double Early = 15.0;
-    expectOrgansAsDrawn(gltfOrgans(loadGltf(write("early.glb", Early))), Early);
+    constexpr double early = 15.0;
+    expectOrgansAsDrawn(gltfOrgans(loadGltf(write("early.glb", early))), early);
 }
 
 TEST_F(MeshRoundTrip, WithoutLandOrTexturesThereIsNeither) {

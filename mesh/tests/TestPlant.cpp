@@ -94,14 +94,14 @@ TestPlant::TestPlant() {
     auto add = [this](OrganKind kind, int parent, int level, float angleZ, bool hasLeaf,
                       bool hasFlower, float angleX = 0.0f, float angleY = 0.0f) {
         PlantNode& node = appendNode(plant);
-        node.Kind = kind;
-        node.Parent = parent;
-        node.Level = level;
-        node.AngleZ = angleZ;
-        node.AngleX = angleX;
-        node.AngleY = angleY;
-        node.HasLeaf = hasLeaf ? 1 : 0;
-        node.HasFlower = hasFlower ? 1 : 0;
+        node.kind = kind;
+        node.parent = parent;
+        node.level = level;
+        node.angleZ = angleZ;
+        node.angleX = angleX;
+        node.angleY = angleY;
+        node.hasLeaf = hasLeaf ? 1 : 0;
+        node.hasFlower = hasFlower ? 1 : 0;
     };
     add(OrganKind::Internode, 0, 1, 0.01f, false, false);
     add(OrganKind::Petiole, 1, 2, 45.0f, true, false);
@@ -111,8 +111,8 @@ TestPlant::TestPlant() {
     add(OrganKind::Internode, 3, 3, 0.01f, false, false);
     add(OrganKind::Apex, 6, 4, 0.0f, false, true);
     add(OrganKind::Petiole, 6, 4, -30.0f, false, true, 0.0f, 70.0f);
-    plant.MainStemCount = 3;
-    plant.MaxLevel = 4;
+    plant.mainStemCount = 3;
+    plant.maxLevel = 4;
     growth.curves.setCurve(GrowthOrgan::Internode, 0.0, 10.0, 0.3, 15.0);
     growth.curves.setCurve(GrowthOrgan::Petiole, 0.0, 8.0, 0.25, 12.0);
     growth.curves.setCurve(GrowthOrgan::LeafLength, 0.0, 12.0, 0.2, 20.0);

@@ -29,15 +29,15 @@ PlantProject sampleProject() {
     project.growth.curves.setCurve(GrowthOrgan::LeafLength, 0.0, 4.59, 0.29, 12.0);
     project.growth.data[2] = "0 0 0\n1 0.5 0.25\n2 1 0.5";
     project.growth.fittedOrgan = GrowthOrgan::LeafLength;
-    project.materials.LandColor = {10, 20, 30};
+    project.materials.landColor = {10, 20, 30};
     project.leaf = builtInLeaf();
     project.flower = builtInPetal();
-    project.flower.ShapeDivisor = 25.0f;
-    project.placement.LeafAngleX = -45.5f;
-    project.placement.PetalCount = 5;
-    project.view.RotationY = 35.0;
-    project.view.PlantScale = 0.7f;
-    project.view.MouseYaw = 12.5f;
+    project.flower.shapeDivisor = 25.0f;
+    project.placement.leafAngleX = -45.5f;
+    project.placement.petalCount = 5;
+    project.view.rotationY = 35.0;
+    project.view.plantScale = 0.7f;
+    project.view.mouseYaw = 12.5f;
     project.animation.currentTime = 42.25;
     project.animation.frameDelay = 3;
     project.animation.capture.format = CaptureFormat::Video;
@@ -60,13 +60,13 @@ TEST(Session, SavingOpeningAndSavingAgainGivesTheSameBytes) {
     EXPECT_EQ(project.lsystemText, sampleProject().lsystemText);
     EXPECT_EQ(project.parameters.internodeLength, 0.355) << "a value between slider positions";
     EXPECT_EQ(project.parameters.petioleBitAngle, 0.79f);
-    EXPECT_EQ(project.growth.curves.getCurve(GrowthOrgan::LeafLength).Slope, 0.29);
+    EXPECT_EQ(project.growth.curves.getCurve(GrowthOrgan::LeafLength).slope, 0.29);
     EXPECT_EQ(project.growth.data[2], "0 0 0\n1 0.5 0.25\n2 1 0.5");
     EXPECT_EQ(project.growth.fittedOrgan, GrowthOrgan::LeafLength);
-    EXPECT_EQ(project.leaf.PointCount, builtInLeaf().PointCount);
-    EXPECT_EQ(project.leaf.TexCoords[3], builtInLeaf().TexCoords[3]);
-    EXPECT_EQ(project.flower.ShapeDivisor, 25.0f);
-    EXPECT_EQ(project.view.PlantScale, 0.7f);
+    EXPECT_EQ(project.leaf.pointCount, builtInLeaf().pointCount);
+    EXPECT_EQ(project.leaf.texCoords[3], builtInLeaf().texCoords[3]);
+    EXPECT_EQ(project.flower.shapeDivisor, 25.0f);
+    EXPECT_EQ(project.view.plantScale, 0.7f);
     EXPECT_EQ(project.animation.capture.format, CaptureFormat::Video);
     EXPECT_NE(first.find("\n  \"parameters\": {\n    \"turnStep\": 30.0,\n"), std::string::npos)
         << "two-space indentation, keys in a fixed order";
@@ -81,8 +81,8 @@ TEST(Session, MissingKeysTakeTheStartUpValuesAndUnknownKeysAreDropped) {
     ASSERT_TRUE(reading.opened);
     EXPECT_EQ(reading.project.parameters.nodeBirthRate, 7.0);
     EXPECT_EQ(reading.project.parameters.internodeLength, PlantParameters{}.internodeLength);
-    EXPECT_EQ(reading.project.view.ZoomAngle, 20.0);
-    EXPECT_EQ(reading.project.view.TranslationZ, ViewState{}.TranslationZ);
+    EXPECT_EQ(reading.project.view.zoomAngle, 20.0);
+    EXPECT_EQ(reading.project.view.translationZ, ViewState{}.translationZ);
     EXPECT_EQ(texts(reading.messages),
               (std::vector<std::string>{
                   "plant.burgeon: unknown key \"extra\" was left out",
@@ -145,7 +145,7 @@ TEST(Session, OverridesSetAnyValueBeforeTheChecks) {
                     "animation.capture.folder=Sweep 7", "growth.fitted=null"});
     ASSERT_TRUE(reading.opened);
     EXPECT_EQ(reading.project.parameters.internodeLength, 0.6);
-    EXPECT_EQ(reading.project.view.RotationY, 30.0);
+    EXPECT_EQ(reading.project.view.rotationY, 30.0);
     EXPECT_EQ(reading.project.animation.capture.folder, "Sweep 7") << "not JSON: taken as text";
     EXPECT_FALSE(reading.project.growth.fittedOrgan);
 
@@ -153,8 +153,8 @@ TEST(Session, OverridesSetAnyValueBeforeTheChecks) {
     const SessionReading bare =
         read(R"({"format": "burgeon-session", "version": 1})", {"view.translation.2=-8"});
     ASSERT_TRUE(bare.opened);
-    EXPECT_EQ(bare.project.view.TranslationZ, -8.0);
-    EXPECT_EQ(bare.project.view.TranslationY, ViewState{}.TranslationY);
+    EXPECT_EQ(bare.project.view.translationZ, -8.0);
+    EXPECT_EQ(bare.project.view.translationY, ViewState{}.translationY);
 
     EXPECT_EQ(texts(read(text, {"parameters.nodeLength=1"}).messages),
               std::vector<std::string>{
@@ -171,17 +171,17 @@ TEST(Session, SurfacesWithoutNormalsGetThemAsALibrarySelectionWould) {
         "leaf": {"points": [[0, 0, 0], [10, 0, 0], [0, 20, 1]], "triangles": [[1, 2, 3]]}})");
     ASSERT_TRUE(reading.opened);
     OrganShape shape;
-    shape.PointCount = 3;
-    shape.TriangleCount = 1;
-    shape.Points[1] = {0, 0, 0};
-    shape.Points[2] = {10, 0, 0};
-    shape.Points[3] = {0, 20, 1};
-    shape.Triangles[1] = {1, 2, 3};
+    shape.pointCount = 3;
+    shape.triangleCount = 1;
+    shape.points[1] = {0, 0, 0};
+    shape.points[2] = {10, 0, 0};
+    shape.points[3] = {0, 20, 1};
+    shape.triangles[1] = {1, 2, 3};
     OrganSurface expected;
     copyShapeToSurface(shape, expected);
     prepareLeafShape(shape, expected);
-    EXPECT_EQ(reading.project.leaf.NormalsFront[2], expected.NormalsFront[2]);
-    EXPECT_EQ(reading.project.leaf.TexCoords[3], expected.TexCoords[3]);
+    EXPECT_EQ(reading.project.leaf.normalsFront[2], expected.normalsFront[2]);
+    EXPECT_EQ(reading.project.leaf.texCoords[3], expected.texCoords[3]);
 }
 
 TEST(Session, FilesAreWrittenWholeAndTexturesFoundBesideTheSessionOrInTheStartFolder) {
@@ -202,14 +202,14 @@ TEST(Session, FilesAreWrittenWholeAndTexturesFoundBesideTheSessionOrInTheStartFo
     SessionReading reading = openSession(file, (folder / "start").string());
     ASSERT_TRUE(reading.opened);
     EXPECT_TRUE(reading.messages.empty());
-    EXPECT_EQ(reading.project.leafTextures.LeafTextureCount, 1);
+    EXPECT_EQ(reading.project.leafTextures.leafTextureCount, 1);
     EXPECT_TRUE(reading.project.leafTextures.slots[0].image.has_value());
 
     reading = openSession(file, (folder / "start").string(), {"texture.file=moss.bmp"});
     EXPECT_TRUE(reading.project.leafTextures.slots[0].image.has_value()) << "the start folder";
     reading = openSession(file, (folder / "start").string(), {"texture.file=gone.bmp"});
     ASSERT_TRUE(reading.opened);
-    EXPECT_EQ(reading.project.leafTextures.LeafTextureCount, 0);
+    EXPECT_EQ(reading.project.leafTextures.leafTextureCount, 0);
     EXPECT_EQ(texts(reading.messages),
               std::vector<std::string>{"a.burgeon: the leaf texture \"gone.bmp\" is neither "
                                        "beside the session nor in " +

@@ -14,8 +14,8 @@ using namespace burgeon;
 // caption reaches the window and a capture grabs a picture in the background colour.
 TEST(RendererCanvas, WithoutARendererFramesStillSetTheCaptionAndGrabTheBackground) {
     PlantProject project;
-    project.materials.BackgroundColor = {12, 34, 56};
-    project.view.ShowAxes = true;
+    project.materials.backgroundColor = {12, 34, 56};
+    project.view.showAxes = true;
     RendererCanvas canvas(project);
     canvas.setPanelSize(45, 37);
     std::vector<std::string> captions;

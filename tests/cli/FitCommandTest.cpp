@@ -44,12 +44,12 @@ double box(const std::string& json, const std::string& name) {
     return std::stod(json.substr(at + key.size()));
 }
 
-const std::string workedExample = "0 0 0\n1 0 2\n2 1 4\n3 3 6\n";
+const std::string WorkedExample = "0 0 0\n1 0 2\n2 1 4\n3 3 6\n";
 
 } // namespace
 
 TEST_F(FitCommandTest, WorkedExampleAsTextAndAsJson) {
-    const std::string file = writeFile("worked.txt", workedExample);
+    const std::string file = writeFile("worked.txt", WorkedExample);
     const auto text = runBurgeon({"fit", file});
     EXPECT_EQ(text.status, 0);
     EXPECT_EQ(text.out, "message: LifeCycle time=3\n"
@@ -72,7 +72,7 @@ TEST_F(FitCommandTest, WorkedExampleAsTextAndAsJson) {
 }
 
 TEST_F(FitCommandTest, OrganAndScaleChooseWhatTheFitCommitsAndShowEachMessageOnce) {
-    const std::string file = writeFile("worked.txt", workedExample);
+    const std::string file = writeFile("worked.txt", WorkedExample);
     const auto petiole = runBurgeon({"fit", file, "--organ", "petiole", "--scale", "5", "--json"});
     EXPECT_EQ(petiole.status, 0);
     EXPECT_TRUE(contains(petiole.out, "\"curves\":[[0,0,0,0],[0,4.5,1,1],[0,0,0,0]"));
@@ -123,7 +123,7 @@ TEST_F(FitCommandTest, UsageErrorsHaveStatusTwo) {
 }
 
 TEST_F(FitCommandTest, PlotsAreSavedIntoTheFolder) {
-    const std::string file = writeFile("worked.txt", workedExample);
+    const std::string file = writeFile("worked.txt", WorkedExample);
     const auto plots = folder / "plots";
     std::filesystem::create_directory(plots);
     const auto saved = runBurgeon({"fit", file, "--plots", plots.string()});
@@ -153,7 +153,7 @@ TEST_F(FitCommandTest, PlotsAreSavedIntoTheFolder) {
 }
 
 TEST_F(FitCommandTest, AFileSizeLimitStopsThePlotsWithAMessageAndLeavesNothing) {
-    const std::string file = writeFile("worked.txt", workedExample);
+    const std::string file = writeFile("worked.txt", WorkedExample);
     const auto plots = folder / "plots";
     std::filesystem::create_directory(plots);
     // A plot is 66 KB: past a 16 KB limit its write fails instead of killing the process.

@@ -25,25 +25,25 @@ void HeadlessScene::buildSmallPlant() {
     auto add = [this](OrganKind kind, int parent, int level, float angleZ, bool hasLeaf,
                       bool hasFlower) {
         PlantNode& node = appendNode(plant);
-        const int index = plant.NodeCount;
+        const int index = plant.nodeCount;
         node = PlantNode{};
-        node.Kind = kind;
-        node.Parent = parent;
-        node.Level = level;
-        node.AngleZ = angleZ;
-        node.HasLeaf = hasLeaf ? 1 : 0;
-        node.HasFlower = hasFlower ? 1 : 0;
+        node.kind = kind;
+        node.parent = parent;
+        node.level = level;
+        node.angleZ = angleZ;
+        node.hasLeaf = hasLeaf ? 1 : 0;
+        node.hasFlower = hasFlower ? 1 : 0;
         return index;
     };
-    plant.NodeCount = 0;
+    plant.nodeCount = 0;
     const int base = add(OrganKind::Internode, 0, 1, 0.01f, false, false);
     add(OrganKind::Petiole, base, 2, 45.0f, true, false);
     const int middle = add(OrganKind::Internode, base, 2, 0.02f, false, false);
     add(OrganKind::Petiole, middle, 3, -45.0f, true, false);
     const int top = add(OrganKind::Internode, middle, 3, 0.01f, false, false);
     add(OrganKind::Apex, top, 4, 0.0f, false, true);
-    plant.MainStemCount = 4;
-    plant.MaxLevel = 4;
+    plant.mainStemCount = 4;
+    plant.maxLevel = 4;
 }
 
 RgbImage HeadlessScene::drawFrame(double t) {

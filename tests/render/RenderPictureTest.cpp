@@ -41,7 +41,7 @@ RgbColor brightestAround(const RgbImage& image, int column, int row) {
 
 TEST(RenderPicture, BackgroundLandAndAnEmptyPlant) {
     HeadlessScene scene;
-    scene.materials.BackgroundColor = {30, 60, 200};
+    scene.materials.backgroundColor = {30, 60, 200};
     scene.renderer->beginFrame();
     const RgbImage cleared =
         scene.renderer->readPixels(HeadlessScene::Width, HeadlessScene::Height);
@@ -52,7 +52,7 @@ TEST(RenderPicture, BackgroundLandAndAnEmptyPlant) {
     // With every curve zero only the land is drawn: the plant adds nothing.
     scene.buildSmallPlant();
     const RgbImage withPlant = scene.drawFrame(40.0);
-    scene.plant.NodeCount = 0;
+    scene.plant.nodeCount = 0;
     const RgbImage landOnly = scene.drawFrame(40.0);
     EXPECT_TRUE(imagesClose(withPlant, landOnly, "zero-curves", 0));
 
@@ -73,15 +73,15 @@ TEST(RenderPicture, BackgroundLandAndAnEmptyPlant) {
 
 TEST(RenderPicture, ThePlantGrowsAndStopsAfterEndTime) {
     HeadlessScene scene;
-    scene.view.TranslationY = 1.0; // close up, with the plant base in view
-    scene.view.TranslationZ = -8.0;
+    scene.view.translationY = 1.0; // close up, with the plant base in view
+    scene.view.translationZ = -8.0;
     // A life cycle that holds the turntable back until 4 x 100 + 100, past every frame here.
-    scene.growth.fittedData.LifeCycleTime = 100;
+    scene.growth.fittedData.lifeCycleTime = 100;
     scene.buildSmallPlant();
     scene.curves.setCurve(GrowthOrgan::All, 0.0, 12.0, 0.25, 20.0);
     scene.parameters.nodeDiameter = 4.0;
     scene.drawFrame(40.0); // the leaf pass leaves its specular set from the first frame on
-    scene.plant.NodeCount = 0;
+    scene.plant.nodeCount = 0;
     const RgbImage landOnly = scene.drawFrame(1.0);
     scene.buildSmallPlant();
 
@@ -102,37 +102,37 @@ TEST(RenderPicture, LeafTextureSwitch) {
     HeadlessScene scene;
     scene.buildSmallPlant();
     scene.curves.setCurve(GrowthOrgan::All, 0.0, 15.0, 0.25, 10.0);
-    scene.view.TranslationZ = -6.0; // close up, so the leaves fill many pixels
+    scene.view.translationZ = -6.0; // close up, so the leaves fill many pixels
     scene.parameters.wind = 1;
 
     // A white texture modulates nothing: the same picture as untextured leaves.
     BitmapPixels white{4, 4, std::vector<std::uint8_t>(4 * 4 * 4, 255)};
-    scene.leafTextures.LeafTextureCount = 1;
+    scene.leafTextures.leafTextureCount = 1;
     scene.leafTextures.slots[0].image = white;
     scene.leafTextures.slots[0].generation = 1;
     const RgbImage whiteLeaves = scene.drawFrame(40.0);
 
-    scene.leafTextures.TexturesEnabled = false;
+    scene.leafTextures.texturesEnabled = false;
     const RgbImage untextured = scene.drawFrame(40.0);
     EXPECT_TRUE(imagesClose(untextured, whiteLeaves, "texture-off", 3, 40));
 
     // A dark texture changes the leaves, and it is taken up when the slot's generation
     // changes; switched off, the leaves are plain again.
-    scene.leafTextures.TexturesEnabled = true;
+    scene.leafTextures.texturesEnabled = true;
     BitmapPixels dark{4, 4, std::vector<std::uint8_t>(4 * 4 * 4, 40)};
     scene.leafTextures.slots[0].image = dark;
     scene.leafTextures.slots[0].generation = 2;
     const RgbImage darkLeaves = scene.drawFrame(40.0);
     EXPECT_GT(differingPixels(darkLeaves, untextured, 20), 50);
-    scene.leafTextures.TexturesEnabled = false;
+    scene.leafTextures.texturesEnabled = false;
     EXPECT_TRUE(imagesClose(scene.drawFrame(40.0), untextured, "texture-off-again", 0));
 }
 
 TEST(RenderPicture, AxesDrawRedGreenAndBlue) {
     HeadlessScene scene;
-    scene.view.ShowAxes = true;
-    scene.view.MouseYaw = 35.0f;
-    scene.view.MousePitch = 25.0f;
+    scene.view.showAxes = true;
+    scene.view.mouseYaw = 35.0f;
+    scene.view.mousePitch = 25.0f;
     scene.renderer->beginFrame();
     scene.renderer->applyViewTransform();
     scene.renderer->drawAxes();
@@ -196,7 +196,7 @@ TEST(RenderPicture, CachedGeometryDrawsLikeQuadricsPerOrgan) {
     HeadlessScene scene;
     scene.buildSmallPlant();
     scene.curves.setCurve(GrowthOrgan::All, 0.0, 20.0, 0.25, 10.0);
-    scene.view.TranslationZ = -7.0;
+    scene.view.translationZ = -7.0;
     const RgbImage cached = scene.drawFrame(40.0);
     scene.renderer->setCylinderGeometry(CylinderGeometry::QuadricPerOrgan);
     const RgbImage quadrics = scene.drawFrame(40.0);
@@ -205,10 +205,10 @@ TEST(RenderPicture, CachedGeometryDrawsLikeQuadricsPerOrgan) {
 
 TEST(RenderPicture, ShownFrameIsThePreviousOne) {
     HeadlessScene scene;
-    scene.materials.BackgroundColor = {200, 0, 0};
+    scene.materials.backgroundColor = {200, 0, 0};
     scene.renderer->beginFrame();
     scene.renderer->endFrame();
-    scene.materials.BackgroundColor = {0, 0, 200};
+    scene.materials.backgroundColor = {0, 0, 200};
     scene.renderer->beginFrame();
     glFinish();
     EXPECT_TRUE(near(scene.renderer->readPixels(10, 10).pixel(5, 5), {0, 0, 200}));
@@ -239,9 +239,9 @@ TEST(RenderPicture, ProjectionOfAZeroHeightPanelIsKept) {
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(before[i], after[i]);
     }
-    scene.view.ZoomAngle = 2.0;
+    scene.view.zoomAngle = 2.0;
     EXPECT_TRUE(scene.renderer->setProjection(HeadlessScene::Width, HeadlessScene::Height));
-    scene.view.ZoomAngle = 175.0;
+    scene.view.zoomAngle = 175.0;
     EXPECT_TRUE(scene.renderer->setProjection(HeadlessScene::Width, HeadlessScene::Height));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
@@ -250,22 +250,22 @@ TEST(RenderPicture, DeepPlantsDrawEveryLevelInPlace) {
     // A stem of 60 levels passes the pipeline's 32-matrix stack; its top must still show
     // where the walk puts it.
     HeadlessScene scene;
-    scene.plant.NodeCount = 0;
+    scene.plant.nodeCount = 0;
     for (int level = 1; level <= 60; ++level) {
         PlantNode& node = appendNode(scene.plant);
         node = PlantNode{};
-        node.Kind = OrganKind::Internode;
-        node.Parent = level - 1;
-        node.Level = level;
-        node.AngleZ = 1.5f;
+        node.kind = OrganKind::Internode;
+        node.parent = level - 1;
+        node.level = level;
+        node.angleZ = 1.5f;
     }
-    scene.plant.MainStemCount = 60;
-    scene.plant.MaxLevel = 60;
+    scene.plant.mainStemCount = 60;
+    scene.plant.maxLevel = 60;
     scene.parameters.internodeLength = 0.02;
     scene.parameters.nodeDiameter = 6.0;
     scene.parameters.internodeDiameterReduce = 1.0;
     scene.curves.setCurve(GrowthOrgan::All, 0.0, 10.0, 0.0, 0.0);
-    scene.materials.InternodeColor = {255, 0, 0};
+    scene.materials.internodeColor = {255, 0, 0};
     const RgbImage image = scene.drawFrame(1.0);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 

@@ -16,12 +16,12 @@
 
 namespace burgeon::testing {
 
-inline const char* const smallExampleText = "Plant{\n     Iterations=1\n     Axiom=I\n}\n";
+inline const char* const SmallExampleText = "Plant{\n     Iterations=1\n     Axiom=I\n}\n";
 
 // Writes the start folder's files and starts the desktop there; false when a window did not
 // come up.
 inline bool startDesktopIn(const QTemporaryDir& folder, std::unique_ptr<DesktopWindows>& windows) {
-    writeFileAtomically(folder.filePath("LsysExam.Lsys").toStdString(), smallExampleText);
+    writeFileAtomically(folder.filePath("LsysExam.Lsys").toStdString(), SmallExampleText);
     writeFileAtomically(folder.filePath("Manual.hlp").toStdString(), "Burgeon manual\n");
     windows = std::make_unique<DesktopWindows>();
     windows->start(folder.path().toStdString());

@@ -32,7 +32,7 @@ namespace burgeon {
 
 namespace {
 
-const char* const exampleText = "Plant{\n     Iterations=1\n     Axiom=I\n}\n";
+const char* const ExampleText = "Plant{\n     Iterations=1\n     Axiom=I\n}\n";
 
 std::string pathOf(const QTemporaryDir& folder, const char* name) {
     return folder.filePath(name).toStdString();
@@ -84,7 +84,7 @@ private:
     }
     // The first example block in the L-system editor, compiled, generated and shown.
     void growFirstExample() {
-        const auto blocks = splitLSystemBlocks(splitLines(exampleLSystemsText));
+        const auto blocks = splitLSystemBlocks(splitLines(ExampleLSystemsText));
         QVERIFY(!blocks.empty());
         auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "sourceEditor");
         editor->setPlainText(QString::fromStdString(joinLines(blocks.front())));
@@ -92,17 +92,17 @@ private:
         click(windows_->mainWindow.get(), "compileButton");
         QVERIFY(answerer_->messages.contains("Rule=5, EndRule=4"));
         click(windows_->mainWindow.get(), "generateButton");
-        QVERIFY(windows_->desktop.state.project.plant.NodeCount > 0);
-        QVERIFY(windows_->desktop.state.animation.PaintBusy);
+        QVERIFY(windows_->desktop.state.project.plant.nodeCount > 0);
+        QVERIFY(windows_->desktop.state.animation.paintBusy);
         windows_->mainWindow->tabs()->setCurrentIndex(4);
         click(windows_->mainWindow.get(), "animationShowButton");
-        QVERIFY(!windows_->desktop.state.animation.PaintBusy);
+        QVERIFY(!windows_->desktop.state.animation.paintBusy);
     }
 
 private Q_SLOTS:
     void init() {
         QVERIFY(folder_.isValid());
-        writeFileAtomically(pathOf(folder_, "LsysExam.Lsys"), exampleText);
+        writeFileAtomically(pathOf(folder_, "LsysExam.Lsys"), ExampleText);
         writeFileAtomically(pathOf(folder_, "Manual.hlp"), "Burgeon manual\n");
         answerer_ = std::make_unique<MessageAnswerer>();
     }
@@ -133,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(tool.statusPanel(0)->width(), 300);
         QCOMPARE(tool.statusPanel(1)->width(), 100);
         QCOMPARE(tool.statusPanel(2)->width(), 50);
-        QCOMPARE(find<QPlainTextEdit>(&tool, "exampleEditor")->toPlainText(), exampleText);
+        QCOMPARE(find<QPlainTextEdit>(&tool, "exampleEditor")->toPlainText(), ExampleText);
         QCOMPARE(find<QPlainTextEdit>(&tool, "helpText")->toPlainText(), "Burgeon manual\n");
         QVERIFY(answerer_->messages.isEmpty());
 
@@ -233,7 +233,7 @@ private Q_SLOTS:
         editor->moveCursor(QTextCursor::End);
         QTest::keyClicks(editor, "unsaved");
         QCOMPARE(windows_->desktop.state.textEditor.exampleEditor.text(),
-                 std::string(exampleText) + "unsaved");
+                 std::string(ExampleText) + "unsaved");
         editor->moveCursor(QTextCursor::Start);
         QTest::keyClicks(editor, "// ");
         QVERIFY(windows_->desktop.state.textEditor.exampleEditor.text().starts_with("// Plant{"));
@@ -244,7 +244,7 @@ private Q_SLOTS:
         QTest::mouseClick(main.button("editorToggleButton"), Qt::LeftButton);
         QVERIFY(windows_->toolWindow->isVisible());
         QCOMPARE(main.button("editorToggleButton")->text(), "Editor Hide");
-        QCOMPARE(editor->toPlainText(), exampleText);
+        QCOMPARE(editor->toPlainText(), ExampleText);
     }
 
     void savedTextIsWhatAFreshStartShows() {
@@ -276,7 +276,7 @@ private Q_SLOTS:
         editor->setTextCursor(cursor);
         QTest::mouseClick(find<QPushButton>(windows_->toolWindow.get(), "pasteButton"),
                           Qt::LeftButton);
-        QCOMPARE(editor->toPlainText(), QString(exampleText) + "Plant{");
+        QCOMPARE(editor->toPlainText(), QString(ExampleText) + "Plant{");
     }
 
     void compilesGeneratesAndShowsTheFirstExample() {
@@ -312,7 +312,7 @@ private Q_SLOTS:
         QVERIFY(answerer_->messages.contains("L=0, U=3.2225, m=0.45, T=8"));
         QCOMPARE(find<QLineEdit>(windows_->toolWindow.get(), "topBox")->text(), "3.2225");
         const GrowthCurves& curves = windows_->desktop.state.project.growth.curves;
-        QCOMPARE(curves.getCurve(GrowthOrgan::Flower).Top, 3.2225);
+        QCOMPARE(curves.getCurve(GrowthOrgan::Flower).top, 3.2225);
 
         // The Slope arrow commits the four boxes to every curve while "All" is chosen.
         auto* arrows = find<QWidget>(windows_->toolWindow.get(), "slopeArrows");
@@ -321,7 +321,7 @@ private Q_SLOTS:
             find<QLineEdit>(windows_->toolWindow.get(), "slopeBox")->text().toDouble();
         QVERIFY(slope != 0.45);
         for (int organ = 0; organ < 6; ++organ) {
-            QCOMPARE(curves.getCurve(static_cast<GrowthOrgan>(organ)).Slope, slope);
+            QCOMPARE(curves.getCurve(static_cast<GrowthOrgan>(organ)).slope, slope);
         }
     }
 
@@ -331,7 +331,7 @@ private Q_SLOTS:
         const double& currentTime = windows_->desktop.state.project.animation.currentTime;
         // The first frame cuts the time bar to the end of the time axis, which moves the
         // time there and pauses it.
-        QTRY_VERIFY(animation.AnimationPaused);
+        QTRY_VERIFY(animation.animationPaused);
         QCOMPARE(currentTime, 150.0);
         QTRY_COMPARE(windows_->viewWindow->windowTitle(), "Plant Visualization at 150");
         windows_->mainWindow->tabs()->setCurrentIndex(4);

@@ -23,7 +23,7 @@ bool showExamplePlant(DesktopWindows& windows, const QString& sessionFile) {
         }
         return true;
     }
-    const auto blocks = splitLSystemBlocks(splitLines(exampleLSystemsText));
+    const auto blocks = splitLSystemBlocks(splitLines(ExampleLSystemsText));
     if (blocks.empty()) {
         return false;
     }
@@ -40,7 +40,7 @@ bool showExamplePlant(DesktopWindows& windows, const QString& sessionFile) {
         return false;
     }
     windows.toolWindow->findChild<QPushButton*>("fitCurveButton")->click(); // "Fit Curve"
-    return state.project.plant.NodeCount > 0;
+    return state.project.plant.nodeCount > 0;
 }
 
 QString firstExampleSession(const QString& examplesFolder) {

@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr std::array<const char*, burgeon::PageCount> pictureNames = {
+constexpr std::array<const char*, burgeon::PageCount> PictureNames = {
     "page-1-lsystem-editor", "page-2-growth-function", "page-3-component",   "page-4-parameter",
     "page-5-animation",      "page-6-material",        "page-7-text-editor", "page-8-help"};
 
@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
         wait(500);
         saved =
             save(*windows.toolWindow,
-                 output.filePath(QString(pictureNames[static_cast<std::size_t>(page)]) + ".png")) &&
+                 output.filePath(QString(PictureNames[static_cast<std::size_t>(page)]) + ".png")) &&
             saved;
     }
     windows.mainWindow->tabs()->setCurrentIndex(0);

@@ -91,7 +91,7 @@ private Q_SLOTS:
 
         answerer_->fileAnswer = session;
         QTest::mouseClick(windows_->mainWindow->button("openSessionButton"), Qt::LeftButton);
-        QTRY_VERIFY(windows_->desktop.state.project.plant.NodeCount > 0);
+        QTRY_VERIFY(windows_->desktop.state.project.plant.nodeCount > 0);
         QVERIFY(answerer_->messages.isEmpty());
         QCOMPARE(windows_->mainWindow->windowTitle(),
                  QString::fromUtf8("still.burgeon \u2014 Simulation and Visualization of Plant "

@@ -94,7 +94,7 @@ private Q_SLOTS:
 
     void suspendedDrawingWaitsForAnimationShow() {
         QTRY_VERIFY(panel()->framesDrawn() > 5);
-        windows_->desktop.state.animation.PaintBusy = true; // as "Generate Plant" leaves it
+        windows_->desktop.state.animation.paintBusy = true; // as "Generate Plant" leaves it
         QTest::qWait(100);
         pressOn(3, "windSlider", Qt::Key_Right);
         QCOMPARE(framesDuring(500), 0);
@@ -110,8 +110,8 @@ private Q_SLOTS:
         QApplication::sendEvent(panel(), &drag);
         QCOMPARE(statusText(*windows_), "Plant Visualization");
         QTest::mouseRelease(panel(), Qt::LeftButton, {}, QPoint(120, 90));
-        QCOMPARE(windows_->desktop.state.project.view.MouseYaw, 10.0f);
-        QCOMPARE(windows_->desktop.state.project.view.MousePitch, -5.0f);
+        QCOMPARE(windows_->desktop.state.project.view.mouseYaw, 10.0f);
+        QCOMPARE(windows_->desktop.state.project.view.mousePitch, -5.0f);
     }
 
     void aMaximisedWindowStaysSoUntilADoubleClick() {
@@ -119,20 +119,20 @@ private Q_SLOTS:
         const AnimationState& animation = windows_->desktop.state.animation;
         // The double-click maximises and restores.
         QTest::mouseDClick(panel(), Qt::LeftButton, {}, QPoint(50, 50));
-        QVERIFY(animation.ViewMaximised);
+        QVERIFY(animation.viewMaximised);
         QVERIFY(view->isMaximized());
         QTest::mouseDClick(panel(), Qt::LeftButton, {}, QPoint(50, 50));
-        QVERIFY(!animation.ViewMaximised);
+        QVERIFY(!animation.viewMaximised);
         QVERIFY(!view->isMaximized());
 
         // Maximised by the window system: frames go on changing the caption, and it stays.
         view->setWindowState(Qt::WindowMaximized);
-        QVERIFY(animation.ViewMaximised);
+        QVERIFY(animation.viewMaximised);
         const int frames = panel()->framesDrawn();
         QTRY_VERIFY(panel()->framesDrawn() > frames + 3);
         QVERIFY(view->isMaximized());
         QTest::mouseDClick(panel(), Qt::LeftButton, {}, QPoint(50, 50));
-        QVERIFY(!animation.ViewMaximised);
+        QVERIFY(!animation.viewMaximised);
         QVERIFY(!view->isMaximized());
     }
 };

@@ -23,8 +23,8 @@ std::vector<OrganShape> galleryEntries() {
 // base up.
 std::vector<double> outline(const OrganShape& leaf) {
     std::vector<std::pair<double, double>> widths;
-    for (int p = 1; p <= leaf.PointCount; ++p) {
-        const Vector3& point = leaf.Points[static_cast<std::size_t>(p)];
+    for (int p = 1; p <= leaf.pointCount; ++p) {
+        const Vector3& point = leaf.points[static_cast<std::size_t>(p)];
         const auto row = std::find_if(widths.begin(), widths.end(), [&](const auto& w) {
             return std::abs(w.first - point.y) < 0.5;
         });
@@ -58,15 +58,15 @@ TEST(GalleryShapes, FourLeavesThenFourPetalsThatReadBackWithinTheFormatsLimits) 
     ASSERT_EQ(entries.size(), 8u);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const OrganShape& shape = entries[i];
-        SCOPED_TRACE(shape.Name);
-        const bool petal = shape.Name.find("petal") != std::string::npos;
+        SCOPED_TRACE(shape.name);
+        const bool petal = shape.name.find("petal") != std::string::npos;
         EXPECT_EQ(petal, i >= 4);
-        EXPECT_LE(shape.PointCount, MaxShapePoints);
-        EXPECT_LE(shape.TriangleCount, MaxShapeTriangles);
-        for (int t = 1; t <= shape.TriangleCount; ++t) {
-            for (const int corner : shape.Triangles[static_cast<std::size_t>(t)]) {
+        EXPECT_LE(shape.pointCount, MaxShapePoints);
+        EXPECT_LE(shape.triangleCount, MaxShapeTriangles);
+        for (int t = 1; t <= shape.triangleCount; ++t) {
+            for (const int corner : shape.triangles[static_cast<std::size_t>(t)]) {
                 EXPECT_GE(corner, 1);
-                EXPECT_LE(corner, shape.PointCount);
+                EXPECT_LE(corner, shape.pointCount);
             }
         }
     }
@@ -76,11 +76,11 @@ TEST(GalleryShapes, LeavesGrowFromTheirBaseAlongYAndHaveTheirPlantsOutline) {
     const std::vector<OrganShape> entries = galleryEntries();
     for (std::size_t i = 0; i < 4; ++i) {
         const OrganShape& leaf = entries[i];
-        SCOPED_TRACE(leaf.Name);
-        EXPECT_DOUBLE_EQ(leaf.Points[1].y, 0.0); // the base, where the stalk holds it
+        SCOPED_TRACE(leaf.name);
+        EXPECT_DOUBLE_EQ(leaf.points[1].y, 0.0); // the base, where the stalk holds it
         double tip = 0.0;
-        for (int p = 1; p <= leaf.PointCount; ++p) {
-            tip = std::max(tip, leaf.Points[static_cast<std::size_t>(p)].y);
+        for (int p = 1; p <= leaf.pointCount; ++p) {
+            tip = std::max(tip, leaf.points[static_cast<std::size_t>(p)].y);
         }
         EXPECT_NEAR(tip, 100.0, 0.01);
     }

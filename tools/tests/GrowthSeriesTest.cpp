@@ -33,7 +33,7 @@ std::vector<std::vector<double>> rowsOf(const std::string& text) {
     return rows;
 }
 
-const SeriesPlan leaves{"leaves.txt", 6, 60, 9.0, 0.05, 8.0, 0.5, 4.0, 0.01, 7};
+const SeriesPlan Leaves{"leaves.txt", 6, 60, 9.0, 0.05, 8.0, 0.5, 4.0, 0.01, 7};
 
 FitOutcome fit(const std::string& text, GrowthData& data) {
     return fitGrowthData(splitLines(text), data);
@@ -42,7 +42,7 @@ FitOutcome fit(const std::string& text, GrowthData& data) {
 } // namespace
 
 TEST(GrowthSeries, OneRowADayEachOrganZeroUntilItAppearsThenGrowing) {
-    const auto rows = rowsOf(seriesText(leaves));
+    const auto rows = rowsOf(seriesText(Leaves));
     ASSERT_EQ(rows.size(), 61u);
     int previousStart = -1;
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -61,26 +61,26 @@ TEST(GrowthSeries, OneRowADayEachOrganZeroUntilItAppearsThenGrowing) {
         // Each organ appears after the one before it, and ends near the final size.
         EXPECT_GT(static_cast<int>(start), previousStart);
         previousStart = static_cast<int>(start);
-        EXPECT_NEAR(rows.back()[c], leaves.finalSize, 0.25 * leaves.finalSize);
+        EXPECT_NEAR(rows.back()[c], Leaves.finalSize, 0.25 * Leaves.finalSize);
     }
 }
 
 TEST(GrowthSeries, TheFitGivesBackTheGrowthTheDataWasMadeFrom) {
     GrowthData data;
-    const FitOutcome outcome = fit(seriesText(leaves), data);
+    const FitOutcome outcome = fit(seriesText(Leaves), data);
     ASSERT_TRUE(outcome.completed);
-    EXPECT_NEAR(outcome.curve.Top, leaves.finalSize, 0.1 * leaves.finalSize);
-    EXPECT_NEAR(outcome.curve.Bottom, 0.0, 0.05);
-    EXPECT_NEAR(outcome.curve.Tmid, leaves.halfTime, 1.5);
-    EXPECT_NEAR(outcome.curve.Slope, leaves.pace, 0.1);
-    EXPECT_EQ(data.LifeCycleTime, leaves.days);
+    EXPECT_NEAR(outcome.curve.top, Leaves.finalSize, 0.1 * Leaves.finalSize);
+    EXPECT_NEAR(outcome.curve.bottom, 0.0, 0.05);
+    EXPECT_NEAR(outcome.curve.tmid, Leaves.halfTime, 1.5);
+    EXPECT_NEAR(outcome.curve.slope, Leaves.pace, 0.1);
+    EXPECT_EQ(data.lifeCycleTime, Leaves.days);
 }
 
 TEST(GrowthSeries, TheSamePlanWritesTheSameFileAnotherSeedAnotherOne) {
-    SeriesPlan other = leaves;
+    SeriesPlan other = Leaves;
     other.seed = 8;
-    EXPECT_EQ(seriesText(leaves), seriesText(leaves));
-    EXPECT_NE(seriesText(leaves), seriesText(other));
+    EXPECT_EQ(seriesText(Leaves), seriesText(Leaves));
+    EXPECT_NE(seriesText(Leaves), seriesText(other));
 }
 
 TEST(GrowthSeries, EveryGalleryFileFitsAndEachPlantHasAllSixOrganClasses) {
@@ -103,8 +103,8 @@ TEST(GrowthSeries, EveryGalleryFileFitsAndEachPlantHasAllSixOrganClasses) {
         GrowthData data;
         const FitOutcome outcome = fit(text, data);
         ASSERT_TRUE(outcome.completed);
-        EXPECT_NEAR(outcome.curve.Top, plan.finalSize, 0.15 * plan.finalSize);
-        EXPECT_GT(outcome.curve.Slope, 0.0);
+        EXPECT_NEAR(outcome.curve.top, plan.finalSize, 0.15 * plan.finalSize);
+        EXPECT_GT(outcome.curve.slope, 0.0);
     }
     EXPECT_EQ(plants.size(), 4u);
     for (const auto& [plant, classes] : plants) {
