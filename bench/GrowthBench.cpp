@@ -1,6 +1,6 @@
 #include "base/RecordingUserInterface.h"
-#include "controls/GrowthFunctionPage.h"
 #include "growth/GrowthPlot.h"
+#include "pages/GrowthFunctionPage.h"
 
 #include <benchmark/benchmark.h>
 

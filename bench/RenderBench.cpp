@@ -2,7 +2,7 @@
 
 #include "drawing/PlantWalk.h"
 #include "drawing/RecordingTarget.h"
-#include "render/FrameScene.h"
+#include "frame/FrameScene.h"
 #include "render/HeadlessContext.h"
 #include "render/Renderer.h"
 #include "render/RendererCanvas.h"

@@ -1,4 +1,4 @@
-#include "app/cli/CommandLineParser.h"
+#include "cli/CommandLineParser.h"
 #include "fuzz/FuzzEntries.h"
 
 namespace burgeon {

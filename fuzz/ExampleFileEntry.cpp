@@ -1,6 +1,6 @@
-#include "app/TextEditorPage.h"
 #include "base/PrintableText.h"
 #include "fuzz/FuzzEntries.h"
+#include "pages/TextEditorPage.h"
 
 namespace burgeon {
 

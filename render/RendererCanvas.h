@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/FrameCanvas.h"
+#include "frame/FrameCanvas.h"
 
 #include <functional>
 #include <string>

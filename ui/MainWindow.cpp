@@ -1,7 +1,7 @@
 #include "ui/MainWindow.h"
 
-#include "app/WindowPlacement.h"
 #include "base/HandlerGuard.h"
+#include "desktop/WindowPlacement.h"
 #include "ui/Bindings.h"
 #include "ui/ScreenArea.h"
 

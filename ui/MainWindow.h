@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindowModel.h"
+#include "desktop/MainWindowModel.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WindowPlacement.h"
+#include "desktop/WindowPlacement.h"
 
 class QWidget;
 

@@ -2,7 +2,7 @@
 
 #include "base/Controls.h"
 #include "base/UserInterface.h"
-#include "controls/MaterialPage.h"
+#include "pages/MaterialPage.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "base/FileIo.h"
 #include "components/ShapeLibraryReader.h"
-#include "controls/MaterialPage.h"
+#include "pages/MaterialPage.h"
 
 #include "imageio/BmpWriter.h"
 

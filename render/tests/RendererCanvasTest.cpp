@@ -1,7 +1,7 @@
 #include "render/RendererCanvas.h"
 
+#include "frame/FrameScene.h"
 #include "project/PlantProject.h"
-#include "render/FrameScene.h"
 
 #include <gtest/gtest.h>
 

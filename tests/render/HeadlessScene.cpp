@@ -1,8 +1,8 @@
 #include "HeadlessScene.h"
 
 #include "components/BuiltInShapes.h"
+#include "frame/FrameScene.h"
 #include "imageio/BmpWriter.h"
-#include "render/FrameScene.h"
 #include "render/RendererCanvas.h"
 
 #include <GL/gl.h>

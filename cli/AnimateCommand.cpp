@@ -1,0 +1,224 @@
+#include "cli/Commands.h"
+#include "cli/PlantOptions.h"
+#include "cli/StagedFolder.h"
+#include "project/AnimationSettings.h"
+
+#include "base/FileIo.h"
+#include "base/NumberText.h"
+#include "base/StandardError.h"
+#include "engine/CaptureLoop.h"
+#include "render/HeadlessContext.h"
+
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <utility>
+
+namespace burgeon {
+
+namespace {
+
+const char* const AnimateUsage =
+    "burgeon animate (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
+    "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
+    "[--texture N] [--size WxH] [--rotate X,Y,Z] [--from A] [--to B] [--step S] "
+    "[--jpeg | --gif-frames | --video OUT.mp4|OUT.webm [--fps N] [--crf Q]] [--quality Q] "
+    "[--delay D] [--folder DIR]";
+
+constexpr int ProgressBarWidth = 40;
+
+// The capture gauge as a bar on the terminal, redrawn in place.
+void drawProgress(std::ostream& out, int percent) {
+    const int filled = percent * ProgressBarWidth / 100;
+    out << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+        << std::string(static_cast<std::size_t>(ProgressBarWidth - filled), ' ') << "] " << percent
+        << "%" << std::flush;
+}
+
+// The time step as the "Time Step" slider holds it: whole hundredths from 0.01 to 1.
+double timeStep(double step) {
+    const double hundredths = std::round(step * 100.0);
+    if (!std::isfinite(step) || hundredths < 1 || hundredths > 100 ||
+        std::fabs(step * 100.0 - hundredths) > 1e-9) {
+        throw UsageError{"--step needs 0.01 .. 1 in hundredths"};
+    }
+    return hundredths / 100.0;
+}
+
+struct AnimateOptions {
+    PlantOptions plant;
+    std::string size = "800x600";
+    std::optional<int> from;
+    std::optional<int> to;
+    std::optional<double> step;
+    bool jpeg = false;
+    bool gifFrames = false;
+    std::optional<int> quality;
+    std::optional<int> delay;
+    std::optional<std::string> folder;
+    std::string video; // OUT.mp4 or OUT.webm
+    std::optional<int> fps;
+    std::optional<int> crf;
+};
+
+// Drives the capture run to its end and reports how it ended. The run's files appear only
+// when it completes: all of them, or none.
+int capture(HeadlessPlant& plant, PictureSize size, VideoOutput video, const StopCondition& stop,
+            std::ostream& out, std::ostream& err) {
+    PlantProject& project = plant.project;
+    CaptureSettings& settings = project.animation.capture;
+    const double step = project.parameters.timeStep;
+    std::optional<StagedFolder> staged;
+    try {
+        staged.emplace(settings.folder);
+        if (!video.fileName.empty()) {
+            video.fileName = staged->stage(video.fileName);
+        }
+    } catch (const StandardError& error) {
+        err << error.what() << '\n';
+        return 1;
+    }
+    const std::string folder = std::exchange(settings.folder, staged->path());
+    CaptureListener listener;
+    listener.progress = [&out](int percent) { drawProgress(out, percent); };
+    listener.note = [&out](const std::string& note) { out << '\n' << note << '\n'; };
+    CaptureReport report;
+    try {
+        report = capturePlant(plant, size, listener, stop, video);
+        if (report.result == CaptureReport::Result::Completed) {
+            staged->commit();
+        }
+    } catch (const HeadlessContextError& error) {
+        err << "burgeon animate: no OpenGL context: " << error.what() << '\n';
+        return 1;
+    } catch (const StandardError& error) {
+        err << staged->unstaged(error.what()) << '\n';
+        return 1;
+    }
+    settings.folder = folder;
+    out << '\n';
+    switch (report.result) {
+    case CaptureReport::Result::Completed:
+        out << "Capture Completed.\n";
+        return 0;
+    case CaptureReport::Result::Failed:
+        err << staged->unstaged(report.message) << '\n';
+        return 1;
+    case CaptureReport::Result::Stopped:
+        err << "burgeon animate: the capture run stopped: stopped by Ctrl-C\n";
+        return 1;
+    case CaptureReport::Result::Abandoned:
+        err << "burgeon animate: the clock passed " << settings.last << " in steps of "
+            << formatGeneral(step) << " without meeting it exactly: no "
+            << (settings.format == CaptureFormat::Video ? "video" : "Plant.gif") << "\n";
+        return 1;
+    case CaptureReport::Result::Unreachable:
+        err << "burgeon animate: --to " << settings.last << " lies past the end of the time axis ("
+            << report.timeBarMax << "), where the clock loops back to 1\n";
+        return 1;
+    }
+    return 1;
+}
+
+class AnimateCommand : public Command {
+public:
+    const char* name() const override { return "animate"; }
+    const char* usage() const override { return AnimateUsage; }
+    const char* summary() const override {
+        return "Runs a capture run headless and writes the BMP, JPEG and GIF files the Animation "
+               "page writes.";
+    }
+    void define(CLI::App& app) override {
+        options_.plant.define(app);
+        app.add_option("--size", options_.size, "WIDTHxHEIGHT of the frames")
+            ->capture_default_str();
+        app.add_option("--from", options_.from, "the first time captured (default 1)")
+            ->check(CLI::Range(0, 500));
+        app.add_option("--to", options_.to, "the last time captured (default 1)")
+            ->check(CLI::Range(0, 1000));
+        app.add_option("--step", options_.step, "the time step, 0.01 .. 1 in hundredths");
+        app.add_flag("--jpeg", options_.jpeg, "a JPEG file per frame (the default)");
+        app.add_flag("--gif-frames", options_.gifFrames, "a GIF file per frame");
+        app.add_option("--quality", options_.quality, "JPEG quality in percent (default 80)")
+            ->check(CLI::Range(0, 100));
+        app.add_option("--delay", options_.delay,
+                       "hundredths of a second between the animated GIF's frames (default 3)")
+            ->check(CLI::Range(1, 100));
+        app.add_option("--folder", options_.folder, "the capture folder (default PlantCap1)");
+        app.add_option("--video", options_.video,
+                       "OUT.mp4 (H.264) or OUT.webm (VP9): the frames as one video instead of "
+                       "JPEG or GIF files");
+        app.add_option("--fps", options_.fps,
+                       "frames per second of the video (default 100 / delay)")
+            ->check(CLI::Range(1, 240));
+        app.add_option("--crf", options_.crf,
+                       "the video's quality, lower is better: 0..51 for H.264, 0..63 for VP9 "
+                       "(default: the encoder's)")
+            ->check(CLI::Range(0, 63));
+    }
+    int run(std::ostream& out, std::ostream& err) override {
+        if (static_cast<int>(options_.jpeg) + static_cast<int>(options_.gifFrames) +
+                static_cast<int>(!options_.video.empty()) >
+            1) {
+            throw UsageError{"--jpeg, --gif-frames and --video exclude each other"};
+        }
+        const std::string videoType = fileExtension(options_.video);
+        if (!options_.video.empty() && videoType != "mp4" && videoType != "webm") {
+            throw UsageError{"--video needs an .mp4 or .webm file, not '" + options_.video + "'"};
+        }
+        if ((options_.fps || options_.crf) && options_.video.empty()) {
+            throw UsageError{"--fps and --crf go with --video"};
+        }
+        if (options_.plant.recipe.session.empty() && (!options_.from || !options_.to)) {
+            throw UsageError{"--from A and --to B are needed"};
+        }
+        const std::optional<double> step =
+            options_.step ? std::optional(timeStep(*options_.step)) : std::nullopt;
+        const PictureSize size = parsePictureSize(options_.size);
+        auto plant = std::make_unique<HeadlessPlant>();
+        const CompileWatch watch(options_.plant.maxSeconds);
+        if (!buildPlantFromOptions(*plant, options_.plant, "animate", watch, err)) {
+            return 1;
+        }
+        applyCaptureOptions(plant->project, step);
+        VideoOutput video;
+        video.fileName = options_.video;
+        if (options_.fps) {
+            video.rate = FrameRate::perSecond(*options_.fps);
+        }
+        video.quality = options_.crf;
+        return capture(*plant, size, video, watch.work(), out, err);
+    }
+
+private:
+    // Options given on the command line override the session's capture settings.
+    void applyCaptureOptions(PlantProject& project, std::optional<double> step) const {
+        CaptureSettings& settings = project.animation.capture;
+        settings.first = options_.from.value_or(settings.first);
+        settings.last = options_.to.value_or(settings.last);
+        if (options_.jpeg) {
+            settings.format = CaptureFormat::Jpeg;
+        } else if (options_.gifFrames) {
+            settings.format = CaptureFormat::Gif;
+        } else if (!options_.video.empty()) {
+            settings.format = CaptureFormat::Video;
+        }
+        settings.quality = options_.quality.value_or(settings.quality);
+        settings.delay = options_.delay.value_or(settings.delay);
+        settings.folder = options_.folder.value_or(settings.folder);
+        if (step) {
+            project.parameters.timeStep = *step;
+        }
+    }
+
+    AnimateOptions options_;
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeAnimateCommand() {
+    return std::make_unique<AnimateCommand>();
+}
+
+} // namespace burgeon

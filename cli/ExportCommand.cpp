@@ -1,0 +1,166 @@
+#include "cli/Commands.h"
+#include "cli/PlantOptions.h"
+
+#include "base/NumberText.h"
+#include "base/StandardError.h"
+#include "mesh/MeshExport.h"
+#include "mesh/OutputFiles.h"
+#include "mesh/ProjectMeshExport.h"
+
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace burgeon {
+
+namespace {
+
+const char* const ExportUsage =
+    "burgeon export (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
+    "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
+    "[--texture N] [--time T] --out FILE.glb|.gltf|.obj|.ply [--no-land] "
+    "[--animate A:B:STEP [--fps N]]";
+
+// The simulated times of a growth animation, "A:B:STEP": from A to B in steps of STEP.
+struct AnimateRange {
+    double from = 0.0;
+    double to = 0.0;
+    double step = 0.0;
+};
+
+AnimateRange parseAnimateRange(const std::string& text) {
+    const UsageError bad{"--animate needs A:B:STEP (from time A to B in steps of STEP), not '" +
+                         text + "'"};
+    const auto first = text.find(':');
+    const auto second = first == std::string::npos ? first : text.find(':', first + 1);
+    if (second == std::string::npos || text.find(':', second + 1) != std::string::npos) {
+        throw bad;
+    }
+    AnimateRange range;
+    if (!tryParseFloat(text.substr(0, first), range.from) ||
+        !tryParseFloat(text.substr(first + 1, second - first - 1), range.to) ||
+        !tryParseFloat(text.substr(second + 1), range.step) || !std::isfinite(range.from) ||
+        !std::isfinite(range.to) || !std::isfinite(range.step)) {
+        throw bad;
+    }
+    if (range.step <= 0.0) {
+        throw UsageError{"--animate needs a STEP above 0, not '" + text + "'"};
+    }
+    if (range.to < range.from) {
+        throw UsageError{"--animate needs B at or after A, not '" + text + "'"};
+    }
+    return range;
+}
+
+// "plant.gltf: 57 organs at time 30 (with plant.bin, plant-leaf.png)".
+void printSummary(std::ostream& out, const MeshExportRequest& request,
+                  const MeshExportSummary& summary) {
+    out << request.fileName << ": " << summary.organs << " organs";
+    if (request.growth) {
+        out << " growing from " << formatGeneral(request.growth->from) << " to "
+            << formatGeneral(request.growth->to) << ", " << summary.frames << " frames at "
+            << formatGeneral(request.growth->framesPerSecond) << " a second";
+    } else {
+        out << " at time " << formatGeneral(request.time);
+    }
+    for (std::size_t i = 1; i < summary.files.size(); ++i) {
+        out << (i == 1 ? " (with " : ", ") << summary.files[i];
+    }
+    out << (summary.files.size() > 1 ? ")\n" : "\n");
+}
+
+class ExportCommand : public Command {
+public:
+    const char* name() const override { return "export"; }
+    const char* usage() const override { return ExportUsage; }
+    const char* summary() const override {
+        return "Writes the plant at a time, or its growth as an animation, as a glTF, OBJ or PLY "
+               "mesh.";
+    }
+    void define(CLI::App& app) override {
+        plant_.define(app);
+        app.add_option("--time", time_, "the plant's time (default: the session's, else 1)");
+        app.add_option("--out", out_,
+                       "the mesh file: .glb, .gltf (with its .bin and pictures beside it), .obj "
+                       "(with its .mtl and pictures) or .ply");
+        app.add_flag("--no-land", noLand_, "leaves the land out");
+        app.add_option("--animate", animate_,
+                       "A:B:STEP: the growth from time A to B in steps of STEP as a glTF "
+                       "animation, one keyframe a step");
+        app.add_option("--fps", fps_,
+                       "keyframes per second of the animation (default: the capture run's, "
+                       "100 / delay)")
+            ->check(CLI::PositiveNumber);
+    }
+    int run(std::ostream& out, std::ostream& err) override {
+        const MeshExportRequest request = checkedRequest();
+        auto plant = std::make_unique<HeadlessPlant>();
+        const CompileWatch watch(plant_.maxSeconds);
+        if (!buildPlantFromOptions(*plant, plant_, "export", watch, err)) {
+            return 1;
+        }
+        MeshExportRequest fromPlant = request;
+        fromPlant.time = time_.value_or(plant->project.animation.currentTime);
+        if (fromPlant.growth && !fps_) {
+            fromPlant.growth->framesPerSecond = captureFramesPerSecond(plant->project);
+        }
+        ignoreFileSizeSignal();
+        try {
+            printSummary(out, fromPlant,
+                         exportProjectMesh(plant->project, plant->clock, fromPlant));
+        } catch (const StandardError& error) {
+            err << error.what() << '\n';
+            return 1;
+        }
+        return 0;
+    }
+
+private:
+    // The request as far as the options tell it, before the plant is built; bad options throw
+    // UsageError.
+    MeshExportRequest checkedRequest() const {
+        if (out_.empty()) {
+            throw UsageError{"--out FILE is needed: a .glb, .gltf, .obj or .ply file"};
+        }
+        if (!meshFormatOf(out_)) {
+            throw UsageError{"--out needs a .glb, .gltf, .obj or .ply file, not '" + out_ + "'"};
+        }
+        if (time_ && !std::isfinite(*time_)) {
+            throw UsageError{"--time needs a finite number"};
+        }
+        if (time_ && animate_) {
+            throw UsageError{"--time and --animate exclude each other"};
+        }
+        if (fps_ && !animate_) {
+            throw UsageError{"--fps goes with --animate"};
+        }
+        MeshExportRequest request;
+        request.fileName = out_;
+        request.withLand = !noLand_;
+        if (animate_) {
+            if (!formatHoldsAnimation(out_)) {
+                throw UsageError{"--animate needs a .glb or .gltf file: OBJ and PLY hold no "
+                                 "animation"};
+            }
+            const AnimateRange range = parseAnimateRange(*animate_);
+            request.growth = GrowthTimeline{range.from, range.to, range.step, fps_.value_or(0.0)};
+        }
+        return request;
+    }
+
+    PlantOptions plant_;
+    std::optional<double> time_;
+    std::string out_;
+    bool noLand_ = false;
+    std::optional<std::string> animate_;
+    std::optional<double> fps_;
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeExportCommand() {
+    return std::make_unique<ExportCommand>();
+}
+
+} // namespace burgeon

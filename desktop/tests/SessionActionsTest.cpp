@@ -1,0 +1,120 @@
+#include "desktop/Desktop.h"
+
+#include "base/FileIo.h"
+#include "base/RecordingUserInterface.h"
+#include "components/BuiltInShapes.h"
+#include "project/Session.h"
+#include "testing/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace burgeon {
+namespace {
+
+using testing::TempFolder;
+
+constexpr ScreenArea Screen{0, 0, 1024, 768};
+
+// A session of a small plant whose every page has something to show.
+std::string writeSampleSession(const TempFolder& folder, const std::string& name) {
+    PlantProject project;
+    project.lsystemText = "Tree{\nIterations=2\nAngle=30\nDiameter=4\nAxiom=A\nA=I[+IL]IA\n}";
+    project.parameters.turnStep = 25.0f; // moved after compiling the 30 of the text
+    project.parameters.internodeLength = 0.8;
+    project.parameters.wind = 3;
+    project.growth.curves.setCurve(GrowthOrgan::All, 0.0, 5.0, 0.4, 10.0);
+    project.growth.data[0] = "0 0\n1 1\n2 3\n3 4\n4 5\n5 5";
+    project.growth.fittedOrgan = GrowthOrgan::Internode;
+    project.materials.frontLeafColor = {10, 200, 30};
+    project.leaf = builtInLeaf();
+    project.flower = builtInPetal();
+    project.placement.leafAngleX = -40.0f;
+    project.view.rotationY = 12.5;
+    project.animation.currentTime = 30.0;
+    project.animation.frameDelay = 2;
+    std::string file = folder.file(name);
+    saveSession(project, file);
+    return file;
+}
+
+struct SessionDesktop {
+    SessionDesktop() { desktop.startUp(folder.path(), Screen, 150); }
+    SessionActions& sessions() { return desktop.mainWindow.sessions; }
+    TempFolder folder;
+    RecordingUserInterface ui;
+    Desktop desktop{ui};
+};
+
+TEST(SessionActions, OpeningShowsTheSessionOnEveryPageAndDrawsItsPlant) {
+    SessionDesktop started;
+    const std::string file = writeSampleSession(started.folder, "tree.burgeon");
+    started.ui.takeMessages();
+    ASSERT_TRUE(started.sessions().open(file));
+    EXPECT_TRUE(started.ui.takeMessages().empty()) << "no message boxes for a good session";
+
+    const AppState& state = started.desktop.state;
+    EXPECT_EQ(state.project.plant.nodeCount, 7);
+    EXPECT_EQ(state.project.parameters.turnStep, 25.0f) << "the session's, not the text's 30";
+    EXPECT_EQ(state.parameterPage.petioleAngleSlider.position(), 250);
+    EXPECT_EQ(state.parameterPage.stemLengthSlider.position(), 80);
+    EXPECT_EQ(state.lsystemEditor.sourceEditor.lines()[0], "Tree{");
+    EXPECT_EQ(state.lsystemEditor.lsystemNameBox.text(), "Tree");
+    EXPECT_EQ(state.materialPage.frontLeafSwatch.color, (RgbColor{10, 200, 30}));
+    EXPECT_EQ(state.animationPage.rotationYSlider.position(), 125);
+    EXPECT_EQ(state.animationPage.velocitySlider.position(), 2);
+    EXPECT_EQ(state.componentPage.angleXSlider.position(), -40);
+    EXPECT_EQ(state.growthPage.topBox.text(), "5");
+    EXPECT_EQ(state.project.growth.fittedData.lifeCycleTime, 5) << "the series fitted again";
+    EXPECT_FALSE(state.animation.paintBusy) << "the plant is shown";
+    EXPECT_EQ(started.desktop.mainWindow.window.caption(),
+              "tree.burgeon \u2014 Simulation and Visualization of Plant Shoots Growth");
+
+    // Saving what was opened writes the same bytes.
+    const std::string again = started.folder.file("again.burgeon");
+    ASSERT_TRUE(started.sessions().save(again));
+    EXPECT_EQ(readFileText(again), readFileText(file));
+}
+
+TEST(SessionActions, ABadSessionChangesNothing) {
+    SessionDesktop started;
+    const std::string good = writeSampleSession(started.folder, "good.burgeon");
+    ASSERT_TRUE(started.sessions().open(good));
+    const AppState& state = started.desktop.state;
+    const std::string text = state.project.lsystemText;
+    writeFileAtomically(started.folder.file("bad.burgeon"),
+                        R"({"format": "burgeon-session", "version": 1, "lsystem": ["P{"],)"
+                        R"( "parameters": {"nodeBirthRate": -3}})");
+    started.ui.takeMessages();
+    EXPECT_FALSE(started.sessions().open(started.folder.file("bad.burgeon")));
+    EXPECT_EQ(started.ui.takeMessages(),
+              std::vector<std::string>{"bad.burgeon: parameters.nodeBirthRate: expected a number "
+                                       "from 0.1 to 10, found -3"});
+    EXPECT_EQ(state.project.lsystemText, text);
+    EXPECT_EQ(state.project.plant.nodeCount, 7);
+    EXPECT_EQ(state.parameterPage.nodeBirthRateSlider.position(), 50);
+    EXPECT_EQ(started.sessions().fileName(), good);
+}
+
+TEST(SessionActions, DialogsOfferSessionFilesAndANameWithoutExtensionGetsOne) {
+    SessionDesktop started;
+    writeSampleSession(started.folder, "tree.burgeon");
+    started.ui.fileAnswers.push_back(started.folder.file("tree.burgeon"));
+    started.desktop.mainWindow.sessions.openWithDialog();
+    EXPECT_EQ(started.desktop.state.project.plant.nodeCount, 7);
+    started.ui.saveAnswers.push_back(started.folder.file("copy"));
+    started.desktop.mainWindow.sessions.saveWithDialog();
+    EXPECT_TRUE(std::filesystem::exists(started.folder.file("copy.burgeon")));
+    started.ui.saveAnswers.push_back(std::nullopt);
+    started.desktop.mainWindow.sessions.saveWithDialog();
+    EXPECT_EQ(started.ui.dialogFilters,
+              (std::vector<std::string>{SessionFileFilter, SessionFileFilter, SessionFileFilter}));
+    started.ui.saveAnswers.push_back(started.folder.file("no/such/folder/x.burgeon"));
+    started.ui.takeMessages();
+    started.desktop.mainWindow.sessions.saveWithDialog();
+    EXPECT_EQ(started.ui.takeMessages(),
+              std::vector<std::string>{"Cannot create file " +
+                                       started.folder.file("no/such/folder/x.burgeon")});
+}
+
+} // namespace
+} // namespace burgeon
