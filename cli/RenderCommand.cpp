@@ -67,8 +67,8 @@ int renderPicture(HeadlessPlant& plant, double time, PictureSize size, const std
         err << error.what() << '\n';
         return 1;
     }
-    out << outFile << ": " << size.width << " x " << size.height << ", "
-        << plant.project.plant.nodeCount << " organs at time " << formatGeneral(time) << '\n';
+    // The organs drawn, as the --organs table lists them and export counts them.
+    out << outFile << ": " << size.width << " x " << size.height << ", " << organs.size() << " organs at time " << formatGeneral(time) << '\n';
     return 0;
 }
 

@@ -94,6 +94,16 @@ TEST_F(RenderCommandTest, PicturesAndTheOrganTable) {
     EXPECT_GT(leaves, 0);
     EXPECT_GT(flowers, 0);
     EXPECT_EQ(segments + leaves + flowers, static_cast<int>(rows.size()) - 1);
+    // The report counts the organs drawn, as the table lists them and export counts them.
+    const std::string count = std::to_string(rows.size() - 1) + " organs at time 60\n";
+    EXPECT_NE(result.out.find(", " + count), std::string::npos) << result.out;
+    auto exportArguments = exampleArguments("plant.glb");
+    exportArguments[0] = "export";
+    exportArguments.erase(exportArguments.begin() + 9, exportArguments.begin() + 11); // --size
+    exportArguments.insert(exportArguments.end(), {"--time", "60"});
+    const auto exported = runBurgeon(exportArguments, folder.string());
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.out, path("plant.glb") + ": " + count);
     // The first organ is the root's segment: it stands on the ground plane, upright.
     EXPECT_EQ(rows[1][0], "1");
     EXPECT_EQ(number(rows[1][7]), 0.0);
