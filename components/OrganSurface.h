@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Geometry.h"
 #include "components/OrganPlacement.h"
 
 #include <array>
@@ -9,13 +10,6 @@ namespace burgeon {
 
 constexpr int MaxShapePoints = 121;
 constexpr int MaxShapeTriangles = 150;
-
-struct Vector3 {
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
-    friend bool operator==(const Vector3&, const Vector3&) = default;
-};
 
 struct PointF {
     float x = 0.0f;

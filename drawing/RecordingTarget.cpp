@@ -5,18 +5,6 @@
 
 namespace burgeon {
 
-Matrix4 identityMatrix() {
-    Matrix4 matrix{};
-    matrix[0] = matrix[5] = matrix[10] = matrix[15] = 1.0;
-    return matrix;
-}
-
-Vector3 transformPoint(const Matrix4& m, const Vector3& p) {
-    return {m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12],
-            m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
-            m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]};
-}
-
 Vector3 RecordedOrgan::lowerEnd() const {
     if (shape == RecordedShape::Internode || shape == RecordedShape::Petiole) {
         return transformPoint(matrix, {0.0, -a, 0.0});
@@ -56,17 +44,7 @@ void RecordingTarget::popMatrix() {
 }
 
 void RecordingTarget::multiply(const Matrix4& right) {
-    const Matrix4 left = stack_[depth_];
-    Matrix4& out = stack_[depth_];
-    for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < 4; ++row) {
-            double sum = 0.0;
-            for (int k = 0; k < 4; ++k) {
-                sum += left[k * 4 + row] * right[column * 4 + k];
-            }
-            out[column * 4 + row] = sum;
-        }
-    }
+    stack_[depth_] = multiplyMatrices(stack_[depth_], right);
 }
 
 void RecordingTarget::translate(float x, float y, float z) {
@@ -110,29 +88,7 @@ void RecordingTarget::rotate(float degrees, float x, float y, float z) {
         }
         return;
     }
-    const double length = std::sqrt(double(x) * x + double(y) * y + double(z) * z);
-    if (length == 0.0) {
-        return;
-    }
-    const double ux = x / length;
-    const double uy = y / length;
-    const double uz = z / length;
-    const double radians = degrees * std::numbers::pi / 180.0;
-    const double c = std::cos(radians);
-    const double s = std::sin(radians);
-    const double t = 1.0 - c;
-    Matrix4 r{};
-    r[0] = t * ux * ux + c;
-    r[1] = t * ux * uy + s * uz;
-    r[2] = t * ux * uz - s * uy;
-    r[4] = t * ux * uy - s * uz;
-    r[5] = t * uy * uy + c;
-    r[6] = t * uy * uz + s * ux;
-    r[8] = t * ux * uz + s * uy;
-    r[9] = t * uy * uz - s * ux;
-    r[10] = t * uz * uz + c;
-    r[15] = 1.0;
-    multiply(r);
+    multiply(rotationMatrix(degrees, x, y, z));
 }
 
 void RecordingTarget::record(RecordedShape shape, double a, double b, double c,

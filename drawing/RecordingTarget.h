@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Geometry.h"
 #include "components/OrganSurface.h"
 #include "drawing/DrawingTarget.h"
 
@@ -8,12 +9,6 @@
 #include <vector>
 
 namespace burgeon {
-
-// A 4 x 4 matrix in column-major order, as the pipeline keeps it.
-using Matrix4 = std::array<double, 16>;
-
-Matrix4 identityMatrix();
-Vector3 transformPoint(const Matrix4& matrix, const Vector3& point);
 
 enum class RecordedShape { Internode, Petiole, Leaf, Flower, Land };
 

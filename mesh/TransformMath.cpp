@@ -1,7 +1,6 @@
 #include "mesh/TransformMath.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace burgeon {
 
@@ -10,18 +9,6 @@ namespace {
 Vector3 column(const Matrix4& m, int index) {
     const auto base = static_cast<std::size_t>(index * 4);
     return {m[base], m[base + 1], m[base + 2]};
-}
-
-double length(const Vector3& v) {
-    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-}
-
-Vector3 scaled(const Vector3& v, double factor) {
-    return {v.x * factor, v.y * factor, v.z * factor};
-}
-
-Vector3 cross(const Vector3& a, const Vector3& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
 // The unit quaternion of an orthonormal basis (the columns of a rotation matrix).
@@ -56,20 +43,6 @@ std::array<double, 4> quaternionOfBasis(const Vector3& x, const Vector3& y, cons
 
 } // namespace
 
-Matrix4 multiplyMatrices(const Matrix4& left, const Matrix4& right) {
-    Matrix4 product{};
-    for (std::size_t c = 0; c < 4; ++c) {
-        for (std::size_t r = 0; r < 4; ++r) {
-            double sum = 0.0;
-            for (std::size_t k = 0; k < 4; ++k) {
-                sum += left[k * 4 + r] * right[c * 4 + k];
-            }
-            product[c * 4 + r] = sum;
-        }
-    }
-    return product;
-}
-
 Matrix4 matrixOf(const Transform& transform) {
     const Vector3 x = rotateDirection(transform.rotation, {1.0, 0.0, 0.0});
     const Vector3 y = rotateDirection(transform.rotation, {0.0, 1.0, 0.0});
@@ -78,46 +51,6 @@ Matrix4 matrixOf(const Transform& transform) {
     const auto& t = transform.translation;
     return {x.x * s[0], x.y * s[0], x.z * s[0], 0.0, y.x * s[1], y.y * s[1], y.z * s[1], 0.0,
             z.x * s[2], z.y * s[2], z.z * s[2], 0.0, t[0],       t[1],       t[2],       1.0};
-}
-
-Matrix4 rotationMatrix(double degrees, double x, double y, double z) {
-    const double axisLength = std::sqrt(x * x + y * y + z * z);
-    if (axisLength == 0.0) {
-        return identityMatrix();
-    }
-    const double ux = x / axisLength;
-    const double uy = y / axisLength;
-    const double uz = z / axisLength;
-    const double radians = degrees * std::numbers::pi / 180.0;
-    const double c = std::cos(radians);
-    const double s = std::sin(radians);
-    const double t = 1.0 - c;
-    return {t * ux * ux + c,
-            t * ux * uy + s * uz,
-            t * ux * uz - s * uy,
-            0.0,
-            t * ux * uy - s * uz,
-            t * uy * uy + c,
-            t * uy * uz + s * ux,
-            0.0,
-            t * ux * uz + s * uy,
-            t * uy * uz - s * ux,
-            t * uz * uz + c,
-            0.0,
-            0.0,
-            0.0,
-            0.0,
-            1.0};
-}
-
-Matrix4 inverseRotation(const Matrix4& rotation) {
-    Matrix4 inverse = identityMatrix();
-    for (std::size_t c = 0; c < 3; ++c) {
-        for (std::size_t r = 0; r < 3; ++r) {
-            inverse[c * 4 + r] = rotation[r * 4 + c];
-        }
-    }
-    return inverse;
 }
 
 Transform decomposeMatrix(const Matrix4& matrix) {

@@ -5,14 +5,8 @@
 
 namespace burgeon {
 
-// Column-major 4 x 4 products and the pieces of a node transform.
-Matrix4 multiplyMatrices(const Matrix4& left, const Matrix4& right);
+// The matrix of a node transform (translation, rotation, scale).
 Matrix4 matrixOf(const Transform& transform);
-
-// The matrix the pipeline builds for a turn of `degrees` about an axis (normalised first).
-Matrix4 rotationMatrix(double degrees, double x, double y, double z);
-// The inverse of a matrix that only turns (its transpose).
-Matrix4 inverseRotation(const Matrix4& rotation);
 
 // Splits a matrix made of rotations, translations and scales along its own axes into
 // translation, rotation and the length of each axis. An axis of length 0 leaves the rotation

@@ -34,10 +34,6 @@ void expectNear(const Vector3& actual, const Vector3& expected) {
     EXPECT_NEAR(actual.z, expected.z, 1e-12);
 }
 
-double length(const Vector3& v) {
-    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-}
-
 // A closed fan of `count` faces around point 1, a cone whose tip is raised `height` above
 // a ring of radius 10.
 OrganShape cone(int count, double height) {

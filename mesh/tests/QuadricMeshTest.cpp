@@ -21,10 +21,6 @@ double dot(const Vector3& a, const Vector3& b) {
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }
 
-Vector3 cross(const Vector3& a, const Vector3& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
 // Every triangle turns its front (counter-clockwise) side the way its vertex normals point,
 // and every normal has unit length.
 void expectOutwardFronts(const MeshPrimitive& primitive) {
