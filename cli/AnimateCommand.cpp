@@ -2,12 +2,14 @@
 #include "cli/PlantOptions.h"
 #include "cli/StagedFolder.h"
 #include "project/AnimationSettings.h"
+#include "project/CaptureFormats.h"
 
 #include "base/FileIo.h"
 #include "base/NumberText.h"
 #include "base/StandardError.h"
 #include "engine/CaptureLoop.h"
 #include "render/HeadlessContext.h"
+#include "video/VideoFormat.h"
 
 #include <cmath>
 #include <memory>
@@ -19,12 +21,23 @@ namespace burgeon {
 
 namespace {
 
-const char* const AnimateUsage =
-    "burgeon animate (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
-    "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
-    "[--texture N] [--size WxH] [--rotate X,Y,Z] [--from A] [--to B] [--step S] "
-    "[--jpeg | --gif-frames | --video OUT.mp4|OUT.webm [--fps N] [--crf Q]] [--quality Q] "
-    "[--delay D] [--folder DIR]";
+// "--jpeg | --gif-frames | --video".
+std::string formatChoice() {
+    std::string text;
+    for (const CaptureFormatInfo& format : captureFormats()) {
+        text += (text.empty() ? "" : " | ") + std::string(format.option);
+    }
+    return text;
+}
+
+std::string animateUsage() {
+    return "burgeon animate (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] "
+           "[--seed N] [--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] "
+           "[--flower K]] [--texture N] [--size WxH] [--rotate X,Y,Z] [--from A] [--to B] "
+           "[--step S] [" +
+           formatChoice() + " " + videoFileChoice() +
+           " [--fps N] [--crf Q]] [--quality Q] [--delay D] [--folder DIR]";
+}
 
 constexpr int ProgressBarWidth = 40;
 
@@ -124,7 +137,7 @@ int capture(HeadlessPlant& plant, PictureSize size, VideoOutput video, const Sto
 class AnimateCommand : public Command {
 public:
     const char* name() const override { return "animate"; }
-    const char* usage() const override { return AnimateUsage; }
+    std::string usage() const override { return animateUsage(); }
     const char* summary() const override {
         return "Runs a capture run headless and writes the BMP, JPEG and GIF files the Animation "
                "page writes.";
@@ -138,34 +151,36 @@ public:
         app.add_option("--to", options_.to, "the last time captured (default 1)")
             ->check(CLI::Range(0, 1000));
         app.add_option("--step", options_.step, "the time step, 0.01 .. 1 in hundredths");
-        app.add_flag("--jpeg", options_.jpeg, "a JPEG file per frame (the default)");
-        app.add_flag("--gif-frames", options_.gifFrames, "a GIF file per frame");
+        app.add_flag(std::string(captureFormatInfo(CaptureFormat::Jpeg).option), options_.jpeg,
+                     std::string(captureFormatInfo(CaptureFormat::Jpeg).writes));
+        app.add_flag(std::string(captureFormatInfo(CaptureFormat::Gif).option), options_.gifFrames,
+                     std::string(captureFormatInfo(CaptureFormat::Gif).writes));
         app.add_option("--quality", options_.quality, "JPEG quality in percent (default 80)")
             ->check(CLI::Range(0, 100));
         app.add_option("--delay", options_.delay,
                        "hundredths of a second between the animated GIF's frames (default 3)")
             ->check(CLI::Range(1, 100));
         app.add_option("--folder", options_.folder, "the capture folder (default PlantCap1)");
-        app.add_option("--video", options_.video,
-                       "OUT.mp4 (H.264) or OUT.webm (VP9): the frames as one video instead of "
-                       "JPEG or GIF files");
+        app.add_option(std::string(captureFormatInfo(CaptureFormat::Video).option), options_.video,
+                       videoFormatDescriptions() + ": " +
+                           std::string(captureFormatInfo(CaptureFormat::Video).writes));
         app.add_option("--fps", options_.fps,
                        "frames per second of the video (default 100 / delay)")
             ->check(CLI::Range(1, 240));
         app.add_option("--crf", options_.crf,
-                       "the video's quality, lower is better: 0..51 for H.264, 0..63 for VP9 "
-                       "(default: the encoder's)")
+                       "the video's quality, lower is better: " + videoQualityRanges() +
+                           " (default: the encoder's)")
             ->check(CLI::Range(0, 63));
     }
     int run(std::ostream& out, std::ostream& err) override {
         if (static_cast<int>(options_.jpeg) + static_cast<int>(options_.gifFrames) +
                 static_cast<int>(!options_.video.empty()) >
             1) {
-            throw UsageError{"--jpeg, --gif-frames and --video exclude each other"};
+            throw UsageError{captureFormatOptions() + " exclude each other"};
         }
-        const std::string videoType = fileExtension(options_.video);
-        if (!options_.video.empty() && videoType != "mp4" && videoType != "webm") {
-            throw UsageError{"--video needs an .mp4 or .webm file, not '" + options_.video + "'"};
+        if (!options_.video.empty() && !isVideoFileName(options_.video)) {
+            throw UsageError{"--video needs an " + videoExtensionList() + " file, not '" +
+                             options_.video + "'"};
         }
         if ((options_.fps || options_.crf) && options_.video.empty()) {
             throw UsageError{"--fps and --crf go with --video"};

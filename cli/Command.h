@@ -24,7 +24,7 @@ public:
 
     virtual const char* name() const = 0;
     // The one-line usage shown with a usage error and in the overview.
-    virtual const char* usage() const = 0;
+    virtual std::string usage() const = 0;
     // What the command does, in one sentence, for the help texts.
     virtual const char* summary() const = 0;
     virtual void define(CLI::App& app) = 0;

@@ -4,6 +4,7 @@
 #include "base/NumberText.h"
 #include "base/StandardError.h"
 #include "mesh/MeshExport.h"
+#include "mesh/MeshFormats.h"
 #include "mesh/OutputFiles.h"
 #include "mesh/ProjectMeshExport.h"
 
@@ -16,11 +17,12 @@ namespace burgeon {
 
 namespace {
 
-const char* const ExportUsage =
-    "burgeon export (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
-    "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
-    "[--texture N] [--time T] --out FILE.glb|.gltf|.obj|.ply [--no-land] "
-    "[--animate A:B:STEP [--fps N]]";
+std::string exportUsage() {
+    return "burgeon export (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] "
+           "[--seed N] [--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] "
+           "[--flower K]] [--texture N] [--time T] --out FILE" +
+           meshExtensionChoice() + " [--no-land] [--animate A:B:STEP [--fps N]]";
+}
 
 // The simulated times of a growth animation, "A:B:STEP": from A to B in steps of STEP.
 struct AnimateRange {
@@ -73,7 +75,7 @@ void printSummary(std::ostream& out, const MeshExportRequest& request,
 class ExportCommand : public Command {
 public:
     const char* name() const override { return "export"; }
-    const char* usage() const override { return ExportUsage; }
+    std::string usage() const override { return exportUsage(); }
     const char* summary() const override {
         return "Writes the plant at a time, or its growth as an animation, as a glTF, OBJ or PLY "
                "mesh.";
@@ -81,9 +83,7 @@ public:
     void define(CLI::App& app) override {
         plant_.define(app);
         app.add_option("--time", time_, "the plant's time (default: the session's, else 1)");
-        app.add_option("--out", out_,
-                       "the mesh file: .glb, .gltf (with its .bin and pictures beside it), .obj "
-                       "(with its .mtl and pictures) or .ply");
+        app.add_option("--out", out_, "the mesh file: " + meshFormatDescriptions());
         app.add_flag("--no-land", noLand_, "leaves the land out");
         app.add_option("--animate", animate_,
                        "A:B:STEP: the growth from time A to B in steps of STEP as a glTF "
@@ -121,10 +121,10 @@ private:
     // UsageError.
     MeshExportRequest checkedRequest() const {
         if (out_.empty()) {
-            throw UsageError{"--out FILE is needed: a .glb, .gltf, .obj or .ply file"};
+            throw UsageError{"--out FILE is needed: a " + meshExtensionList() + " file"};
         }
         if (!meshFormatOf(out_)) {
-            throw UsageError{"--out needs a .glb, .gltf, .obj or .ply file, not '" + out_ + "'"};
+            throw UsageError{"--out needs a " + meshExtensionList() + " file, not '" + out_ + "'"};
         }
         if (time_ && !std::isfinite(*time_)) {
             throw UsageError{"--time needs a finite number"};
@@ -140,8 +140,8 @@ private:
         request.withLand = !noLand_;
         if (animate_) {
             if (!formatHoldsAnimation(out_)) {
-                throw UsageError{"--animate needs a .glb or .gltf file: OBJ and PLY hold no "
-                                 "animation"};
+                throw UsageError{"--animate needs a " + meshExtensionList(true) +
+                                 " file: " + stillOnlyFormatNames() + " hold no animation"};
             }
             const AnimateRange range = parseAnimateRange(*animate_);
             request.growth = GrowthTimeline{range.from, range.to, range.step, fps_.value_or(0.0)};

@@ -110,7 +110,7 @@ void writeText(std::ostream& out, const FitRun& run, const std::string& fileName
 class FitCommand : public Command {
 public:
     const char* name() const override { return "fit"; }
-    const char* usage() const override { return FitUsage; }
+    std::string usage() const override { return FitUsage; }
     const char* summary() const override {
         return "Fits a logistic growth curve to a growth data file, for one organ or all.";
     }

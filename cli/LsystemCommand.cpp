@@ -123,7 +123,7 @@ void printJson(std::ostream& out, const LsystemRun& run) {
 class LsystemCommand : public Command {
 public:
     const char* name() const override { return "lsystem"; }
-    const char* usage() const override { return LsystemUsage; }
+    std::string usage() const override { return LsystemUsage; }
     const char* summary() const override {
         return "Compiles an L-system and generates its plant, printing the messages and the "
                "result panes.";

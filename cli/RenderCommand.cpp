@@ -6,9 +6,7 @@
 #include "base/StandardError.h"
 #include "drawing/OrganTable.h"
 #include "engine/Pictures.h"
-#include "imageio/BmpWriter.h"
-#include "imageio/JpegWriter.h"
-#include "imageio/PngWriter.h"
+#include "imageio/PictureFormats.h"
 #include "render/HeadlessContext.h"
 
 #include <algorithm>
@@ -28,23 +26,6 @@ const char* const RenderUsage =
     "burgeon render (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
     "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
     "[--texture N] [--time T] [--size WxH] [--rotate X,Y,Z] [--out FILE] [--organs FILE.csv]";
-
-// The picture file's bytes in the format its extension names.
-std::string encodePicture(const std::string& fileName, const RgbImage& image) {
-    const std::string extension = fileExtension(fileName);
-    if (extension == "png") {
-        return encodePng(image);
-    }
-    if (extension == "jpg" || extension == "jpeg") {
-        // The start-up quality of "Jpeg Compression (%)".
-        const std::optional<std::string> bytes = encodeJpeg(image, 80);
-        if (!bytes) {
-            throw StandardError::cannotCreateFile(fileName);
-        }
-        return *bytes;
-    }
-    return encodeBmp(image);
-}
 
 // Draws the plant at the time into the picture file and, when asked, lists its organs: both
 // files are written, or neither.
@@ -68,14 +49,15 @@ int renderPicture(HeadlessPlant& plant, double time, PictureSize size, const std
         return 1;
     }
     // The organs drawn, as the --organs table lists them and export counts them.
-    out << outFile << ": " << size.width << " x " << size.height << ", " << organs.size() << " organs at time " << formatGeneral(time) << '\n';
+    out << outFile << ": " << size.width << " x " << size.height << ", " << organs.size()
+        << " organs at time " << formatGeneral(time) << '\n';
     return 0;
 }
 
 class RenderCommand : public Command {
 public:
     const char* name() const override { return "render"; }
-    const char* usage() const override { return RenderUsage; }
+    std::string usage() const override { return RenderUsage; }
     const char* summary() const override {
         return "Draws one frame of the growing plant at a time into a PNG, BMP or JPEG file.";
     }
@@ -83,7 +65,7 @@ public:
         plant_.define(app);
         app.add_option("--time", time_, "the plant's time (default: the session's, else 1)");
         app.add_option("--size", size_, "WIDTHxHEIGHT of the picture")->capture_default_str();
-        app.add_option("--out", out_, "the picture file: .png, .bmp or .jpg")
+        app.add_option("--out", out_, "the picture file: " + pictureExtensionList())
             ->capture_default_str();
         app.add_option("--organs", organs_, "also lists every organ drawn as CSV in this file");
     }
@@ -92,9 +74,9 @@ public:
             throw UsageError{"--time needs a finite number"};
         }
         const PictureSize size = parsePictureSize(size_);
-        const std::string extension = fileExtension(out_);
-        if (extension != "png" && extension != "bmp" && extension != "jpg" && extension != "jpeg") {
-            throw UsageError{"--out needs a .png, .bmp or .jpg file, not '" + out_ + "'"};
+        if (!isPictureFileName(out_)) {
+            throw UsageError{"--out needs a " + pictureExtensionList() + " file, not '" + out_ +
+                             "'"};
         }
         if (organs_ == out_) {
             throw UsageError{"--organs needs another file than --out"};

@@ -101,7 +101,7 @@ void printJson(std::ostream& out, const PlantProject& project, const SessionSumm
 class SessionCommand : public Command {
 public:
     const char* name() const override { return "session"; }
-    const char* usage() const override { return SessionUsage; }
+    std::string usage() const override { return SessionUsage; }
     const char* summary() const override {
         return "Checks a session file and summarises its plant, or builds a session from an "
                "L-system, growth data and shapes (session save).";

@@ -50,7 +50,7 @@ void printJson(const std::vector<std::string>& messages, const std::vector<Organ
 class ShapesCommand : public Command {
 public:
     const char* name() const override { return "shapes"; }
-    const char* usage() const override { return ShapesUsage; }
+    std::string usage() const override { return ShapesUsage; }
     const char* summary() const override {
         return "Lists the entries of a leaf and flower shape library.";
     }

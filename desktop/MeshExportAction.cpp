@@ -1,5 +1,7 @@
 #include "desktop/MeshExportAction.h"
 
+#include "mesh/MeshFormats.h"
+
 #include "base/HandlerGuard.h"
 #include "base/NumberText.h"
 #include "mesh/OutputFiles.h"
@@ -15,10 +17,12 @@ MeshExportAction::MeshExportAction(PlantProject& project, Clock& clock, UserInte
 
 void MeshExportAction::exportWithDialog() {
     runHandler(ui_, [this] {
-        const std::string suggested = fileName_.empty() ? "plant.glb" : fileName_;
-        if (auto file = ui_.saveFileDialog(".", MeshFileFilter, suggested)) {
+        // The first format of the table when the name gives none.
+        const std::string defaultExtension = "." + std::string(meshFormats().front().extension);
+        const std::string suggested = fileName_.empty() ? "plant" + defaultExtension : fileName_;
+        if (auto file = ui_.saveFileDialog(".", meshFileFilter(), suggested)) {
             if (std::filesystem::path(*file).extension().empty()) {
-                *file += ".glb";
+                *file += defaultExtension;
             }
             exportTo(*file);
         }

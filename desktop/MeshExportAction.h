@@ -10,10 +10,6 @@
 
 namespace burgeon {
 
-inline constexpr const char* MeshFileFilter =
-    "glTF binary (*.glb)|*.glb|glTF with its files beside it (*.gltf)|*.gltf|"
-    "Wavefront OBJ (*.obj)|*.obj|Stanford PLY (*.ply)|*.ply";
-
 // "Export Mesh…": the plant the view shows, at its current time, as a mesh file. The busy
 // cursor shows while it is written; an export that takes longer than half a second shows its
 // progress in the status panel, and the panel names the file when it is done.

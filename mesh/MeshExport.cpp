@@ -53,15 +53,6 @@ bool hasBufferData(const MeshScene& scene) {
     return anyTriangles || (scene.animation && !scene.animation->keyTimes.empty());
 }
 
-MeshFormat formatOrThrow(const std::string& fileName) {
-    const auto format = meshFormatOf(fileName);
-    if (!format) {
-        throw StandardError("Cannot write " + fileName +
-                            ": a mesh file name ends in .glb, .gltf, .obj or .ply");
-    }
-    return *format;
-}
-
 void addTextures(OutputFileSet& files, const NameParts& parts, const MeshScene& scene,
                  const std::vector<std::string>& names) {
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -71,27 +62,8 @@ void addTextures(OutputFileSet& files, const NameParts& parts, const MeshScene& 
 
 } // namespace
 
-std::optional<MeshFormat> meshFormatOf(const std::string& fileName) {
-    std::string extension = partsOf(fileName).extension;
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == ".glb") {
-        return MeshFormat::Glb;
-    }
-    if (extension == ".gltf") {
-        return MeshFormat::Gltf;
-    }
-    if (extension == ".obj") {
-        return MeshFormat::Obj;
-    }
-    if (extension == ".ply") {
-        return MeshFormat::Ply;
-    }
-    return std::nullopt;
-}
-
 std::vector<std::string> meshFileNames(const std::string& fileName, const MeshScene& scene) {
-    const MeshFormat format = formatOrThrow(fileName);
+    const MeshFormat format = requireMeshFormat(fileName);
     const NameParts parts = partsOf(fileName);
     std::vector<std::string> names{fileName};
     if (format == MeshFormat::Gltf && hasBufferData(scene)) {
@@ -109,7 +81,7 @@ std::vector<std::string> meshFileNames(const std::string& fileName, const MeshSc
 }
 
 void writeMeshFile(const std::string& fileName, const MeshScene& scene) {
-    const MeshFormat format = formatOrThrow(fileName);
+    const MeshFormat format = requireMeshFormat(fileName);
     const NameParts parts = partsOf(fileName);
     const std::vector<std::string> textures = textureFileNames(parts, scene);
     OutputFileSet files;

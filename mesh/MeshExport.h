@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mesh/MeshFormats.h"
 #include "mesh/MeshScene.h"
 
 #include <optional>
@@ -7,11 +8,6 @@
 #include <vector>
 
 namespace burgeon {
-
-enum class MeshFormat { Glb, Gltf, Obj, Ply };
-
-// The format a file name's extension names (.glb, .gltf, .obj, .ply, any case).
-std::optional<MeshFormat> meshFormatOf(const std::string& fileName);
 
 // Every file writeMeshFile writes for that name, the model first: a .gltf has its buffer
 // NAME.bin and its textures NAME-leaf.png, NAME-land.png beside it; an .obj its material

@@ -16,7 +16,7 @@ constexpr int BuiltPercent = 80;
 
 bool formatHoldsAnimation(const std::string& fileName) {
     const auto format = meshFormatOf(fileName);
-    return format == MeshFormat::Glb || format == MeshFormat::Gltf;
+    return format && meshFormatInfo(*format).animates;
 }
 
 double captureFramesPerSecond(const PlantProject& project) {
@@ -27,13 +27,10 @@ double captureFramesPerSecond(const PlantProject& project) {
 MeshExportSummary exportProjectMesh(const PlantProject& project, Clock& clock,
                                     const MeshExportRequest& request,
                                     const ProgressCallback& progress) {
-    if (!meshFormatOf(request.fileName)) {
-        throw StandardError("Cannot write " + request.fileName +
-                            ": a mesh file name ends in .glb, .gltf, .obj or .ply");
-    }
+    requireMeshFormat(request.fileName);
     if (request.growth && !formatHoldsAnimation(request.fileName)) {
-        throw StandardError("Cannot write " + request.fileName +
-                            ": a growth animation needs a .glb or .gltf file");
+        throw StandardError("Cannot write " + request.fileName + ": a growth animation needs a " +
+                            meshExtensionList(true) + " file");
     }
     reportProgress(progress, 0);
     const std::optional<BitmapPixels> landPicture = readBitmapFile(request.landPictureFile);

@@ -5,6 +5,7 @@
 #include "frame/AnimationState.h"
 #include "frame/CaptureRun.h"
 #include "imageio/RgbImage.h"
+#include "project/CaptureFormats.h"
 #include "project/PlantProject.h"
 
 #include <functional>
@@ -44,9 +45,9 @@ public:
     TextControl scaleValue;
     TextControl timeValue;
 
-    CheckControl jpegFormatButton{"Jpeg Format", true};
-    CheckControl gifFormatButton{"Gif Format (256 Colors)", false};
-    CheckControl videoFormatButton{"Video (MP4)", false};
+    CheckControl jpegFormatButton{captureFormatCaption(CaptureFormat::Jpeg), true};
+    CheckControl gifFormatButton{captureFormatCaption(CaptureFormat::Gif), false};
+    CheckControl videoFormatButton{captureFormatCaption(CaptureFormat::Video), false};
 
     RangeControl startFrameBox{0, 500, 1};   // "Start Frame"
     RangeControl endFrameBox{0, 1000, 1};    // "End Frame"

@@ -5,6 +5,7 @@
 #include "components/BuiltInShapes.h"
 #include "drawing/PlantWalk.h"
 #include "drawing/RecordingTarget.h"
+#include "mesh/MeshFormats.h"
 #include "project/Session.h"
 #include "testing/TempFolder.h"
 
@@ -83,10 +84,10 @@ TEST(MeshExportAction, TheButtonAsksForAFileAndWritesThePlantAtTheCurrentTime) {
     started.desktop.mainWindow.exportMesh();
 
     EXPECT_TRUE(started.ui.takeMessages().empty());
-    ASSERT_EQ(started.ui.dialogFilters.back(), MeshFileFilter);
-    EXPECT_NE(std::string(MeshFileFilter).find("*.glb"), std::string::npos);
-    EXPECT_NE(std::string(MeshFileFilter).find("*.gltf"), std::string::npos);
-    EXPECT_NE(std::string(MeshFileFilter).find("*.ply"), std::string::npos);
+    ASSERT_EQ(started.ui.dialogFilters.back(), meshFileFilter());
+    EXPECT_NE(meshFileFilter().find("*.glb"), std::string::npos);
+    EXPECT_NE(meshFileFilter().find("*.gltf"), std::string::npos);
+    EXPECT_NE(meshFileFilter().find("*.ply"), std::string::npos);
     EXPECT_EQ(started.ui.busyCursorShown, 1);
     EXPECT_FALSE(started.ui.busy);
 
