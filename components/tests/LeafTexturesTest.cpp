@@ -2,7 +2,6 @@
 
 #include "base/FileIo.h"
 #include "components/ShapeLibraryReader.h"
-#include "pages/MaterialPage.h"
 
 #include "imageio/BmpWriter.h"
 
