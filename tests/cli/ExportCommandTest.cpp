@@ -199,30 +199,52 @@ TEST_F(ExportCommandTest, BadOutputPathsAreNamedAndLeaveNoFile) {
     EXPECT_EQ(missing.err,
               "Cannot create file " + path("missing/plant.glb") + " (no such folder)\n");
 
-    const fs::path readOnly = folder / "read-only";
-    fs::create_directory(readOnly);
-    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec |
-                                  fs::perms::group_read | fs::perms::group_exec |
-                                  fs::perms::others_read | fs::perms::others_exec);
-    // The superuser writes in read-only folders: the command runs as the user nobody then.
-    const std::string asUser = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 "
-                                                  "--clear-groups "
-                                                : "";
-    const std::string lockedFile = (readOnly / "plant.gltf").string();
-    const auto locked = exportPlant({"--out", lockedFile}, asUser);
-    EXPECT_EQ(locked.status, 1);
-    EXPECT_EQ(locked.err,
-              "Cannot create file " + lockedFile + " (no permission to write in that folder)\n");
-    EXPECT_TRUE(folderContents(readOnly).empty());
-
     // 8 blocks of 512 bytes: the limit is reached while the set is written.
     const auto full = exportPlant({"--out", path("limited.gltf")}, "ulimit -f 8; ");
     EXPECT_EQ(full.status, 1);
     EXPECT_NE(full.err.find(" (file too large: the file-size limit was reached)\n"),
               std::string::npos)
         << full.err;
-    fs::remove(readOnly);
     EXPECT_EQ(folderContents(folder), before);
+}
+
+TEST_F(ExportCommandTest, AFolderWithoutWritePermissionIsNamedAndKeepsNothing) {
+    // The superuser writes in read-only folders, so as the superuser the command runs as the
+    // user nobody, in a folder of the system's temporary folder with copies of what it reads:
+    // the tree may lie where nobody cannot reach it (under /root).
+    const bool asSuperuser = ::geteuid() == 0;
+    if (asSuperuser && std::system("command -v setpriv >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "the superuser needs setpriv to run the command as another user";
+    }
+    std::string pattern = (fs::temp_directory_path() / "burgeon-read-only-XXXXXX").string();
+    const fs::path shared = asSuperuser ? fs::path(::mkdtemp(pattern.data())) : folder;
+    fs::permissions(shared, fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
+    std::string executable = burgeon::testing::burgeonExecutable();
+    if (asSuperuser) {
+        fs::copy_file(path("plant.burgeon"), shared / "plant.burgeon");
+        fs::copy_file(path("grass1.bmp"), shared / "grass1.bmp");
+        fs::copy_file(executable, shared / "burgeon");
+        executable = (shared / "burgeon").string();
+    }
+    const fs::path readOnly = shared / "read-only";
+    fs::create_directory(readOnly);
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec |
+                                  fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+    const std::string asUser =
+        asSuperuser ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const std::string lockedFile = (readOnly / "plant.gltf").string();
+    const auto locked = burgeon::testing::runExecutable(
+        executable, {"export", "--session", (shared / "plant.burgeon").string(), "--out", lockedFile},
+        shared.string(), asUser);
+    EXPECT_EQ(locked.status, 1);
+    EXPECT_EQ(locked.err,
+              "Cannot create file " + lockedFile + " (no permission to write in that folder)\n");
+    EXPECT_TRUE(folderContents(readOnly).empty());
+    fs::remove(readOnly);
+    if (asSuperuser) {
+        fs::remove_all(shared);
+    }
 }
 
 } // namespace

@@ -33,6 +33,16 @@ std::string slurp(const std::filesystem::path& file) {
 
 CommandResult runBurgeon(const std::vector<std::string>& arguments,
                          const std::string& workingFolder, const std::string& shellPrefix) {
+    return runExecutable(BURGEON_EXECUTABLE, arguments, workingFolder, shellPrefix);
+}
+
+std::string burgeonExecutable() {
+    return BURGEON_EXECUTABLE;
+}
+
+CommandResult runExecutable(const std::string& executable,
+                            const std::vector<std::string>& arguments,
+                            const std::string& workingFolder, const std::string& shellPrefix) {
     static int runNumber = 0;
     const auto capture =
         std::filesystem::temp_directory_path() /
@@ -41,7 +51,7 @@ CommandResult runBurgeon(const std::vector<std::string>& arguments,
     if (!workingFolder.empty()) {
         command += "cd " + shellQuote(workingFolder) + " && ";
     }
-    command += shellPrefix + shellQuote(BURGEON_EXECUTABLE);
+    command += shellPrefix + shellQuote(executable);
     for (const auto& argument : arguments) {
         command += " " + shellQuote(argument);
     }

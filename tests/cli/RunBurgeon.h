@@ -17,6 +17,13 @@ struct CommandResult {
 CommandResult runBurgeon(const std::vector<std::string>& arguments,
                          const std::string& workingFolder = "",
                          const std::string& shellPrefix = "");
+// The same with another copy of the executable.
+CommandResult runExecutable(const std::string& executable,
+                            const std::vector<std::string>& arguments,
+                            const std::string& workingFolder, const std::string& shellPrefix);
+
+// The built burgeon executable.
+std::string burgeonExecutable();
 
 // The examples folder of the source tree.
 std::string examplesFolder();
