@@ -3,6 +3,7 @@
 
 #include "base/NumberText.h"
 #include "base/StandardError.h"
+#include "engine/MeshExports.h"
 #include "mesh/MeshExport.h"
 #include "mesh/MeshFormats.h"
 #include "mesh/OutputFiles.h"
@@ -106,13 +107,19 @@ public:
             fromPlant.growth->framesPerSecond = captureFramesPerSecond(plant->project);
         }
         ignoreFileSizeSignal();
-        try {
-            printSummary(out, fromPlant,
-                         exportProjectMesh(plant->project, plant->clock, fromPlant));
-        } catch (const StandardError& error) {
-            err << error.what() << '\n';
+        MeshExportSummary summary;
+        const Outcome outcome =
+            exportPlantMesh(plant->project, plant->clock, fromPlant, summary, {}, watch.work());
+        if (outcome.ending == Outcome::Ending::Stopped) {
+            err << "burgeon export: the export stopped: " << watch.reason(outcome.stopCause)
+                << "; no file written\n";
             return 1;
         }
+        if (!outcome.completed()) {
+            err << outcome.failureText() << '\n';
+            return 1;
+        }
+        printSummary(out, fromPlant, summary);
         return 0;
     }
 
