@@ -12,14 +12,8 @@ set -euo pipefail
 burgeon=$1 examples=$2 expected=$3 output=$4 source=$5 filter=$6 status=$7
 shift 8
 
-work=$output.work
-rm -rf "$work"
-mkdir -p "$work"
-arguments=()
-for argument in "$@"; do
-    arguments+=("${argument//@WORK@/$work}")
-done
-cd "$examples"
+. "$(dirname "$0")/../case-folder.sh"
+prepare_case "$output" "$examples" "$@"
 actual_status=0
 "$burgeon" "${arguments[@]}" >"$work/stdout" 2>"$work/stderr" || actual_status=$?
 if [ "$actual_status" != "$status" ]; then

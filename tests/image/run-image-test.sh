@@ -9,14 +9,8 @@ set -euo pipefail
 burgeon=$1 compare=$2 examples=$3 baseline=$4 output=$5 threshold=$6 picture=$7
 shift 8
 
-work=$output.work
-rm -rf "$work"
-mkdir -p "$work"
-arguments=()
-for argument in "$@"; do
-    arguments+=("${argument//@WORK@/$work}")
-done
-cd "$examples"
+. "$(dirname "$0")/../case-folder.sh"
+prepare_case "$output" "$examples" "$@"
 "$burgeon" "${arguments[@]}" >"$work/command.out"
 
 if [ "${BURGEON_UPDATE_BASELINES:-0}" = 1 ]; then
