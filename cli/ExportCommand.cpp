@@ -4,7 +4,6 @@
 #include "base/NumberText.h"
 #include "base/StandardError.h"
 #include "mesh/MeshExport.h"
-#include "mesh/OutputFiles.h"
 #include "mesh/ProjectMeshExport.h"
 
 #include <cmath>
@@ -105,7 +104,6 @@ public:
         if (fromPlant.growth && !fps_) {
             fromPlant.growth->framesPerSecond = captureFramesPerSecond(plant->project);
         }
-        ignoreFileSizeSignal();
         try {
             printSummary(out, fromPlant,
                          exportProjectMesh(plant->project, plant->clock, fromPlant));

@@ -3,6 +3,7 @@
 
 #include "base/FileIo.h"
 #include "base/NumberText.h"
+#include "base/OutputFiles.h"
 #include "base/StandardError.h"
 #include "drawing/OrganTable.h"
 #include "engine/Pictures.h"
@@ -68,7 +69,8 @@ int renderPicture(HeadlessPlant& plant, double time, PictureSize size, const std
         return 1;
     }
     // The organs drawn, as the --organs table lists them and export counts them.
-    out << outFile << ": " << size.width << " x " << size.height << ", " << organs.size() << " organs at time " << formatGeneral(time) << '\n';
+    out << outFile << ": " << size.width << " x " << size.height << ", " << organs.size()
+        << " organs at time " << formatGeneral(time) << '\n';
     return 0;
 }
 
@@ -95,9 +97,6 @@ public:
         const std::string extension = fileExtension(out_);
         if (extension != "png" && extension != "bmp" && extension != "jpg" && extension != "jpeg") {
             throw UsageError{"--out needs a .png, .bmp or .jpg file, not '" + out_ + "'"};
-        }
-        if (organs_ == out_) {
-            throw UsageError{"--organs needs another file than --out"};
         }
         auto plant = std::make_unique<HeadlessPlant>();
         const CompileWatch watch(plant_.maxSeconds);
