@@ -37,6 +37,10 @@ void writePlain(const fs::path& file, const std::string& content) {
     std::ofstream(file, std::ios::binary) << content;
 }
 
+std::string sameFileMessage(const std::string& second, const std::string& first) {
+    return "Cannot create file " + second + " (it is the same file as " + first + ")";
+}
+
 // A fresh folder for each case.
 class OutputFiles : public ::testing::Test {
 protected:
@@ -120,8 +124,7 @@ TEST_F(OutputFiles, OneFileNamedTwiceIsRefusedBeforeAnythingIsWritten) {
          {path("o/./a.png"), path("o/../o/a.png"), path("link/a.png"), path("o/alias.png")}) {
         OutputFileSet files;
         files.add(first, "picture");
-        EXPECT_EQ(messageOf([&] { files.add(second, "table"); }),
-                  "Cannot create file " + second + " (it is the same file as " + first + ")");
+        EXPECT_EQ(messageOf([&] { files.add(second, "table"); }), sameFileMessage(second, first));
     }
     {
         OutputFileSet files;
@@ -173,9 +176,8 @@ TEST_F(OutputFiles, AStagedFileWithoutAPlaceStopsTheCommitBeforeAnythingMoves) {
     const std::string stagingAgain = named.addFolder(path("run"));
     named.add(path("run/Picture.bmp"), "the set's own");
     writePlain(fs::path(stagingAgain) / "Picture.bmp", "the run's");
-    EXPECT_EQ(messageOf([&] { named.commit(); }), "Cannot create file " + path("run/Picture.bmp") +
-                                                      " (it is the same file as " +
-                                                      path("run/Picture.bmp") + ")");
+    EXPECT_EQ(messageOf([&] { named.commit(); }),
+              sameFileMessage(path("run/Picture.bmp"), path("run/Picture.bmp")));
     EXPECT_FALSE(fs::exists(path("run/Picture.bmp")));
 }
 

@@ -116,7 +116,7 @@ TEST_F(WrittenFilesTest, OutputsThatNameOneFileAreRefusedBeforeAnythingIsWritten
     EXPECT_EQ(video.status, 1);
     EXPECT_EQ(video.err,
               "Cannot create file o/../o/v.mp4 (it is the same file as the folder o/v.mp4)\n");
-    EXPECT_EQ(video.out.find("%"), std::string::npos) << "no frame was captured";
+    EXPECT_EQ(video.out.find('%'), std::string::npos) << "no frame was captured";
     EXPECT_TRUE(names("o").empty());
     EXPECT_EQ(names(), (std::set<std::string>{"grass1.bmp", "link", "o"}));
 }
