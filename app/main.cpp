@@ -1,6 +1,5 @@
 #include "cli/CommandLine.h"
 
-#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,8 +9,6 @@
 #endif
 
 int main(int argc, char** argv) {
-    // Past a file-size limit a write fails with a message instead of killing the process.
-    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (burgeon::isHeadlessCommand(arguments)) {
         return burgeon::runCommandLine(arguments, std::cout, std::cerr);

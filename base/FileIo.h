@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace burgeon {
 
@@ -46,31 +44,6 @@ FileContent readRegularFile(const std::string& fileName, std::uint64_t maxBytes)
 // regular file or cannot be read, and the size message of StandardError::fileTooLarge when it
 // holds more than the limit.
 std::string readFileText(const std::string& fileName, const FileSizeLimit& limit = TextFileLimit);
-
-// Writes a file whole or not at all: the content goes to an unnamed file in the same folder
-// (O_TMPFILE), which is linked under a temporary name and renamed over the target only when
-// it is complete, so a killed process leaves nothing behind. Where the file system has no
-// unnamed files, a named temporary file ("NAME.burgeon-PID-XXXXXX") is used; one left by a
-// process that no longer runs is swept away at the next write of NAME. Throws
-// "Cannot create file %s" on any failure (a full disk or a file-size limit among them); an
-// existing file of that name is then left as it was.
-void writeFileAtomically(const std::string& fileName, std::string_view content);
-
-struct FileToWrite {
-    std::string name;
-    std::string_view content;
-};
-
-// Writes several files as one: each is written whole under a temporary name beside its target
-// before any is renamed, so on "Cannot create file %s" (naming the first file that could not be
-// written) none of them has changed.
-void writeFilesAtomically(const std::vector<FileToWrite>& files);
-
-// A fresh empty folder beside `folder` ("FOLDER.burgeon-PID-XXXXXX") for files that are
-// written one by one but must appear together: they move into place once all are written.
-// Staging folders that processes no longer running left behind are removed first. Throws
-// "Cannot create file %s" (naming folder) when it cannot be made.
-std::string makeStagingFolder(const std::string& folder);
 
 // The extension of a file name in lower case, without its dot; empty when there is none.
 std::string fileExtension(const std::string& fileName);

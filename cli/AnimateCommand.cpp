@@ -1,11 +1,11 @@
 #include "cli/Commands.h"
 #include "cli/PlantOptions.h"
-#include "cli/StagedFolder.h"
 #include "project/AnimationSettings.h"
 #include "project/CaptureFormats.h"
 
 #include "base/FileIo.h"
 #include "base/NumberText.h"
+#include "base/OutputFiles.h"
 #include "base/StandardError.h"
 #include "engine/CaptureLoop.h"
 #include "render/HeadlessContext.h"
@@ -75,24 +75,25 @@ struct AnimateOptions {
     std::optional<int> crf;
 };
 
-// Drives the capture run to its end and reports how it ended. The run's files appear only
-// when it completes: all of them, or none.
+// Drives the capture run to its end and reports how it ended. The run's files (its folder and
+// its video) are one set: they appear only when it completes, all of them or none.
 int capture(HeadlessPlant& plant, PictureSize size, VideoOutput video, const StopCondition& stop,
             std::ostream& out, std::ostream& err) {
     PlantProject& project = plant.project;
     CaptureSettings& settings = project.animation.capture;
     const double step = project.parameters.timeStep;
-    std::optional<StagedFolder> staged;
+    OutputFileSet files;
+    std::string staging;
     try {
-        staged.emplace(settings.folder);
+        staging = files.addFolder(settings.folder);
         if (!video.fileName.empty()) {
-            video.fileName = staged->stage(video.fileName);
+            video.writtenAs = files.addWrittenByName(video.fileName);
         }
     } catch (const StandardError& error) {
         err << error.what() << '\n';
         return 1;
     }
-    const std::string folder = std::exchange(settings.folder, staged->path());
+    const std::string folder = std::exchange(settings.folder, staging);
     CaptureListener listener;
     listener.progress = [&out](int percent) { drawProgress(out, percent); };
     listener.note = [&out](const std::string& note) { out << '\n' << note << '\n'; };
@@ -100,13 +101,13 @@ int capture(HeadlessPlant& plant, PictureSize size, VideoOutput video, const Sto
     try {
         report = capturePlant(plant, size, listener, stop, video);
         if (report.result == CaptureReport::Result::Completed) {
-            staged->commit();
+            files.commit();
         }
     } catch (const HeadlessContextError& error) {
         err << "burgeon animate: no OpenGL context: " << error.what() << '\n';
         return 1;
     } catch (const StandardError& error) {
-        err << staged->unstaged(error.what()) << '\n';
+        err << files.namedAsGiven(error.what()) << '\n';
         return 1;
     }
     settings.folder = folder;
@@ -116,7 +117,7 @@ int capture(HeadlessPlant& plant, PictureSize size, VideoOutput video, const Sto
         out << "Capture Completed.\n";
         return 0;
     case CaptureReport::Result::Failed:
-        err << staged->unstaged(report.message) << '\n';
+        err << files.namedAsGiven(report.message) << '\n';
         return 1;
     case CaptureReport::Result::Stopped:
         err << "burgeon animate: the capture run stopped: stopped by Ctrl-C\n";

@@ -6,7 +6,6 @@
 #include "engine/MeshExports.h"
 #include "mesh/MeshExport.h"
 #include "mesh/MeshFormats.h"
-#include "mesh/OutputFiles.h"
 #include "mesh/ProjectMeshExport.h"
 
 #include <cmath>
@@ -106,7 +105,6 @@ public:
         if (fromPlant.growth && !fps_) {
             fromPlant.growth->framesPerSecond = captureFramesPerSecond(plant->project);
         }
-        ignoreFileSizeSignal();
         MeshExportSummary summary;
         const Outcome outcome =
             exportPlantMesh(plant->project, plant->clock, fromPlant, summary, {}, watch.work());

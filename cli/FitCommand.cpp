@@ -1,6 +1,7 @@
 #include "base/FileIo.h"
 #include "base/JsonWriter.h"
 #include "base/NumberText.h"
+#include "base/OutputFiles.h"
 #include "base/StandardError.h"
 #include "base/TextLines.h"
 #include "cli/Commands.h"

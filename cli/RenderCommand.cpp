@@ -3,6 +3,7 @@
 
 #include "base/FileIo.h"
 #include "base/NumberText.h"
+#include "base/OutputFiles.h"
 #include "base/StandardError.h"
 #include "drawing/OrganTable.h"
 #include "engine/Pictures.h"
@@ -77,9 +78,6 @@ public:
         if (!isPictureFileName(out_)) {
             throw UsageError{"--out needs a " + pictureExtensionList() + " file, not '" + out_ +
                              "'"};
-        }
-        if (organs_ == out_) {
-            throw UsageError{"--organs needs another file than --out"};
         }
         auto plant = std::make_unique<HeadlessPlant>();
         const CompileWatch watch(plant_.maxSeconds);

@@ -4,7 +4,6 @@
 
 #include "base/HandlerGuard.h"
 #include "base/NumberText.h"
-#include "mesh/OutputFiles.h"
 #include "mesh/ProjectMeshExport.h"
 
 #include <filesystem>
@@ -40,7 +39,6 @@ bool MeshExportAction::exportTo(const std::string& fileName) {
         }
     };
     MeshExportSummary summary;
-    ignoreFileSizeSignal();
     const bool written = runHandler(ui_, [&] {
         BusyCursor busy(ui_);
         summary = exportProjectMesh(project_, clock_, request, progress);

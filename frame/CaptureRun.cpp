@@ -70,7 +70,7 @@ void CaptureRun::addVideoFrame(const std::string& folder) {
         const std::string file =
             videoOutput.fileName.empty() ? joinPath(folder, "Plant.mp4") : videoOutput.fileName;
         video_ = std::make_unique<VideoEncoder>(file, frame_.width(), frame_.height(), rate,
-                                                videoOutput.quality);
+                                                videoOutput.quality, videoOutput.writtenAs);
         if (!video_->sizeNote().empty() && videoNote) {
             videoNote(video_->sizeNote());
         }

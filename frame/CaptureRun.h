@@ -25,9 +25,12 @@ struct CaptureEnd {
 };
 
 // Where and how a run in the video format writes its video: by default "Plant.mp4" in the
-// capture folder at 100 / delay frames a second with the encoder's default quality.
+// capture folder at 100 / delay frames a second with the encoder's default quality. A video
+// that belongs to the caller's set of files is written where writtenAs says
+// (OutputFileSet::addWrittenByName) and named when the caller commits the set.
 struct VideoOutput {
     std::string fileName;
+    std::string writtenAs;
     std::optional<FrameRate> rate;
     std::optional<int> quality;
 };

@@ -1,6 +1,6 @@
 #include "imageio/BmpWriter.h"
 
-#include "base/FileIo.h"
+#include "base/OutputFiles.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "imageio/JpegWriter.h"
 
-#include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "base/StandardError.h"
 
 #include <algorithm>

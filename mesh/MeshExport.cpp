@@ -1,10 +1,10 @@
 #include "mesh/MeshExport.h"
 
+#include "base/OutputFiles.h"
 #include "base/StandardError.h"
 #include "imageio/PngWriter.h"
 #include "mesh/GltfWriter.h"
 #include "mesh/ObjWriter.h"
-#include "mesh/OutputFiles.h"
 #include "mesh/PlyWriter.h"
 
 #include <algorithm>

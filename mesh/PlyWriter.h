@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/OutputFiles.h"
 #include "mesh/MeshScene.h"
-#include "mesh/OutputFiles.h"
 
 namespace burgeon {
 

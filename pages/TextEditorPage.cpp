@@ -1,6 +1,7 @@
 #include "pages/TextEditorPage.h"
 
 #include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "lsystem/ExampleLSystems.h"
 #include "pages/RtfText.h"
 

@@ -1,6 +1,6 @@
 #include "project/Session.h"
 
-#include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "base/TextLines.h"
 #include "project/ParameterScales.h"
 #include "project/SessionKeys.h"

@@ -1,6 +1,7 @@
 #include "tools/ShapeMesh.h"
 
 #include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "components/ShapeLibraryReader.h"
 #include "components/ShapePreview.h"
 #include "imageio/BmpWriter.h"

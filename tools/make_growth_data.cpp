@@ -2,6 +2,7 @@
 // organ class. Usage: burgeon_make_growth_data OUTPUT_FOLDER
 
 #include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "tools/GrowthSeries.h"
 
 #include <exception>

@@ -1,9 +1,9 @@
 #include "video/VideoEncoder.h"
 
+#include "base/OutputFiles.h"
 #include "base/StandardError.h"
 #include "video/FfmpegVideoOutput.h"
 #include "video/FramePadding.h"
-#include "video/PendingFile.h"
 
 #include <stdexcept>
 
@@ -31,18 +31,21 @@ void checkSettings(const std::string& fileName, const VideoFormat& format, int w
 
 } // namespace
 
-// The temporary file outlives the stream that writes into it, so the stream is closed first,
-// also when opening it fails.
+// The file outlives the stream that writes into it, so the stream is closed first, also when
+// opening it fails.
 struct VideoEncoder::Output {
-    Output(const VideoFormat& format, const VideoStreamSettings& settings)
-        : file(settings.fileName), stream(format, writingTo(settings, file.temporaryName())) {}
+    Output(const VideoFormat& format, const VideoStreamSettings& settings,
+           const std::string& writtenAs)
+        : ownSet(writtenAs.empty() ? std::make_unique<OutputFileSet>() : nullptr),
+          stream(format, writingTo(settings, ownSet ? ownSet->addWrittenByName(settings.fileName)
+                                                    : writtenAs)) {}
 
-    PendingFile file;
+    std::unique_ptr<OutputFileSet> ownSet; // absent when the video belongs to a caller's set
     FfmpegVideoOutput stream;
 };
 
 VideoEncoder::VideoEncoder(const std::string& fileName, int width, int height, FrameRate rate,
-                           std::optional<int> quality)
+                           std::optional<int> quality, const std::string& writtenAs)
     : fileName_(fileName), format_(VideoFormat::forFileName(fileName)), width_(evenSize(width)),
       height_(evenSize(height)), sizeNote_(paddingNote(width, height)) {
     checkSettings(fileName, format_, width, height, quality);
@@ -50,7 +53,7 @@ VideoEncoder::VideoEncoder(const std::string& fileName, int width, int height, F
         throw std::invalid_argument("a video's frame rate must be positive");
     }
     output_ = std::make_unique<Output>(
-        format_, VideoStreamSettings{{}, fileName, width_, height_, rate, quality});
+        format_, VideoStreamSettings{{}, fileName, width_, height_, rate, quality}, writtenAs);
 }
 
 VideoEncoder::~VideoEncoder() = default;
@@ -81,7 +84,9 @@ void VideoEncoder::finish() {
             throw StandardError("Cannot write video " + fileName_ + ": it has no frames");
         }
         output_->stream.finish();
-        output_->file.commit();
+        if (output_->ownSet) {
+            output_->ownSet->commit();
+        }
     });
     output_.reset();
 }

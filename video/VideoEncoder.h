@@ -11,13 +11,13 @@
 namespace burgeon {
 
 class FfmpegVideoOutput;
-class PendingFile;
 
 // A video file built frame by frame: H.264 in MP4 for a ".mp4" name, VP9 in WebM for ".webm".
-// Frames go to a temporary file in the same folder, which finish() renames to the file name;
-// until then, and after any failure, nothing exists under that name (an existing file stays
-// as it was). finish() after any number of frames gives a playable video of exactly those
-// frames, so a run stopped halfway keeps what it captured.
+// Frames go to a temporary file beside it (an OutputFileSet of one), which finish() gives the
+// file's name; until then, and after any failure, nothing exists under that name (an existing
+// file stays as it was). finish() after any number of frames gives a playable video of exactly
+// those frames, so a run stopped halfway keeps what it captured. Messages name the file as
+// given.
 class VideoEncoder {
 public:
     // Opens the video for frames of width x height at rate. Odd sizes are padded to even ones
@@ -25,9 +25,11 @@ public:
     // 0..63 for VP9; absent, the encoder's default (23 for H.264, 32 for VP9). Throws
     // StandardError: a file name of another kind, an empty size, a quality out of range, a
     // missing encoder ("Cannot encode video: no H.264 encoder (libx264) in this FFmpeg"), or a
-    // folder that does not take the file ("Cannot create file %s").
+    // folder that does not take the file ("Cannot create file %s (reason)"). writtenAs, when
+    // given, is where the video is written as a file of the caller's set
+    // (OutputFileSet::addWrittenByName), which the caller commits; finish() then names nothing.
     VideoEncoder(const std::string& fileName, int width, int height, FrameRate rate,
-                 std::optional<int> quality = std::nullopt);
+                 std::optional<int> quality = std::nullopt, const std::string& writtenAs = {});
     // Without finish(), removes the temporary file.
     ~VideoEncoder();
     VideoEncoder(const VideoEncoder&) = delete;
@@ -40,8 +42,9 @@ public:
     void addFrame(const RgbImage& frame);
     int frameCount() const { return frameCount_; }
 
-    // Completes the video and gives it its name. Throws StandardError when there is no frame
-    // or writing fails; the video is then abandoned. Either way the encoder is closed after it.
+    // Completes the video and gives it its name (unless it belongs to a caller's set). Throws
+    // StandardError when there is no frame or writing fails; the video is then abandoned. Either
+    // way the encoder is closed after it.
     void finish();
     // False after finish() or any failure: frames can no longer be added.
     bool isOpen() const { return output_ != nullptr; }

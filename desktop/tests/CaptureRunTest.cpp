@@ -182,7 +182,8 @@ TEST(CaptureRun, FileThatCannotBeWrittenEndsTheRunOnceAndDrawingGoesOn) {
     }
     EXPECT_EQ(rig.ui.messages,
               std::vector<std::string>{"Cannot create file " +
-                                       rig.working.file("no/such/folder/Picture.bmp")});
+                                       rig.working.file("no/such/folder/Picture.bmp") +
+                                       " (no such folder)"});
     EXPECT_FALSE(rig.animation.captureActive);
     EXPECT_EQ(rig.canvas.shownFrame, shownBefore + 10); // every frame was drawn and shown
 
@@ -192,7 +193,8 @@ TEST(CaptureRun, FileThatCannotBeWrittenEndsTheRunOnceAndDrawingGoesOn) {
     std::filesystem::create_directories(blocked.file("Plant.gif") + "/in-the-way");
     blocked.runToEnd();
     EXPECT_EQ(blocked.ui.messages,
-              std::vector<std::string>{"Cannot create file " + blocked.file("Plant.gif")});
+              std::vector<std::string>{"Cannot create file " + blocked.file("Plant.gif") +
+                                       " (a folder has that name)"});
     EXPECT_FALSE(blocked.animation.captureActive);
     EXPECT_FALSE(blocked.animation.paintBusy);
     EXPECT_EQ(decodeGifFile(blocked.file("PlantTmp.gif")).frames.size(), 10u);
@@ -243,7 +245,8 @@ TEST(CaptureRun, VideoFormatWritesOneVideoNamedWhenTheRunEndsOrStops) {
     blocked.runToEnd();
     EXPECT_EQ(blocked.ui.messages,
               std::vector<std::string>{"Cannot create file " +
-                                       blocked.working.file("no/such/folder/Plant.mp4")});
+                                       blocked.working.file("no/such/folder/Plant.mp4") +
+                                       " (no such folder)"});
     EXPECT_FALSE(blocked.animation.captureActive);
     EXPECT_FALSE(blocked.exists("Plant.mp4"));
 }

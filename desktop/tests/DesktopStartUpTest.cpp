@@ -1,6 +1,6 @@
 #include "desktop/Desktop.h"
 
-#include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "base/RecordingUserInterface.h"
 #include "lsystem/ExampleLSystems.h"
 #include "testing/TempFolder.h"

@@ -1,6 +1,7 @@
 #include "desktop/Desktop.h"
 
 #include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "base/RecordingUserInterface.h"
 #include "components/BuiltInShapes.h"
 #include "project/Session.h"
@@ -113,7 +114,8 @@ TEST(SessionActions, DialogsOfferSessionFilesAndANameWithoutExtensionGetsOne) {
     started.desktop.mainWindow.sessions.saveWithDialog();
     EXPECT_EQ(started.ui.takeMessages(),
               std::vector<std::string>{"Cannot create file " +
-                                       started.folder.file("no/such/folder/x.burgeon")});
+                                       started.folder.file("no/such/folder/x.burgeon") +
+                                       " (no such folder)"});
 }
 
 } // namespace

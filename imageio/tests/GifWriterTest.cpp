@@ -101,7 +101,7 @@ TEST(GifWriter, FilesAreWrittenWholeOrNotAtAll) {
         animation.save(missing);
         FAIL() << "no error for a missing folder";
     } catch (const StandardError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot create file " + missing);
+        EXPECT_EQ(std::string(error.what()), "Cannot create file " + missing + " (no such folder)");
     }
     // Only the one good file, no temporary ones.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);

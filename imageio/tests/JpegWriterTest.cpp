@@ -86,7 +86,7 @@ TEST(JpegWriter, FailsCleanlyWithoutLeavingAPartialFile) {
         writeJpegFile(missing, sample(), 80);
         FAIL() << "no error for a missing folder";
     } catch (const StandardError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot create file " + missing);
+        EXPECT_EQ(std::string(error.what()), "Cannot create file " + missing + " (no such folder)");
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder));
     std::filesystem::remove_all(folder);

@@ -1,6 +1,6 @@
 #include "pages/ComponentPage.h"
 
-#include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "base/RecordingUserInterface.h"
 
 #include <gtest/gtest.h>

@@ -275,7 +275,8 @@ TEST_F(GrowthFunctionPageTest, SaveImageWritesFiveBitmapsWholeOrStops) {
     std::filesystem::create_directories(blocked / "Petiole.bmp");
     EXPECT_FALSE(page.saveImages(blocked.string()));
     EXPECT_EQ(ui.takeMessages(),
-              (Messages{"Cannot create file " + (blocked / "Petiole.bmp").string()}));
+              (Messages{"Cannot create file " + (blocked / "Petiole.bmp").string() +
+                        " (a folder has that name)"}));
     EXPECT_TRUE(std::filesystem::is_regular_file(blocked / "Internode.bmp"));
     EXPECT_FALSE(std::filesystem::exists(blocked / "Leaf.bmp"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(blocked), {}), 2);

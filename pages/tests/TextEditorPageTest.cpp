@@ -1,6 +1,7 @@
 #include "pages/TextEditorPage.h"
 
 #include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "base/RecordingUserInterface.h"
 #include "base/StandardError.h"
 #include "base/TextLines.h"
@@ -81,7 +82,7 @@ TEST(TextEditorPage, SaveFailureIsReportedWithoutConfirmation) {
         FAIL() << "saving into a missing folder succeeded";
     } catch (const StandardError& error) {
         EXPECT_EQ(std::string(error.what()),
-                  "Cannot create file " + missingFolder + "/LsysExam.Lsys");
+                  "Cannot create file " + missingFolder + "/LsysExam.Lsys (no such folder)");
     }
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(std::filesystem::exists(missingFolder));

@@ -137,16 +137,17 @@ TEST_F(FitCommandTest, PlotsAreSavedIntoTheFolder) {
     const std::string nowhere = (folder / "no" / "such").string();
     const auto failed = runBurgeon({"fit", file, "--plots", nowhere});
     EXPECT_EQ(failed.status, 1);
-    EXPECT_TRUE(
-        contains(failed.out, "message: Cannot create file " + nowhere + "/Internode.bmp\n"));
+    EXPECT_TRUE(contains(failed.out, "message: Cannot create file " + nowhere +
+                                         "/Internode.bmp (no such folder)\n"));
 
     // One plot that cannot be written (a folder holds its name): none of the five is saved.
     const auto blocked = folder / "blocked";
     std::filesystem::create_directories(blocked / "Apex.bmp");
     const auto partly = runBurgeon({"fit", file, "--plots", blocked.string()});
     EXPECT_EQ(partly.status, 1);
-    EXPECT_TRUE(contains(partly.out,
-                         "message: Cannot create file " + (blocked / "Apex.bmp").string() + "\n"));
+    EXPECT_TRUE(contains(partly.out, "message: Cannot create file " +
+                                         (blocked / "Apex.bmp").string() +
+                                         " (a folder has that name)\n"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(blocked),
                             std::filesystem::directory_iterator()),
               1);
@@ -164,8 +165,9 @@ TEST_F(FitCommandTest, AFileSizeLimitStopsThePlotsWithAMessageAndLeavesNothing) 
     const auto limited = runBurgeon({"fit", file, "--plots", plots.string()});
     ::setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(limited.status, 1);
-    EXPECT_TRUE(
-        contains(limited.out, "message: Cannot create file " + (plots / "Internode.bmp").string()));
+    EXPECT_TRUE(contains(limited.out, "message: Cannot create file " +
+                                          (plots / "Internode.bmp").string() +
+                                          " (file too large: the file-size limit was reached)"));
     EXPECT_TRUE(std::filesystem::is_empty(plots)); // no plot, no temporary file
 }
 

@@ -181,7 +181,7 @@ TEST_F(RenderCommandTest, BadArgumentsAndFiles) {
     both.insert(both.end(), {"--organs", path("no/such/o.csv")});
     const auto neither = runBurgeon(both, folder.string());
     EXPECT_EQ(neither.status, 1);
-    EXPECT_EQ(neither.err, "Cannot create file " + path("no/such/o.csv") + "\n");
+    EXPECT_EQ(neither.err, "Cannot create file " + path("no/such/o.csv") + " (no such folder)\n");
     EXPECT_FALSE(std::filesystem::exists(path("z.png")));
 }
 

@@ -3,7 +3,7 @@
 // What the Qt tests of the desktop share: a desktop started in a temporary folder that holds a
 // small example file and manual, and widgets found by their object names.
 
-#include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "ui/DesktopWindows.h"
 
 #include <QLabel>

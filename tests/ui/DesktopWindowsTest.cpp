@@ -1,6 +1,7 @@
 #include "ui/DesktopWindows.h"
 #include "MessageAnswerer.h"
 #include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "base/TextLines.h"
 #include "lsystem/ExampleLSystems.h"
 #include "ui/ViewWindow.h"

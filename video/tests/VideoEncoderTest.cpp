@@ -61,7 +61,8 @@ TEST_P(VideoEncoderTest, DecodesToEveryFrameAtItsRateSizeAndColours) {
     for (int index = 0; index < frames; ++index) {
         encoder.addFrame(clipFrame(index, frames));
     }
-    EXPECT_EQ(folder.names().size(), 1u); // the temporary file only
+    // At most the temporary file, which has no name at all where the file system allows.
+    EXPECT_LE(folder.names().size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(target()));
     encoder.finish();
     EXPECT_FALSE(encoder.isOpen());
