@@ -9,10 +9,12 @@ if [ ! -f "$build/compile_commands.json" ]; then
     echo "scripts/tidy.sh: no $build/compile_commands.json; build first (make build)" >&2
     exit 2
 fi
-folders='app|base|bench|components|controls|drawing|fuzz|growth|imageio|lsystem|mesh|project|render|tests|tools|ui|video'
+# Every folder of the tree that holds C++ sources.
+folders=$(git ls-files '*.cpp' '*.h' | cut -d/ -f1 | sort -u | paste -sd'|')
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-run-clang-tidy -p "$build" -j "$(nproc)" -quiet "$PWD/($folders)/" 2>&1 |
+run-clang-tidy -p "$build" -j "$(nproc)" -quiet -header-filter="$PWD/($folders)/.*\.h$" \
+    "$PWD/($folders)/" 2>&1 |
     sed 's/\x1b\[[0-9;]*m//g' >"$log" || true
 # clang-tidy counts the warnings it suppressed in headers outside the project: not findings.
 findings=$(grep -E '(warning|error): ' "$log" | grep -vE '^[0-9]+ (warning|error)s? generated' || true)
