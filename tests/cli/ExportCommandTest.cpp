@@ -235,7 +235,8 @@ TEST_F(ExportCommandTest, AFolderWithoutWritePermissionIsNamedAndKeepsNothing) {
         asSuperuser ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
     const std::string lockedFile = (readOnly / "plant.gltf").string();
     const auto locked = burgeon::testing::runExecutable(
-        executable, {"export", "--session", (shared / "plant.burgeon").string(), "--out", lockedFile},
+        executable,
+        {"export", "--session", (shared / "plant.burgeon").string(), "--out", lockedFile},
         shared.string(), asUser);
     EXPECT_EQ(locked.status, 1);
     EXPECT_EQ(locked.err,
