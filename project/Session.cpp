@@ -4,6 +4,7 @@
 #include "base/PrintableText.h"
 #include "base/StandardError.h"
 #include "project/SessionOverrides.h"
+#include "project/SessionParser.h"
 #include "project/SessionReader.h"
 
 #include <filesystem>
@@ -14,47 +15,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// "line 3, column 7: <what the parser says>" for the last character the parser read (byte
-// counts the characters read, so that character is byte - 1 from the start).
-std::string parsePlace(const std::string& text, std::size_t byte, const std::string& what) {
-    const std::size_t place = std::min(byte > 0 ? byte - 1 : 0, text.size());
-    std::size_t line = 1;
-    std::size_t lineStart = 0;
-    for (std::size_t i = 0; i < place; ++i) {
-        if (text[i] == '\n') {
-            ++line;
-            lineStart = i + 1;
-        }
-    }
-    // The parser's own text names a place too; keep what it says after it.
-    std::string reason = what;
-    if (const auto column = reason.find("column "); column != std::string::npos) {
-        if (const auto colon = reason.find(": ", column); colon != std::string::npos) {
-            reason = reason.substr(colon + 2);
-        }
-    }
-    return "line " + std::to_string(line) + ", column " + std::to_string(place - lineStart + 1) +
-           ": " + reason;
-}
-
-// The parser's text without its "[json.exception.NAME.N] " prefix.
-std::string parserReason(const std::string& what) {
+// The JSON library's text without its "[json.exception.NAME.N] " prefix.
+std::string libraryReason(const std::string& what) {
     const auto end = what.find("] ");
     return end == std::string::npos ? what : what.substr(end + 2);
-}
-
-// A number too large for a double: the parser names the number but not its place, so the
-// place is where the number first stands in the text.
-std::string overflowPlace(const std::string& text, const std::string& what) {
-    const auto open = what.find('\'');
-    const auto close = what.rfind('\'');
-    if (open == std::string::npos || close <= open) {
-        return parserReason(what);
-    }
-    const std::string number = what.substr(open + 1, close - open - 1);
-    const std::string reason = "number overflow parsing '" + printableField(number) + "'";
-    const auto at = text.find(number);
-    return at == std::string::npos ? reason : parsePlace(text, at + 1, reason);
 }
 
 // The first of the file itself, the file beside the session and the file in the start folder
@@ -106,14 +70,9 @@ SessionReading readSession(const std::string& text, const std::string& name,
     SessionReading reading;
     SessionJson json;
     try {
-        json = SessionJson::parse(text);
-    } catch (const SessionJson::parse_error& error) {
-        addError(reading.messages,
-                 name + ": not a session file: " + parsePlace(text, error.byte, error.what()));
-        return reading;
-    } catch (const SessionJson::out_of_range& error) {
-        addError(reading.messages,
-                 name + ": not a session file: " + overflowPlace(text, error.what()));
+        json = parseSessionText(text);
+    } catch (const SessionValueError& error) {
+        addError(reading.messages, name + ": " + error.text);
         return reading;
     }
     Messages warnings;
@@ -132,7 +91,7 @@ SessionReading readSession(const std::string& text, const std::string& name,
         return reading;
     } catch (const SessionJson::exception& error) {
         // A value the checks let through that the JSON library still refuses.
-        reading.messages = {{MessageKind::Error, name + ": " + parserReason(error.what())}};
+        reading.messages = {{MessageKind::Error, name + ": " + libraryReason(error.what())}};
         reading.project = PlantProject{};
         return reading;
     }

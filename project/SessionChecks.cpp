@@ -15,14 +15,55 @@ std::string range(double minimum, double maximum) {
     return "from " + formatGeneral(minimum) + " to " + formatGeneral(maximum);
 }
 
+// The value's JSON text, written until it holds at least budget bytes: each level writes a
+// bracket before it goes deeper, so the budget bounds the depth of the walk, and a long text or
+// list costs no more than its first characters.
+void appendQuoted(std::string& out, const SessionJson& value, std::size_t budget) {
+    if (out.size() >= budget) {
+        return;
+    }
+    if (value.is_string()) {
+        const std::string& text = value.get_ref<const std::string&>();
+        const SessionJson head(text.substr(0, budget));
+        out += head.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        if (head.get_ref<const std::string&>().size() < text.size()) {
+            out.pop_back(); // the closing quote of a text that goes on
+        }
+        return;
+    }
+    if (!value.is_structured()) {
+        out += value.dump();
+        return;
+    }
+    const bool object = value.is_object();
+    out += object ? '{' : '[';
+    bool first = true;
+    for (auto item = value.begin(); item != value.end() && out.size() < budget; ++item) {
+        out += first ? "" : ",";
+        first = false;
+        if (object) {
+            appendQuoted(out, SessionJson(item.key()), budget);
+            out += ':';
+        }
+        appendQuoted(out, *item, budget);
+    }
+    out += object ? '}' : ']';
+}
+
 } // namespace
 
 std::string quoteFound(const SessionJson& value) {
-    std::string text = value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    if (text.size() > QuotedLength) {
-        text = text.substr(0, QuotedLength) + "\u2026";
+    std::string text;
+    appendQuoted(text, value, QuotedLength + 1);
+    if (text.size() <= QuotedLength) {
+        return text;
     }
-    return text;
+    // Cut between characters, never inside one.
+    std::size_t cut = QuotedLength;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return text.substr(0, cut) + "\u2026";
 }
 
 void SessionChecks::fail(const std::string& path, const std::string& expected,

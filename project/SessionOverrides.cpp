@@ -1,6 +1,7 @@
 #include "project/SessionOverrides.h"
 
 #include "project/Session.h"
+#include "project/SessionParser.h"
 
 #include <charconv>
 
@@ -36,11 +37,6 @@ SessionJson* child(SessionJson& node, const std::string& segment) {
     return nullptr;
 }
 
-SessionJson parseValue(const std::string& text) {
-    SessionJson value = SessionJson::parse(text, nullptr, false);
-    return value.is_discarded() ? SessionJson(text) : value;
-}
-
 } // namespace
 
 void applySessionOverrides(SessionJson& json, const std::vector<std::string>& overrides) {
@@ -57,7 +53,8 @@ void applySessionOverrides(SessionJson& json, const std::vector<std::string>& ov
         const std::string path = setting.substr(0, equals);
         SessionJson* target = &json;
         SessionJson* model = &schema;
-        for (const std::string& segment : pathSegments(path)) {
+        const std::vector<std::string> segments = pathSegments(path);
+        for (const std::string& segment : segments) {
             model = child(*model, segment);
             if (model == nullptr) {
                 throw SessionValueError{"--set " + path + ": a session has no such key"};
@@ -73,7 +70,7 @@ void applySessionOverrides(SessionJson& json, const std::vector<std::string>& ov
             }
             target = next;
         }
-        *target = parseValue(setting.substr(equals + 1));
+        *target = parseSettingValue(setting.substr(equals + 1), path, segments.size());
     }
 }
 
