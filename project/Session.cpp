@@ -125,7 +125,7 @@ SessionReading openSession(const std::string& fileName, const std::string& start
     }
     const fs::path path(fileName);
     const std::string folder = path.has_parent_path() ? path.parent_path().string() : ".";
-    return readSession(text, path.filename().string(), folder, startFolder, overrides);
+    return readSession(text, fileName, folder, startFolder, overrides);
 }
 
 } // namespace burgeon
