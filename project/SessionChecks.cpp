@@ -1,6 +1,8 @@
 #include "project/SessionChecks.h"
 
 #include "base/NumberText.h"
+#include "base/PrintableText.h"
+#include "base/StrayBytes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,8 +10,6 @@
 namespace burgeon {
 
 namespace {
-
-constexpr std::size_t QuotedLength = 40;
 
 std::string range(double minimum, double maximum) {
     return "from " + formatGeneral(minimum) + " to " + formatGeneral(maximum);
@@ -54,16 +54,9 @@ void appendQuoted(std::string& out, const SessionJson& value, std::size_t budget
 
 std::string quoteFound(const SessionJson& value) {
     std::string text;
-    appendQuoted(text, value, QuotedLength + 1);
-    if (text.size() <= QuotedLength) {
-        return text;
-    }
-    // Cut between characters, never inside one.
-    std::size_t cut = QuotedLength;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-        --cut;
-    }
-    return text.substr(0, cut) + "\u2026";
+    // Enough bytes for the characters shown, however many bytes each takes.
+    appendQuoted(text, value, 4 * (MessageFieldLength + 1));
+    return printableField(text);
 }
 
 void SessionChecks::fail(const std::string& path, const std::string& expected,
@@ -146,7 +139,7 @@ std::string SessionChecks::text(const SessionJson& value, const std::string& pat
     if (!value.is_string()) {
         fail(path, "a text", value);
     }
-    return value.get<std::string>();
+    return decodeStrayBytes(value.get_ref<const std::string&>());
 }
 
 const SessionJson& SessionChecks::array(const SessionJson& value, const std::string& path,

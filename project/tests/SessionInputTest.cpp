@@ -3,6 +3,8 @@
 #include "project/Session.h"
 #include "project/SessionParser.h"
 
+#include "base/PrintableText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -72,7 +74,7 @@ TEST(SessionInput, MessagesQuoteTheStartOfAHugeValue) {
         read(Header + R"(, "view": {"zoom": )" + list + "}}"),
         std::vector<std::string>{"plant.burgeon: view.zoom: expected a number from 2 to "
                                  "175, found [123456789,123456789,123456789,123456789\u2026"});
-    // A character is never cut in two.
+    // Characters are counted, not bytes.
     std::string accents;
     for (int i = 0; i < 100; ++i) {
         accents += "\xC3\xA9";
@@ -80,7 +82,53 @@ TEST(SessionInput, MessagesQuoteTheStartOfAHugeValue) {
     EXPECT_EQ(read(Header + R"(, "view": {"zoom": ")" + accents + "\"}}"),
               std::vector<std::string>{"plant.burgeon: view.zoom: expected a number from 2 to "
                                        "175, found \"" +
-                                       accents.substr(0, 38) + "\u2026"});
+                                       accents.substr(0, 78) + "\u2026"});
+}
+
+TEST(SessionInput, BytesThatAreNotUtf8AreKeptThroughASavedSession) {
+    PlantProject project;
+    project.lsystemText = "Caf\xE9{\n Iterations=2\n Angle=45\n Diameter=20\n Axiom=IA\n "
+                          "A=I[+IL]A\n}\n// cr\xE8me \xEF\x9F\xA9";
+    project.growth.data[0] = "0;0\n1\xB7"
+                             "1";
+    project.animation.capture.folder = "Ordner \xFC";
+    const std::string text = sessionText(project, ".");
+    EXPECT_TRUE(isValidUtf8(text));
+    EXPECT_NE(text.find("\"Caf\xEF\x9F\xA9{\""), std::string::npos) << "0xE9 as U+F7E9";
+
+    const SessionReading reading = readSession(text, "plant.burgeon", ".", ".");
+    ASSERT_TRUE(reading.opened) << messageTexts(reading.messages).front();
+    EXPECT_EQ(reading.project.lsystemText, project.lsystemText);
+    EXPECT_EQ(reading.project.growth.data[0], project.growth.data[0]);
+    EXPECT_EQ(reading.project.animation.capture.folder, project.animation.capture.folder);
+    EXPECT_EQ(sessionText(reading.project, "."), text);
+
+    // A --set text that is not UTF-8 is kept as it was typed.
+    const SessionReading set =
+        readSession(text, "plant.burgeon", ".", ".", {"animation.capture.folder=Lauf \xE9"});
+    ASSERT_TRUE(set.opened);
+    EXPECT_EQ(set.project.animation.capture.folder, "Lauf \xE9");
+}
+
+TEST(SessionInput, ASessionFileIsUtf8AndItsParserQuotesWhatItReadAsAMessageShould) {
+    EXPECT_EQ(read(Header + ",\n  \"x\": \"caf\xE9\"}"),
+              std::vector<std::string>{"plant.burgeon: not a session file: line 2, column 12: the "
+                                       "byte \\xE9 is not UTF-8 text"});
+    // What the parser read last is quoted within 40 characters, its bytes shown.
+    EXPECT_EQ(read(Header + ", \"x\": \"" + std::string(1000000, 'r') + "\x01\"}"),
+              std::vector<std::string>{"plant.burgeon: not a session file: line 1, column "
+                                       "1000051: syntax error while parsing value - invalid "
+                                       "string: control character U+0001 (SOH) must be escaped "
+                                       "to \\u0001; last read: '\"" +
+                                       std::string(39, 'r') + "\u2026'"});
+    EXPECT_EQ(read(Header + ", \"x\": tru\xEF\xBB\xBF}"),
+              std::vector<std::string>{"plant.burgeon: not a session file: line 1, column 53: "
+                                       "syntax error while parsing value - invalid literal; last "
+                                       "read: '\"x\": tru\\xEF'"});
+    // A value quoted in a message shows what a terminal would hide.
+    EXPECT_EQ(read(Header + R"(, "view": {"zoom": "\u202Eevil\uFEFF"}})"),
+              std::vector<std::string>{"plant.burgeon: view.zoom: expected a number from 2 to "
+                                       "175, found \"\\xE2\\x80\\xAEevil\\xEF\\xBB\\xBF\""});
 }
 
 } // namespace
