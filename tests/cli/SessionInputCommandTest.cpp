@@ -100,4 +100,23 @@ TEST_F(SessionInputCommandTest, ValuesNestedWithoutEndGetAMessage) {
     EXPECT_EQ(files(), std::vector<std::string>{"deep.burgeon"});
 }
 
+TEST_F(SessionInputCommandTest, ASessionsLongCompilationStopsAtItsTimeLimitOrAtCtrlC) {
+    // An L-system that adds one character a pass for two million passes.
+    write(folder / "long.burgeon", R"({"format": "burgeon-session", "version": 1, "lsystem": )"
+                                   R"(["P{", "Iterations=2000000", "Angle=45", "Diameter=1", )"
+                                   R"("Axiom=A", "A=IA", "}"]})");
+    const auto limited = runBurgeon({"session", path("long.burgeon"), "--max-seconds", "0.3"});
+    EXPECT_EQ(limited.status, 1);
+    EXPECT_NE(limited.err.find("burgeon session: the compilation stopped: it took longer than "
+                               "--max-seconds 0.3"),
+              std::string::npos)
+        << limited.err;
+    // Ctrl-C once the compilation has surely begun, even in a slow sanitizer build.
+    const auto interrupted =
+        runBurgeon({"session", path("long.burgeon")}, "", "timeout --preserve-status -s INT 3 ");
+    EXPECT_EQ(interrupted.status, 1) << "ended by itself with a message, not by the signal";
+    EXPECT_NE(interrupted.err.find("the compilation stopped: stopped by Ctrl-C"), std::string::npos)
+        << interrupted.err;
+}
+
 } // namespace
