@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/NumberOptions.h"
 #include "cli/PlantOptions.h"
 #include "cli/StagedFolder.h"
 #include "project/AnimationSettings.h"
@@ -134,28 +135,29 @@ public:
         app.add_option("--size", options_.size, "WIDTHxHEIGHT of the frames")
             ->capture_default_str();
         app.add_option("--from", options_.from, "the first time captured (default 1)")
-            ->check(CLI::Range(0, 500));
+            ->check(wholeNumber(0, 500));
         app.add_option("--to", options_.to, "the last time captured (default 1)")
-            ->check(CLI::Range(0, 1000));
-        app.add_option("--step", options_.step, "the time step, 0.01 .. 1 in hundredths");
+            ->check(wholeNumber(0, 1000));
+        app.add_option("--step", options_.step, "the time step, 0.01 to 1 in hundredths")
+            ->check(finiteNumber(0.01, 1));
         app.add_flag("--jpeg", options_.jpeg, "a JPEG file per frame (the default)");
         app.add_flag("--gif-frames", options_.gifFrames, "a GIF file per frame");
         app.add_option("--quality", options_.quality, "JPEG quality in percent (default 80)")
-            ->check(CLI::Range(0, 100));
+            ->check(wholeNumber(0, 100));
         app.add_option("--delay", options_.delay,
                        "hundredths of a second between the animated GIF's frames (default 3)")
-            ->check(CLI::Range(1, 100));
+            ->check(wholeNumber(1, 100));
         app.add_option("--folder", options_.folder, "the capture folder (default PlantCap1)");
         app.add_option("--video", options_.video,
                        "OUT.mp4 (H.264) or OUT.webm (VP9): the frames as one video instead of "
                        "JPEG or GIF files");
         app.add_option("--fps", options_.fps,
                        "frames per second of the video (default 100 / delay)")
-            ->check(CLI::Range(1, 240));
+            ->check(wholeNumber(1, 240));
         app.add_option("--crf", options_.crf,
                        "the video's quality, lower is better: 0..51 for H.264, 0..63 for VP9 "
                        "(default: the encoder's)")
-            ->check(CLI::Range(0, 63));
+            ->check(wholeNumber(0, 63));
     }
     int run(std::ostream& out, std::ostream& err) override {
         if (static_cast<int>(options_.jpeg) + static_cast<int>(options_.gifFrames) +

@@ -1,10 +1,13 @@
 #include "cli/Commands.h"
+#include "cli/NumberOptions.h"
 #include "cli/PlantOptions.h"
 
 #include "base/NumberText.h"
+#include "base/PrintableText.h"
 #include "base/StandardError.h"
 #include "mesh/MeshExport.h"
 #include "mesh/OutputFiles.h"
+#include "mesh/PlantMeshBuilder.h"
 #include "mesh/ProjectMeshExport.h"
 
 #include <cmath>
@@ -30,8 +33,9 @@ struct AnimateRange {
 };
 
 AnimateRange parseAnimateRange(const std::string& text) {
-    const UsageError bad{"--animate needs A:B:STEP (from time A to B in steps of STEP), not '" +
-                         text + "'"};
+    const std::string shown = "'" + printableField(text) + "'";
+    const UsageError bad{"--animate needs A:B:STEP (from time A to B in steps of STEP), not " +
+                         shown};
     const auto first = text.find(':');
     const auto second = first == std::string::npos ? first : text.find(':', first + 1);
     if (second == std::string::npos || text.find(':', second + 1) != std::string::npos) {
@@ -45,10 +49,22 @@ AnimateRange parseAnimateRange(const std::string& text) {
         throw bad;
     }
     if (range.step <= 0.0) {
-        throw UsageError{"--animate needs a STEP above 0, not '" + text + "'"};
+        throw UsageError{"--animate needs a STEP above 0, not " + shown};
     }
     if (range.to < range.from) {
-        throw UsageError{"--animate needs B at or after A, not '" + text + "'"};
+        throw UsageError{"--animate needs B at or after A, not " + shown};
+    }
+    // As the export counts them: a step that lands on B within rounding takes B in.
+    const double steps = std::floor((range.to - range.from) / range.step + 1e-9);
+    if (!(steps + 1.0 <= MaxAnimationFrames)) {
+        throw UsageError{"--animate " + shown + " makes more than " +
+                         std::to_string(MaxAnimationFrames) +
+                         " frames, the most a growth animation holds"};
+    }
+    // Every time must differ from the one before it.
+    if (range.from + range.step == range.from || range.to + range.step == range.to) {
+        throw UsageError{"--animate needs a STEP that moves the time on from A and from B, not " +
+                         shown};
     }
     return range;
 }
@@ -80,7 +96,8 @@ public:
     }
     void define(CLI::App& app) override {
         plant_.define(app);
-        app.add_option("--time", time_, "the plant's time (default: the session's, else 1)");
+        app.add_option("--time", time_, "the plant's time (default: the session's, else 1)")
+            ->check(finiteNumber());
         app.add_option("--out", out_,
                        "the mesh file: .glb, .gltf (with its .bin and pictures beside it), .obj "
                        "(with its .mtl and pictures) or .ply");
@@ -91,7 +108,7 @@ public:
         app.add_option("--fps", fps_,
                        "keyframes per second of the animation (default: the capture run's, "
                        "100 / delay)")
-            ->check(CLI::PositiveNumber);
+            ->check(finiteNumber(MinFramesPerSecond, MaxFramesPerSecond));
     }
     int run(std::ostream& out, std::ostream& err) override {
         const MeshExportRequest request = checkedRequest();

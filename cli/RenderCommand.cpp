@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/NumberOptions.h"
 #include "cli/PlantOptions.h"
 
 #include "base/FileIo.h"
@@ -68,7 +69,8 @@ int renderPicture(HeadlessPlant& plant, double time, PictureSize size, const std
         return 1;
     }
     // The organs drawn, as the --organs table lists them and export counts them.
-    out << outFile << ": " << size.width << " x " << size.height << ", " << organs.size() << " organs at time " << formatGeneral(time) << '\n';
+    out << outFile << ": " << size.width << " x " << size.height << ", " << organs.size()
+        << " organs at time " << formatGeneral(time) << '\n';
     return 0;
 }
 
@@ -81,7 +83,8 @@ public:
     }
     void define(CLI::App& app) override {
         plant_.define(app);
-        app.add_option("--time", time_, "the plant's time (default: the session's, else 1)");
+        app.add_option("--time", time_, "the plant's time (default: the session's, else 1)")
+            ->check(finiteNumber());
         app.add_option("--size", size_, "WIDTHxHEIGHT of the picture")->capture_default_str();
         app.add_option("--out", out_, "the picture file: .png, .bmp or .jpg")
             ->capture_default_str();

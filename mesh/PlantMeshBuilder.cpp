@@ -1,5 +1,6 @@
 #include "mesh/PlantMeshBuilder.h"
 
+#include "base/NumberText.h"
 #include "base/StandardError.h"
 #include "drawing/PlantWalk.h"
 #include "growth/GrowthCurves.h"
@@ -136,6 +137,13 @@ void finishTrack(NodeTrack& track, OrganNode& node) {
     node.transform.scale = {s[0], s[1], s[2]};
 }
 
+void checkFramesPerSecond(double framesPerSecond) {
+    if (!(framesPerSecond >= MinFramesPerSecond && framesPerSecond <= MaxFramesPerSecond)) {
+        throw StandardError("A growth animation plays from " + formatGeneral(MinFramesPerSecond) +
+                            " to " + formatGeneral(MaxFramesPerSecond) + " frames a second");
+    }
+}
+
 } // namespace
 
 MeshExportInputs projectExportInputs(const PlantProject& project, Clock& clock,
@@ -187,20 +195,38 @@ std::vector<double> animationFrameTimes(const GrowthTimeline& timeline) {
         timeline.to < timeline.from) {
         throw StandardError("A growth animation must end at or after its start time");
     }
-    if (!std::isfinite(timeline.framesPerSecond) || timeline.framesPerSecond <= 0.0) {
-        throw StandardError("A growth animation needs more than 0 frames per second");
-    }
+    checkFramesPerSecond(timeline.framesPerSecond);
     // A step that lands on the end within rounding still takes the end time in.
     const double steps = std::floor((timeline.to - timeline.from) / timeline.step + 1e-9);
-    if (steps + 1.0 > MaxAnimationFrames) {
+    if (!(steps + 1.0 <= MaxAnimationFrames)) {
         throw StandardError("A growth animation holds at most " +
                             std::to_string(MaxAnimationFrames) + " frames");
     }
     std::vector<double> times;
     for (int k = 0; k <= static_cast<int>(steps); ++k) {
-        times.push_back(timeline.from + k * timeline.step);
+        const double time = timeline.from + k * timeline.step;
+        if (!times.empty() && !(time > times.back())) {
+            throw StandardError("The time step of a growth animation is too small to move its "
+                                "time on");
+        }
+        times.push_back(time);
     }
     return times;
+}
+
+std::vector<float> animationKeyTimes(std::size_t frames, double framesPerSecond) {
+    checkFramesPerSecond(framesPerSecond);
+    std::vector<float> keyTimes;
+    keyTimes.reserve(frames);
+    for (std::size_t frame = 0; frame < frames; ++frame) {
+        const auto key = static_cast<float>(static_cast<double>(frame) / framesPerSecond);
+        // The pace's range keeps this from happening; glTF refuses such key times.
+        if (!std::isfinite(key) || (!keyTimes.empty() && !(key > keyTimes.back()))) {
+            throw StandardError("The key times of a growth animation must increase");
+        }
+        keyTimes.push_back(key);
+    }
+    return keyTimes;
 }
 
 MeshScene buildGrowthMesh(const MeshExportInputs& inputs, const GrowthTimeline& timeline,
@@ -214,12 +240,11 @@ MeshScene buildGrowthMesh(const MeshExportInputs& inputs, const GrowthTimeline& 
     MeshScene scene;
     GrowthAnimation animation;
     animation.framesPerSecond = timeline.framesPerSecond;
+    animation.keyTimes = animationKeyTimes(times.size(), timeline.framesPerSecond);
     std::unordered_map<std::int64_t, std::size_t> organIndex;
     for (std::size_t frame = 0; frame < times.size(); ++frame) {
         const double time = times[frame];
         animation.plantTimes.push_back(time);
-        animation.keyTimes.push_back(
-            static_cast<float>(static_cast<double>(frame) / timeline.framesPerSecond));
         target.clear();
         walk.draw(target, time);
         for (const PlacedOrgan& organ : target.organs()) {
