@@ -132,7 +132,10 @@ public:
     }
     void define(CLI::App& app) override {
         options_.plant.define(app);
-        app.add_option("--size", options_.size, "WIDTHxHEIGHT of the frames")
+        app.add_option("--size", options_.size,
+                       "WIDTHxHEIGHT of the view: each side 6 to 8192; the frames are 5 pixels "
+                       "smaller each way and at most 64 MB as a bitmap (a square view at most "
+                       "4734x4734)")
             ->capture_default_str();
         app.add_option("--from", options_.from, "the first time captured (default 1)")
             ->check(wholeNumber(0, 500));
@@ -178,6 +181,12 @@ public:
         const std::optional<double> step =
             options_.step ? std::optional(timeStep(*options_.step)) : std::nullopt;
         const PictureSize size = parsePictureSize(options_.size);
+        if (!viewCanBeCaptured(size)) {
+            throw UsageError{"--size " + options_.size +
+                             ": the frames of a capture are 5 pixels smaller than the view each "
+                             "way, so each side needs 6 pixels or more and a frame at most 64 MB "
+                             "as a bitmap (a square view at most 4734x4734)"};
+        }
         auto plant = std::make_unique<HeadlessPlant>();
         const CompileWatch watch(options_.plant.maxSeconds);
         if (!buildPlantFromOptions(*plant, options_.plant, "animate", watch, err)) {
