@@ -131,5 +131,42 @@ TEST(SessionInput, ASessionFileIsUtf8AndItsParserQuotesWhatItReadAsAMessageShoul
                                        "175, found \"\\xE2\\x80\\xAEevil\\xEF\\xBB\\xBF\""});
 }
 
+// A session whose growth data "Fit Curve" would refuse.
+std::string withFlowerData(const std::vector<std::string>& rows) {
+    std::string data;
+    for (const std::string& row : rows) {
+        data += (data.empty() ? "\"" : ", \"") + row + "\"";
+    }
+    return Header + R"(, "growth": {"flower": {"top": 3, "data": [)" + data + "]}}}";
+}
+
+TEST(SessionInput, GrowthDataThatDoesNotFitIsRefusedNotDropped) {
+    std::vector<std::string> long649;
+    for (int row = 0; row < 649; ++row) {
+        long649.push_back(std::to_string(row) + " " + std::to_string(row % 7));
+    }
+    EXPECT_EQ(read(withFlowerData(long649)),
+              std::vector<std::string>{"plant.burgeon: growth.flower.data: Growth data is "
+                                       "limited to 501 lines of at most 101 values each."});
+    std::string wide = "0";
+    for (int column = 0; column < 102; ++column) {
+        wide += " 1";
+    }
+    EXPECT_EQ(read(withFlowerData({wide})),
+              std::vector<std::string>{"plant.burgeon: growth.flower.data: Growth data is "
+                                       "limited to 501 lines of at most 101 values each."});
+    EXPECT_EQ(read(withFlowerData({"0 0", "1 " + std::string(400, '9')})),
+              std::vector<std::string>{"plant.burgeon: growth.flower.data: '" +
+                                       std::string(40, '9') +
+                                       "\u2026' is not a valid floating point value (in line 2 "
+                                       "of the data)"});
+    EXPECT_EQ(read(withFlowerData({"0 0", "1 x"})),
+              std::vector<std::string>{"plant.burgeon: growth.flower.data: Error Data in line 2"});
+    // Data that fits opens as before.
+    const SessionReading fits =
+        readSession(withFlowerData({"0 0", "1 1", "2 3", "3 4"}), "plant.burgeon", ".", ".");
+    EXPECT_TRUE(fits.opened) << messageTexts(fits.messages).front();
+}
+
 } // namespace
 } // namespace burgeon

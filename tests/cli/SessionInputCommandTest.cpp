@@ -119,4 +119,29 @@ TEST_F(SessionInputCommandTest, ASessionsLongCompilationStopsAtItsTimeLimitOrAtC
         << interrupted.err;
 }
 
+TEST_F(SessionInputCommandTest, GrowthDataThatDoesNotFitStopsTheSessionWithAMessage) {
+    std::string rows;
+    for (int row = 0; row < 649; ++row) {
+        rows +=
+            (row == 0 ? "\"" : ", \"") + std::to_string(row) + " " + std::to_string(row % 9) + "\"";
+    }
+    write(folder / "data.burgeon",
+          R"({"format": "burgeon-session", "version": 1, "lsystem": ["P{", "Iterations=2", )"
+          R"("Angle=45", "Diameter=1", "Axiom=IA", "A=I[+IL]A", "}"], "growth": {"flower": )"
+          R"({"top": 3, "data": [)" +
+              rows + R"(]}, "fitted": "flower"}})");
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"session", path("data.burgeon")},
+          {"render", "--session", path("data.burgeon"), "--out", path("x.png")},
+          {"export", "--session", path("data.burgeon"), "--out", path("x.glb")}}) {
+        const auto result = runBurgeon(command);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, "burgeon " + command[0] + ": " + path("data.burgeon") +
+                                  ": growth.flower.data: Growth data is limited to 501 lines of "
+                                  "at most 101 values each.\n");
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_EQ(files(), std::vector<std::string>{"data.burgeon"});
+}
+
 } // namespace
