@@ -4,6 +4,7 @@
 #include "project/SessionParser.h"
 
 #include "base/PrintableText.h"
+#include "components/BuiltInShapes.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,38 @@ TEST(SessionInput, ASessionFileIsUtf8AndItsParserQuotesWhatItReadAsAMessageShoul
     EXPECT_EQ(read(Header + R"(, "view": {"zoom": "\u202Eevil\uFEFF"}})"),
               std::vector<std::string>{"plant.burgeon: view.zoom: expected a number from 2 to "
                                        "175, found \"\\xE2\\x80\\xAEevil\\xEF\\xBB\\xBF\""});
+}
+
+TEST(SessionInput, SettingsNameKeysOfTheFormatAndEntriesOfThePlantTheyChange) {
+    PlantProject project;
+    project.lsystemText = "P{\n Iterations=2\n Angle=45\n Diameter=20\n Axiom=IA\n A=I[+IL]A\n}";
+    project.leaf = builtInLeaf();
+    project.growth.data[0] = "0 0\n1 1\n2 3\n3 4";
+    const std::string text = sessionText(project, ".");
+    const SessionReading changed =
+        readSession(text, "plant.burgeon", ".", ".",
+                    {"leaf.points.0.0=5", "lsystem.1=Iterations=3", "growth.internode.data.3=3 5"});
+    ASSERT_TRUE(changed.opened) << messageTexts(changed.messages).front();
+    EXPECT_EQ(changed.project.leaf.points[1].x, 5.0f);
+    EXPECT_EQ(changed.project.lsystemText,
+              "P{\nIterations=3\n Angle=45\n Diameter=20\n Axiom=IA\n A=I[+IL]A\n}");
+    EXPECT_EQ(changed.project.growth.data[0], "0 0\n1 1\n2 3\n3 5");
+
+    EXPECT_EQ(read(text, {"lsystem.7=x"}),
+              std::vector<std::string>{"plant.burgeon: --set lsystem.7: lsystem holds 7 entries, "
+                                       "from 0"});
+    EXPECT_EQ(read(text, {"leaf.points.0.3=1"}),
+              std::vector<std::string>{"plant.burgeon: --set leaf.points.0.3: leaf.points.0 holds "
+                                       "3 entries, from 0"});
+    EXPECT_EQ(read(text, {"leaf.points.0.0.1=1"}),
+              std::vector<std::string>{
+                  "plant.burgeon: --set leaf.points.0.0.1: a session has no such key"});
+    EXPECT_EQ(read(text, {"leaf.spikes=1"}),
+              std::vector<std::string>{"plant.burgeon: --set leaf.spikes: a session has no such "
+                                       "key"})
+        << "keys are those of the format";
+    EXPECT_EQ(read(Header + R"(, "extra": {"a": 1}})", {"extra.a=2"}),
+              std::vector<std::string>{"plant.burgeon: --set extra.a: a session has no such key"});
 }
 
 // A session whose growth data "Fit Curve" would refuse.

@@ -119,6 +119,19 @@ TEST_F(SessionInputCommandTest, ASessionsLongCompilationStopsAtItsTimeLimitOrAtC
         << interrupted.err;
 }
 
+TEST_F(SessionInputCommandTest, SettingsReachEveryEntryOfThePlantTheyChange) {
+    const std::string soybean = examplesFolder() + "/sessions/1-soybean.burgeon";
+    const auto changed = runBurgeon({"session", soybean, "--set", "leaf.points.0.0=5", "--set",
+                                     "lsystem.0=Soya{", "--set", "growth.internode.data.1=1 0.1"});
+    EXPECT_EQ(changed.status, 0) << changed.err;
+    EXPECT_NE(changed.out.find("L-system: Soya, "), std::string::npos) << changed.out;
+    const auto past = runBurgeon(
+        {"render", "--session", soybean, "--set", "lsystem.900=x", "--out", path("x.png")});
+    EXPECT_EQ(past.status, 1);
+    EXPECT_NE(past.err.find("--set lsystem.900: lsystem holds "), std::string::npos) << past.err;
+    EXPECT_EQ(files(), std::vector<std::string>{});
+}
+
 TEST_F(SessionInputCommandTest, GrowthDataThatDoesNotFitStopsTheSessionWithAMessage) {
     std::string rows;
     for (int row = 0; row < 649; ++row) {
