@@ -21,11 +21,34 @@ std::string libraryReason(const std::string& what) {
     return end == std::string::npos ? what : what.substr(end + 2);
 }
 
-// The first of the file itself, the file beside the session and the file in the start folder
-// that exists.
-std::optional<std::string> findTexture(const std::string& file, const std::string& sessionFolder,
-                                       const std::string& startFolder) {
-    std::error_code error;
+// What a file that is there but holds no picture is.
+std::string kindOfFile(fs::file_type type) {
+    switch (type) {
+    case fs::file_type::directory:
+        return "a folder";
+    case fs::file_type::fifo:
+        return "a FIFO";
+    case fs::file_type::socket:
+        return "a socket";
+    case fs::file_type::block:
+    case fs::file_type::character:
+        return "a device";
+    default:
+        return "not a regular file";
+    }
+}
+
+// Where the leaf texture was found: the first of the file itself, the file beside the session
+// and the file in the start folder that is there. A regular file is read; anything else is
+// named with what it is.
+struct TexturePlace {
+    std::string path;
+    bool regular = false;
+    std::string kind;
+};
+
+std::optional<TexturePlace> findTexture(const std::string& file, const std::string& sessionFolder,
+                                        const std::string& startFolder) {
     const fs::path path(file);
     std::vector<fs::path> candidates;
     if (path.is_absolute()) {
@@ -34,11 +57,35 @@ std::optional<std::string> findTexture(const std::string& file, const std::strin
     candidates.push_back(fs::path(sessionFolder) / path);
     candidates.push_back(fs::path(startFolder) / path.filename());
     for (const fs::path& candidate : candidates) {
-        if (fs::is_regular_file(candidate, error)) {
-            return candidate.string();
+        std::error_code error;
+        const fs::file_status status = fs::status(candidate, error);
+        if (!error && fs::exists(status)) {
+            return TexturePlace{candidate.string(), fs::is_regular_file(status),
+                                kindOfFile(status.type())};
         }
     }
     return std::nullopt;
+}
+
+// The texture loaded into the project, or the warning that says why it is left out.
+void loadSessionTexture(const std::string& file, const std::string& sessionFolder,
+                        const std::string& startFolder, SessionReading& reading,
+                        const std::string& name) {
+    const std::optional<TexturePlace> place = findTexture(file, sessionFolder, startFolder);
+    const std::string shown = "\"" + printableField(file, 200) + "\"";
+    if (!place) {
+        reading.messages.push_back(
+            {MessageKind::Warning,
+             name + ": the leaf texture " + shown + " is neither beside the session nor in " +
+                 printableField(startFolder, 200) + "; the plant opens without it"});
+    } else if (!place->regular) {
+        reading.messages.push_back(
+            {MessageKind::Warning, name + ": the leaf texture " + shown + " at " +
+                                       printableField(place->path, 200) + " is " + place->kind +
+                                       ", not a picture file; the plant opens without it"});
+    } else {
+        loadLeafTexture(reading.project.leafTextures, place->path);
+    }
 }
 
 bool checkHeader(const SessionJson& json, const std::string& name, Messages& messages) {
@@ -98,17 +145,10 @@ SessionReading readSession(const std::string& text, const std::string& name,
     for (Message& warning : warnings) {
         warning.text = name + ": " + warning.text;
     }
-    if (texture) {
-        if (const auto found = findTexture(*texture, sessionFolder, startFolder)) {
-            loadLeafTexture(reading.project.leafTextures, *found);
-        } else {
-            warnings.push_back(
-                {MessageKind::Warning, name + ": the leaf texture \"" + *texture +
-                                           "\" is neither beside the session nor in " +
-                                           startFolder + "; the plant opens without it"});
-        }
-    }
     reading.messages = std::move(warnings);
+    if (texture) {
+        loadSessionTexture(*texture, sessionFolder, startFolder, reading, name);
+    }
     reading.opened = true;
     return reading;
 }

@@ -8,11 +8,17 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace burgeon {
 namespace {
+
+namespace fs = std::filesystem;
 
 const std::string Header = R"({"format": "burgeon-session", "version": 1)";
 
@@ -162,6 +168,36 @@ TEST(SessionInput, SettingsNameKeysOfTheFormatAndEntriesOfThePlantTheyChange) {
         << "keys are those of the format";
     EXPECT_EQ(read(Header + R"(, "extra": {"a": 1}})", {"extra.a=2"}),
               std::vector<std::string>{"plant.burgeon: --set extra.a: a session has no such key"});
+}
+
+TEST(SessionInput, ATextureThatIsThereButNoPictureFileIsNamedForWhatItIs) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("burgeon-texture-kinds-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder / "leaf.bmp");
+    ASSERT_EQ(::mkfifo((folder / "pipe.bmp").c_str(), 0600), 0);
+    auto opened = [&](const std::string& file) {
+        const SessionReading reading =
+            readSession(Header + R"(, "texture": {"file": ")" + file + "\"}}", "plant.burgeon",
+                        folder.string(), folder.string());
+        EXPECT_TRUE(reading.opened);
+        return messageTexts(reading.messages);
+    };
+    EXPECT_EQ(opened("leaf.bmp"),
+              std::vector<std::string>{"plant.burgeon: the leaf texture \"leaf.bmp\" at " +
+                                       (folder / "leaf.bmp").string() +
+                                       " is a folder, not a picture file; the plant opens "
+                                       "without it"});
+    EXPECT_EQ(opened("pipe.bmp"),
+              std::vector<std::string>{"plant.burgeon: the leaf texture \"pipe.bmp\" at " +
+                                       (folder / "pipe.bmp").string() +
+                                       " is a FIFO, not a picture file; the plant opens "
+                                       "without it"});
+    EXPECT_EQ(opened("/dev/null"),
+              std::vector<std::string>{"plant.burgeon: the leaf texture \"/dev/null\" at /dev/null "
+                                       "is a device, not a picture file; the plant opens without "
+                                       "it"});
+    fs::remove_all(folder);
 }
 
 // A session whose growth data "Fit Curve" would refuse.
