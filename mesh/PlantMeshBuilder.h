@@ -4,6 +4,7 @@
 #include "mesh/MeshLibrary.h"
 #include "mesh/MeshScene.h"
 
+#include <string>
 #include <vector>
 
 namespace burgeon {
@@ -19,6 +20,9 @@ struct MeshExportInputs {
     Clock* clock = nullptr;
     MeshShapes shapes;
     bool withLand = true;
+    // The file the export writes, beside which an animation keeps its keyframes while they
+    // are worked out (empty: the system's temporary folder).
+    std::string exportedFile;
 };
 
 // The project's plant as the renderer draws it: its colour slots, surfaces and placement, and
