@@ -126,6 +126,7 @@ class AnimateCommand : public Command {
 public:
     const char* name() const override { return "animate"; }
     const char* usage() const override { return AnimateUsage; }
+    const char* work() const override { return "capture the animation"; }
     const char* summary() const override {
         return "Runs a capture run headless and writes the BMP, JPEG and GIF files the Animation "
                "page writes.";

@@ -90,6 +90,7 @@ class ExportCommand : public Command {
 public:
     const char* name() const override { return "export"; }
     const char* usage() const override { return ExportUsage; }
+    const char* work() const override { return "export the mesh"; }
     const char* summary() const override {
         return "Writes the plant at a time, or its growth as an animation, as a glTF, OBJ or PLY "
                "mesh.";

@@ -112,6 +112,7 @@ class FitCommand : public Command {
 public:
     const char* name() const override { return "fit"; }
     const char* usage() const override { return FitUsage; }
+    const char* work() const override { return "fit the growth data"; }
     const char* summary() const override {
         return "Fits a logistic growth curve to a growth data file, for one organ or all.";
     }

@@ -125,6 +125,7 @@ class LsystemCommand : public Command {
 public:
     const char* name() const override { return "lsystem"; }
     const char* usage() const override { return LsystemUsage; }
+    const char* work() const override { return "compile the L-system"; }
     const char* summary() const override {
         return "Compiles an L-system and generates its plant, printing the messages and the "
                "result panes.";

@@ -78,6 +78,7 @@ class RenderCommand : public Command {
 public:
     const char* name() const override { return "render"; }
     const char* usage() const override { return RenderUsage; }
+    const char* work() const override { return "draw the plant"; }
     const char* summary() const override {
         return "Draws one frame of the growing plant at a time into a PNG, BMP or JPEG file.";
     }

@@ -103,6 +103,7 @@ class SessionCommand : public Command {
 public:
     const char* name() const override { return "session"; }
     const char* usage() const override { return SessionUsage; }
+    const char* work() const override { return "work on the session"; }
     const char* summary() const override {
         return "Checks a session file and summarises its plant, or builds a session from an "
                "L-system, growth data and shapes (session save).";
