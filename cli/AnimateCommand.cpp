@@ -6,6 +6,7 @@
 
 #include "base/FileIo.h"
 #include "base/NumberText.h"
+#include "base/PrintableText.h"
 #include "base/StandardError.h"
 #include "engine/CaptureLoop.h"
 #include "render/HeadlessContext.h"
@@ -171,7 +172,8 @@ public:
         }
         const std::string videoType = fileExtension(options_.video);
         if (!options_.video.empty() && videoType != "mp4" && videoType != "webm") {
-            throw UsageError{"--video needs an .mp4 or .webm file, not '" + options_.video + "'"};
+            throw UsageError{"--video needs an .mp4 or .webm file, not '" +
+                             printableField(options_.video) + "'"};
         }
         if ((options_.fps || options_.crf) && options_.video.empty()) {
             throw UsageError{"--fps and --crf go with --video"};

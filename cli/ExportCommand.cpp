@@ -142,7 +142,8 @@ private:
             throw UsageError{"--out FILE is needed: a .glb, .gltf, .obj or .ply file"};
         }
         if (!meshFormatOf(out_)) {
-            throw UsageError{"--out needs a .glb, .gltf, .obj or .ply file, not '" + out_ + "'"};
+            throw UsageError{"--out needs a .glb, .gltf, .obj or .ply file, not '" +
+                             printableField(out_) + "'"};
         }
         if (time_ && !std::isfinite(*time_)) {
             throw UsageError{"--time needs a finite number"};

@@ -60,7 +60,7 @@ PictureSize parsePictureSize(const std::string& text) {
         width = parseInteger(text.substr(0, cross));
         height = parseInteger(text.substr(cross + 1));
     } catch (...) {
-        throw UsageError{"--size needs WIDTHxHEIGHT, not '" + text + "'"};
+        throw UsageError{"--size needs WIDTHxHEIGHT, not '" + printableField(text) + "'"};
     }
     if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide) {
         throw UsageError{"--size: each side must be 1.." + std::to_string(MaxPictureSide)};
@@ -75,7 +75,7 @@ std::array<double, 3> parseRotation(const std::string& text) {
         const auto comma = text.find(',', start);
         const bool last = axis == 2;
         if (last != (comma == std::string::npos)) {
-            throw UsageError{"--rotate needs X,Y,Z in degrees, not '" + text + "'"};
+            throw UsageError{"--rotate needs X,Y,Z in degrees, not '" + printableField(text) + "'"};
         }
         const std::string part = text.substr(start, last ? std::string::npos : comma - start);
         if (!tryParseFloat(part, angles[axis]) || !std::isfinite(angles[axis])) {

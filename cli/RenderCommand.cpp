@@ -4,6 +4,7 @@
 
 #include "base/FileIo.h"
 #include "base/NumberText.h"
+#include "base/PrintableText.h"
 #include "base/StandardError.h"
 #include "drawing/OrganTable.h"
 #include "engine/Pictures.h"
@@ -98,7 +99,8 @@ public:
         const PictureSize size = parsePictureSize(size_);
         const std::string extension = fileExtension(out_);
         if (extension != "png" && extension != "bmp" && extension != "jpg" && extension != "jpeg") {
-            throw UsageError{"--out needs a .png, .bmp or .jpg file, not '" + out_ + "'"};
+            throw UsageError{"--out needs a .png, .bmp or .jpg file, not '" + printableField(out_) +
+                             "'"};
         }
         if (organs_ == out_) {
             throw UsageError{"--organs needs another file than --out"};
