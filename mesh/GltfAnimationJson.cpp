@@ -3,6 +3,7 @@
 #include "base/NumberText.h"
 #include "mesh/GrowthKeyframes.h"
 
+#include <initializer_list>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,12 @@ namespace burgeon {
 namespace {
 
 constexpr int FloatComponent = 5126;
+
+void append(std::string& out, std::initializer_list<std::string_view> parts) {
+    for (const std::string_view part : parts) {
+        out.append(part);
+    }
+}
 
 // The place of the bracket that closes the top-level array named key, in JSON text the glTF
 // library wrote.
@@ -80,38 +87,38 @@ AnimationJson animationJson(const GrowthAnimation& animation, const AnimationLay
         channels.push_back({organ, "scale", "VEC3", 3});
     }
     AnimationJson json;
-    json.bufferViews = element + R"({"buffer":0,"byteLength":)" +
-                       std::to_string(layout.outputBytes) + R"(,"byteOffset":)" +
-                       std::to_string(layout.outputOffset) + "}";
+    append(json.bufferViews,
+           {element, R"({"buffer":0,"byteLength":)", std::to_string(layout.outputBytes),
+            R"(,"byteOffset":)", std::to_string(layout.outputOffset), "}"});
     const std::string view = std::to_string(layout.outputView);
     const std::string count = std::to_string(frames);
+    const std::string component = std::to_string(FloatComponent);
     std::uint64_t offset = 0;
     for (const Channel& channel : channels) {
-        json.accessors += element + R"({"bufferView":)" + view + R"(,"byteOffset":)" +
-                          std::to_string(offset) + R"(,"componentType":)" +
-                          std::to_string(FloatComponent) + R"(,"count":)" + count + R"(,"type":")" +
-                          channel.type + "\"}";
+        append(json.accessors, {element, R"({"bufferView":)", view, R"(,"byteOffset":)",
+                                std::to_string(offset), R"(,"componentType":)", component,
+                                R"(,"count":)", count, R"(,"type":")", channel.type, "\"}"});
         offset += 4 * channel.floats * frames;
     }
     // Sampler k reads accessor firstAccessor + k; channel k uses sampler k. Node 0 is the
     // plant, the organs follow in order.
     const std::string open = pretty ? "\n    " : "";
     std::string& member = json.member;
-    member = std::string(pretty ? ",\n  " : ",") + R"("animations":[{"channels":[)" + open;
+    append(member, {pretty ? ",\n  " : ",", R"("animations":[{"channels":[)", open});
     for (std::size_t k = 0; k < channels.size(); ++k) {
-        member += (k == 0 ? "" : element) + R"({"sampler":)" + std::to_string(k) +
-                  R"(,"target":{"node":)" + std::to_string(channels[k].organ + 1) + R"(,"path":")" +
-                  channels[k].path + "\"}}";
+        append(member,
+               {k == 0 ? "" : element, R"({"sampler":)", std::to_string(k), R"(,"target":{"node":)",
+                std::to_string(channels[k].organ + 1), R"(,"path":")", channels[k].path, "\"}}"});
     }
-    member += R"(],"extras":{"from":)" + formatRoundTrip(animation.plantTimes.front()) +
-              R"(,"framesPerSecond":)" + formatRoundTrip(animation.framesPerSecond) + R"(,"to":)" +
-              formatRoundTrip(animation.plantTimes.back()) + R"(},"name":"growth","samplers":[)" +
-              open;
+    append(member, {R"(],"extras":{"from":)", formatRoundTrip(animation.plantTimes.front()),
+                    R"(,"framesPerSecond":)", formatRoundTrip(animation.framesPerSecond),
+                    R"(,"to":)", formatRoundTrip(animation.plantTimes.back()),
+                    R"(},"name":"growth","samplers":[)", open});
     const std::string input = std::to_string(layout.keyTimesAccessor);
     for (std::size_t k = 0; k < channels.size(); ++k) {
-        member += (k == 0 ? "" : element) + R"({"input":)" + input +
-                  R"(,"interpolation":"LINEAR","output":)" +
-                  std::to_string(layout.firstAccessor + k) + "}";
+        append(member, {k == 0 ? "" : element, R"({"input":)", input,
+                        R"(,"interpolation":"LINEAR","output":)",
+                        std::to_string(layout.firstAccessor + k), "}"});
     }
     member += "]}]";
     return json;

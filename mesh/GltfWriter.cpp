@@ -82,11 +82,11 @@ std::uint64_t totalSize(const std::vector<std::string_view>& pieces) {
 
 // In pieces of at most a megabyte, so that the sink never holds a copy of a long text.
 void writePieces(ByteSink& out, const std::vector<std::string_view>& pieces) {
-    constexpr std::size_t Piece = 1 << 20;
+    constexpr std::size_t pieceSize = 1 << 20;
     for (std::string_view piece : pieces) {
         while (!piece.empty()) {
-            out.write(piece.substr(0, Piece));
-            piece.remove_prefix(std::min(piece.size(), Piece));
+            out.write(piece.substr(0, pieceSize));
+            piece.remove_prefix(std::min(piece.size(), pieceSize));
         }
     }
 }

@@ -120,6 +120,7 @@ void writeMeshFile(const std::string& fileName, const MeshScene& scene) {
     case MeshFormat::Gltf: {
         const std::string bufferName = parts.stem + ".bin";
         std::vector<std::string> textureUris;
+        textureUris.reserve(textures.size());
         for (const std::string& texture : textures) {
             textureUris.push_back(uriOfFileName(texture));
         }

@@ -23,7 +23,7 @@ void appendQuoted(std::string& out, const SessionJson& value, std::size_t budget
         return;
     }
     if (value.is_string()) {
-        const std::string& text = value.get_ref<const std::string&>();
+        const auto& text = value.get_ref<const std::string&>();
         const SessionJson head(text.substr(0, budget));
         out += head.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
         if (head.get_ref<const std::string&>().size() < text.size()) {

@@ -63,11 +63,12 @@ void checkGrowthData(const std::string& data, const std::string& path) {
     }
     for (const Message& message : fitted.messages) {
         if (message.kind == MessageKind::Error) {
+            std::string text = path + ": " + printableField(message.text, 200);
             const std::string place = "in line " + std::to_string(message.line);
-            const std::string line = message.line > 0 && !message.text.ends_with(place)
-                                         ? " (" + place + " of the data)"
-                                         : "";
-            throw SessionValueError{path + ": " + printableField(message.text, 200) + line};
+            if (message.line > 0 && !message.text.ends_with(place)) {
+                text += " (" + place + " of the data)";
+            }
+            throw SessionValueError{text};
         }
     }
     throw SessionValueError{path + ": the data does not fit a growth curve"};

@@ -23,7 +23,7 @@ Transform placed(double x, double turn, double size) {
 // missed at frame 4; organ 2 appears in the last frame. Its turn flips sign at frame 3.
 void recordSevenFrames(GrowthKeyframes& keyframes) {
     for (std::size_t frame = 0; frame < 7; ++frame) {
-        const double f = static_cast<double>(frame);
+        const auto f = static_cast<double>(frame);
         keyframes.record(0, placed(0.0, 0.0, f), true);
         if (frame >= 2 && frame != 4) {
             keyframes.record(1, placed(f, 0.0, 1.0), frame >= 3);

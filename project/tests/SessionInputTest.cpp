@@ -211,6 +211,7 @@ std::string withFlowerData(const std::vector<std::string>& rows) {
 
 TEST(SessionInput, GrowthDataThatDoesNotFitIsRefusedNotDropped) {
     std::vector<std::string> long649;
+    long649.reserve(649);
     for (int row = 0; row < 649; ++row) {
         long649.push_back(std::to_string(row) + " " + std::to_string(row % 7));
     }
