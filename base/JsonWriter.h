@@ -8,7 +8,8 @@
 namespace burgeon {
 
 // A small streaming JSON writer for the command line's --json output. Numbers are written so
-// that they read back to the same double.
+// that they read back to the same double; texts in ASCII, every other character as \uXXXX, and
+// bytes that are not UTF-8 as the characters encodeStrayBytes carries them in (0xE9 as \uf7e9).
 class JsonWriter {
 public:
     JsonWriter& beginObject();

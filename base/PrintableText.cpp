@@ -17,6 +17,26 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
+// The code point of one well-formed character.
+char32_t codePointOf(std::string_view character) {
+    static constexpr unsigned char leadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t code = static_cast<unsigned char>(character[0]) & leadBits[character.size()];
+    for (std::size_t i = 1; i < character.size(); ++i) {
+        code = (code << 6) | (static_cast<unsigned char>(character[i]) & 0x3Fu);
+    }
+    return code;
+}
+
+// Characters a terminal shows as nothing or that turn the text around them: C1 controls, the
+// soft hyphen, zero-width and direction marks, line and paragraph separators, the byte order
+// mark.
+bool isInvisible(char32_t code) {
+    return (code >= 0x80 && code <= 0x9F) || code == 0xAD || code == 0x61C || code == 0x180E ||
+           (code >= 0x200B && code <= 0x200F) || (code >= 0x2028 && code <= 0x202E) ||
+           (code >= 0x2060 && code <= 0x206F) || code == 0xFEFF ||
+           (code >= 0xFFF9 && code <= 0xFFFB);
+}
+
 } // namespace
 
 std::size_t utf8CharacterLength(std::string_view text) {
@@ -91,10 +111,12 @@ std::string printableField(std::string_view text, std::size_t maxCharacters) {
         }
         const std::size_t length = utf8CharacterLength(text);
         const auto code = static_cast<unsigned char>(text[0]);
-        // C1 control characters (U+0080..U+009F) are as invisible as the C0 ones.
-        const bool c1Control =
-            length == 2 && code == 0xC2 && static_cast<unsigned char>(text[1]) < 0xA0;
-        if (length == 0 || code < 0x20 || code == 0x7F || c1Control) {
+        if (length > 1 && isInvisible(codePointOf(text.substr(0, length)))) {
+            for (std::size_t i = 0; i < length; ++i) {
+                appendHexEscape(out, static_cast<unsigned char>(text[i]));
+            }
+            text.remove_prefix(length);
+        } else if (length == 0 || code < 0x20 || code == 0x7F) {
             appendHexEscape(out, code);
             text.remove_prefix(1);
         } else {

@@ -14,8 +14,10 @@ namespace burgeon {
 // the blank included, as \xHH ("\x00", "\x20", "\xE9").
 std::string printableByte(char byte);
 
-// A field quoted in a message: control characters, DEL and bytes that are not part of a
-// well-formed UTF-8 character as \xHH; blanks and well-formed characters as they are. A field
+// A field quoted in a message: control characters, DEL, bytes that are not part of a
+// well-formed UTF-8 character and the bytes of characters a terminal would not show (C1
+// controls, zero-width and direction marks, the byte order mark) as \xHH; blanks and other
+// well-formed characters as they are. A field
 // of more than maxCharacters characters keeps its first maxCharacters followed by "…".
 constexpr std::size_t MessageFieldLength = 40;
 std::string printableField(std::string_view text, std::size_t maxCharacters = MessageFieldLength);

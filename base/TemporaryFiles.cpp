@@ -298,4 +298,19 @@ std::string makeStagingFolder(const std::string& folder) {
     throw cannotCreateFileBecause(folder, errno);
 }
 
+int openScratchDescriptor(const std::string& folder) {
+#ifdef O_TMPFILE
+    const int unnamed = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (unnamed >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) {
+        return unnamed;
+    }
+#endif
+    std::string name = (fs::path(folder) / ".burgeon-scratch-XXXXXX").string();
+    const int named = ::mkostemp(name.data(), O_CLOEXEC);
+    if (named >= 0) {
+        ::unlink(name.c_str());
+    }
+    return named;
+}
+
 } // namespace burgeon

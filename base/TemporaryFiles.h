@@ -51,6 +51,12 @@ private:
 // first. Throws "Cannot create file FOLDER (reason)".
 std::string makeStagingFolder(const std::string& folder);
 
+// A file open for reading and writing with no name in `folder`, for bytes too many to keep in
+// memory while an output is made; where the file system has no unnamed files, a named one
+// removed at once. Either way nothing is left when it is closed or the process ends. -1 with
+// errno set when neither can be made.
+int openScratchDescriptor(const std::string& folder);
+
 // Writing past the process's file-size limit ends the process by default, leaving temporary
 // files behind; with the signal ignored the write fails with EFBIG and a message says "file
 // too large". Done before every output file is opened, unless the host handles the signal.

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/NumberOptions.h"
 #include "cli/PlantOptions.h"
 #include "project/AnimationSettings.h"
 #include "project/CaptureFormats.h"
@@ -6,6 +7,7 @@
 #include "base/FileIo.h"
 #include "base/NumberText.h"
 #include "base/OutputFiles.h"
+#include "base/PrintableText.h"
 #include "base/StandardError.h"
 #include "engine/CaptureLoop.h"
 #include "render/HeadlessContext.h"
@@ -139,39 +141,44 @@ class AnimateCommand : public Command {
 public:
     const char* name() const override { return "animate"; }
     std::string usage() const override { return animateUsage(); }
+    const char* work() const override { return "capture the animation"; }
     const char* summary() const override {
         return "Runs a capture run headless and writes the BMP, JPEG and GIF files the Animation "
                "page writes.";
     }
     void define(CLI::App& app) override {
         options_.plant.define(app);
-        app.add_option("--size", options_.size, "WIDTHxHEIGHT of the frames")
+        app.add_option("--size", options_.size,
+                       "WIDTHxHEIGHT of the view: each side 6 to 8192; the frames are 5 pixels "
+                       "smaller each way and at most 64 MB as a bitmap (a square view at most "
+                       "4734x4734)")
             ->capture_default_str();
         app.add_option("--from", options_.from, "the first time captured (default 1)")
-            ->check(CLI::Range(0, 500));
+            ->check(wholeNumber(0, 500));
         app.add_option("--to", options_.to, "the last time captured (default 1)")
-            ->check(CLI::Range(0, 1000));
-        app.add_option("--step", options_.step, "the time step, 0.01 .. 1 in hundredths");
+            ->check(wholeNumber(0, 1000));
+        app.add_option("--step", options_.step, "the time step, 0.01 to 1 in hundredths")
+            ->check(finiteNumber(0.01, 1));
         app.add_flag(std::string(captureFormatInfo(CaptureFormat::Jpeg).option), options_.jpeg,
                      std::string(captureFormatInfo(CaptureFormat::Jpeg).writes));
         app.add_flag(std::string(captureFormatInfo(CaptureFormat::Gif).option), options_.gifFrames,
                      std::string(captureFormatInfo(CaptureFormat::Gif).writes));
         app.add_option("--quality", options_.quality, "JPEG quality in percent (default 80)")
-            ->check(CLI::Range(0, 100));
+            ->check(wholeNumber(0, 100));
         app.add_option("--delay", options_.delay,
                        "hundredths of a second between the animated GIF's frames (default 3)")
-            ->check(CLI::Range(1, 100));
+            ->check(wholeNumber(1, 100));
         app.add_option("--folder", options_.folder, "the capture folder (default PlantCap1)");
         app.add_option(std::string(captureFormatInfo(CaptureFormat::Video).option), options_.video,
                        videoFormatDescriptions() + ": " +
                            std::string(captureFormatInfo(CaptureFormat::Video).writes));
         app.add_option("--fps", options_.fps,
                        "frames per second of the video (default 100 / delay)")
-            ->check(CLI::Range(1, 240));
+            ->check(wholeNumber(1, 240));
         app.add_option("--crf", options_.crf,
                        "the video's quality, lower is better: " + videoQualityRanges() +
                            " (default: the encoder's)")
-            ->check(CLI::Range(0, 63));
+            ->check(wholeNumber(0, 63));
     }
     int run(std::ostream& out, std::ostream& err) override {
         if (static_cast<int>(options_.jpeg) + static_cast<int>(options_.gifFrames) +
@@ -181,7 +188,7 @@ public:
         }
         if (!options_.video.empty() && !isVideoFileName(options_.video)) {
             throw UsageError{"--video needs an " + videoExtensionList() + " file, not '" +
-                             options_.video + "'"};
+                             printableField(options_.video) + "'"};
         }
         if ((options_.fps || options_.crf) && options_.video.empty()) {
             throw UsageError{"--fps and --crf go with --video"};
@@ -192,6 +199,12 @@ public:
         const std::optional<double> step =
             options_.step ? std::optional(timeStep(*options_.step)) : std::nullopt;
         const PictureSize size = parsePictureSize(options_.size);
+        if (!viewCanBeCaptured(size)) {
+            throw UsageError{"--size " + options_.size +
+                             ": the frames of a capture are 5 pixels smaller than the view each "
+                             "way, so each side needs 6 pixels or more and a frame at most 64 MB "
+                             "as a bitmap (a square view at most 4734x4734)"};
+        }
         auto plant = std::make_unique<HeadlessPlant>();
         const CompileWatch watch(options_.plant.maxSeconds);
         if (!buildPlantFromOptions(*plant, options_.plant, "animate", watch, err)) {

@@ -27,6 +27,8 @@ public:
     virtual std::string usage() const = 0;
     // What the command does, in one sentence, for the help texts.
     virtual const char* summary() const = 0;
+    // What it does in a few words, as "not enough memory to ..." ends: "export the mesh".
+    virtual const char* work() const = 0;
     virtual void define(CLI::App& app) = 0;
     virtual int run(std::ostream& out, std::ostream& err) = 0;
 };

@@ -1,11 +1,14 @@
 #include "cli/Commands.h"
+#include "cli/NumberOptions.h"
 #include "cli/PlantOptions.h"
 
 #include "base/NumberText.h"
+#include "base/PrintableText.h"
 #include "base/StandardError.h"
 #include "engine/MeshExports.h"
 #include "mesh/MeshExport.h"
 #include "mesh/MeshFormats.h"
+#include "mesh/PlantMeshBuilder.h"
 #include "mesh/ProjectMeshExport.h"
 
 #include <cmath>
@@ -32,8 +35,9 @@ struct AnimateRange {
 };
 
 AnimateRange parseAnimateRange(const std::string& text) {
-    const UsageError bad{"--animate needs A:B:STEP (from time A to B in steps of STEP), not '" +
-                         text + "'"};
+    const std::string shown = "'" + printableField(text) + "'";
+    const UsageError bad{"--animate needs A:B:STEP (from time A to B in steps of STEP), not " +
+                         shown};
     const auto first = text.find(':');
     const auto second = first == std::string::npos ? first : text.find(':', first + 1);
     if (second == std::string::npos || text.find(':', second + 1) != std::string::npos) {
@@ -47,10 +51,22 @@ AnimateRange parseAnimateRange(const std::string& text) {
         throw bad;
     }
     if (range.step <= 0.0) {
-        throw UsageError{"--animate needs a STEP above 0, not '" + text + "'"};
+        throw UsageError{"--animate needs a STEP above 0, not " + shown};
     }
     if (range.to < range.from) {
-        throw UsageError{"--animate needs B at or after A, not '" + text + "'"};
+        throw UsageError{"--animate needs B at or after A, not " + shown};
+    }
+    // As the export counts them: a step that lands on B within rounding takes B in.
+    const double steps = std::floor((range.to - range.from) / range.step + 1e-9);
+    if (!(steps + 1.0 <= MaxAnimationFrames)) {
+        throw UsageError{"--animate " + shown + " makes more than " +
+                         std::to_string(MaxAnimationFrames) +
+                         " frames, the most a growth animation holds"};
+    }
+    // Every time must differ from the one before it.
+    if (range.from + range.step == range.from || range.to + range.step == range.to) {
+        throw UsageError{"--animate needs a STEP that moves the time on from A and from B, not " +
+                         shown};
     }
     return range;
 }
@@ -76,13 +92,15 @@ class ExportCommand : public Command {
 public:
     const char* name() const override { return "export"; }
     std::string usage() const override { return exportUsage(); }
+    const char* work() const override { return "export the mesh"; }
     const char* summary() const override {
         return "Writes the plant at a time, or its growth as an animation, as a glTF, OBJ or PLY "
                "mesh.";
     }
     void define(CLI::App& app) override {
         plant_.define(app);
-        app.add_option("--time", time_, "the plant's time (default: the session's, else 1)");
+        app.add_option("--time", time_, "the plant's time (default: the session's, else 1)")
+            ->check(finiteNumber());
         app.add_option("--out", out_, "the mesh file: " + meshFormatDescriptions());
         app.add_flag("--no-land", noLand_, "leaves the land out");
         app.add_option("--animate", animate_,
@@ -91,7 +109,7 @@ public:
         app.add_option("--fps", fps_,
                        "keyframes per second of the animation (default: the capture run's, "
                        "100 / delay)")
-            ->check(CLI::PositiveNumber);
+            ->check(finiteNumber(MinFramesPerSecond, MaxFramesPerSecond));
     }
     int run(std::ostream& out, std::ostream& err) override {
         const MeshExportRequest request = checkedRequest();
@@ -129,7 +147,8 @@ private:
             throw UsageError{"--out FILE is needed: a " + meshExtensionList() + " file"};
         }
         if (!meshFormatOf(out_)) {
-            throw UsageError{"--out needs a " + meshExtensionList() + " file, not '" + out_ + "'"};
+            throw UsageError{"--out needs a " + meshExtensionList() + " file, not '" +
+                             printableField(out_) + "'"};
         }
         if (time_ && !std::isfinite(*time_)) {
             throw UsageError{"--time needs a finite number"};

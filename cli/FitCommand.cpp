@@ -6,6 +6,7 @@
 #include "base/TextLines.h"
 #include "cli/Commands.h"
 #include "cli/NoticePrinting.h"
+#include "cli/NumberOptions.h"
 #include "cli/OrganOption.h"
 #include "growth/GrowthDataFile.h"
 #include "growth/GrowthFit.h"
@@ -112,6 +113,7 @@ class FitCommand : public Command {
 public:
     const char* name() const override { return "fit"; }
     std::string usage() const override { return FitUsage; }
+    const char* work() const override { return "fit the growth data"; }
     const char* summary() const override {
         return "Fits a logistic growth curve to a growth data file, for one organ or all.";
     }
@@ -121,7 +123,7 @@ public:
             ->check(CLI::IsMember(growthOrganNames()))
             ->capture_default_str();
         app.add_option("--scale", scale_, "pixels per time unit of the plots")
-            ->check(CLI::Range(1, 10))
+            ->check(wholeNumber(1, 10))
             ->capture_default_str();
         app.add_option("--plots", plots_, "saves the five curve plots as bitmaps in this folder");
         app.add_flag("--json", json_, "one JSON object instead of text");

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/CompileWatch.h"
 #include "cli/NoticePrinting.h"
+#include "cli/NumberOptions.h"
 
 #include "base/Clock.h"
 #include "base/FileIo.h"
@@ -124,6 +125,7 @@ class LsystemCommand : public Command {
 public:
     const char* name() const override { return "lsystem"; }
     std::string usage() const override { return LsystemUsage; }
+    const char* work() const override { return "compile the L-system"; }
     const char* summary() const override {
         return "Compiles an L-system and generates its plant, printing the messages and the "
                "result panes.";
@@ -131,14 +133,11 @@ public:
     void define(CLI::App& app) override {
         app.add_option("FILE", file_, "the L-system file")->required();
         app.add_option("--block", block_, "the N-th L-system of a file that holds several")
-            ->check(CLI::Range(1, INT_MAX));
+            ->check(wholeNumber(1, INT_MAX));
         app.add_option("--seed", seed_, "fixes the main stem's jitter (default: the time)")
-            ->check(CLI::Range(0, INT_MAX));
+            ->check(wholeNumber(0, INT_MAX));
         app.add_flag("--json", json_, "one JSON object instead of text");
-        app.add_option("--max-seconds", maxSeconds_,
-                       "stops a compilation that takes longer (default: none; Ctrl-C stops it "
-                       "too)")
-            ->check(CLI::PositiveNumber);
+        addMaxSecondsOption(app, maxSeconds_);
     }
     int run(std::ostream& out, std::ostream& err) override;
 

@@ -1,8 +1,11 @@
 #include "cli/PlantOptions.h"
 
 #include "base/NumberText.h"
+#include "base/PrintableText.h"
 #include "cli/NoticePrinting.h"
+#include "cli/NumberOptions.h"
 #include "components/LeafTextures.h"
+#include "components/OrganShape.h"
 #include "growth/GrowthOrganNames.h"
 
 #include <climits>
@@ -14,6 +17,8 @@ namespace burgeon {
 namespace {
 
 constexpr int MaxPictureSide = 8192;
+// The view's turns, as its sliders and a session hold them.
+constexpr double MaxRotation = 180.0;
 
 } // namespace
 
@@ -24,10 +29,10 @@ void PlantOptions::define(CLI::App& app) {
                    "parameters.internodeLength=0.6 (repeatable)");
     app.add_option("--lsystem", recipe.lsystemFile, "the L-system file (instead of the session's)");
     app.add_option("--block", recipe.block, "the N-th L-system of a file that holds several")
-        ->check(CLI::Range(1, INT_MAX));
+        ->check(wholeNumber(1, INT_MAX));
     app.add_option("--seed", recipe.seed,
                    "fixes the main stem's jitter and the wind (default: the time)")
-        ->check(CLI::Range(0, INT_MAX));
+        ->check(wholeNumber(0, INT_MAX));
     app.add_option("--growth", recipe.growth,
                    "growth data fitted for --organ, or ORGAN=FILE for one organ (repeatable)");
     app.add_option("--organ", recipe.organ, "the organ a --growth FILE is fitted for")
@@ -35,15 +40,13 @@ void PlantOptions::define(CLI::App& app) {
         ->capture_default_str();
     app.add_option("--shapes", recipe.shapes, "a leaf and flower shape library");
     app.add_option("--leaf", recipe.leaf, "the library entry of the leaf (default 1)")
-        ->check(CLI::PositiveNumber);
+        ->check(wholeNumber(1, MaxLibraryEntries));
     app.add_option("--flower", recipe.flower, "the library entry of the flower (default 1)")
-        ->check(CLI::PositiveNumber);
+        ->check(wholeNumber(1, MaxLibraryEntries));
     app.add_option("--texture", recipe.texture, "a built-in leaf texture")
-        ->check(CLI::Range(1, static_cast<int>(BuiltInLeafTextureFiles.size())));
-    app.add_option("--rotate", rotate, "X,Y,Z: the view's rotation in degrees");
-    app.add_option("--max-seconds", maxSeconds,
-                   "stops a compilation that takes longer (default: none; Ctrl-C stops it too)")
-        ->check(CLI::PositiveNumber);
+        ->check(wholeNumber(1, static_cast<int>(BuiltInLeafTextureFiles.size())));
+    app.add_option("--rotate", rotate, "X,Y,Z: the view's rotation in degrees, each -180 to 180");
+    addMaxSecondsOption(app, maxSeconds);
 }
 
 PictureSize parsePictureSize(const std::string& text) {
@@ -57,7 +60,7 @@ PictureSize parsePictureSize(const std::string& text) {
         width = parseInteger(text.substr(0, cross));
         height = parseInteger(text.substr(cross + 1));
     } catch (...) {
-        throw UsageError{"--size needs WIDTHxHEIGHT, not '" + text + "'"};
+        throw UsageError{"--size needs WIDTHxHEIGHT, not '" + printableField(text) + "'"};
     }
     if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide) {
         throw UsageError{"--size: each side must be 1.." + std::to_string(MaxPictureSide)};
@@ -72,11 +75,15 @@ std::array<double, 3> parseRotation(const std::string& text) {
         const auto comma = text.find(',', start);
         const bool last = axis == 2;
         if (last != (comma == std::string::npos)) {
-            throw UsageError{"--rotate needs X,Y,Z in degrees, not '" + text + "'"};
+            throw UsageError{"--rotate needs X,Y,Z in degrees, not '" + printableField(text) + "'"};
         }
         const std::string part = text.substr(start, last ? std::string::npos : comma - start);
         if (!tryParseFloat(part, angles[axis]) || !std::isfinite(angles[axis])) {
-            throw UsageError{"--rotate needs X,Y,Z in degrees, not '" + text + "'"};
+            throw UsageError{"--rotate needs X,Y,Z in degrees, not '" + printableField(text) + "'"};
+        }
+        if (std::fabs(angles[axis]) > MaxRotation) {
+            throw UsageError{"--rotate needs each angle from -180 to 180, not '" +
+                             printableField(text) + "'"};
         }
         start = comma + 1;
     }

@@ -1,9 +1,11 @@
 #include "cli/Commands.h"
+#include "cli/NumberOptions.h"
 #include "cli/PlantOptions.h"
 
 #include "base/FileIo.h"
 #include "base/NumberText.h"
 #include "base/OutputFiles.h"
+#include "base/PrintableText.h"
 #include "base/StandardError.h"
 #include "drawing/OrganTable.h"
 #include "engine/Pictures.h"
@@ -59,12 +61,14 @@ class RenderCommand : public Command {
 public:
     const char* name() const override { return "render"; }
     std::string usage() const override { return RenderUsage; }
+    const char* work() const override { return "draw the plant"; }
     const char* summary() const override {
         return "Draws one frame of the growing plant at a time into a PNG, BMP or JPEG file.";
     }
     void define(CLI::App& app) override {
         plant_.define(app);
-        app.add_option("--time", time_, "the plant's time (default: the session's, else 1)");
+        app.add_option("--time", time_, "the plant's time (default: the session's, else 1)")
+            ->check(finiteNumber());
         app.add_option("--size", size_, "WIDTHxHEIGHT of the picture")->capture_default_str();
         app.add_option("--out", out_, "the picture file: " + pictureExtensionList())
             ->capture_default_str();
@@ -76,8 +80,11 @@ public:
         }
         const PictureSize size = parsePictureSize(size_);
         if (!isPictureFileName(out_)) {
-            throw UsageError{"--out needs a " + pictureExtensionList() + " file, not '" + out_ +
-                             "'"};
+            throw UsageError{"--out needs a " + pictureExtensionList() + " file, not '" +
+                             printableField(out_) + "'"};
+        }
+        if (organs_ == out_) {
+            throw UsageError{"--organs needs another file than --out"};
         }
         auto plant = std::make_unique<HeadlessPlant>();
         const CompileWatch watch(plant_.maxSeconds);

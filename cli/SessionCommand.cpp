@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/NumberOptions.h"
 #include "cli/PlantOptions.h"
 
 #include "base/JsonWriter.h"
@@ -17,7 +18,7 @@ namespace burgeon {
 namespace {
 
 const char* const SessionUsage =
-    "burgeon session FILE [--set KEY=VALUE] [--json] | burgeon session save OUT "
+    "burgeon session FILE [--set KEY=VALUE] [--max-seconds S] [--json] | burgeon session save OUT "
     "(--session S | --lsystem FILE) [--growth ORGAN=DATA] ...";
 
 // What a summary of a session tells.
@@ -102,6 +103,7 @@ class SessionCommand : public Command {
 public:
     const char* name() const override { return "session"; }
     std::string usage() const override { return SessionUsage; }
+    const char* work() const override { return "work on the session"; }
     const char* summary() const override {
         return "Checks a session file and summarises its plant, or builds a session from an "
                "L-system, growth data and shapes (session save).";
@@ -110,6 +112,7 @@ public:
         app.add_option("FILE", file_, "the session file to check");
         app.add_option("--set", settings_, "KEY=VALUE: a session value by its key path");
         app.add_flag("--json", json_, "one JSON object instead of text");
+        addMaxSecondsOption(app, maxSeconds_);
         save_ = app.add_subcommand("save", "builds a session file from the plant options");
         save_->set_help_flag("-h,--help", "print this help and exit");
         save_->add_option("OUT", out_, "the session file to write (.burgeon)")->required();
@@ -127,6 +130,7 @@ private:
     std::string file_;
     std::vector<std::string> settings_;
     bool json_ = false;
+    std::optional<double> maxSeconds_;
     CLI::App* save_ = nullptr;
     std::string out_;
     PlantOptions plant_;
@@ -141,7 +145,7 @@ int SessionCommand::check(std::ostream& out, std::ostream& err) {
     options.recipe.session = file_;
     options.recipe.settings = settings_;
     options.recipe.seed = 0;
-    const CompileWatch watch(std::nullopt);
+    const CompileWatch watch(maxSeconds_);
     if (!buildPlantFromOptions(plant, options, "session", watch, err)) {
         return 1;
     }

@@ -51,6 +51,7 @@ class ShapesCommand : public Command {
 public:
     const char* name() const override { return "shapes"; }
     std::string usage() const override { return ShapesUsage; }
+    const char* work() const override { return "read the shape library"; }
     const char* summary() const override {
         return "Lists the entries of a leaf and flower shape library.";
     }

@@ -71,6 +71,16 @@ CaptureReport runCaptureLoop(FrameCanvas& canvas, PlantProject& project,
 
 CaptureReport capturePlant(HeadlessPlant& plant, PictureSize size, const CaptureListener& listener,
                            const StopCondition& stop, const VideoOutput& video) {
+    if (!viewCanBeCaptured(size)) {
+        // Every frame would fail to be written or read back.
+        CaptureReport report;
+        report.result = CaptureReport::Result::Failed;
+        report.message = "A view of " + std::to_string(size.width) + " x " +
+                         std::to_string(size.height) +
+                         " cannot be captured: its frames are 5 pixels smaller each way and must "
+                         "be at most 64 MB as a bitmap";
+        return report;
+    }
     HeadlessView view(plant.project, plant.clock, size);
     return runCaptureLoop(view.canvas(), plant.project, listener, stop, video);
 }

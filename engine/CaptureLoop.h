@@ -42,8 +42,9 @@ CaptureReport runCaptureLoop(FrameCanvas& canvas, PlantProject& project,
                              const CaptureListener& listener, const StopCondition& stop,
                              const VideoOutput& video = {});
 
-// The same run of a plant drawn headless at a size. Throws HeadlessContextError when no
-// OpenGL context can be had.
+// The same run of a plant drawn headless at a size. A size whose frames cannot be captured
+// (viewCanBeCaptured) fails at once. Throws HeadlessContextError when no OpenGL context can be
+// had.
 CaptureReport capturePlant(HeadlessPlant& plant, PictureSize size, const CaptureListener& listener,
                            const StopCondition& stop, const VideoOutput& video = {});
 

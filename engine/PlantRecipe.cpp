@@ -154,8 +154,18 @@ GrowthOrgan organNamed(const std::string& name, const std::string& option) {
 // measured series is fitted again for the time axis.
 bool fitGrowth(PlantProject& project, const PlantRecipe& recipe, Outcome& outcome) {
     if (recipe.growth.empty()) {
-        refitMeasuredSeries(project);
-        return true;
+        // The session reader checked the data; a refit that still fails is told, not dropped.
+        const Messages refit = refitMeasuredSeries(project);
+        const bool failed = std::any_of(refit.begin(), refit.end(), [](const Message& message) {
+            return message.kind == MessageKind::Error;
+        });
+        if (failed) {
+            for (const Message& message : refit) {
+                outcome.add(Notice::Kind::Message, message.text);
+            }
+            outcome.fail("the growth data of " + lsystemName(recipe) + " gives no curve");
+        }
+        return !failed;
     }
     for (const std::string& entry : recipe.growth) {
         const auto equals = entry.find('=');

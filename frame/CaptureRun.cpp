@@ -31,6 +31,12 @@ RgbImage readBackBitmap(const std::string& fileName) {
 
 } // namespace
 
+bool viewCanBeCaptured(PictureSize view) {
+    const int width = view.width - CaptureMargin;
+    const int height = view.height - CaptureMargin;
+    return width > 0 && height > 0 && bmpFileSize(width, height) <= BitmapFileLimit.bytes;
+}
+
 CaptureRun::CaptureRun(AnimationSettings& settings, AnimationState& state)
     : settings_(settings), state_(state) {}
 
@@ -133,8 +139,8 @@ void CaptureRun::captureFrame(FrameCanvas& canvas) {
     const std::string& folder = state_.captureFolder;
     const std::string timeText = formatGeneral(time);
 
-    const int width = std::max(canvas.panelWidth() - 5, 0);
-    const int height = std::max(canvas.panelHeight() - 5, 0);
+    const int width = std::max(canvas.panelWidth() - CaptureMargin, 0);
+    const int height = std::max(canvas.panelHeight() - CaptureMargin, 0);
     picture_ = canvas.grabShownPixels(width, height);
     if (frameCaptured) {
         frameCaptured(picture_);

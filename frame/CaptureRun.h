@@ -3,6 +3,7 @@
 #include "frame/AnimationState.h"
 #include "frame/FrameCanvas.h"
 #include "imageio/GifWriter.h"
+#include "imageio/PictureSize.h"
 #include "imageio/RgbImage.h"
 #include "project/AnimationSettings.h"
 #include "video/FrameRate.h"
@@ -15,6 +16,14 @@
 namespace burgeon {
 
 class VideoEncoder;
+
+// A capture grabs the view less a margin on each side: a picture this many pixels narrower and
+// lower than the view.
+inline constexpr int CaptureMargin = 5;
+
+// Whether a view of that size can be captured: its picture has pixels, and as "Picture.bmp" it
+// can be read back within the bitmap size limit.
+bool viewCanBeCaptured(PictureSize view);
 
 // How a capture run ended: with its last frame (its files complete), stopped before its end,
 // or at a file that could not be written or read (the standard text says which).

@@ -5,7 +5,7 @@
 namespace burgeon {
 
 std::span<const FuzzTarget> fuzzTargets() {
-    static constexpr std::array<FuzzTarget, 7> targets = {{
+    static constexpr std::array<FuzzTarget, 8> targets = {{
         {"growth_data", runGrowthDataInput},
         {"shape_library", runShapeLibraryInput},
         {"bitmap", runBitmapInput},
@@ -13,6 +13,7 @@ std::span<const FuzzTarget> fuzzTargets() {
         {"lsystem", runLSystemInput},
         {"session", runSessionInput},
         {"command_line", runCommandLineInput},
+        {"session_commands", runSessionCommandsInput},
     }};
     return targets;
 }

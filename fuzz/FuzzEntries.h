@@ -38,6 +38,9 @@ void runLSystemInput(std::string_view bytes);
 void runSessionInput(std::string_view bytes);
 // Arguments, one a line -> the command line's parser, without running the command.
 void runCommandLineInput(std::string_view bytes);
+// Session file with leading "--set KEY=VALUE" lines -> `burgeon session`, then `render` and
+// `export` of the session, in process, through the command line's entry.
+void runSessionCommandsInput(std::string_view bytes);
 
 // Every target, for the fuzzers' main and the regression replay.
 std::span<const FuzzTarget> fuzzTargets();

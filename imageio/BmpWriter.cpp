@@ -16,6 +16,11 @@ void putLittleEndian(std::string& out, std::uint32_t value, int byteCount) {
 
 } // namespace
 
+std::uint64_t bmpFileSize(int width, int height) {
+    const std::uint64_t rowSize = (static_cast<std::uint64_t>(width) * 3 + 3) & ~std::uint64_t{3};
+    return 14 + 40 + rowSize * static_cast<std::uint64_t>(height);
+}
+
 std::string encodeBmp(const RgbImage& image) {
     const auto width = static_cast<std::uint32_t>(image.width());
     const auto height = static_cast<std::uint32_t>(image.height());

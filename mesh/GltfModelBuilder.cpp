@@ -1,6 +1,7 @@
 #include "mesh/GltfModelBuilder.h"
 
 #include "imageio/PngWriter.h"
+#include "mesh/GrowthKeyframes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,6 +46,7 @@ GltfModelBuilder::GltfModelBuilder(const MeshScene& scene, std::vector<std::stri
 
 tinygltf::Model GltfModelBuilder::build() {
     model_ = tinygltf::Model{};
+    animationLayout_.reset();
     model_.asset.version = "2.0";
     model_.asset.generator = "Burgeon";
     model_.buffers.emplace_back();
@@ -250,65 +252,29 @@ void GltfModelBuilder::addNodes() {
 
 namespace burgeon {
 
-// One sampler per changing channel, all outputs in one view after the shared key times.
+// The key times in the buffer; the keyframes follow the buffer's data, written into it as the
+// file is written, and the accessors, samplers and channels that read them are added to the
+// model's text (animationJson): the model itself stays the size of a still plant's.
 void GltfModelBuilder::addAnimation() {
     if (!scene_.animation || scene_.animation->keyTimes.empty()) {
         return;
     }
-    const GrowthAnimation& animation = *scene_.animation;
-    std::vector<float> data(animation.keyTimes);
-    struct Output {
-        int node;
-        const char* path;
-        std::size_t offset;
-        int type;
-    };
-    std::vector<Output> outputs;
-    auto append = [&data](const auto& values) {
-        for (const auto& value : values) {
-            data.insert(data.end(), value.begin(), value.end());
-        }
-    };
-    for (std::size_t i = 0; i < animation.tracks.size(); ++i) {
-        const NodeTrack& track = animation.tracks[i];
-        const int node = static_cast<int>(i) + 1; // node 0 is the plant
-        if (track.translationChanges) {
-            outputs.push_back({node, "translation", 4 * data.size(), TINYGLTF_TYPE_VEC3});
-            append(track.translations);
-        }
-        if (track.rotationChanges) {
-            outputs.push_back({node, "rotation", 4 * data.size(), TINYGLTF_TYPE_VEC4});
-            append(track.rotations);
-        }
-        outputs.push_back({node, "scale", 4 * data.size(), TINYGLTF_TYPE_VEC3});
-        append(track.scales);
-    }
-    const int view = addView(data.data(), 4 * data.size(), 0);
-    const std::size_t frames = animation.keyTimes.size();
-    const int floatType = TINYGLTF_COMPONENT_TYPE_FLOAT;
-    const int input = addAccessor(view, 0, floatType, frames, TINYGLTF_TYPE_SCALAR);
-    model_.accessors[static_cast<std::size_t>(input)].minValues = {animation.keyTimes.front()};
-    model_.accessors[static_cast<std::size_t>(input)].maxValues = {animation.keyTimes.back()};
-    tinygltf::Animation growth;
-    growth.name = "growth";
-    for (const Output& output : outputs) {
-        tinygltf::AnimationSampler sampler;
-        sampler.input = input;
-        sampler.output = addAccessor(view, output.offset, floatType, frames, output.type);
-        sampler.interpolation = "LINEAR";
-        growth.samplers.push_back(sampler);
-        tinygltf::AnimationChannel channel;
-        channel.sampler = static_cast<int>(growth.samplers.size()) - 1;
-        channel.target_node = output.node;
-        channel.target_path = output.path;
-        growth.channels.push_back(std::move(channel));
-    }
-    tinygltf::Value::Object extras;
-    extras["from"] = tinygltf::Value(animation.plantTimes.front());
-    extras["to"] = tinygltf::Value(animation.plantTimes.back());
-    extras["framesPerSecond"] = tinygltf::Value(animation.framesPerSecond);
-    growth.extras = tinygltf::Value(std::move(extras));
-    model_.animations.push_back(std::move(growth));
+    const std::vector<float>& keyTimes = scene_.animation->keyTimes;
+    const int input =
+        addAccessor(addView(keyTimes.data(), 4 * keyTimes.size(), 0), 0,
+                    TINYGLTF_COMPONENT_TYPE_FLOAT, keyTimes.size(), TINYGLTF_TYPE_SCALAR);
+    model_.accessors[static_cast<std::size_t>(input)].minValues = {keyTimes.front()};
+    model_.accessors[static_cast<std::size_t>(input)].maxValues = {keyTimes.back()};
+
+    auto& bytes = model_.buffers[0].data;
+    bytes.resize((bytes.size() + 3) / 4 * 4, 0);
+    AnimationLayout layout;
+    layout.keyTimesAccessor = static_cast<std::size_t>(input);
+    layout.firstAccessor = model_.accessors.size();
+    layout.outputView = model_.bufferViews.size();
+    layout.outputOffset = bytes.size();
+    layout.outputBytes = scene_.animation->keyframes->channelBytes();
+    animationLayout_ = layout;
 }
 
 } // namespace burgeon

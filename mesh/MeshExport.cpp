@@ -87,18 +87,21 @@ void writeMeshFile(const std::string& fileName, const MeshScene& scene) {
     OutputFileSet files;
     switch (format) {
     case MeshFormat::Glb:
-        files.add(fileName, encodeGlb(scene));
+        GltfEncoding(scene, {}).writeGlb(files.add(fileName), fileName);
         break;
     case MeshFormat::Gltf: {
         const std::string bufferName = parts.stem + ".bin";
-        const GltfTextFiles gltf = encodeGltfText(scene, bufferName, textures);
-        files.add(fileName, gltf.json);
-        if (!gltf.buffer.empty()) {
-            files.add(parts.folder + bufferName, gltf.buffer);
+        std::vector<std::string> textureUris;
+        textureUris.reserve(textures.size());
+        for (const std::string& texture : textures) {
+            textureUris.push_back(uriOfFileName(texture));
         }
-        for (std::size_t i = 0; i < textures.size(); ++i) {
-            files.add(parts.folder + textures[i], gltf.texturePngs[i]);
+        const GltfEncoding gltf(scene, std::move(textureUris));
+        gltf.writeGltfJson(files.add(fileName), uriOfFileName(bufferName));
+        if (gltf.bufferBytes() > 0) {
+            gltf.writeBuffer(files.add(parts.folder + bufferName));
         }
+        addTextures(files, parts, scene, textures);
         break;
     }
     case MeshFormat::Obj: {

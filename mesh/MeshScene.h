@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -90,20 +91,14 @@ struct OrganNode {
     Transform transform;
 };
 
-// The keyframes of one organ node, one per frame.
-struct NodeTrack {
-    std::vector<std::array<float, 3>> translations;
-    std::vector<std::array<float, 4>> rotations;
-    std::vector<std::array<float, 3>> scales;
-    bool translationChanges = false;
-    bool rotationChanges = false;
-};
+class GrowthKeyframes;
 
-// The plant growing: frame k shows simulated time plantTimes[k] at keyTimes[k] seconds.
+// The plant growing: frame k shows simulated time plantTimes[k] at keyTimes[k] seconds; the
+// keyframes of every organ node (by index of MeshScene::organs) wait in a scratch file.
 struct GrowthAnimation {
     std::vector<double> plantTimes;
     std::vector<float> keyTimes;
-    std::vector<NodeTrack> tracks; // by index of MeshScene::organs
+    std::shared_ptr<GrowthKeyframes> keyframes;
     double framesPerSecond = 25.0;
 };
 

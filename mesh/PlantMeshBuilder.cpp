@@ -1,8 +1,10 @@
 #include "mesh/PlantMeshBuilder.h"
 
+#include "base/NumberText.h"
 #include "base/StandardError.h"
 #include "drawing/PlantWalk.h"
 #include "growth/GrowthCurves.h"
+#include "mesh/GrowthKeyframes.h"
 #include "mesh/MeshTarget.h"
 #include "mesh/PassPictures.h"
 #include "mesh/TransformMath.h"
@@ -14,6 +16,10 @@
 namespace burgeon {
 
 namespace {
+
+// The keyframes an animated export holds in memory at once, while it walks the frames and
+// again while it writes them: a few frames of the largest plant, however many frames there are.
+constexpr std::size_t KeyframeMemory = 8 * 1024 * 1024;
 
 // The organs a walk draws when every growth curve gives 1 (the sizes the meshes are made
 // at). The same walk otherwise, so each organ has its level's reductions and parameters: the
@@ -87,53 +93,21 @@ std::int64_t organKey(const PlacedOrgan& organ) {
     return static_cast<std::int64_t>(organ.node.index) * 8 + static_cast<std::int64_t>(organ.shape);
 }
 
-std::array<float, 3> floats3(const std::array<double, 3>& v) {
-    return {static_cast<float>(v[0]), static_cast<float>(v[1]), static_cast<float>(v[2])};
-}
-
-std::array<float, 4> floats4(const std::array<double, 4>& v) {
-    return {static_cast<float>(v[0]), static_cast<float>(v[1]), static_cast<float>(v[2]),
-            static_cast<float>(v[3])};
-}
-
-// One keyframe of an organ; frames before its first appearance (and any it misses) show it at
-// scale 0 where it then stands.
-void appendKeyframe(NodeTrack& track, const Transform& transform, bool born, std::size_t frame) {
-    std::array<double, 4> rotation = transform.rotation;
-    if (!track.rotations.empty()) {
-        const auto& last = track.rotations.back();
-        rotation = nearerQuaternion({last[0], last[1], last[2], last[3]}, rotation);
-    }
-    while (track.scales.size() < frame) {
-        track.translations.push_back(floats3(transform.translation));
-        track.rotations.push_back(floats4(rotation));
-        track.scales.push_back({0.0f, 0.0f, 0.0f});
-    }
-    track.translations.push_back(floats3(transform.translation));
-    track.rotations.push_back(floats4(rotation));
-    track.scales.push_back(born ? floats3(transform.scale) : std::array<float, 3>{});
-}
-
-void padMissedFrame(NodeTrack& track, std::size_t frames) {
-    while (track.scales.size() < frames) {
-        track.translations.push_back(track.translations.back());
-        track.rotations.push_back(track.rotations.back());
-        track.scales.push_back({0.0f, 0.0f, 0.0f});
-    }
-}
-
-// The nodes show the last frame; a channel is kept only where its values change.
-void finishTrack(NodeTrack& track, OrganNode& node) {
-    for (std::size_t k = 1; k < track.scales.size(); ++k) {
-        track.translationChanges |= track.translations[k] != track.translations[0];
-        track.rotationChanges |= track.rotations[k] != track.rotations[0];
-    }
-    const auto& t = track.translations.back();
-    const auto& r = track.rotations.back();
-    const auto& s = track.scales.back();
+// The node shows the last frame.
+void finishNode(OrganNode& node, const TrackSummary& track) {
+    const auto& t = track.last.translation;
+    const auto& r = track.last.rotation;
+    const auto& s = track.last.scale;
     node.transform.translation = {t[0], t[1], t[2]};
     node.transform.rotation = {r[0], r[1], r[2], r[3]};
     node.transform.scale = {s[0], s[1], s[2]};
+}
+
+void checkFramesPerSecond(double framesPerSecond) {
+    if (!(framesPerSecond >= MinFramesPerSecond && framesPerSecond <= MaxFramesPerSecond)) {
+        throw StandardError("A growth animation plays from " + formatGeneral(MinFramesPerSecond) +
+                            " to " + formatGeneral(MaxFramesPerSecond) + " frames a second");
+    }
 }
 
 } // namespace
@@ -187,20 +161,38 @@ std::vector<double> animationFrameTimes(const GrowthTimeline& timeline) {
         timeline.to < timeline.from) {
         throw StandardError("A growth animation must end at or after its start time");
     }
-    if (!std::isfinite(timeline.framesPerSecond) || timeline.framesPerSecond <= 0.0) {
-        throw StandardError("A growth animation needs more than 0 frames per second");
-    }
+    checkFramesPerSecond(timeline.framesPerSecond);
     // A step that lands on the end within rounding still takes the end time in.
     const double steps = std::floor((timeline.to - timeline.from) / timeline.step + 1e-9);
-    if (steps + 1.0 > MaxAnimationFrames) {
+    if (!(steps + 1.0 <= MaxAnimationFrames)) {
         throw StandardError("A growth animation holds at most " +
                             std::to_string(MaxAnimationFrames) + " frames");
     }
     std::vector<double> times;
     for (int k = 0; k <= static_cast<int>(steps); ++k) {
-        times.push_back(timeline.from + k * timeline.step);
+        const double time = timeline.from + k * timeline.step;
+        if (!times.empty() && !(time > times.back())) {
+            throw StandardError("The time step of a growth animation is too small to move its "
+                                "time on");
+        }
+        times.push_back(time);
     }
     return times;
+}
+
+std::vector<float> animationKeyTimes(std::size_t frames, double framesPerSecond) {
+    checkFramesPerSecond(framesPerSecond);
+    std::vector<float> keyTimes;
+    keyTimes.reserve(frames);
+    for (std::size_t frame = 0; frame < frames; ++frame) {
+        const auto key = static_cast<float>(static_cast<double>(frame) / framesPerSecond);
+        // The pace's range keeps this from happening; glTF refuses such key times.
+        if (!std::isfinite(key) || (!keyTimes.empty() && !(key > keyTimes.back()))) {
+            throw StandardError("The key times of a growth animation must increase");
+        }
+        keyTimes.push_back(key);
+    }
+    return keyTimes;
 }
 
 MeshScene buildGrowthMesh(const MeshExportInputs& inputs, const GrowthTimeline& timeline,
@@ -214,32 +206,29 @@ MeshScene buildGrowthMesh(const MeshExportInputs& inputs, const GrowthTimeline& 
     MeshScene scene;
     GrowthAnimation animation;
     animation.framesPerSecond = timeline.framesPerSecond;
+    animation.keyTimes = animationKeyTimes(times.size(), timeline.framesPerSecond);
+    animation.plantTimes = times;
+    auto keyframes = std::make_shared<GrowthKeyframes>(inputs.exportedFile, KeyframeMemory);
     std::unordered_map<std::int64_t, std::size_t> organIndex;
     for (std::size_t frame = 0; frame < times.size(); ++frame) {
         const double time = times[frame];
-        animation.plantTimes.push_back(time);
-        animation.keyTimes.push_back(
-            static_cast<float>(static_cast<double>(frame) / timeline.framesPerSecond));
         target.clear();
         walk.draw(target, time);
         for (const PlacedOrgan& organ : target.organs()) {
             const auto [found, added] = organIndex.emplace(organKey(organ), scene.organs.size());
             if (added) {
                 scene.organs.emplace_back();
-                animation.tracks.emplace_back();
             }
             OrganNode& node = scene.organs[found->second];
             node = organNode(organ, plantScale);
-            const bool born = time >= organ.node.birthTime;
-            appendKeyframe(animation.tracks[found->second], node.transform, born, frame);
+            keyframes->record(found->second, node.transform, time >= organ.node.birthTime);
         }
-        for (NodeTrack& track : animation.tracks) {
-            padMissedFrame(track, frame + 1);
-        }
+        keyframes->endFrame();
         reportProgress(progress, static_cast<int>(100 * (frame + 1) / times.size()));
     }
+    keyframes->finish();
     for (std::size_t i = 0; i < scene.organs.size(); ++i) {
-        finishTrack(animation.tracks[i], scene.organs[i]);
+        finishNode(scene.organs[i], keyframes->summary(i));
     }
     if (inputs.withLand) {
         target.clear();
@@ -248,6 +237,7 @@ MeshScene buildGrowthMesh(const MeshExportInputs& inputs, const GrowthTimeline& 
     }
     scene.time = times.back();
     scene.plant.scale = {plantScale, plantScale, plantScale};
+    animation.keyframes = std::move(keyframes);
     scene.animation = std::move(animation);
     library.moveInto(scene);
     return scene;

@@ -4,6 +4,7 @@
 #include "mesh/MeshLibrary.h"
 #include "mesh/MeshScene.h"
 
+#include <string>
 #include <vector>
 
 namespace burgeon {
@@ -19,6 +20,9 @@ struct MeshExportInputs {
     Clock* clock = nullptr;
     MeshShapes shapes;
     bool withLand = true;
+    // The file the export writes, beside which an animation keeps its keyframes while they
+    // are worked out (empty: the system's temporary folder).
+    std::string exportedFile;
 };
 
 // The project's plant as the renderer draws it: its colour slots, surfaces and placement, and
@@ -44,10 +48,19 @@ struct GrowthTimeline {
 };
 
 constexpr int MaxAnimationFrames = 10000;
+// The paces a growth animation plays at: its key times (frame / frames a second, in single
+// precision as glTF keeps them) stay finite and strictly increasing over MaxAnimationFrames.
+constexpr double MinFramesPerSecond = 0.001;
+constexpr double MaxFramesPerSecond = 1000.0;
 
 // The simulated times of the frames; throws StandardError for a timeline that has none (step
-// not above 0, end before start, frames per second not above 0, more than MaxAnimationFrames).
+// not above 0, end before start, frames per second out of range, more than MaxAnimationFrames,
+// a step too small to move the time on).
 std::vector<double> animationFrameTimes(const GrowthTimeline& timeline);
+
+// The key times of the frames, in seconds: frame / frames a second. Throws StandardError for a
+// pace out of range.
+std::vector<float> animationKeyTimes(std::size_t frames, double framesPerSecond);
 
 // The plant growing over the timeline: the nodes as at the last frame, and an animation that
 // keyframes every organ's scale (its growth factor, 0 before the organ's birth) and, where

@@ -34,8 +34,9 @@ MeshExportSummary exportProjectMesh(const PlantProject& project, Clock& clock,
     }
     reportProgress(progress, 0);
     const std::optional<BitmapPixels> landPicture = readBitmapFile(request.landPictureFile);
-    const MeshExportInputs inputs = projectExportInputs(
+    MeshExportInputs inputs = projectExportInputs(
         project, clock, landPicture ? &*landPicture : nullptr, request.withLand);
+    inputs.exportedFile = request.fileName;
     const ProgressCallback building = [&progress](int percent) {
         reportProgress(progress, percent * BuiltPercent / 100);
     };

@@ -4,6 +4,7 @@
 #include "base/PrintableText.h"
 #include "base/StandardError.h"
 #include "project/SessionOverrides.h"
+#include "project/SessionParser.h"
 #include "project/SessionReader.h"
 
 #include <filesystem>
@@ -14,54 +15,40 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// "line 3, column 7: <what the parser says>" for the last character the parser read (byte
-// counts the characters read, so that character is byte - 1 from the start).
-std::string parsePlace(const std::string& text, std::size_t byte, const std::string& what) {
-    const std::size_t place = std::min(byte > 0 ? byte - 1 : 0, text.size());
-    std::size_t line = 1;
-    std::size_t lineStart = 0;
-    for (std::size_t i = 0; i < place; ++i) {
-        if (text[i] == '\n') {
-            ++line;
-            lineStart = i + 1;
-        }
-    }
-    // The parser's own text names a place too; keep what it says after it.
-    std::string reason = what;
-    if (const auto column = reason.find("column "); column != std::string::npos) {
-        if (const auto colon = reason.find(": ", column); colon != std::string::npos) {
-            reason = reason.substr(colon + 2);
-        }
-    }
-    return "line " + std::to_string(line) + ", column " + std::to_string(place - lineStart + 1) +
-           ": " + reason;
-}
-
-// The parser's text without its "[json.exception.NAME.N] " prefix.
-std::string parserReason(const std::string& what) {
+// The JSON library's text without its "[json.exception.NAME.N] " prefix.
+std::string libraryReason(const std::string& what) {
     const auto end = what.find("] ");
     return end == std::string::npos ? what : what.substr(end + 2);
 }
 
-// A number too large for a double: the parser names the number but not its place, so the
-// place is where the number first stands in the text.
-std::string overflowPlace(const std::string& text, const std::string& what) {
-    const auto open = what.find('\'');
-    const auto close = what.rfind('\'');
-    if (open == std::string::npos || close <= open) {
-        return parserReason(what);
+// What a file that is there but holds no picture is.
+std::string kindOfFile(fs::file_type type) {
+    switch (type) {
+    case fs::file_type::directory:
+        return "a folder";
+    case fs::file_type::fifo:
+        return "a FIFO";
+    case fs::file_type::socket:
+        return "a socket";
+    case fs::file_type::block:
+    case fs::file_type::character:
+        return "a device";
+    default:
+        return "not a regular file";
     }
-    const std::string number = what.substr(open + 1, close - open - 1);
-    const std::string reason = "number overflow parsing '" + printableField(number) + "'";
-    const auto at = text.find(number);
-    return at == std::string::npos ? reason : parsePlace(text, at + 1, reason);
 }
 
-// The first of the file itself, the file beside the session and the file in the start folder
-// that exists.
-std::optional<std::string> findTexture(const std::string& file, const std::string& sessionFolder,
-                                       const std::string& startFolder) {
-    std::error_code error;
+// Where the leaf texture was found: the first of the file itself, the file beside the session
+// and the file in the start folder that is there. A regular file is read; anything else is
+// named with what it is.
+struct TexturePlace {
+    std::string path;
+    bool regular = false;
+    std::string kind;
+};
+
+std::optional<TexturePlace> findTexture(const std::string& file, const std::string& sessionFolder,
+                                        const std::string& startFolder) {
     const fs::path path(file);
     std::vector<fs::path> candidates;
     if (path.is_absolute()) {
@@ -70,11 +57,35 @@ std::optional<std::string> findTexture(const std::string& file, const std::strin
     candidates.push_back(fs::path(sessionFolder) / path);
     candidates.push_back(fs::path(startFolder) / path.filename());
     for (const fs::path& candidate : candidates) {
-        if (fs::is_regular_file(candidate, error)) {
-            return candidate.string();
+        std::error_code error;
+        const fs::file_status status = fs::status(candidate, error);
+        if (!error && fs::exists(status)) {
+            return TexturePlace{candidate.string(), fs::is_regular_file(status),
+                                kindOfFile(status.type())};
         }
     }
     return std::nullopt;
+}
+
+// The texture loaded into the project, or the warning that says why it is left out.
+void loadSessionTexture(const std::string& file, const std::string& sessionFolder,
+                        const std::string& startFolder, SessionReading& reading,
+                        const std::string& name) {
+    const std::optional<TexturePlace> place = findTexture(file, sessionFolder, startFolder);
+    const std::string shown = "\"" + printableField(file, 200) + "\"";
+    if (!place) {
+        reading.messages.push_back(
+            {MessageKind::Warning,
+             name + ": the leaf texture " + shown + " is neither beside the session nor in " +
+                 printableField(startFolder, 200) + "; the plant opens without it"});
+    } else if (!place->regular) {
+        reading.messages.push_back(
+            {MessageKind::Warning, name + ": the leaf texture " + shown + " at " +
+                                       printableField(place->path, 200) + " is " + place->kind +
+                                       ", not a picture file; the plant opens without it"});
+    } else {
+        loadLeafTexture(reading.project.leafTextures, place->path);
+    }
 }
 
 bool checkHeader(const SessionJson& json, const std::string& name, Messages& messages) {
@@ -106,14 +117,9 @@ SessionReading readSession(const std::string& text, const std::string& name,
     SessionReading reading;
     SessionJson json;
     try {
-        json = SessionJson::parse(text);
-    } catch (const SessionJson::parse_error& error) {
-        addError(reading.messages,
-                 name + ": not a session file: " + parsePlace(text, error.byte, error.what()));
-        return reading;
-    } catch (const SessionJson::out_of_range& error) {
-        addError(reading.messages,
-                 name + ": not a session file: " + overflowPlace(text, error.what()));
+        json = parseSessionText(text);
+    } catch (const SessionValueError& error) {
+        addError(reading.messages, name + ": " + error.text);
         return reading;
     }
     Messages warnings;
@@ -132,24 +138,17 @@ SessionReading readSession(const std::string& text, const std::string& name,
         return reading;
     } catch (const SessionJson::exception& error) {
         // A value the checks let through that the JSON library still refuses.
-        reading.messages = {{MessageKind::Error, name + ": " + parserReason(error.what())}};
+        reading.messages = {{MessageKind::Error, name + ": " + libraryReason(error.what())}};
         reading.project = PlantProject{};
         return reading;
     }
     for (Message& warning : warnings) {
         warning.text = name + ": " + warning.text;
     }
-    if (texture) {
-        if (const auto found = findTexture(*texture, sessionFolder, startFolder)) {
-            loadLeafTexture(reading.project.leafTextures, *found);
-        } else {
-            warnings.push_back(
-                {MessageKind::Warning, name + ": the leaf texture \"" + *texture +
-                                           "\" is neither beside the session nor in " +
-                                           startFolder + "; the plant opens without it"});
-        }
-    }
     reading.messages = std::move(warnings);
+    if (texture) {
+        loadSessionTexture(*texture, sessionFolder, startFolder, reading, name);
+    }
     reading.opened = true;
     return reading;
 }
@@ -166,7 +165,7 @@ SessionReading openSession(const std::string& fileName, const std::string& start
     }
     const fs::path path(fileName);
     const std::string folder = path.has_parent_path() ? path.parent_path().string() : ".";
-    return readSession(text, path.filename().string(), folder, startFolder, overrides);
+    return readSession(text, fileName, folder, startFolder, overrides);
 }
 
 } // namespace burgeon

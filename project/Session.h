@@ -38,7 +38,7 @@ SessionReading readSession(const std::string& text, const std::string& name,
                            const std::string& sessionFolder, const std::string& startFolder,
                            const std::vector<std::string>& overrides = {});
 
-// Reads a session file (see readSession).
+// Reads a session file (see readSession); messages name it as it was given.
 SessionReading openSession(const std::string& fileName, const std::string& startFolder,
                            const std::vector<std::string>& overrides = {});
 

@@ -1,6 +1,8 @@
 #include "project/SessionChecks.h"
 
 #include "base/NumberText.h"
+#include "base/PrintableText.h"
+#include "base/StrayBytes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,20 +11,52 @@ namespace burgeon {
 
 namespace {
 
-constexpr std::size_t QuotedLength = 40;
-
 std::string range(double minimum, double maximum) {
     return "from " + formatGeneral(minimum) + " to " + formatGeneral(maximum);
+}
+
+// The value's JSON text, written until it holds at least budget bytes: each level writes a
+// bracket before it goes deeper, so the budget bounds the depth of the walk, and a long text or
+// list costs no more than its first characters.
+void appendQuoted(std::string& out, const SessionJson& value, std::size_t budget) {
+    if (out.size() >= budget) {
+        return;
+    }
+    if (value.is_string()) {
+        const auto& text = value.get_ref<const std::string&>();
+        const SessionJson head(text.substr(0, budget));
+        out += head.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        if (head.get_ref<const std::string&>().size() < text.size()) {
+            out.pop_back(); // the closing quote of a text that goes on
+        }
+        return;
+    }
+    if (!value.is_structured()) {
+        out += value.dump();
+        return;
+    }
+    const bool object = value.is_object();
+    out += object ? '{' : '[';
+    bool first = true;
+    for (auto item = value.begin(); item != value.end() && out.size() < budget; ++item) {
+        out += first ? "" : ",";
+        first = false;
+        if (object) {
+            appendQuoted(out, SessionJson(item.key()), budget);
+            out += ':';
+        }
+        appendQuoted(out, *item, budget);
+    }
+    out += object ? '}' : ']';
 }
 
 } // namespace
 
 std::string quoteFound(const SessionJson& value) {
-    std::string text = value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    if (text.size() > QuotedLength) {
-        text = text.substr(0, QuotedLength) + "\u2026";
-    }
-    return text;
+    std::string text;
+    // Enough bytes for the characters shown, however many bytes each takes.
+    appendQuoted(text, value, 4 * (MessageFieldLength + 1));
+    return printableField(text);
 }
 
 void SessionChecks::fail(const std::string& path, const std::string& expected,
@@ -105,7 +139,7 @@ std::string SessionChecks::text(const SessionJson& value, const std::string& pat
     if (!value.is_string()) {
         fail(path, "a text", value);
     }
-    return value.get<std::string>();
+    return decodeStrayBytes(value.get_ref<const std::string&>());
 }
 
 const SessionJson& SessionChecks::array(const SessionJson& value, const std::string& path,

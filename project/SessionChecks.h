@@ -39,6 +39,7 @@ public:
                   double maximum);
     int integer(const SessionJson& value, const std::string& path, int minimum, int maximum);
     bool boolean(const SessionJson& value, const std::string& path);
+    // A text, with the bytes that are not UTF-8 that the session carries (decodeStrayBytes).
     std::string text(const SessionJson& value, const std::string& path);
     // An array of count numbers within the range.
     template <std::size_t Count>
@@ -54,7 +55,8 @@ private:
     Messages& warnings_;
 };
 
-// A value as the messages quote it: its JSON text, cut after 40 characters with "…".
+// A value as the messages quote it: its JSON text as printableField shows it, cut after 40
+// characters with "…".
 std::string quoteFound(const SessionJson& value);
 
 template <std::size_t Count>

@@ -1,6 +1,9 @@
 #include "project/SessionOverrides.h"
 
 #include "project/Session.h"
+#include "project/SessionParser.h"
+
+#include "base/PrintableText.h"
 
 #include <charconv>
 
@@ -22,7 +25,7 @@ std::vector<std::string> pathSegments(const std::string& path) {
 }
 
 // The child a segment names: an object's key or a list's index; nullptr when there is none.
-SessionJson* child(SessionJson& node, const std::string& segment) {
+template <typename Json> Json* child(Json& node, const std::string& segment) {
     if (node.is_object()) {
         const auto found = node.find(segment);
         return found == node.end() ? nullptr : &*found;
@@ -36,9 +39,40 @@ SessionJson* child(SessionJson& node, const std::string& segment) {
     return nullptr;
 }
 
-SessionJson parseValue(const std::string& text) {
-    SessionJson value = SessionJson::parse(text, nullptr, false);
-    return value.is_discarded() ? SessionJson(text) : value;
+// The value a path names in the session being changed: keys of objects as the format has them
+// (a key the file leaves out starts from its start-up value), entries of lists as the file
+// holds them ("lsystem.3" is the L-system's fourth line, when it has one).
+SessionJson& settingTarget(SessionJson& json, const SessionJson& schema,
+                           const std::vector<std::string>& segments, const std::string& path) {
+    const std::string setting = "--set " + printableField(path) + ": ";
+    const SessionValueError noSuchKey{setting + "a session has no such key"};
+    SessionJson* target = &json;
+    const SessionJson* model = &schema;
+    std::string reached;
+    for (const std::string& segment : segments) {
+        if (target->is_object()) {
+            model = model != nullptr && model->is_object() ? child(*model, segment) : nullptr;
+            if (model == nullptr) {
+                throw noSuchKey;
+            }
+            SessionJson* next = child(*target, segment);
+            target = next != nullptr ? next : &((*target)[segment] = *model);
+        } else if (target->is_array()) {
+            SessionJson* next = child(*target, segment);
+            if (next == nullptr) {
+                throw SessionValueError{setting + printableField(reached) + " holds " +
+                                        std::to_string(target->size()) + " entries, from 0"};
+            }
+            target = next;
+            // Entries of a list are alike: the first of the start-up list, when it has one.
+            model = model != nullptr && model->is_array() && !model->empty() ? &model->front()
+                                                                             : nullptr;
+        } else {
+            throw noSuchKey;
+        }
+        reached += (reached.empty() ? "" : ".") + segment;
+    }
+    return *target;
 }
 
 } // namespace
@@ -48,32 +82,16 @@ void applySessionOverrides(SessionJson& json, const std::vector<std::string>& ov
         return;
     }
     // The format's keys, as a session of the start-up plant writes them.
-    SessionJson schema = SessionJson::parse(sessionText(PlantProject{}, "."));
+    const SessionJson schema = SessionJson::parse(sessionText(PlantProject{}, "."));
     for (const std::string& setting : overrides) {
         const std::size_t equals = setting.find('=');
         if (equals == std::string::npos || equals == 0) {
-            throw SessionValueError{"--set " + setting + ": expected KEY=VALUE"};
+            throw SessionValueError{"--set " + printableField(setting) + ": expected KEY=VALUE"};
         }
         const std::string path = setting.substr(0, equals);
-        SessionJson* target = &json;
-        SessionJson* model = &schema;
-        for (const std::string& segment : pathSegments(path)) {
-            model = child(*model, segment);
-            if (model == nullptr) {
-                throw SessionValueError{"--set " + path + ": a session has no such key"};
-            }
-            SessionJson* next = child(*target, segment);
-            if (next == nullptr) {
-                // A key the file leaves out: it starts from the start-up value.
-                if (target->is_object()) {
-                    next = &((*target)[segment] = *model);
-                } else {
-                    throw SessionValueError{"--set " + path + ": a session has no such key"};
-                }
-            }
-            target = next;
-        }
-        *target = parseValue(setting.substr(equals + 1));
+        const std::vector<std::string> segments = pathSegments(path);
+        SessionJson& target = settingTarget(json, schema, segments, path);
+        target = parseSettingValue(setting.substr(equals + 1), path, segments.size());
     }
 }
 

@@ -1,7 +1,9 @@
 #include "project/SessionReader.h"
 
+#include "base/PrintableText.h"
 #include "base/TextLines.h"
 #include "components/SurfacePreparation.h"
+#include "growth/GrowthFit.h"
 #include "project/ParameterScales.h"
 #include "project/SessionKeys.h"
 #include "project/SessionSections.h"
@@ -48,6 +50,30 @@ void readParameters(const SessionJson& json, PlantParameters& parameters, Sessio
     }
 }
 
+// Data a curve was fitted to fits again, as "Fit Curve" would take it; the first message of a
+// fit that fails is the value's error.
+void checkGrowthData(const std::string& data, const std::string& path) {
+    if (data.empty()) {
+        return;
+    }
+    GrowthData scratch;
+    const FitOutcome fitted = fitGrowthData(splitLines(data), scratch);
+    if (fitted.completed) {
+        return;
+    }
+    for (const Message& message : fitted.messages) {
+        if (message.kind == MessageKind::Error) {
+            std::string text = path + ": " + printableField(message.text, 200);
+            const std::string place = "in line " + std::to_string(message.line);
+            if (message.line > 0 && !message.text.ends_with(place)) {
+                text += " (" + place + " of the data)";
+            }
+            throw SessionValueError{text};
+        }
+    }
+    throw SessionValueError{path + ": the data does not fit a growth curve"};
+}
+
 void readGrowth(const SessionJson& json, PlantGrowth& growth, SessionChecks& checks) {
     const SessionJson& section = checks.object(json, "growth", "growth");
     for (std::size_t i = 0; i < OrganKeys.size(); ++i) {
@@ -65,6 +91,7 @@ void readGrowth(const SessionJson& json, PlantGrowth& growth, SessionChecks& che
                                curve.tmid);
         if (const SessionJson* data = SessionChecks::member(organ, "data")) {
             growth.data[i] = linesText(*data, joinPath(path, "data"), checks);
+            checkGrowthData(growth.data[i], joinPath(path, "data"));
         }
         checks.warnUnknown(organ, path, {"bottom", "top", "slope", "tmid", "data"});
     }

@@ -1,6 +1,8 @@
 #include "project/Session.h"
 
+#include "base/FileIo.h"
 #include "base/OutputFiles.h"
+#include "base/StrayBytes.h"
 #include "base/TextLines.h"
 #include "project/ParameterScales.h"
 #include "project/SessionKeys.h"
@@ -34,8 +36,19 @@ Json colorJson(RgbColor color) {
     return Json::array({color.red, color.green, color.blue});
 }
 
+// A text as JSON holds it: bytes that are not UTF-8 carried as encodeStrayBytes says.
+Json textJson(const std::string& text) {
+    return encodeStrayBytes(text);
+}
+
 Json linesJson(const std::string& text) {
-    return text.empty() ? Json::array() : Json(splitLines(text));
+    Json lines = Json::array();
+    if (!text.empty()) {
+        for (const std::string& line : splitLines(text)) {
+            lines.push_back(textJson(line));
+        }
+    }
+    return lines;
 }
 
 Json growthJson(const PlantGrowth& growth) {
@@ -113,9 +126,9 @@ Json textureFileJson(const LeafTextures& textures, const std::string& sessionFol
     const fs::path folder = fs::weakly_canonical(fs::absolute(sessionFolder, error), error);
     const fs::path relative = absolute.lexically_relative(folder);
     if (!error && !relative.empty() && *relative.begin() != "..") {
-        return relative.generic_string();
+        return textJson(relative.generic_string());
     }
-    return file;
+    return textJson(file);
 }
 
 Json viewJson(const ViewState& v) {
@@ -149,7 +162,7 @@ Json animationJson(const AnimationSettings& a) {
               {"jpegQuality", c.quality},
               {"gifDelay", c.delay},
               {"reductionBits", c.reductionBits},
-              {"folder", c.folder}}}};
+              {"folder", textJson(c.folder)}}}};
 }
 
 } // namespace

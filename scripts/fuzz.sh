@@ -15,25 +15,31 @@ fi
 # Allocation stacks cost a fifth of each run in the allocation-heavy targets and only enrich a
 # report; running a kept input again without this option prints them in full.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-malloc_context_size=0}
+# The session commands draw on the headless context; Mesa keeps some blocks past its contexts.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/fuzz/mesa-leaks.supp}
 
 seconds=${FUZZ_SECONDS:-600}
 build=build/fuzz
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(growth_data shape_library bitmap example_file lsystem session command_line)
+    targets=(growth_data shape_library bitmap example_file lsystem session command_line
+        session_commands)
 fi
 # Long enough to reach every reader's limits (1000 library entries take 6 KB, 501 data lines
 # 1 KB, 101 values on a line 0.2 KB) and a few kilobytes of bitmap rows; longer inputs only
 # slow the search down.
 max_len=16384
-limits=(-timeout=1 -rss_limit_mb=1024)
+# A target's time limit: the session commands build, draw and export whole plants.
+timeout_of() {
+    if [ "$1" = session_commands ]; then echo 10; else echo 1; fi
+}
 
 # A timeout on a machine shared with builds may be the machine's: an input counts as a hang
-# only when it also takes more than a second when run again on its own.
+# only when it also takes longer than its time limit when run again on its own.
 reproduces() {
-    local fuzzer=$1 input=$2
+    local fuzzer=$1 input=$2 seconds=$3
     for _ in 1 2 3; do
-        if ! "$fuzzer" "${limits[@]}" -runs=1 "$input" >/dev/null 2>&1; then
+        if ! "$fuzzer" -timeout="$seconds" -rss_limit_mb=1024 -runs=1 "$input" >/dev/null 2>&1; then
             return 0
         fi
     done
@@ -53,7 +59,8 @@ fuzz_target() {
         [ "$left" -gt 0 ] || break
         local segment=$build/logs/$target.segment.log
         local status=0
-        "$fuzzer" -max_total_time="$left" "${limits[@]}" -max_len=$max_len \
+        "$fuzzer" -max_total_time="$left" -timeout="$(timeout_of "$target")" -rss_limit_mb=1024 \
+            -max_len=$max_len \
             -dict="fuzz/dictionaries/$target.dict" -print_final_stats=1 \
             -artifact_prefix="$artifacts/" "$corpus" "fuzz/corpus/$target" >"$segment" 2>&1 ||
             status=$?
@@ -64,7 +71,8 @@ fuzz_target() {
         [ "$status" -ne 0 ] || break
         local artifact
         artifact=$(ls -t "$artifacts" | grep -v '^unconfirmed$' | head -n 1 || true)
-        if [[ "$artifact" == timeout-* ]] && ! reproduces "$fuzzer" "$artifacts/$artifact"; then
+        if [[ "$artifact" == timeout-* ]] &&
+            ! reproduces "$fuzzer" "$artifacts/$artifact" "$(timeout_of "$target")"; then
             echo "fuzz: $target: $artifact ran in time on its own; going on" >&2
             mv "$artifacts/$artifact" "$artifacts/unconfirmed/"
             continue

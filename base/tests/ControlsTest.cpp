@@ -85,6 +85,17 @@ TEST(HandlerGuard, ShowsTheStandardTextAndRestoresTheCursor) {
     EXPECT_TRUE(runHandler(ui, [] {}));
 }
 
+TEST(HandlerGuard, RunningOutOfMemoryEndsTheHandlerWithAMessage) {
+    RecordingUserInterface ui;
+    const bool finished = runHandler(ui, [&] {
+        BusyCursor busy(ui);
+        throw std::bad_alloc();
+    });
+    EXPECT_FALSE(finished);
+    EXPECT_FALSE(ui.busy);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Not enough memory to complete this action."});
+}
+
 TEST(RecordingUserInterface, AnswersFromItsScriptThenCancels) {
     RecordingUserInterface ui;
     ui.inputAnswers.push_back(std::string("MyRun"));

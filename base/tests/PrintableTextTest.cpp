@@ -33,10 +33,16 @@ TEST(PrintableText, FieldsKeepTextAndShowWhatWouldVanish) {
               "1\\x002");
     EXPECT_EQ(printableField("a\tb\r\n"), "a\\x09b\\x0D\\x0A");
     EXPECT_EQ(printableField("caf\xC3\xA9 \xE2\x80\x94"), "caf\xC3\xA9 \xE2\x80\x94");
-    EXPECT_EQ(printableField("caf\xE9"), "caf\\xE9");             // Latin-1, not UTF-8
-    EXPECT_EQ(printableField("\xC0\x80"), "\\xC0\\x80");          // an overlong NUL
-    EXPECT_EQ(printableField("\xED\xA0\x80"), "\\xED\\xA0\\x80"); // a lone surrogate
-    EXPECT_EQ(printableField("\xC2\x85"), "\\xC2\\x85");          // a C1 line break
+    EXPECT_EQ(printableField("caf\xE9"), "caf\\xE9");               // Latin-1, not UTF-8
+    EXPECT_EQ(printableField("\xC0\x80"), "\\xC0\\x80");            // an overlong NUL
+    EXPECT_EQ(printableField("\xED\xA0\x80"), "\\xED\\xA0\\x80");   // a lone surrogate
+    EXPECT_EQ(printableField("\xC2\x85"), "\\xC2\\x85");            // a C1 line break
+    EXPECT_EQ(printableField("\xEF\xBB\xBF{"), "\\xEF\\xBB\\xBF{"); // a byte order mark
+    EXPECT_EQ(printableField("a\xE2\x80\xAE"
+                             "b"),
+              "a\\xE2\\x80\\xAE"
+              "b");                                               // right-to-left override
+    EXPECT_EQ(printableField("\xE2\x80\x8B"), "\\xE2\\x80\\x8B"); // a zero-width space
 }
 
 TEST(PrintableText, LongFieldsAreCutAfterFortyCharacters) {

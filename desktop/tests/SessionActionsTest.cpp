@@ -88,8 +88,9 @@ TEST(SessionActions, ABadSessionChangesNothing) {
     started.ui.takeMessages();
     EXPECT_FALSE(started.sessions().open(started.folder.file("bad.burgeon")));
     EXPECT_EQ(started.ui.takeMessages(),
-              std::vector<std::string>{"bad.burgeon: parameters.nodeBirthRate: expected a number "
-                                       "from 0.1 to 10, found -3"});
+              std::vector<std::string>{started.folder.file("bad.burgeon") +
+                                       ": parameters.nodeBirthRate: expected a number from 0.1 "
+                                       "to 10, found -3"});
     EXPECT_EQ(state.project.lsystemText, text);
     EXPECT_EQ(state.project.plant.nodeCount, 7);
     EXPECT_EQ(state.parameterPage.nodeBirthRateSlider.position(), 50);

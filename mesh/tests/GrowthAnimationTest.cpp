@@ -223,8 +223,26 @@ TEST(GrowthTimeline, TimelinesWithoutFramesAreRefused) {
     };
     EXPECT_EQ(message({0, 10, 0, 25}), "The time step of a growth animation must be above 0");
     EXPECT_EQ(message({10, 0, 1, 25}), "A growth animation must end at or after its start time");
-    EXPECT_EQ(message({0, 10, 1, 0}), "A growth animation needs more than 0 frames per second");
+    const std::string pace = "A growth animation plays from 0.001 to 1000 frames a second";
+    for (const double framesPerSecond : {0.0, -25.0, 1e-40, 1e300, std::nan(""), HUGE_VAL}) {
+        EXPECT_EQ(message({0, 10, 1, framesPerSecond}), pace) << framesPerSecond;
+    }
     EXPECT_EQ(message({0, 1e6, 1, 25}), "A growth animation holds at most 10000 frames");
+    EXPECT_EQ(message({-1e308, 1e308, 1e305, 25}), "A growth animation holds at most 10000 frames");
+    EXPECT_EQ(message({1e16, 1e16 + 4, 1, 25}),
+              "The time step of a growth animation is too small to move its time on");
+}
+
+TEST(GrowthTimeline, KeyTimesIncreaseAndStayFiniteAtEveryPace) {
+    for (const double framesPerSecond : {MinFramesPerSecond, 1.0, 25.0, MaxFramesPerSecond}) {
+        const std::vector<float> keys = animationKeyTimes(MaxAnimationFrames, framesPerSecond);
+        ASSERT_EQ(keys.size(), static_cast<std::size_t>(MaxAnimationFrames));
+        EXPECT_EQ(keys.front(), 0.0f);
+        for (std::size_t k = 1; k < keys.size(); ++k) {
+            ASSERT_TRUE(std::isfinite(keys[k]) && keys[k] > keys[k - 1]) << framesPerSecond;
+        }
+    }
+    EXPECT_THROW(animationKeyTimes(3, 1e-40), StandardError);
 }
 
 } // namespace

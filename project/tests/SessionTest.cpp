@@ -211,7 +211,8 @@ TEST(Session, FilesAreWrittenWholeAndTexturesFoundBesideTheSessionOrInTheStartFo
     ASSERT_TRUE(reading.opened);
     EXPECT_EQ(reading.project.leafTextures.leafTextureCount, 0);
     EXPECT_EQ(texts(reading.messages),
-              std::vector<std::string>{"a.burgeon: the leaf texture \"gone.bmp\" is neither "
+              std::vector<std::string>{file +
+                                       ": the leaf texture \"gone.bmp\" is neither "
                                        "beside the session nor in " +
                                        (folder / "start").string() +
                                        "; the plant opens without it"});

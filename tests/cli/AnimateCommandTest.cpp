@@ -66,3 +66,32 @@ TEST(AnimateCommand, WritesTheFilesOfACaptureRunAndReportsHowItEnded) {
     EXPECT_EQ(run({"--from", "1", "--to", "2", "--jpeg", "--gif-frames"}).status, 2);
     std::filesystem::remove_all(folder);
 }
+
+TEST(AnimateCommand, SizesWhoseFramesCannotBeCapturedAreRefusedAtOnce) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("burgeon_animate_size_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    auto run = [&](const std::string& size) {
+        return runBurgeon({"animate", "--lsystem", examplesFolder() + "/LsysExam.Lsys", "--seed",
+                           "7", "--from", "3", "--to", "3", "--size", size},
+                          folder.string());
+    };
+    // The frames are 5 pixels smaller than the view; "Picture.bmp" is read back within 64 MB.
+    for (const std::string size : {"5x100", "100x1", "1x1", "4735x4735", "8192x2800"}) {
+        SCOPED_TRACE(size);
+        const auto refused = run(size);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_NE(refused.err.find("burgeon animate: --size " + size +
+                                   ": the frames of a capture are 5 pixels smaller"),
+                  std::string::npos)
+            << refused.err;
+    }
+    EXPECT_TRUE(filesIn(folder).empty()) << "refused before anything is written";
+    const auto smallest = run("6x6");
+    EXPECT_EQ(smallest.status, 0) << smallest.err;
+    const auto help = runBurgeon({"animate", "--help"});
+    EXPECT_NE(help.out.find("each side 6 to 8192"), std::string::npos);
+    EXPECT_NE(help.out.find("4734x4734"), std::string::npos);
+    std::filesystem::remove_all(folder);
+}

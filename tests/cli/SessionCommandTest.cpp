@@ -88,13 +88,14 @@ TEST_F(SessionCommandTest, CheckingASessionSummarisesItsPlant) {
                                              " \"view\": {\"zoom\": 500}}";
     const auto bad = runBurgeon({"session", path("bad.burgeon")});
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.err, "burgeon session: bad.burgeon: view.zoom: expected a number from 2 to "
-                       "175, found 500\n");
+    EXPECT_EQ(bad.err, "burgeon session: " + path("bad.burgeon") +
+                           ": view.zoom: expected a number from 2 to 175, found 500\n")
+        << "the file named as it was given";
     const auto newer = runBurgeon(
         {"render", "--session", path("bad.burgeon"), "--set", "version=2", "--out", path("x.png")});
     EXPECT_EQ(newer.status, 1);
-    EXPECT_EQ(newer.err,
-              "burgeon render: bad.burgeon was written by a newer Burgeon (session version 2)\n");
+    EXPECT_EQ(newer.err, "burgeon render: " + path("bad.burgeon") +
+                             " was written by a newer Burgeon (session version 2)\n");
     EXPECT_FALSE(std::filesystem::exists(folder / "x.png"));
 }
 
