@@ -1,0 +1,226 @@
+#include "render/SegmentBuffer.h"
+
+#include "render/GlHeaders.h"
+#include "render/RenderState.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace burgeon {
+
+namespace {
+
+using Vector = std::array<double, 3>;
+
+// A shape's frame in eye space: the unit shape's x, y and z axes scaled to the segment and
+// turned as the pipeline turns them (90 degrees about X, so the shape's +Z runs down -Y), its
+// origin, and the axes its normals take (turned, not scaled, with the sign of the radius).
+struct PlacedFrame {
+    Vector x;
+    Vector y;
+    Vector z;
+    Vector origin;
+    Vector normalX;
+    Vector normalY;
+    Vector normalZ;
+};
+
+Vector column(const std::array<float, 16>& m, int index) {
+    const auto at = static_cast<std::size_t>(4 * index);
+    return {m[at], m[at + 1], m[at + 2]};
+}
+
+Vector scaled(const Vector& v, double factor) {
+    return {v[0] * factor, v[1] * factor, v[2] * factor};
+}
+
+// M x R x S: M the model-view matrix, R the turn of 90 degrees about X (the shape's (x, y, z)
+// lands on (x, -z, y)), S the scale `across` along the shape's x and y, `along` its z.
+PlacedFrame placedFrame(const std::array<float, 16>& m, double across, double along) {
+    const Vector mx = column(m, 0);
+    const Vector my = column(m, 1);
+    const Vector mz = column(m, 2);
+    const double sign = across < 0.0 ? -1.0 : 1.0;
+    return {scaled(mx, across), scaled(mz, across), scaled(my, -along), column(m, 3),
+            scaled(mx, sign),   scaled(mz, sign),   scaled(my, -sign)};
+}
+
+void appendPlaced(VertexArrays& arrays, const QuadricShape& shape, const PlacedFrame& f) {
+    std::vector<float>& vertices = arrays.vertices();
+    const auto first = static_cast<std::uint32_t>(arrays.vertexCount());
+    for (const QuadricVertex& vertex : shape.vertices) {
+        const auto& p = vertex.position;
+        const auto& n = vertex.normal;
+        for (std::size_t k = 0; k < 3; ++k) {
+            vertices.push_back(static_cast<float>(f.normalX[k] * n[0] + f.normalY[k] * n[1] +
+                                                  f.normalZ[k] * n[2]));
+        }
+        for (std::size_t k = 0; k < 3; ++k) {
+            vertices.push_back(
+                static_cast<float>(f.x[k] * p[0] + f.y[k] * p[1] + f.z[k] * p[2] + f.origin[k]));
+        }
+    }
+    for (const std::uint32_t index : shape.indices) {
+        arrays.indices().push_back(first + index);
+    }
+}
+
+// The half of a cap that stands out of its segment. The sphere's +Z half lies inside the
+// cylinder, which runs along +Z from the sphere's centre with the same radius, and its wall
+// hides it; the triangles that keep a tenth of the radius from the rim are left out, with the
+// vertices only they use.
+QuadricShape outerHalf(const QuadricShape& sphere) {
+    constexpr float HiddenFromRim = 0.1f;
+    QuadricShape half;
+    std::vector<std::uint32_t> kept(sphere.vertices.size(),
+                                    std::numeric_limits<std::uint32_t>::max());
+    for (std::size_t t = 0; t + 2 < sphere.indices.size(); t += 3) {
+        float nearestRim = std::numeric_limits<float>::max();
+        for (std::size_t k = 0; k < 3; ++k) {
+            nearestRim = std::min(nearestRim, sphere.vertices[sphere.indices[t + k]].position[2]);
+        }
+        if (nearestRim > HiddenFromRim) {
+            continue;
+        }
+        for (std::size_t k = 0; k < 3; ++k) {
+            const std::uint32_t index = sphere.indices[t + k];
+            if (kept[index] == std::numeric_limits<std::uint32_t>::max()) {
+                kept[index] = static_cast<std::uint32_t>(half.vertices.size());
+                half.vertices.push_back(sphere.vertices[index]);
+            }
+            half.indices.push_back(kept[index]);
+        }
+    }
+    return half;
+}
+
+// The same shape with each vertex once: GLU sends a ring of a sphere once for each band it
+// bounds and the seam of a strip twice, with the same values each time. The pipeline lights a
+// vertex once however many triangles share it.
+QuadricShape sharedVertices(const QuadricShape& shape) {
+    QuadricShape shared;
+    std::map<std::array<float, 6>, std::uint32_t> indexOf;
+    for (const std::uint32_t index : shape.indices) {
+        const QuadricVertex& vertex = shape.vertices[index];
+        const std::array<float, 6> key{vertex.position[0], vertex.position[1], vertex.position[2],
+                                       vertex.normal[0],   vertex.normal[1],   vertex.normal[2]};
+        const auto [found, added] =
+            indexOf.emplace(key, static_cast<std::uint32_t>(shared.vertices.size()));
+        if (added) {
+            shared.vertices.push_back(vertex);
+        }
+        shared.indices.push_back(found->second);
+    }
+    return shared;
+}
+
+} // namespace
+
+void SegmentBuffer::add(const std::array<float, 16>& modelView, double length, double radius,
+                        RgbColor color) {
+    segments_.push_back({modelView, length, radius, color});
+}
+
+void SegmentBuffer::draw() {
+    ViewSetting setting;
+    glGetFloatv(GL_PROJECTION_MATRIX, setting.projection.data());
+    glGetIntegerv(GL_VIEWPORT, setting.viewport.data());
+    if (!builtSetting_ || *builtSetting_ != setting || builtSegments_ != segments_) {
+        build(setting);
+        builtSegments_ = segments_;
+        builtSetting_ = setting;
+    }
+    if (arrays_.indices().empty()) {
+        return;
+    }
+    std::array<GLfloat, 16> modelView{};
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelView.data());
+    glLoadIdentity();
+    arrays_.beginDrawing();
+    for (const ColorRun& run : runs_) {
+        setMaterial(run.color, 1.0f);
+        arrays_.drawTriangles(run.first, run.count);
+    }
+    arrays_.endDrawing();
+    glLoadMatrixf(modelView.data());
+}
+
+void SegmentBuffer::release() {
+    arrays_.release();
+    builtSetting_.reset();
+}
+
+// The triangles go into one index array a colour after the other, each colour a run.
+void SegmentBuffer::build(const ViewSetting& setting) {
+    ++builds_;
+    const ScreenScale screen(setting.projection, setting.viewport[2], setting.viewport[3]);
+    arrays_.vertices().clear();
+    arrays_.indices().clear();
+    runs_.clear();
+    std::vector<RgbColor> colors;
+    for (const Segment& segment : segments_) {
+        if (std::find(colors.begin(), colors.end(), segment.color) == colors.end()) {
+            colors.push_back(segment.color);
+        }
+    }
+    for (const RgbColor color : colors) {
+        ColorRun& run = runs_.emplace_back();
+        run.color = color;
+        run.first = arrays_.indices().size();
+        for (const Segment& segment : segments_) {
+            if (segment.color == color) {
+                appendSegment(segment, screen);
+            }
+        }
+        run.count = arrays_.indices().size() - run.first;
+    }
+    arrays_.upload();
+}
+
+// A segment of no radius covers no pixel. Only a segment at least as long as its radius hides
+// the inner half of its cap.
+void SegmentBuffer::appendSegment(const Segment& segment, const ScreenScale& screen) {
+    if (segment.radius == 0.0) {
+        return;
+    }
+    const Vector upper = column(segment.modelView, 3);
+    const Vector down = column(segment.modelView, 1);
+    const Vector lower{upper[0] - down[0] * segment.length, upper[1] - down[1] * segment.length,
+                       upper[2] - down[2] * segment.length};
+    // The model-view matrix scales every axis alike: the radius in eye space.
+    const Vector across = column(segment.modelView, 0);
+    const double eyeRadius =
+        std::fabs(segment.radius) *
+        std::sqrt(across[0] * across[0] + across[1] * across[1] + across[2] * across[2]);
+    const SegmentDetail detail = segmentDetail(segmentPixels(screen, eyeRadius, upper, lower),
+                                               segmentPixels(screen, eyeRadius, upper, upper));
+    const bool hidesInnerHalf = std::fabs(segment.length) >= std::fabs(segment.radius);
+    appendPlaced(arrays_, cylinder(detail.cylinderSlices),
+                 placedFrame(segment.modelView, segment.radius, segment.length));
+    appendPlaced(arrays_, cap(detail.capSlices, detail.capStacks, hidesInnerHalf),
+                 placedFrame(segment.modelView, segment.radius, segment.radius));
+}
+
+const QuadricShape& SegmentBuffer::cylinder(int slices) {
+    auto found = cylinders_.find(slices);
+    if (found == cylinders_.end()) {
+        found =
+            cylinders_
+                .emplace(slices, sharedVertices(quadricCylinder(1.0, 1.0, slices, CylinderStacks)))
+                .first;
+    }
+    return found->second;
+}
+
+const QuadricShape& SegmentBuffer::cap(int slices, int stacks, bool outer) {
+    const std::tuple<int, int, bool> key{slices, stacks, outer};
+    auto found = caps_.find(key);
+    if (found == caps_.end()) {
+        QuadricShape sphere = quadricSphere(1.0, slices, stacks);
+        found = caps_.emplace(key, sharedVertices(outer ? outerHalf(sphere) : sphere)).first;
+    }
+    return found->second;
+}
+
+} // namespace burgeon
