@@ -22,9 +22,9 @@ namespace {
 const char* const AnimateUsage =
     "burgeon animate (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
     "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
-    "[--texture N] [--size WxH] [--rotate X,Y,Z] [--from A] [--to B] [--step S] "
-    "[--jpeg | --gif-frames | --video OUT.mp4|OUT.webm [--fps N] [--crf Q]] [--quality Q] "
-    "[--delay D] [--folder DIR]";
+    "[--texture N] [--size WxH] [--rotate X,Y,Z] [--detail full|auto] [--from A] [--to B] "
+    "[--step S] [--jpeg | --gif-frames | --video OUT.mp4|OUT.webm [--fps N] [--crf Q]] "
+    "[--quality Q] [--delay D] [--folder DIR]";
 
 constexpr int ProgressBarWidth = 40;
 

@@ -19,7 +19,7 @@ namespace {
 const char* const ExportUsage =
     "burgeon export (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
     "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
-    "[--texture N] [--time T] --out FILE.glb|.gltf|.obj|.ply [--no-land] "
+    "[--texture N] [--time T] [--detail full] --out FILE.glb|.gltf|.obj|.ply [--no-land] "
     "[--animate A:B:STEP [--fps N]]";
 
 // The simulated times of a growth animation, "A:B:STEP": from A to B in steps of STEP.
@@ -128,6 +128,11 @@ private:
         }
         if (time_ && !std::isfinite(*time_)) {
             throw UsageError{"--time needs a finite number"};
+        }
+        // A mesh has no picture to draw coarser for: it holds every shape at full detail.
+        if (plant_.detail == "auto") {
+            throw UsageError{"--detail auto draws for a picture's pixels; a mesh is exported "
+                             "at full detail (--detail full)"};
         }
         if (time_ && animate_) {
             throw UsageError{"--time and --animate exclude each other"};

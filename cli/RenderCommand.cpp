@@ -27,7 +27,8 @@ namespace {
 const char* const RenderUsage =
     "burgeon render (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
     "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
-    "[--texture N] [--time T] [--size WxH] [--rotate X,Y,Z] [--out FILE] [--organs FILE.csv]";
+    "[--texture N] [--time T] [--size WxH] [--rotate X,Y,Z] [--detail full|auto] [--out FILE] "
+    "[--organs FILE.csv]";
 
 // The picture file's bytes in the format its extension names.
 std::string encodePicture(const std::string& fileName, const RgbImage& image) {
@@ -68,7 +69,8 @@ int renderPicture(HeadlessPlant& plant, double time, PictureSize size, const std
         return 1;
     }
     // The organs drawn, as the --organs table lists them and export counts them.
-    out << outFile << ": " << size.width << " x " << size.height << ", " << organs.size() << " organs at time " << formatGeneral(time) << '\n';
+    out << outFile << ": " << size.width << " x " << size.height << ", " << organs.size()
+        << " organs at time " << formatGeneral(time) << '\n';
     return 0;
 }
 
