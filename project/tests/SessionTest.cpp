@@ -283,5 +283,14 @@ TEST(Session, TheDrawingDetailIsKeptAndWrittenOnlyWhenItIsNotAutomatic) {
                                        "\"full\", found \"coarse\""});
 }
 
+TEST(Session, TheBenchPlantSavesBackToTheSameBytes) {
+    const fs::path file = fs::path(BURGEON_EXAMPLES) / "bench" / "bushy.burgeon";
+    const SessionReading reading = openSession(file.string(), BURGEON_EXAMPLES);
+    ASSERT_TRUE(reading.opened);
+    EXPECT_TRUE(reading.messages.empty());
+    EXPECT_EQ(sessionText(reading.project, file.parent_path().string()),
+              readFileText(file.string()));
+}
+
 } // namespace
 } // namespace burgeon
