@@ -48,6 +48,14 @@ void frameWith(benchmark::State& state, const FrameSetting& setting) {
         }
     }
     state.counters["organs"] = scene.plant.nodeCount;
+    if (setting.detail == DrawingDetail::Auto) {
+        // The triangles of the last frame's segments, and of its leaves and flowers.
+        const GlDrawingTarget& target = renderer.drawingTarget();
+        state.counters["segmentTriangles"] =
+            static_cast<double>(target.segmentBuffer().triangleCount());
+        state.counters["surfaceTriangles"] =
+            static_cast<double>(target.surfaceBuffer().triangleCount());
+    }
 }
 
 // Every segment a 32-slice cylinder and a 16 x 16 sphere, from the unit shapes' display lists.

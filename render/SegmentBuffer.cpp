@@ -46,24 +46,28 @@ PlacedFrame placedFrame(const std::array<float, 16>& m, double across, double al
             scaled(mx, sign),   scaled(mz, sign),   scaled(my, -sign)};
 }
 
-void appendPlaced(VertexArrays& arrays, const QuadricShape& shape, const PlacedFrame& f) {
+// The shape's vertices placed by the frame, at the end of the arrays; their indices are the
+// shape's after the vertices before them.
+std::uint32_t appendVertices(VertexArrays& arrays, const QuadricShape& shape,
+                             const PlacedFrame& f) {
     std::vector<float>& vertices = arrays.vertices();
     const auto first = static_cast<std::uint32_t>(arrays.vertexCount());
+    const std::size_t start = vertices.size();
+    vertices.resize(start + shape.vertices.size() * 6);
+    float* out = vertices.data() + start;
     for (const QuadricVertex& vertex : shape.vertices) {
         const auto& p = vertex.position;
         const auto& n = vertex.normal;
         for (std::size_t k = 0; k < 3; ++k) {
-            vertices.push_back(static_cast<float>(f.normalX[k] * n[0] + f.normalY[k] * n[1] +
-                                                  f.normalZ[k] * n[2]));
+            *out++ =
+                static_cast<float>(f.normalX[k] * n[0] + f.normalY[k] * n[1] + f.normalZ[k] * n[2]);
         }
         for (std::size_t k = 0; k < 3; ++k) {
-            vertices.push_back(
-                static_cast<float>(f.x[k] * p[0] + f.y[k] * p[1] + f.z[k] * p[2] + f.origin[k]));
+            *out++ =
+                static_cast<float>(f.x[k] * p[0] + f.y[k] * p[1] + f.z[k] * p[2] + f.origin[k]);
         }
     }
-    for (const std::uint32_t index : shape.indices) {
-        arrays.indices().push_back(first + index);
-    }
+    return first;
 }
 
 // The half of a cap that stands out of its segment. The sphere's +Z half lies inside the
@@ -126,6 +130,7 @@ void SegmentBuffer::draw() {
     ViewSetting setting;
     glGetFloatv(GL_PROJECTION_MATRIX, setting.projection.data());
     glGetIntegerv(GL_VIEWPORT, setting.viewport.data());
+    setting.cullsBackFaces = cullsBackFaces();
     if (!builtSetting_ || *builtSetting_ != setting || builtSegments_ != segments_) {
         build(setting);
         builtSegments_ = segments_;
@@ -155,6 +160,10 @@ void SegmentBuffer::release() {
 void SegmentBuffer::build(const ViewSetting& setting) {
     ++builds_;
     const ScreenScale screen(setting.projection, setting.viewport[2], setting.viewport[3]);
+    facing_.reset();
+    if (setting.cullsBackFaces) {
+        facing_.emplace(setting.projection, setting.viewport[2], setting.viewport[3]);
+    }
     arrays_.vertices().clear();
     arrays_.indices().clear();
     runs_.clear();
@@ -196,10 +205,39 @@ void SegmentBuffer::appendSegment(const Segment& segment, const ScreenScale& scr
     const SegmentDetail detail = segmentDetail(segmentPixels(screen, eyeRadius, upper, lower),
                                                segmentPixels(screen, eyeRadius, upper, upper));
     const bool hidesInnerHalf = std::fabs(segment.length) >= std::fabs(segment.radius);
-    appendPlaced(arrays_, cylinder(detail.cylinderSlices),
-                 placedFrame(segment.modelView, segment.radius, segment.length));
-    appendPlaced(arrays_, cap(detail.capSlices, detail.capStacks, hidesInnerHalf),
-                 placedFrame(segment.modelView, segment.radius, segment.radius));
+    const QuadricShape& side = cylinder(detail.cylinderSlices);
+    appendTriangles(side,
+                    appendVertices(arrays_, side,
+                                   placedFrame(segment.modelView, segment.radius, segment.length)));
+    const QuadricShape& top = cap(detail.capSlices, detail.capStacks, hidesInnerHalf);
+    appendTriangles(top,
+                    appendVertices(arrays_, top,
+                                   placedFrame(segment.modelView, segment.radius, segment.radius)));
+}
+
+// The pipeline would cull the triangles that turn away from the eye; they are left out here
+// already, when it culls back faces.
+void SegmentBuffer::appendTriangles(const QuadricShape& shape, std::uint32_t first) {
+    std::vector<std::uint32_t>& indices = arrays_.indices();
+    if (!facing_) {
+        for (const std::uint32_t index : shape.indices) {
+            indices.push_back(first + index);
+        }
+        return;
+    }
+    clips_.clear();
+    const float* placed = arrays_.vertices().data() + std::size_t{first} * 6;
+    for (std::size_t k = 0; k < shape.vertices.size(); ++k) {
+        clips_.push_back(facing_->clip(placed + 6 * k + 3));
+    }
+    for (std::size_t t = 0; t + 2 < shape.indices.size(); t += 3) {
+        const std::uint32_t a = shape.indices[t];
+        const std::uint32_t b = shape.indices[t + 1];
+        const std::uint32_t c = shape.indices[t + 2];
+        if (!facing_->turnsAway(clips_[a], clips_[b], clips_[c])) {
+            indices.insert(indices.end(), {first + a, first + b, first + c});
+        }
+    }
 }
 
 const QuadricShape& SegmentBuffer::cylinder(int slices) {

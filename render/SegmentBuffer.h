@@ -2,6 +2,7 @@
 
 #include "base/UserInterface.h"
 #include "drawing/OrganDetail.h"
+#include "drawing/ScreenFacing.h"
 #include "render/VertexArrays.h"
 
 #include <array>
@@ -48,6 +49,7 @@ private:
     struct ViewSetting {
         std::array<float, 16> projection{};
         std::array<int, 4> viewport{};
+        bool cullsBackFaces = false;
 
         bool operator==(const ViewSetting&) const = default;
     };
@@ -60,6 +62,8 @@ private:
 
     void build(const ViewSetting& setting);
     void appendSegment(const Segment& segment, const ScreenScale& screen);
+    // The shape's triangles over its vertices placed from index `first` on.
+    void appendTriangles(const QuadricShape& shape, std::uint32_t first);
     const QuadricShape& cylinder(int slices);
     const QuadricShape& cap(int slices, int stacks, bool outerHalf);
 
@@ -68,6 +72,10 @@ private:
     std::optional<ViewSetting> builtSetting_;
     VertexArrays arrays_{VertexArrays::Layout::NormalPosition};
     std::vector<ColorRun> runs_;
+    // While building: the turn of the triangles on screen, and the clip coordinates of the
+    // shape being placed.
+    std::optional<ScreenFacing> facing_;
+    std::vector<ScreenFacing::Clip> clips_;
     // Unit shapes (radius 1, cylinder height 1) by slices; caps by slices, stacks and half.
     std::map<int, QuadricShape> cylinders_;
     std::map<std::tuple<int, int, bool>, QuadricShape> caps_;
