@@ -70,12 +70,14 @@ std::uint32_t appendVertices(VertexArrays& arrays, const QuadricShape& shape,
     return first;
 }
 
+// How near the rim of its segment a triangle of a unit cap must come to be kept.
+constexpr float HiddenFromRim = 0.1f;
+
 // The half of a cap that stands out of its segment. The sphere's +Z half lies inside the
 // cylinder, which runs along +Z from the sphere's centre with the same radius, and its wall
 // hides it; the triangles that keep a tenth of the radius from the rim are left out, with the
 // vertices only they use.
 QuadricShape outerHalf(const QuadricShape& sphere) {
-    constexpr float HiddenFromRim = 0.1f;
     QuadricShape half;
     std::vector<std::uint32_t> kept(sphere.vertices.size(),
                                     std::numeric_limits<std::uint32_t>::max());
@@ -136,27 +138,32 @@ void SegmentBuffer::draw() {
         builtSegments_ = segments_;
         builtSetting_ = setting;
     }
-    if (arrays_.indices().empty()) {
-        return;
-    }
     std::array<GLfloat, 16> modelView{};
     glGetFloatv(GL_MODELVIEW_MATRIX, modelView.data());
     glLoadIdentity();
-    arrays_.beginDrawing();
-    for (const ColorRun& run : runs_) {
-        setMaterial(run.color, 1.0f);
-        arrays_.drawTriangles(run.first, run.count);
+    for (std::size_t k = 0; k < usedRuns_; ++k) {
+        setMaterial(runs_[k].color, 1.0f);
+        runs_[k].arrays.drawTriangles();
     }
-    arrays_.endDrawing();
     glLoadMatrixf(modelView.data());
 }
 
 void SegmentBuffer::release() {
-    arrays_.release();
+    for (ColorRun& run : runs_) {
+        run.arrays.release();
+    }
     builtSetting_.reset();
 }
 
-// The triangles go into one index array a colour after the other, each colour a run.
+std::size_t SegmentBuffer::triangleCount() const {
+    std::size_t indices = 0;
+    for (std::size_t k = 0; k < usedRuns_; ++k) {
+        indices += runs_[k].arrays.indices().size();
+    }
+    return indices / 3;
+}
+
+// A run of the segments for each colour, in the order the colours come.
 void SegmentBuffer::build(const ViewSetting& setting) {
     ++builds_;
     const ScreenScale screen(setting.projection, setting.viewport[2], setting.viewport[3]);
@@ -164,32 +171,35 @@ void SegmentBuffer::build(const ViewSetting& setting) {
     if (setting.cullsBackFaces) {
         facing_.emplace(setting.projection, setting.viewport[2], setting.viewport[3]);
     }
-    arrays_.vertices().clear();
-    arrays_.indices().clear();
-    runs_.clear();
-    std::vector<RgbColor> colors;
+    usedRuns_ = 0;
     for (const Segment& segment : segments_) {
-        if (std::find(colors.begin(), colors.end(), segment.color) == colors.end()) {
-            colors.push_back(segment.color);
+        const auto used = runs_.begin() + static_cast<std::ptrdiff_t>(usedRuns_);
+        if (std::find_if(runs_.begin(), used,
+                         [&](const ColorRun& run) { return run.color == segment.color; }) == used) {
+            if (usedRuns_ == runs_.size()) {
+                runs_.emplace_back();
+            }
+            runs_[usedRuns_].color = segment.color;
+            ++usedRuns_;
         }
     }
-    for (const RgbColor color : colors) {
-        ColorRun& run = runs_.emplace_back();
-        run.color = color;
-        run.first = arrays_.indices().size();
+    for (std::size_t k = 0; k < usedRuns_; ++k) {
+        ColorRun& run = runs_[k];
+        run.arrays.vertices().clear();
+        run.arrays.indices().clear();
         for (const Segment& segment : segments_) {
-            if (segment.color == color) {
-                appendSegment(segment, screen);
+            if (segment.color == run.color) {
+                appendSegment(segment, screen, run.arrays);
             }
         }
-        run.count = arrays_.indices().size() - run.first;
+        run.arrays.upload();
     }
-    arrays_.upload();
 }
 
 // A segment of no radius covers no pixel. Only a segment at least as long as its radius hides
 // the inner half of its cap.
-void SegmentBuffer::appendSegment(const Segment& segment, const ScreenScale& screen) {
+void SegmentBuffer::appendSegment(const Segment& segment, const ScreenScale& screen,
+                                  VertexArrays& arrays) {
     if (segment.radius == 0.0) {
         return;
     }
@@ -206,19 +216,20 @@ void SegmentBuffer::appendSegment(const Segment& segment, const ScreenScale& scr
                                                segmentPixels(screen, eyeRadius, upper, upper));
     const bool hidesInnerHalf = std::fabs(segment.length) >= std::fabs(segment.radius);
     const QuadricShape& side = cylinder(detail.cylinderSlices);
-    appendTriangles(side,
-                    appendVertices(arrays_, side,
-                                   placedFrame(segment.modelView, segment.radius, segment.length)));
+    const std::uint32_t sideStart = appendVertices(
+        arrays, side, placedFrame(segment.modelView, segment.radius, segment.length));
+    appendTriangles(side, sideStart, arrays);
     const QuadricShape& top = cap(detail.capSlices, detail.capStacks, hidesInnerHalf);
-    appendTriangles(top,
-                    appendVertices(arrays_, top,
-                                   placedFrame(segment.modelView, segment.radius, segment.radius)));
+    const std::uint32_t topStart =
+        appendVertices(arrays, top, placedFrame(segment.modelView, segment.radius, segment.radius));
+    appendTriangles(top, topStart, arrays);
 }
 
 // The pipeline would cull the triangles that turn away from the eye; they are left out here
 // already, when it culls back faces.
-void SegmentBuffer::appendTriangles(const QuadricShape& shape, std::uint32_t first) {
-    std::vector<std::uint32_t>& indices = arrays_.indices();
+void SegmentBuffer::appendTriangles(const QuadricShape& shape, std::uint32_t first,
+                                    VertexArrays& arrays) {
+    std::vector<std::uint32_t>& indices = arrays.indices();
     if (!facing_) {
         for (const std::uint32_t index : shape.indices) {
             indices.push_back(first + index);
@@ -226,7 +237,7 @@ void SegmentBuffer::appendTriangles(const QuadricShape& shape, std::uint32_t fir
         return;
     }
     clips_.clear();
-    const float* placed = arrays_.vertices().data() + std::size_t{first} * 6;
+    const float* placed = arrays.vertices().data() + std::size_t{first} * 6;
     for (std::size_t k = 0; k < shape.vertices.size(); ++k) {
         clips_.push_back(facing_->clip(placed + 6 * k + 3));
     }

@@ -34,7 +34,7 @@ public:
     void release();
 
     // What the last draw drew, and how many times an array was built so far.
-    std::size_t triangleCount() const { return arrays_.indices().size() / 3; }
+    std::size_t triangleCount() const;
     int builds() const { return builds_; }
 
 private:
@@ -53,25 +53,24 @@ private:
 
         bool operator==(const ViewSetting&) const = default;
     };
-    // The triangles of one colour: a range of the index array.
+    // The segments of one colour.
     struct ColorRun {
         RgbColor color;
-        std::size_t first = 0;
-        std::size_t count = 0;
+        VertexArrays arrays{VertexArrays::Layout::NormalPosition};
     };
 
     void build(const ViewSetting& setting);
-    void appendSegment(const Segment& segment, const ScreenScale& screen);
+    void appendSegment(const Segment& segment, const ScreenScale& screen, VertexArrays& arrays);
     // The shape's triangles over its vertices placed from index `first` on.
-    void appendTriangles(const QuadricShape& shape, std::uint32_t first);
+    void appendTriangles(const QuadricShape& shape, std::uint32_t first, VertexArrays& arrays);
     const QuadricShape& cylinder(int slices);
     const QuadricShape& cap(int slices, int stacks, bool outerHalf);
 
     std::vector<Segment> segments_;
     std::vector<Segment> builtSegments_;
     std::optional<ViewSetting> builtSetting_;
-    VertexArrays arrays_{VertexArrays::Layout::NormalPosition};
-    std::vector<ColorRun> runs_;
+    std::vector<ColorRun> runs_; // kept with their buffers; the first usedRuns_ hold the walk's
+    std::size_t usedRuns_ = 0;
     // While building: the turn of the triangles on screen, and the clip coordinates of the
     // shape being placed.
     std::optional<ScreenFacing> facing_;

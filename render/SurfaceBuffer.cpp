@@ -59,9 +59,7 @@ void SurfaceBuffer::draw(unsigned leafTexture) {
             glBindTexture(GL_TEXTURE_2D, leafTexture);
         }
         run.arrays.upload();
-        run.arrays.beginDrawing();
-        run.arrays.drawTriangles(0, run.arrays.indices().size());
-        run.arrays.endDrawing();
+        run.arrays.drawTriangles();
     }
     glLoadMatrixf(modelView.data());
     glDisable(GL_TEXTURE_2D);

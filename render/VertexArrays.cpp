@@ -51,40 +51,27 @@ void VertexArrays::upload() {
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
 }
 
-void VertexArrays::beginDrawing() {
+void VertexArrays::drawTriangles() {
+    if (indices_.empty()) {
+        return;
+    }
     const GLenum format = layout_ == Layout::NormalPosition ? GL_N3F_V3F : GL_T2F_N3F_V3F;
+    const auto count = static_cast<GLsizei>(indices_.size());
     if (useBuffers_) {
+        // From the bound buffers: the arrays start at their beginning.
         glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
         glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_);
         glInterleavedArrays(format, 0, nullptr);
+        glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, nullptr);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
     } else {
         glInterleavedArrays(format, 0, vertices_.data());
+        glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, indices_.data());
     }
-}
-
-void VertexArrays::drawTriangles(std::size_t firstIndex, std::size_t indexCount) const {
-    if (indexCount == 0) {
-        return;
-    }
-    if (useBuffers_) {
-        // With an index buffer bound, the pointer is an offset into it.
-        const auto offset = static_cast<std::uintptr_t>(firstIndex * sizeof(std::uint32_t));
-        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indexCount), GL_UNSIGNED_INT,
-                       reinterpret_cast<const void*>(offset));
-    } else {
-        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indexCount), GL_UNSIGNED_INT,
-                       indices_.data() + firstIndex);
-    }
-}
-
-void VertexArrays::endDrawing() {
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
-    if (useBuffers_) {
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-    }
 }
 
 void VertexArrays::release() {

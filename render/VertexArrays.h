@@ -29,10 +29,8 @@ public:
 
     // Hands the arrays as they are now to the pipeline; call after changing them.
     void upload();
-    // Draws triangles of a range of the indices, between begin and end.
-    void beginDrawing();
-    void drawTriangles(std::size_t firstIndex, std::size_t indexCount) const;
-    void endDrawing();
+    // Draws the triangles as uploaded.
+    void drawTriangles();
     // Deletes the buffer objects; needs the context they were made in.
     void release();
 

@@ -93,7 +93,10 @@ TEST(DrawingDetail, ReducedShapesAreGlusOwnAtTheirSlicesAndStacks) {
         EXPECT_EQ(ours.size(), static_cast<std::size_t>(cylinderTriangleCount(slices, 1)));
         expectSameTriangles(ours, glu);
     }
-    for (const auto& [slices, stacks] : {std::pair{4, 2}, std::pair{8, 4}, std::pair{16, 8}}) {
+    for (const auto& [sphereSlices, sphereStacks] :
+         {std::pair{4, 2}, std::pair{8, 4}, std::pair{16, 8}}) {
+        const int slices = sphereSlices;
+        const int stacks = sphereStacks;
         SCOPED_TRACE(std::to_string(slices) + " x " + std::to_string(stacks));
         const auto glu = fedTriangles([&] { gluSphere(quadric, 0.7, slices, stacks); });
         const auto ours = fedTriangles([&] { sendShape(quadricSphere(0.7, slices, stacks)); });
