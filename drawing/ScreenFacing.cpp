@@ -31,7 +31,7 @@ ScreenFacing::Clip ScreenFacing::clip(const float* eye) const {
 }
 
 // Twice the signed area in normalised device coordinates is the determinant of the clip
-// coordinates (x, y, w) of the corners divided by the product of their w.
+// coordinates (x, y, w) of the corners divided by the product of their w (all above 0 here).
 bool ScreenFacing::turnsAway(const Clip& a, const Clip& b, const Clip& c) const {
     if (a[2] <= 0.0 || b[2] <= 0.0 || c[2] <= 0.0) {
         return false;
@@ -39,8 +39,7 @@ bool ScreenFacing::turnsAway(const Clip& a, const Clip& b, const Clip& c) const 
     const double determinant = a[0] * (b[1] * c[2] - b[2] * c[1]) -
                                a[1] * (b[0] * c[2] - b[2] * c[0]) +
                                a[2] * (b[0] * c[1] - b[1] * c[0]);
-    const double twiceArea = determinant / (a[2] * b[2] * c[2]) * pixelsPerUnitArea_;
-    return twiceArea < -HairTwiceArea;
+    return determinant * pixelsPerUnitArea_ < -HairTwiceArea * (a[2] * b[2] * c[2]);
 }
 
 } // namespace burgeon
