@@ -48,6 +48,9 @@ SegmentDetail segmentDetail(double radiusPixels, double capPixels) {
         detail.cylinderSlices = halvedDivisions(circleSlices(radiusPixels, CylinderSlices),
                                                 CylinderSlices, FewestHalvedSlices);
     }
+    if (capPixels > FullDetailCapPixels && capPixels <= HalfStacksCapPixels) {
+        detail.capStacks = CapStacks / 2;
+    }
     if (!(capPixels > FullDetailCapPixels)) {
         detail.capSlices =
             halvedDivisions(circleSlices(capPixels, CapSlices), CapSlices, FewestHalvedSlices);

@@ -22,10 +22,12 @@ constexpr double ChordTolerancePixels = 0.25;
 // The outline is not all: the pipeline lights the vertices and blends between them, and the
 // surfaces' highlight (shininess 128) is narrower than a slice of full detail, so a coarser
 // shape lights other points and shades otherwise wherever it spans more than a pixel or so.
-// Shapes larger on screen than these radii are drawn at full detail; smaller ones keep only
-// vertices of the full shape (halved slices and stacks), lit as at full detail.
+// Shapes up to these radii on screen keep only vertices of the full shape (halved slices and
+// stacks), lit as at full detail, as few as their outline allows; caps a little larger only
+// halve their stacks (a stack of full detail spans half a slice); the rest are full.
 constexpr double FullDetailCylinderPixels = 1.0;
 constexpr double FullDetailCapPixels = 1.5;
+constexpr double HalfStacksCapPixels = 2.5;
 
 // The fewest slices dividing a circle of this radius in pixels whose chords stay within the
 // tolerance of it: at least 3, at most maxSlices.

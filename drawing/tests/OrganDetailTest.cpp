@@ -41,8 +41,11 @@ TEST(OrganDetail, HalvingKeepsOnlyDivisionsOfTheFullShape) {
 }
 
 TEST(OrganDetail, SegmentsLargeOnScreenKeepFullDetailAndSmallOnesAreHalved) {
-    EXPECT_EQ(segmentDetail(FullDetailCylinderPixels + 0.01, FullDetailCapPixels + 0.01),
+    EXPECT_EQ(segmentDetail(FullDetailCylinderPixels + 0.01, HalfStacksCapPixels + 0.01),
               SegmentDetail{});
+    EXPECT_EQ(segmentDetail(FullDetailCylinderPixels + 0.01, FullDetailCapPixels + 0.01),
+              (SegmentDetail{CylinderSlices, CapSlices, CapStacks / 2}))
+        << "a cap a little larger: square facets of full detail's slice";
     EXPECT_EQ(segmentDetail(std::numeric_limits<double>::infinity(),
                             std::numeric_limits<double>::infinity()),
               SegmentDetail{});
@@ -61,10 +64,11 @@ TEST(OrganDetail, SegmentsLargeOnScreenKeepFullDetailAndSmallOnesAreHalved) {
     EXPECT_EQ(segmentDetail(5.0, 0.1).capSlices, 4);
     EXPECT_EQ(segmentDetail(0.1, 5.0).cylinderSlices, 4);
     EXPECT_EQ(segmentDetail(0.1, 5.0).capStacks, CapStacks);
+    EXPECT_EQ(segmentDetail(0.1, 2.0).capStacks, CapStacks / 2);
 
     // Finer as it grows on screen, never coarser.
     SegmentDetail last = segmentDetail(0.0, 0.0);
-    for (double pixels = 0.0; pixels < 3.0; pixels += 0.05) {
+    for (double pixels = 0.0; pixels < 4.0; pixels += 0.05) {
         const SegmentDetail detail = segmentDetail(pixels, pixels);
         EXPECT_GE(detail.cylinderSlices, last.cylinderSlices) << pixels;
         EXPECT_GE(detail.capSlices, last.capSlices) << pixels;
