@@ -3,14 +3,18 @@
 #include "base/Clock.h"
 #include "project/PlantProject.h"
 
+#include <string>
+
 namespace burgeon {
 
-// A bushy plant of 5000 organs: ten main-stem internodes, each carrying nineteen branch
-// petioles with about twenty-five leaf-bearing petioles each. Levels stay low (at most 12),
-// so every push fits the pipeline's own matrix stack.
-void buildBenchPlant(PlantState& plant);
+// The large plant of the benchmarks, examples/bench/bushy.burgeon (made by
+// scripts/make-bench-plant.sh; the picture tests and the pacing probe draw it too): ten
+// main-stem internodes, each carrying nineteen petioles with twenty-five leaf-bearing short
+// petioles each, 4950 organs. Levels stay low (at most 12), so every push fits the pipeline's
+// own matrix stack.
+std::string benchPlantSession();
 
-// The plant, its curves and the start-up values of everything else.
+// The plant opened from its session with the seed 1, and the clock that fixes its wind.
 struct BenchScene : PlantProject {
     BenchScene();
 

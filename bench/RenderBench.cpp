@@ -17,34 +17,74 @@ namespace burgeon {
 namespace {
 
 constexpr double FrameTime = BenchFrameTime;
+// The growing frames go round this span of time from FrameTime.
+constexpr double GrowingSpan = 20.0;
 
-void frameWith(benchmark::State& state, CylinderGeometry geometry, bool flushEachShape) {
+struct FrameSetting {
+    DrawingDetail detail = DrawingDetail::Full;
+    CylinderGeometry geometry = CylinderGeometry::CachedLists;
+    bool flushEachShape = false;
+    // The time each frame moves on, so the plant grows between frames (0: it stands still).
+    double timeStep = 0.0;
+};
+
+void frameWith(benchmark::State& state, const FrameSetting& setting) {
     BenchScene scene;
+    scene.view.detail = setting.detail;
     HeadlessContext context(800, 600);
     Renderer renderer(context, scene, scene.clock);
     renderer.initialize("grass1.bmp");
     renderer.setProjection(800, 600);
-    renderer.setCylinderGeometry(geometry);
-    renderer.setFlushEachShape(flushEachShape);
+    renderer.setCylinderGeometry(setting.geometry);
+    renderer.setFlushEachShape(setting.flushEachShape);
     RendererCanvas canvas(scene, renderer, 800, 600);
+    double time = FrameTime;
     for (auto _ : state) {
-        drawScene(canvas, scene, FrameTime);
+        drawScene(canvas, scene, time);
         glFinish();
+        time += setting.timeStep;
+        if (time > FrameTime + GrowingSpan) {
+            time = FrameTime;
+        }
     }
     state.counters["organs"] = scene.plant.nodeCount;
+    if (setting.detail == DrawingDetail::Auto) {
+        // The triangles of the last frame's segments, and of its leaves and flowers.
+        const GlDrawingTarget& target = renderer.drawingTarget();
+        state.counters["segmentTriangles"] =
+            static_cast<double>(target.segmentBuffer().triangleCount());
+        state.counters["surfaceTriangles"] =
+            static_cast<double>(target.surfaceBuffer().triangleCount());
+    }
 }
 
-void BM_FrameCachedGeometry(benchmark::State& state) {
-    frameWith(state, CylinderGeometry::CachedLists, false);
+// Every segment a 32-slice cylinder and a 16 x 16 sphere, from the unit shapes' display lists.
+void BM_FrameFullDetail(benchmark::State& state) {
+    frameWith(state, {});
+}
+
+// Each segment as its size on screen asks, all from one vertex array; the plant stands still,
+// so the array is built once.
+void BM_FrameAutoDetail(benchmark::State& state) {
+    frameWith(state, {.detail = DrawingDetail::Auto});
+}
+
+// The same while the plant grows a time step a frame: the array is built for every frame.
+void BM_FrameAutoDetailGrowing(benchmark::State& state) {
+    frameWith(state, {.detail = DrawingDetail::Auto, .timeStep = 0.25});
+}
+
+void BM_FrameFullDetailGrowing(benchmark::State& state) {
+    frameWith(state, {.timeStep = 0.25});
 }
 
 // The literal drawing: two quadric objects per organ and a flush after every surface.
 void BM_FrameQuadricPerOrgan(benchmark::State& state) {
-    frameWith(state, CylinderGeometry::QuadricPerOrgan, true);
+    frameWith(state, {.geometry = CylinderGeometry::QuadricPerOrgan, .flushEachShape = true});
 }
 
 void BM_FrameQuadricPerOrganNoFlush(benchmark::State& state) {
-    frameWith(state, CylinderGeometry::QuadricPerOrgan, false);
+    frameWith(state, {.geometry = CylinderGeometry::QuadricPerOrgan});
 }
 
 // The frame's canvas with the plant replayed from one display list.
@@ -95,7 +135,10 @@ void BM_WalkRecording(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_FrameCachedGeometry)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_FrameFullDetail)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_FrameAutoDetail)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_FrameFullDetailGrowing)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_FrameAutoDetailGrowing)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FrameQuadricPerOrgan)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FrameQuadricPerOrganNoFlush)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FrameWholePlantDisplayList)->Unit(benchmark::kMillisecond)->MinTime(2.0);

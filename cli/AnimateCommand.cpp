@@ -35,7 +35,8 @@ std::string formatChoice() {
 std::string animateUsage() {
     return "burgeon animate (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] "
            "[--seed N] [--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] "
-           "[--flower K]] [--texture N] [--size WxH] [--rotate X,Y,Z] [--from A] [--to B] "
+           "[--flower K]] [--texture N] [--size WxH] [--rotate X,Y,Z] [--detail full|auto] [--from "
+           "A] [--to B] "
            "[--step S] [" +
            formatChoice() + " " + videoFileChoice() +
            " [--fps N] [--crf Q]] [--quality Q] [--delay D] [--folder DIR]";

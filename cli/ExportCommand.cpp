@@ -23,7 +23,7 @@ namespace {
 std::string exportUsage() {
     return "burgeon export (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] "
            "[--seed N] [--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] "
-           "[--flower K]] [--texture N] [--time T] --out FILE" +
+           "[--flower K]] [--texture N] [--time T] [--detail full] --out FILE" +
            meshExtensionChoice() + " [--no-land] [--animate A:B:STEP [--fps N]]";
 }
 
@@ -152,6 +152,11 @@ private:
         }
         if (time_ && !std::isfinite(*time_)) {
             throw UsageError{"--time needs a finite number"};
+        }
+        // A mesh has no picture to draw coarser for: it holds every shape at full detail.
+        if (plant_.detail == "auto") {
+            throw UsageError{"--detail auto draws for a picture's pixels; a mesh is exported "
+                             "at full detail (--detail full)"};
         }
         if (time_ && animate_) {
             throw UsageError{"--time and --animate exclude each other"};

@@ -46,6 +46,10 @@ void PlantOptions::define(CLI::App& app) {
     app.add_option("--texture", recipe.texture, "a built-in leaf texture")
         ->check(wholeNumber(1, static_cast<int>(BuiltInLeafTextureFiles.size())));
     app.add_option("--rotate", rotate, "X,Y,Z: the view's rotation in degrees, each -180 to 180");
+    app.add_option("--detail", detail,
+                   "full: every stem and petiole at full detail; auto: each as finely as its "
+                   "size on screen asks (default: the session's, else auto)")
+        ->check(CLI::IsMember({"full", "auto"}));
     addMaxSecondsOption(app, maxSeconds);
 }
 
@@ -100,6 +104,9 @@ bool buildPlantFromOptions(HeadlessPlant& plant, const PlantOptions& options,
     }
     if (!options.rotate.empty()) {
         recipe.rotation = parseRotation(options.rotate);
+    }
+    if (!options.detail.empty()) {
+        recipe.detail = drawingDetailNamed(options.detail);
     }
     Outcome outcome = openPlant(recipe, plant, watch.compilation());
     if (outcome.ending == Outcome::Ending::BadRequest) {

@@ -19,6 +19,7 @@ namespace burgeon {
 struct PlantOptions {
     PlantRecipe recipe;
     std::string rotate; // X,Y,Z
+    std::string detail; // full or auto
     std::optional<double> maxSeconds;
 
     void define(CLI::App& app);

@@ -28,7 +28,8 @@ namespace {
 const char* const RenderUsage =
     "burgeon render (--session S | --lsystem FILE) [--set KEY=VALUE] [--block N] [--seed N] "
     "[--growth [ORGAN=]DATA] [--organ NAME] [--shapes LIB [--leaf K] [--flower K]] "
-    "[--texture N] [--time T] [--size WxH] [--rotate X,Y,Z] [--out FILE] [--organs FILE.csv]";
+    "[--texture N] [--time T] [--size WxH] [--rotate X,Y,Z] [--detail full|auto] [--out FILE] "
+    "[--organs FILE.csv]";
 
 // Draws the plant at the time into the picture file and, when asked, lists its organs: both
 // files are written, or neither.

@@ -132,6 +132,13 @@ void ViewWindow::toggleAxes() {
     changed();
 }
 
+// Every segment with all its slices, or each as finely as its size on screen asks.
+void ViewWindow::toggleFullDetail() {
+    DrawingDetail& detail = state_.project.view.detail;
+    detail = detail == DrawingDetail::Full ? DrawingDetail::Auto : DrawingDetail::Full;
+    changed();
+}
+
 void ViewWindow::capture() {
     model_.onCaptureClicked();
     changed();

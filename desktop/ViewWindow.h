@@ -29,6 +29,7 @@ public:
     ControlModel stopItem{"Stop"};
     ControlModel resetItem{"Reset"};
     ControlModel showAxesItem{"Show X-Y-Z Axis"};
+    ControlModel fullDetailItem{"Full Detail"}; // checked while no segment is drawn coarser
     ControlModel captureItem{"Capture"};
     ControlModel exportMeshItem{"Export Mesh\u2026"};
     ControlModel exitItem{"Exit"};
@@ -84,6 +85,8 @@ public:
     void stop();
     void reset();
     void toggleAxes();
+    void toggleFullDetail();
+    bool fullDetail() const { return state_.project.view.detail == DrawingDetail::Full; }
     void capture();
     void exportMesh();
     void exit();

@@ -252,6 +252,9 @@ bool buildFromRecipe(HeadlessPlant& plant, const PlantRecipe& recipe, const Stop
         project.view.rotationY = (*recipe.rotation)[1];
         project.view.rotationZ = (*recipe.rotation)[2];
     }
+    if (recipe.detail) {
+        project.view.detail = *recipe.detail;
+    }
     return true;
 }
 

@@ -31,6 +31,7 @@ struct PlantRecipe {
     std::optional<int> flower;
     std::optional<int> texture; // a built-in leaf texture, from 1
     std::optional<std::array<double, 3>> rotation;
+    std::optional<DrawingDetail> detail; // default: the session's, else automatic
     std::string startFolder; // the folder a session names textures from; default: the current one
 };
 

@@ -1,11 +1,11 @@
 #include "mesh/GltfWriter.h"
 
 #include "base/FileIo.h"
+#include "base/OutputFiles.h"
 #include "base/StandardError.h"
 #include "mesh/GltfAnimationJson.h"
 #include "mesh/GltfModelBuilder.h"
 #include "mesh/GrowthKeyframes.h"
-#include "base/OutputFiles.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,144 +1,41 @@
 #include "mesh/QuadricMesh.h"
 
-#include <algorithm>
-#include <cmath>
-#include <vector>
-
 namespace burgeon {
 
 namespace {
 
-// GLU's own value of pi, so the angles round as its caches do.
-constexpr double GluPi = 3.14159265358979323846;
-
-// Appends one vertex placed by the frame (positions in double, stored in single precision).
-void appendVertex(MeshPrimitive& primitive, const Matrix4& frame, float px, float py, float pz,
-                  float nx, float ny, float nz) {
-    const Vector3 position = transformPoint(frame, {px, py, pz});
-    const Vector3 normal{frame[0] * nx + frame[4] * ny + frame[8] * nz,
-                         frame[1] * nx + frame[5] * ny + frame[9] * nz,
-                         frame[2] * nx + frame[6] * ny + frame[10] * nz};
-    MeshVertex& vertex = primitive.vertices.emplace_back();
-    vertex.position = {static_cast<float>(position.x), static_cast<float>(position.y),
-                       static_cast<float>(position.z)};
-    vertex.normal = {static_cast<float>(normal.x), static_cast<float>(normal.y),
-                     static_cast<float>(normal.z)};
-}
-
-void appendTriangle(MeshPrimitive& primitive, std::uint32_t a, std::uint32_t b, std::uint32_t c) {
-    primitive.indices.insert(primitive.indices.end(), {a, b, c});
-}
-
-// A quad strip's pairs (v0, v1), (v2, v3) ... make quads v0 v1 v3 v2; the pipeline draws each
-// as the triangles (v0, v1, v3) and (v0, v3, v2), keeping the quad's winding.
-void triangulateQuadStrip(MeshPrimitive& primitive, std::uint32_t first, int pairs) {
-    for (int k = 0; k + 1 < pairs; ++k) {
-        const std::uint32_t v0 = first + static_cast<std::uint32_t>(2 * k);
-        appendTriangle(primitive, v0, v0 + 1, v0 + 3);
-        appendTriangle(primitive, v0, v0 + 3, v0 + 2);
+// Appends the shape's vertices placed by the frame (positions in double, stored in single
+// precision) and its triangles after the primitive's own.
+void appendPlaced(MeshPrimitive& primitive, const QuadricShape& shape, const Matrix4& frame) {
+    const auto first = static_cast<std::uint32_t>(primitive.vertices.size());
+    for (const QuadricVertex& source : shape.vertices) {
+        const auto& p = source.position;
+        const auto& n = source.normal;
+        const Vector3 position = transformPoint(frame, {p[0], p[1], p[2]});
+        const Vector3 normal{frame[0] * n[0] + frame[4] * n[1] + frame[8] * n[2],
+                             frame[1] * n[0] + frame[5] * n[1] + frame[9] * n[2],
+                             frame[2] * n[0] + frame[6] * n[1] + frame[10] * n[2]};
+        MeshVertex& vertex = primitive.vertices.emplace_back();
+        vertex.position = {static_cast<float>(position.x), static_cast<float>(position.y),
+                           static_cast<float>(position.z)};
+        vertex.normal = {static_cast<float>(normal.x), static_cast<float>(normal.y),
+                         static_cast<float>(normal.z)};
     }
-}
-
-// A triangle fan: the centre with each following pair.
-void triangulateFan(MeshPrimitive& primitive, std::uint32_t first, int vertices) {
-    for (int k = 1; k + 1 < vertices; ++k) {
-        appendTriangle(primitive, first, first + static_cast<std::uint32_t>(k),
-                       first + static_cast<std::uint32_t>(k + 1));
+    for (const std::uint32_t index : shape.indices) {
+        primitive.indices.push_back(first + index);
     }
-}
-
-std::uint32_t nextIndex(const MeshPrimitive& primitive) {
-    return static_cast<std::uint32_t>(primitive.vertices.size());
 }
 
 } // namespace
 
 void appendQuadricCylinder(MeshPrimitive& primitive, double radius, double height, int slices,
                            int stacks, const Matrix4& frame) {
-    // Equal radii: the normals are horizontal (xyNormalRatio 1, zNormal 0).
-    std::vector<float> sines(static_cast<std::size_t>(slices) + 1);
-    std::vector<float> cosines(sines.size());
-    for (int i = 0; i < slices; ++i) {
-        const auto angle = static_cast<float>(2 * GluPi * i / slices);
-        sines[static_cast<std::size_t>(i)] = static_cast<float>(std::sin(double{angle}));
-        cosines[static_cast<std::size_t>(i)] = static_cast<float>(std::cos(double{angle}));
-    }
-    sines.back() = sines.front();
-    cosines.back() = cosines.front();
-    const auto r = static_cast<float>(radius);
-    for (int j = 0; j < stacks; ++j) {
-        const auto zLow = static_cast<float>(j * height / stacks);
-        const auto zHigh = static_cast<float>((j + 1) * height / stacks);
-        const std::uint32_t first = nextIndex(primitive);
-        for (std::size_t i = 0; i < sines.size(); ++i) {
-            const float s = sines[i];
-            const float c = cosines[i];
-            appendVertex(primitive, frame, r * s, r * c, zLow, s, c, 0.0f);
-            appendVertex(primitive, frame, r * s, r * c, zHigh, s, c, 0.0f);
-        }
-        triangulateQuadStrip(primitive, first, slices + 1);
-    }
+    appendPlaced(primitive, quadricCylinder(radius, height, slices, stacks), frame);
 }
 
 void appendQuadricSphere(MeshPrimitive& primitive, double radius, int slices, int stacks,
                          const Matrix4& frame) {
-    const auto sliceCount = static_cast<std::size_t>(slices);
-    const auto stackCount = static_cast<std::size_t>(stacks);
-    std::vector<float> sinA(sliceCount + 1), cosA(sliceCount + 1);
-    for (std::size_t i = 0; i < sliceCount; ++i) {
-        const auto angle = static_cast<float>(2 * GluPi * static_cast<double>(i) / slices);
-        sinA[i] = static_cast<float>(std::sin(double{angle}));
-        cosA[i] = static_cast<float>(std::cos(double{angle}));
-    }
-    sinA[sliceCount] = sinA[0];
-    cosA[sliceCount] = cosA[0];
-    // Unit sines and cosines for the normals, scaled ones for the positions.
-    std::vector<float> sinB(stackCount + 1), cosB(stackCount + 1);
-    std::vector<float> ringRadius(stackCount + 1), ringHeight(stackCount + 1);
-    for (std::size_t j = 0; j <= stackCount; ++j) {
-        const auto angle = static_cast<float>(GluPi * static_cast<double>(j) / stacks);
-        sinB[j] = static_cast<float>(std::sin(double{angle}));
-        cosB[j] = static_cast<float>(std::cos(double{angle}));
-        ringRadius[j] = static_cast<float>(radius * std::sin(double{angle}));
-        ringHeight[j] = static_cast<float>(radius * std::cos(double{angle}));
-    }
-    ringRadius[0] = 0.0f;
-    ringRadius[stackCount] = 0.0f;
-    const auto r = static_cast<float>(radius);
-
-    // Upper pole: the fan runs round the first ring backwards.
-    std::uint32_t first = nextIndex(primitive);
-    appendVertex(primitive, frame, 0.0f, 0.0f, r, sinA[0] * sinB[0], cosA[0] * sinB[0], cosB[0]);
-    for (std::size_t i = sliceCount + 1; i-- > 0;) {
-        appendVertex(primitive, frame, ringRadius[1] * sinA[i], ringRadius[1] * cosA[i],
-                     ringHeight[1], sinA[i] * sinB[1], cosA[i] * sinB[1], cosB[1]);
-    }
-    triangulateFan(primitive, first, slices + 2);
-
-    // Lower pole, forwards. GLU takes the pole normal's slice terms at index `stacks`.
-    const std::size_t poleSlice = std::min(stackCount, sliceCount);
-    const std::size_t last = stackCount - 1;
-    first = nextIndex(primitive);
-    appendVertex(primitive, frame, 0.0f, 0.0f, -r, sinA[poleSlice] * sinB[stackCount],
-                 cosA[poleSlice] * sinB[stackCount], cosB[stackCount]);
-    for (std::size_t i = 0; i <= sliceCount; ++i) {
-        appendVertex(primitive, frame, ringRadius[last] * sinA[i], ringRadius[last] * cosA[i],
-                     ringHeight[last], sinA[i] * sinB[last], cosA[i] * sinB[last], cosB[last]);
-    }
-    triangulateFan(primitive, first, slices + 2);
-
-    // The bands between, each from ring j + 1 (first of a pair) to ring j.
-    for (std::size_t j = 1; j + 1 < stackCount; ++j) {
-        first = nextIndex(primitive);
-        for (std::size_t i = 0; i <= sliceCount; ++i) {
-            appendVertex(primitive, frame, ringRadius[j + 1] * sinA[i], ringRadius[j + 1] * cosA[i],
-                         ringHeight[j + 1], sinA[i] * sinB[j + 1], cosA[i] * sinB[j + 1],
-                         cosB[j + 1]);
-            appendVertex(primitive, frame, ringRadius[j] * sinA[i], ringRadius[j] * cosA[i],
-                         ringHeight[j], sinA[i] * sinB[j], cosA[i] * sinB[j], cosB[j]);
-        }
-        triangulateQuadStrip(primitive, first, slices + 1);
-    }
+    appendPlaced(primitive, quadricSphere(radius, slices, stacks), frame);
 }
 
 } // namespace burgeon

@@ -81,8 +81,11 @@ void applySessionOverrides(SessionJson& json, const std::vector<std::string>& ov
     if (overrides.empty()) {
         return;
     }
-    // The format's keys, as a session of the start-up plant writes them.
-    const SessionJson schema = SessionJson::parse(sessionText(PlantProject{}, "."));
+    // The format's keys, as a session of the start-up plant writes them, and those a session
+    // holds only when they differ from the start-up value.
+    PlantProject everyKey;
+    everyKey.view.detail = DrawingDetail::Full;
+    const SessionJson schema = SessionJson::parse(sessionText(everyKey, "."));
     for (const std::string& setting : overrides) {
         const std::size_t equals = setting.find('=');
         if (equals == std::string::npos || equals == 0) {

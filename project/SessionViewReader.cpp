@@ -1,5 +1,7 @@
 #include "project/SessionSections.h"
 
+#include <optional>
+
 namespace burgeon {
 
 namespace {
@@ -44,8 +46,9 @@ void readPlacement(const SessionJson& json, OrganPlacement& p, SessionChecks& ch
 
 void readView(const SessionJson& json, ViewState& view, SessionChecks& checks) {
     const SessionJson& section = checks.object(json, "view", "view");
-    checks.warnUnknown(section, "view",
-                       {"rotation", "translation", "zoom", "scale", "mouseTurn", "showAxes"});
+    checks.warnUnknown(
+        section, "view",
+        {"rotation", "translation", "zoom", "scale", "mouseTurn", "showAxes", "detail"});
     // The ranges of the Animation page's sliders; the mouse turns without bound.
     readMember(section, "rotation", [&](const SessionJson& value) {
         const auto r = checks.numbers<3>(value, "view.rotation", -180.0, 180.0);
@@ -75,6 +78,15 @@ void readView(const SessionJson& json, ViewState& view, SessionChecks& checks) {
     });
     readMember(section, "showAxes", [&](const SessionJson& value) {
         view.showAxes = checks.boolean(value, "view.showAxes");
+    });
+    // Sessions that do not say draw at automatic detail.
+    readMember(section, "detail", [&](const SessionJson& value) {
+        const std::optional<DrawingDetail> detail =
+            value.is_string() ? drawingDetailNamed(value.get<std::string>()) : std::nullopt;
+        if (!detail) {
+            SessionChecks::fail("view.detail", "\"auto\" or \"full\"", value);
+        }
+        view.detail = *detail;
     });
 }
 

@@ -131,13 +131,19 @@ Json textureFileJson(const LeafTextures& textures, const std::string& sessionFol
     return textJson(file);
 }
 
+// The detail is written only when it is not the default, so a session that never chose one
+// saves back to the bytes it was read from.
 Json viewJson(const ViewState& v) {
-    return {{"rotation", triple(v.rotationX, v.rotationY, v.rotationZ)},
-            {"translation", triple(v.translationX, v.translationY, v.translationZ)},
-            {"zoom", v.zoomAngle},
-            {"scale", shortest(v.plantScale)},
-            {"mouseTurn", Json::array({shortest(v.mouseYaw), shortest(v.mousePitch)})},
-            {"showAxes", v.showAxes}};
+    Json json = {{"rotation", triple(v.rotationX, v.rotationY, v.rotationZ)},
+                 {"translation", triple(v.translationX, v.translationY, v.translationZ)},
+                 {"zoom", v.zoomAngle},
+                 {"scale", shortest(v.plantScale)},
+                 {"mouseTurn", Json::array({shortest(v.mouseYaw), shortest(v.mousePitch)})},
+                 {"showAxes", v.showAxes}};
+    if (v.detail != DrawingDetail::Auto) {
+        json["detail"] = std::string(drawingDetailName(v.detail));
+    }
+    return json;
 }
 
 const char* captureFormatKey(CaptureFormat format) {

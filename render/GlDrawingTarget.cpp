@@ -21,6 +21,39 @@ void GlDrawingTarget::synchroniseDepth() {
     pipelineDepthLimit_ = limit - 1;
 }
 
+void GlDrawingTarget::startWalk() {
+    segments_.clear();
+    if (detail_ == DrawingDetail::Auto) {
+        surfaces_.clear();
+    }
+}
+
+void GlDrawingTarget::finishWalk() {
+    if (detail_ != DrawingDetail::Auto) {
+        return;
+    }
+    // Back faces are culled, so lighting them as well (two-sided lighting, which the land
+    // leaves on) is work no pixel shows.
+    GLint twoSided = GL_FALSE;
+    glGetIntegerv(GL_LIGHT_MODEL_TWO_SIDE, &twoSided);
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_FALSE);
+    segments_.draw();
+    surfaces_.draw(inputs_.leafTexture);
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, twoSided);
+}
+
+void GlDrawingTarget::release() {
+    segments_.release();
+    surfaces_.release();
+}
+
+SurfaceSink& GlDrawingTarget::surfaceSink() {
+    if (detail_ == DrawingDetail::Auto) {
+        return surfaces_;
+    }
+    return *this;
+}
+
 void GlDrawingTarget::pushMatrix() {
     if (depth_ < pipelineDepthLimit_) {
         glPushMatrix();
@@ -59,14 +92,20 @@ void GlDrawingTarget::scale(float x, float y, float z) {
 }
 
 void GlDrawingTarget::drawCappedCylinder(RgbColor color, double length, double radius) {
+    if (detail_ == DrawingDetail::Auto) {
+        std::array<GLfloat, 16> modelView{};
+        glGetFloatv(GL_MODELVIEW_MATRIX, modelView.data());
+        segments_.add(modelView, length, radius, color);
+        return;
+    }
     setMaterial(color, 1.0f);
     if (cylinderGeometry_ == CylinderGeometry::QuadricPerOrgan) {
         GLUquadric* side = gluNewQuadric();
         GLUquadric* cap = gluNewQuadric();
         pushMatrix();
         glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
-        gluCylinder(side, radius, radius, length, 32, 1);
-        gluSphere(cap, radius, 16, 16);
+        gluCylinder(side, radius, radius, length, CylinderSlices, CylinderStacks);
+        gluSphere(cap, radius, CapSlices, CapStacks);
         popMatrix();
         gluDeleteQuadric(side);
         gluDeleteQuadric(cap);
@@ -93,13 +132,13 @@ void GlDrawingTarget::drawPetiole(double length, double radius) {
 }
 
 void GlDrawingTarget::drawLeaf(double depth, double length, double width, const WindTurn& wind) {
-    drawLeafSurface(*this, *inputs_.leaf, *inputs_.placement, *inputs_.materials,
+    drawLeafSurface(surfaceSink(), *inputs_.leaf, *inputs_.placement, *inputs_.materials,
                     inputs_.texturesEnabled, depth, length, width, wind);
 }
 
 void GlDrawingTarget::drawFlower(double depth, double length, double width) {
-    drawFlowerSurface(*this, *inputs_.flower, *inputs_.placement, *inputs_.materials, depth, length,
-                      width);
+    drawFlowerSurface(surfaceSink(), *inputs_.flower, *inputs_.placement, *inputs_.materials, depth,
+                      length, width);
 }
 
 void GlDrawingTarget::drawLand() {

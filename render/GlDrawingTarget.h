@@ -2,6 +2,9 @@
 
 #include "drawing/DrawingTarget.h"
 #include "drawing/SurfaceRoutines.h"
+#include "project/ViewState.h"
+#include "render/SegmentBuffer.h"
+#include "render/SurfaceBuffer.h"
 
 #include <array>
 #include <vector>
@@ -11,9 +14,9 @@ namespace burgeon {
 class UnitGeometry;
 struct MaterialSet;
 
-// How cylinders and their caps are made: scaled display lists of the unit shapes (the
-// default), or two quadric objects created and deleted per organ (kept for comparison; the
-// picture is the same).
+// How cylinders and their caps are made at full detail: scaled display lists of the unit
+// shapes (the default), or two quadric objects created and deleted per organ (kept for
+// comparison; the picture is the same).
 enum class CylinderGeometry { CachedLists, QuadricPerOrgan };
 
 // What the shape routines read: colour slots, the leaf and flower surfaces with their
@@ -37,12 +40,23 @@ public:
 
     void setInputs(const ShapeInputs& inputs) { inputs_ = inputs; }
     void setCylinderGeometry(CylinderGeometry geometry) { cylinderGeometry_ = geometry; }
+    // Full detail (the default) draws each organ when the walk reaches it; automatic detail
+    // keeps the walk's segments, leaves and flowers and draws them together when it finishes
+    // (SegmentBuffer, SurfaceBuffer).
+    void setDetail(DrawingDetail detail) { detail_ = detail; }
     // A flush after each land, leaf and flower changes nothing in the picture; on a software
     // rasteriser it makes every organ wait for the whole scene so far. Off by default, on in
     // the literal drawing kept for comparison.
     void setFlushEachShape(bool on) { flushEachShape_ = on; }
     // Takes up the pipeline's present stack depth; call before a walk.
     void synchroniseDepth();
+    // Around a walk of the plant: the organs kept at automatic detail are drawn at its end.
+    void startWalk();
+    void finishWalk();
+    // Deletes the buffer objects of automatic detail; needs the context.
+    void release();
+    const SegmentBuffer& segmentBuffer() const { return segments_; }
+    const SurfaceBuffer& surfaceBuffer() const { return surfaces_; }
 
     void pushMatrix() override;
     void popMatrix() override;
@@ -57,6 +71,8 @@ public:
 
 private:
     void drawCappedCylinder(RgbColor color, double length, double radius);
+    // Where the leaf and flower routines draw: the pipeline, or the surface buffer.
+    SurfaceSink& surfaceSink();
 
     void setPolygonSmoothing(bool on) override;
     void setFrontMaterial(RgbColor color, float alpha) override;
@@ -71,6 +87,9 @@ private:
     const UnitGeometry& geometry_;
     ShapeInputs inputs_;
     CylinderGeometry cylinderGeometry_ = CylinderGeometry::CachedLists;
+    DrawingDetail detail_ = DrawingDetail::Full;
+    SegmentBuffer segments_;
+    SurfaceBuffer surfaces_{*this};
     bool flushEachShape_ = false;
     int depth_ = 0;
     int pipelineDepthLimit_ = 0;

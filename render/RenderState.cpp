@@ -46,6 +46,14 @@ void initRenderState() {
     glMatrixMode(GL_PROJECTION);
 }
 
+bool cullsBackFaces() {
+    GLint cullMode = GL_BACK;
+    GLint frontFace = GL_CCW;
+    glGetIntegerv(GL_CULL_FACE_MODE, &cullMode);
+    glGetIntegerv(GL_FRONT_FACE, &frontFace);
+    return glIsEnabled(GL_CULL_FACE) == GL_TRUE && cullMode == GL_BACK && frontFace == GL_CCW;
+}
+
 void setMaterial(RgbColor color, float alpha) {
     const GLfloat material[] = {static_cast<GLfloat>(color.red) / 255.0f,
                                 static_cast<GLfloat>(color.green) / 255.0f,

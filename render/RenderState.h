@@ -9,6 +9,10 @@ namespace burgeon {
 // renormalisation.
 void initRenderState();
 
+// Whether the pipeline culls back faces with counter-clockwise fronts, as the render state
+// has it: then a triangle known to turn away need not be sent.
+bool cullsBackFaces();
+
 // A colour slot as the front face's ambient-and-diffuse material: components / 255, alpha.
 void setMaterial(RgbColor color, float alpha);
 

@@ -36,6 +36,7 @@ void Renderer::release() {
     }
     host_.makeCurrent();
     textures_.release();
+    target_.release();
     geometry_.release();
     font_.release();
     initialized_ = false;
@@ -86,7 +87,10 @@ void Renderer::rotateTurntable(double degrees) {
 
 std::int32_t Renderer::drawPlant(double t) {
     prepareShapeInputs();
+    target_.setDetail(project_.view.detail);
+    target_.startWalk();
     totalTime_ = walk_.draw(target_, t);
+    target_.finishWalk();
     return totalTime_;
 }
 

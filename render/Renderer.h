@@ -47,6 +47,7 @@ public:
     void setCylinderGeometry(CylinderGeometry geometry) { target_.setCylinderGeometry(geometry); }
     void setFlushEachShape(bool on) { target_.setFlushEachShape(on); }
     std::int32_t totalTime() const { return totalTime_; }
+    const GlDrawingTarget& drawingTarget() const { return target_; }
 
 private:
     void prepareShapeInputs();

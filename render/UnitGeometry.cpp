@@ -1,5 +1,6 @@
 #include "render/UnitGeometry.h"
 
+#include "drawing/QuadricShapes.h"
 #include "render/GlHeaders.h"
 
 namespace burgeon {
@@ -14,10 +15,10 @@ void UnitGeometry::build() {
     cylinderList_ = glGenLists(2);
     sphereList_ = cylinderList_ + 1;
     glNewList(cylinderList_, GL_COMPILE);
-    gluCylinder(quadric, 1.0, 1.0, 1.0, 32, 1);
+    gluCylinder(quadric, 1.0, 1.0, 1.0, CylinderSlices, CylinderStacks);
     glEndList();
     glNewList(sphereList_, GL_COMPILE);
-    gluSphere(quadric, 1.0, 16, 16);
+    gluSphere(quadric, 1.0, CapSlices, CapStacks);
     glEndList();
     gluDeleteQuadric(quadric);
 }

@@ -50,6 +50,7 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
         {&model.stopItem, &ViewWindow::stop},
         {&model.resetItem, &ViewWindow::reset},
         {&model.showAxesItem, &ViewWindow::toggleAxes},
+        {&model.fullDetailItem, &ViewWindow::toggleFullDetail},
         {&model.captureItem, &ViewWindow::capture},
         {&model.exportMeshItem, &ViewWindow::exportMesh},
         {&model.exitItem, &ViewWindow::exit}};
@@ -59,6 +60,11 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
         connect(menuItem, &QAction::triggered, this, [this, handler] {
             runHandler(desktop_.ui, [&] { (desktop_.viewWindow.*handler)(); });
         });
+        if (item == &model.fullDetailItem) {
+            menuItem->setCheckable(true);
+            connect(popup_, &QMenu::aboutToShow, menuItem,
+                    [this, menuItem] { menuItem->setChecked(desktop_.viewWindow.fullDetail()); });
+        }
     }
 
     model.requestFrame = [this] { scheduleNextFrame(); };

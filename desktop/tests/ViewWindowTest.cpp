@@ -141,3 +141,22 @@ TEST(ViewWindow, AWindowMaximisedByTheWindowSystemIsRestoredByADoubleClick) {
 
 } // namespace
 } // namespace burgeon
+
+namespace burgeon {
+namespace {
+
+TEST(ViewWindow, FullDetailIsToggledFromThePopupAndDrawnAtOnce) {
+    View view;
+    EXPECT_FALSE(view.model.fullDetail());
+    const int before = view.requests;
+    view.model.toggleFullDetail();
+    EXPECT_EQ(view.state.project.view.detail, DrawingDetail::Full);
+    EXPECT_TRUE(view.model.fullDetail());
+    EXPECT_EQ(view.requests, before + 1);
+    view.model.toggleFullDetail();
+    EXPECT_EQ(view.state.project.view.detail, DrawingDetail::Auto);
+    EXPECT_EQ(view.model.fullDetailItem.caption(), "Full Detail");
+}
+
+} // namespace
+} // namespace burgeon

@@ -251,3 +251,47 @@ TEST(Session, EveryGallerySessionSavesBackToTheSameBytes) {
 
 } // namespace
 } // namespace burgeon
+
+namespace burgeon {
+namespace {
+
+TEST(Session, TheDrawingDetailIsKeptAndWrittenOnlyWhenItIsNotAutomatic) {
+    const std::string automatic = sessionText(sampleProject(), ".");
+    EXPECT_EQ(automatic.find("\"detail\""), std::string::npos)
+        << "sessions that never chose save as before";
+    EXPECT_EQ(read(automatic).project.view.detail, DrawingDetail::Auto);
+
+    PlantProject project = sampleProject();
+    project.view.detail = DrawingDetail::Full;
+    const std::string full = sessionText(project, ".");
+    EXPECT_NE(full.find("\"showAxes\": false,\n    \"detail\": \"full\"\n"), std::string::npos);
+    const SessionReading reading = read(full);
+    ASSERT_TRUE(reading.opened);
+    EXPECT_TRUE(reading.messages.empty());
+    EXPECT_EQ(reading.project.view.detail, DrawingDetail::Full);
+    EXPECT_EQ(sessionText(reading.project, "."), full);
+
+    // Set on the command line although the file leaves it out.
+    const SessionReading set = read(automatic, {"view.detail=full"});
+    ASSERT_TRUE(set.opened) << texts(set.messages).front();
+    EXPECT_EQ(set.project.view.detail, DrawingDetail::Full);
+
+    const SessionReading bad = read(R"({"format": "burgeon-session", "version": 1,
+        "view": {"detail": "coarse"}})");
+    EXPECT_FALSE(bad.opened);
+    EXPECT_EQ(texts(bad.messages),
+              std::vector<std::string>{"plant.burgeon: view.detail: expected \"auto\" or "
+                                       "\"full\", found \"coarse\""});
+}
+
+TEST(Session, TheBenchPlantSavesBackToTheSameBytes) {
+    const fs::path file = fs::path(BURGEON_EXAMPLES) / "bench" / "bushy.burgeon";
+    const SessionReading reading = openSession(file.string(), BURGEON_EXAMPLES);
+    ASSERT_TRUE(reading.opened);
+    EXPECT_TRUE(reading.messages.empty());
+    EXPECT_EQ(sessionText(reading.project, file.parent_path().string()),
+              readFileText(file.string()));
+}
+
+} // namespace
+} // namespace burgeon

@@ -249,3 +249,20 @@ TEST_F(ExportCommandTest, AFolderWithoutWritePermissionIsNamedAndKeepsNothing) {
 }
 
 } // namespace
+
+// A mesh has no picture to draw coarser for: export takes full detail, whatever the session
+// draws at, and refuses automatic detail.
+TEST_F(ExportCommandTest, MeshesAreExportedAtFullDetail) {
+    const auto refused = exportPlant({"--out", "auto.glb", "--detail", "auto"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err.substr(0, refused.err.find('\n')),
+              "burgeon export: --detail auto draws for a picture's pixels; a mesh is exported "
+              "at full detail (--detail full)");
+    EXPECT_FALSE(fs::exists(path("auto.glb")));
+
+    const auto full = exportPlant({"--out", "full.ply", "--detail", "full", "--seed", "1"});
+    ASSERT_EQ(full.status, 0) << full.err;
+    const auto byDefault = exportPlant({"--out", "default.ply", "--seed", "1"});
+    ASSERT_EQ(byDefault.status, 0) << byDefault.err;
+    EXPECT_TRUE(slurp(path("full.ply")) == slurp(path("default.ply")));
+}

@@ -211,3 +211,30 @@ TEST_F(RenderCommandTest, ShapesFromALibraryAndABuiltInTexture) {
                                       folder.string());
     EXPECT_EQ(noTexture.status, 2);
 }
+
+// Full detail or automatic detail: chosen on the command line, kept by a session, and only
+// these two.
+TEST_F(RenderCommandTest, TheDetailComesFromTheOptionOrTheSession) {
+    for (const std::string detail : {"full", "auto"}) {
+        auto arguments = exampleArguments(detail + ".png");
+        arguments.insert(arguments.end(), {"--time", "60", "--detail", detail});
+        const auto result = runBurgeon(arguments, folder.string());
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(readAll(path(detail + ".png")).substr(1, 3), "PNG");
+    }
+
+    const std::string lsystem = examplesFolder() + "/LsysExam.Lsys";
+    const auto bad = runBurgeon({"render", "--lsystem", lsystem, "--detail", "coarse"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("--detail: coarse not in {full,auto}"), std::string::npos) << bad.err;
+
+    const auto saved = runBurgeon({"session", "save", path("full.burgeon"), "--lsystem", lsystem,
+                                   "--block", "2", "--detail", "full"},
+                                  folder.string());
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_NE(readAll(path("full.burgeon")).find("\"detail\": \"full\""), std::string::npos);
+    const auto drawn = runBurgeon({"render", "--session", path("full.burgeon"), "--detail", "auto",
+                                   "--out", path("session.png")},
+                                  folder.string());
+    EXPECT_EQ(drawn.status, 0) << drawn.err;
+}

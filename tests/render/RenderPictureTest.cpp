@@ -194,6 +194,7 @@ TEST(RenderPicture, FramesRepeatWithoutWindAndWithAFixedClock) {
 
 TEST(RenderPicture, CachedGeometryDrawsLikeQuadricsPerOrgan) {
     HeadlessScene scene;
+    scene.view.detail = DrawingDetail::Full;
     scene.buildSmallPlant();
     scene.curves.setCurve(GrowthOrgan::All, 0.0, 20.0, 0.25, 10.0);
     scene.view.translationZ = -7.0;

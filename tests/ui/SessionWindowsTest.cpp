@@ -4,7 +4,9 @@
 #include "ui/DesktopWindows.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QOpenGLWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -135,6 +137,45 @@ private Q_SLOTS:
             folder_.setAutoRemove(false);
         }
         QVERIFY(differing <= allowed);
+    }
+
+    // "Full Detail" in the view's popup menu: the right button clicked on the plant opens the
+    // menu, the item shows the plant's detail, and a saved session keeps the choice.
+    void theViewsPopupChoosesFullDetailAndTheSessionKeepsIt() {
+        QDir::setCurrent(examples());
+        windows_ = std::make_unique<DesktopWindows>();
+        windows_->start(examples().toStdString());
+        QVERIFY(QTest::qWaitForWindowExposed(windows_->viewWindow.get()));
+        auto* panel = windows_->viewWindow->findChild<QOpenGLWidget*>("viewPanel");
+        auto* menu = windows_->viewWindow->findChild<QMenu*>("viewMenu");
+        QVERIFY(panel != nullptr && menu != nullptr);
+        QAction* fullDetail = nullptr;
+        for (QAction* item : menu->actions()) {
+            if (item->text() == "Full Detail") {
+                fullDetail = item;
+            }
+        }
+        QVERIFY(fullDetail != nullptr);
+        const ViewState& view = windows_->desktop.state.project.view;
+        QCOMPARE(view.detail, DrawingDetail::Auto);
+
+        for (const DrawingDetail chosen : {DrawingDetail::Full, DrawingDetail::Auto}) {
+            QTest::mouseClick(panel, Qt::RightButton, {}, panel->rect().center());
+            QTRY_VERIFY(menu->isVisible());
+            QCOMPARE(fullDetail->isChecked(), chosen == DrawingDetail::Auto);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(fullDetail).center());
+            QTRY_VERIFY(!menu->isVisible());
+            QCOMPARE(view.detail, chosen);
+            if (chosen == DrawingDetail::Full) {
+                answerer_->fileAnswer = folder_.filePath("full.burgeon");
+                QTest::mouseClick(windows_->mainWindow->button("saveSessionButton"),
+                                  Qt::LeftButton);
+                QTRY_VERIFY(QFile::exists(answerer_->fileAnswer));
+                QFile saved(answerer_->fileAnswer);
+                QVERIFY(saved.open(QIODevice::ReadOnly));
+                QVERIFY(saved.readAll().contains("\"detail\": \"full\""));
+            }
+        }
     }
 };
 
