@@ -4,7 +4,7 @@
 #include "desktop/AppState.h"
 #include "desktop/MainWindowModel.h"
 #include "desktop/ToolWindow.h"
-#include "desktop/ViewWindow.h"
+#include "desktop/ViewWindowModel.h"
 #include "desktop/WindowPlacement.h"
 
 #include <string>
@@ -25,7 +25,7 @@ public:
     UserInterface& ui;
     AppState state;
     ToolWindow toolWindow;
-    ViewWindow viewWindow;
+    ViewWindowModel viewWindow;
     MainWindowModel mainWindow;
 };
 

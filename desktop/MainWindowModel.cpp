@@ -10,7 +10,7 @@
 namespace burgeon {
 
 MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
-                                 ViewWindow& viewWindow)
+                                 ViewWindowModel& viewWindow)
     : tabs("", std::vector<std::string>(MainTabCaptions.begin(), MainTabCaptions.end()), 0),
       sessions(state, ui), state_(state), ui_(ui), toolWindow_(toolWindow),
       viewWindow_(viewWindow) {

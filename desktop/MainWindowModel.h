@@ -5,7 +5,7 @@
 #include "desktop/AppState.h"
 #include "desktop/SessionActions.h"
 #include "desktop/ToolWindow.h"
-#include "desktop/ViewWindow.h"
+#include "desktop/ViewWindowModel.h"
 #include "desktop/WindowPlacement.h"
 
 #include <array>
@@ -26,7 +26,7 @@ inline constexpr std::array<const char*, PageCount> MainTabStatusTexts = {
 class MainWindowModel {
 public:
     MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
-                    ViewWindow& viewWindow);
+                    ViewWindowModel& viewWindow);
 
     static constexpr const char* MainWindowCaption =
         "Simulation and Visualization of Plant Shoots Growth";
@@ -71,7 +71,7 @@ private:
     AppState& state_;
     UserInterface& ui_;
     ToolWindow& toolWindow_;
-    ViewWindow& viewWindow_;
+    ViewWindowModel& viewWindow_;
 };
 
 } // namespace burgeon

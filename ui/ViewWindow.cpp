@@ -42,17 +42,17 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
     frameTimer_.setTimerType(Qt::PreciseTimer);
     connect(&frameTimer_, &QTimer::timeout, this, [this] { update(); });
 
-    ViewWindow& model = desktop.viewWindow;
+    ViewWindowModel& model = desktop.viewWindow;
     popup_ = new QMenu(this);
     popup_->setObjectName("viewMenu");
-    const std::pair<ControlModel*, void (ViewWindow::*)()> items[] = {
-        {&model.startItem, &ViewWindow::start},
-        {&model.stopItem, &ViewWindow::stop},
-        {&model.resetItem, &ViewWindow::reset},
-        {&model.showAxesItem, &ViewWindow::toggleAxes},
-        {&model.captureItem, &ViewWindow::capture},
-        {&model.exportMeshItem, &ViewWindow::exportMesh},
-        {&model.exitItem, &ViewWindow::exit}};
+    const std::pair<ControlModel*, void (ViewWindowModel::*)()> items[] = {
+        {&model.startItem, &ViewWindowModel::start},
+        {&model.stopItem, &ViewWindowModel::stop},
+        {&model.resetItem, &ViewWindowModel::reset},
+        {&model.showAxesItem, &ViewWindowModel::toggleAxes},
+        {&model.captureItem, &ViewWindowModel::capture},
+        {&model.exportMeshItem, &ViewWindowModel::exportMesh},
+        {&model.exitItem, &ViewWindowModel::exit}};
     for (const auto& [item, action] : items) {
         QAction* menuItem = popup_->addAction(toQString(item->caption()));
         const auto handler = action; // clang before 16 captures no structured binding
@@ -221,8 +221,8 @@ ViewWindowView::ViewWindowView(Desktop& desktop) : QWidget(nullptr, Qt::Window),
     panel_ = new PlantPanel(desktop, this);
     layout->addWidget(panel_);
 
-    ViewWindow& model = desktop.viewWindow;
-    timer_.setInterval(ViewWindow::TimerInterval);
+    ViewWindowModel& model = desktop.viewWindow;
+    timer_.setInterval(ViewWindowModel::TimerInterval);
     connect(&timer_, &QTimer::timeout, this,
             [this] { runHandler(desktop_.ui, [&] { desktop_.viewWindow.timerTick(); }); });
     timer_.start();
@@ -271,7 +271,7 @@ void ViewWindowView::changeEvent(QEvent* event) {
 }
 
 void ViewWindowView::refresh() {
-    const ViewWindow& model = desktop_.viewWindow;
+    const ViewWindowModel& model = desktop_.viewWindow;
     const QString caption = toQString(model.window.caption());
     if (windowTitle() != caption) {
         setWindowTitle(caption);
