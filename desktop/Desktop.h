@@ -3,7 +3,7 @@
 #include "base/UserInterface.h"
 #include "desktop/AppState.h"
 #include "desktop/MainWindowModel.h"
-#include "desktop/ToolWindow.h"
+#include "desktop/ToolWindowModel.h"
 #include "desktop/ViewWindowModel.h"
 #include "desktop/WindowPlacement.h"
 
@@ -24,7 +24,7 @@ public:
 
     UserInterface& ui;
     AppState state;
-    ToolWindow toolWindow;
+    ToolWindowModel toolWindow;
     ViewWindowModel viewWindow;
     MainWindowModel mainWindow;
 };

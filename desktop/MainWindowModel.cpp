@@ -9,7 +9,7 @@
 
 namespace burgeon {
 
-MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
+MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindowModel& toolWindow,
                                  ViewWindowModel& viewWindow)
     : tabs("", std::vector<std::string>(MainTabCaptions.begin(), MainTabCaptions.end()), 0),
       sessions(state, ui), state_(state), ui_(ui), toolWindow_(toolWindow),

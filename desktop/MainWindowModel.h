@@ -4,7 +4,7 @@
 #include "base/UserInterface.h"
 #include "desktop/AppState.h"
 #include "desktop/SessionActions.h"
-#include "desktop/ToolWindow.h"
+#include "desktop/ToolWindowModel.h"
 #include "desktop/ViewWindowModel.h"
 #include "desktop/WindowPlacement.h"
 
@@ -25,7 +25,7 @@ inline constexpr std::array<const char*, PageCount> MainTabStatusTexts = {
 // workflow buttons, the editor toggle, "Animation Show" and "Exit".
 class MainWindowModel {
 public:
-    MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
+    MainWindowModel(AppState& state, UserInterface& ui, ToolWindowModel& toolWindow,
                     ViewWindowModel& viewWindow);
 
     static constexpr const char* MainWindowCaption =
@@ -70,7 +70,7 @@ public:
 private:
     AppState& state_;
     UserInterface& ui_;
-    ToolWindow& toolWindow_;
+    ToolWindowModel& toolWindow_;
     ViewWindowModel& viewWindow_;
 };
 

@@ -68,7 +68,7 @@ QFont editorFont() {
 
 ToolWindowView::ToolWindowView(Desktop& desktop)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), desktop_(desktop) {
-    ToolWindow& model = desktop.toolWindow;
+    ToolWindowModel& model = desktop.toolWindow;
     setObjectName("simulationWindow");
     setWindowTitle(toQString(model.window.caption()));
     setAutoFillBackground(true);

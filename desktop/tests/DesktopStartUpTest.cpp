@@ -220,7 +220,7 @@ TEST(DesktopStartUp, ShowingDerivesTheValuesOfThePagesControls) {
 
 TEST(DesktopStartUp, HintsNameTheirControls) {
     StartedDesktop started;
-    ToolWindow& tool = started.desktop.toolWindow;
+    ToolWindowModel& tool = started.desktop.toolWindow;
     const std::pair<const char*, const char*> hints[] = {
         {"sourceEditor", "L-system Editor"},
         {"resultsPane", "L-system Result"},

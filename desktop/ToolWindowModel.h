@@ -41,9 +41,9 @@ int fittedPaneHeight(int screenBottom, int paneTop, int roomBelow, int minimum);
 
 // The "Simulation" tool window: the eight stacked pages of which one is visible, the help
 // text, its creation and the steps of every showing.
-class ToolWindow {
+class ToolWindowModel {
 public:
-    ToolWindow(AppState& state, UserInterface& ui);
+    ToolWindowModel(AppState& state, UserInterface& ui);
 
     ControlModel window{"Simulation"}; // visible while shown
     std::array<ControlModel, PageCount> pages;
