@@ -7,7 +7,7 @@
 namespace burgeon {
 
 DesktopWindows::DesktopWindows() {
-    mainWindow = std::make_unique<MainWindow>(desktop.mainWindow, ui);
+    mainWindow = std::make_unique<MainWindowView>(desktop.mainWindow, ui);
     toolWindow = std::make_unique<ToolWindowView>(desktop);
     viewWindow = std::make_unique<ViewWindowView>(desktop);
     ui.setMainWindow(mainWindow.get());

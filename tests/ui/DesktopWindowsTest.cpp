@@ -3,7 +3,7 @@
 #include "base/FileIo.h"
 #include "base/TextLines.h"
 #include "lsystem/ExampleLSystems.h"
-#include "ui/ViewWindow.h"
+#include "ui/ViewWindowView.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -113,7 +113,7 @@ private Q_SLOTS:
 
     void startsWithTheThreeWindowsInPlace() {
         startDesktop();
-        MainWindow& main = *windows_->mainWindow;
+        MainWindowView& main = *windows_->mainWindow;
         ToolWindowView& tool = *windows_->toolWindow;
         QCOMPARE(main.windowTitle(), "Simulation and Visualization of Plant Shoots Growth");
         QCOMPARE(main.tabs()->count(), 8);
@@ -203,7 +203,7 @@ private Q_SLOTS:
 
     void tabsShowOnlyTheirPageAndTheHintsFollowTheMouse() {
         startDesktop();
-        MainWindow& main = *windows_->mainWindow;
+        MainWindowView& main = *windows_->mainWindow;
         QTabBar* tabBar = main.tabs()->tabBar();
         QTest::mouseClick(tabBar, Qt::LeftButton, {}, tabBar->tabRect(7).center());
         QCOMPARE(visiblePages(),
@@ -228,7 +228,7 @@ private Q_SLOTS:
 
     void editorHideAndShowRestoresTheTextFromTheFile() {
         startDesktop();
-        MainWindow& main = *windows_->mainWindow;
+        MainWindowView& main = *windows_->mainWindow;
         auto* editor = find<QPlainTextEdit>(windows_->toolWindow.get(), "exampleEditor");
         editor->moveCursor(QTextCursor::End);
         QTest::keyClicks(editor, "unsaved");

@@ -2,7 +2,7 @@
 // costs nothing, drawing suspended by "Generate Plant", the mouse and the window's state.
 #include "DesktopTestSupport.h"
 #include "MessageAnswerer.h"
-#include "ui/ViewWindow.h"
+#include "ui/ViewWindowView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

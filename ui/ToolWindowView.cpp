@@ -1,4 +1,4 @@
-#include "ui/ToolWindow.h"
+#include "ui/ToolWindowView.h"
 
 #include "base/HandlerGuard.h"
 #include "ui/Bindings.h"

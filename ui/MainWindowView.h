@@ -11,10 +11,10 @@ namespace burgeon {
 
 // The main window: the strip across the top of the screen with the eight tabs and the workflow
 // buttons.
-class MainWindow : public QWidget {
+class MainWindowView : public QWidget {
     Q_OBJECT
 public:
-    MainWindow(MainWindowModel& model, UserInterface& ui);
+    MainWindowView(MainWindowModel& model, UserInterface& ui);
 
     QTabWidget* tabs() const { return tabs_; }
     QPushButton* button(const QString& objectName) const;

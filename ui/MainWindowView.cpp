@@ -1,4 +1,4 @@
-#include "ui/MainWindow.h"
+#include "ui/MainWindowView.h"
 
 #include "base/HandlerGuard.h"
 #include "desktop/WindowPlacement.h"
@@ -29,7 +29,7 @@ QPushButton* makeButton(QWidget* parent, const char* objectName) {
 
 } // namespace
 
-MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
+MainWindowView::MainWindowView(MainWindowModel& model, UserInterface& ui)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), model_(model), ui_(ui) {
     setObjectName("mainWindow");
     setWindowTitle(toQString(model.window.caption()));
@@ -100,7 +100,7 @@ MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
 
 // The session and export buttons sit at the right end of the tab row, where no tab is, so no
 // control of the strip moves; Ctrl+O, Ctrl+S and Ctrl+E reach them from every window.
-QWidget* MainWindow::makeSessionButtons() {
+QWidget* MainWindowView::makeSessionButtons() {
     auto* corner = new QWidget(tabs_);
     auto* cornerLayout = new QHBoxLayout(corner);
     cornerLayout->setContentsMargins(0, 0, 4, 0);
@@ -124,11 +124,11 @@ QWidget* MainWindow::makeSessionButtons() {
     return corner;
 }
 
-QPushButton* MainWindow::button(const QString& objectName) const {
+QPushButton* MainWindowView::button(const QString& objectName) const {
     return findChild<QPushButton*>(objectName);
 }
 
-void MainWindow::applyGeometry() {
+void MainWindowView::applyGeometry() {
     const WindowRect& rect = model_.geometry;
     if (rect.width <= 0) {
         return;
@@ -140,21 +140,21 @@ void MainWindow::applyGeometry() {
     tabs_->setFixedWidth(std::max(0, model_.tabWidth));
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tabs_->tabBar() && event->type() == QEvent::MouseMove) {
         runHandler(ui_, [&] { model_.mouseMoveOverTabs(); });
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::changeEvent(QEvent* event) {
+void MainWindowView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         model_.activate(screenArea(this), height());
     }
     QWidget::changeEvent(event);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+void MainWindowView::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the application like "Exit".
     event->accept();
     model_.exit();
