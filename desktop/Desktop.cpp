@@ -10,9 +10,15 @@ void Desktop::startUp(const std::string& startFolder, const ScreenArea& screen,
                       int mainWindowHeight) {
     mainWindow.create(startFolder);
     mainWindow.activate(screen, mainWindowHeight);
-    toolWindow.create(screen, mainWindowHeight);
-    viewWindow.create(screen, toolWindow.geometry);
+    toolWindow.create(screen, frameAround(mainWindow.geometry, mainWindow.frame));
+    viewWindow.create(screen, frameAround(toolWindow.geometry, toolWindow.frame));
     mainWindow.show();
+}
+
+void Desktop::placeWindows(const ScreenArea& screen) {
+    mainWindow.activate(screen, mainWindow.geometry.height);
+    toolWindow.place(screen, frameAround(mainWindow.geometry, mainWindow.frame));
+    viewWindow.place(screen, frameAround(toolWindow.geometry, toolWindow.frame));
 }
 
 } // namespace burgeon

@@ -58,8 +58,8 @@ void MainWindowModel::show() {
 }
 
 void MainWindowModel::activate(const ScreenArea& screen, int height) {
-    geometry = mainWindowPlacement(screen, height);
-    tabWidth = tabStripWidth(screen);
+    geometry = mainWindowPlacement(screen, height, frame);
+    tabWidth = tabStripWidth(geometry.width);
     window.views.notify();
 }
 
@@ -102,6 +102,12 @@ void MainWindowModel::toggleEditor() {
         editorToggleButton.setCaption("Editor Hide");
     }
     editorShown = !editorShown;
+}
+
+void MainWindowModel::toolWindowClosed() {
+    toolWindow_.hideWindow();
+    editorToggleButton.setCaption("Editor Show");
+    editorShown = false;
 }
 
 void MainWindowModel::animationShow() {

@@ -43,7 +43,8 @@ public:
     // "Open Session…" and "Save Session…"; the window's title names the open session.
     SessionActions sessions;
     bool editorShown = false;
-    WindowRect geometry;
+    WindowRect geometry; // the client area
+    FrameMargins frame;  // what the window manager's frame adds around it (the host says)
     int tabWidth = 0;
 
     // Set by the host: ends the application.
@@ -53,7 +54,8 @@ public:
     void create(std::string startFolder);
     // Showing at start-up: first tab, component defaults, then the tool and view windows.
     void show();
-    // Every activation: the strip goes to the top-left corner, as wide as the screen.
+    // Every activation: the strip's frame goes to the top-left corner, as wide as the screen;
+    // the client area is `height` high.
     void activate(const ScreenArea& screen, int height);
 
     void changeTab();
@@ -62,6 +64,8 @@ public:
     void compile();
     void generate();
     void toggleEditor();
+    // The window system closed the tool window: it is hidden as "Editor Hide" hides it.
+    void toolWindowClosed();
     void animationShow();
     // "Export Mesh…": the view's plant at its current time (the view window's popup has it too).
     void exportMesh();

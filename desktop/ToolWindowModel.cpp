@@ -79,10 +79,14 @@ ToolWindowModel::ToolWindowModel(AppState& state, UserInterface& ui) : state_(st
     }
 }
 
-void ToolWindowModel::create(const ScreenArea& screen, int mainWindowHeight) {
-    geometry = toolWindowPlacement(screen, mainWindowHeight);
+void ToolWindowModel::create(const ScreenArea& screen, const WindowRect& mainFrame) {
     state_.project.view.plantScale =
         static_cast<float>(state_.animationPage.scaleSlider.position() / 10.0);
+    place(screen, mainFrame);
+}
+
+void ToolWindowModel::place(const ScreenArea& screen, const WindowRect& mainFrame) {
+    geometry = toolWindowPlacement(screen, mainFrame, frame);
     window.views.notify();
 }
 

@@ -48,10 +48,12 @@ public:
     ControlModel window{"Simulation"}; // visible while shown
     std::array<ControlModel, PageCount> pages;
     TextControl helpText; // the help text, read from "Manual.hlp"
-    WindowRect geometry;
+    WindowRect geometry;  // the client area
+    FrameMargins frame;   // what the window manager's frame adds around it (the host says)
 
-    // Creation: placement below the main window at the left screen edge.
-    void create(const ScreenArea& screen, int mainWindowHeight);
+    // Creation: placement below the main window's frame at the left screen edge.
+    void create(const ScreenArea& screen, const WindowRect& mainFrame);
+    void place(const ScreenArea& screen, const WindowRect& mainFrame);
     // Makes the window visible; runs the show steps when it was hidden.
     void showWindow();
     void hideWindow();

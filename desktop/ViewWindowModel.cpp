@@ -26,8 +26,7 @@ ViewWindowModel::ViewWindowModel(AppState& state, UserInterface& ui, FrameCanvas
     page.workingFolder = [] { return std::filesystem::current_path().string(); };
 }
 
-void ViewWindowModel::create(const ScreenArea& screen, const WindowRect& toolWindow) {
-    geometry = viewWindowPlacement(screen, toolWindow);
+void ViewWindowModel::create(const ScreenArea& screen, const WindowRect& toolFrame) {
     auto& animation = state_.animation;
     animation.animationPaused = false;
     state_.project.animation.currentTime = 1.0;
@@ -35,6 +34,11 @@ void ViewWindowModel::create(const ScreenArea& screen, const WindowRect& toolWin
     state_.project.view.showAxes = false;
     resetView();
     state_.project.leafTextures.leafTextureCount = 0;
+    place(screen, toolFrame);
+}
+
+void ViewWindowModel::place(const ScreenArea& screen, const WindowRect& toolFrame) {
+    geometry = viewWindowPlacement(screen, toolFrame, frame);
     window.views.notify();
 }
 
@@ -50,6 +54,10 @@ void ViewWindowModel::showEvent() {
     state_.animation.paintBusy = false;
     state_.animation.animationPaused = false;
     changed();
+}
+
+void ViewWindowModel::windowClosed() {
+    window.setVisible(false);
 }
 
 std::optional<ViewWindowModel::FrameDone> ViewWindowModel::paint() {

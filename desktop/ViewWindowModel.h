@@ -27,7 +27,8 @@ public:
     ViewWindowModel& operator=(const ViewWindowModel&) = delete;
 
     ControlModel window{"Tree Visualization"}; // caption, visibility and maximised state
-    WindowRect geometry;
+    WindowRect geometry;                       // the client area
+    FrameMargins frame; // what the window manager's frame adds around it (the host says)
 
     // Popup menu items, in menu order.
     ControlModel startItem{"Start"};
@@ -54,11 +55,16 @@ public:
     RendererCanvas& canvas() { return rendererCanvas_; }
     FrameRoutine& frames() { return frames_; }
 
-    void create(const ScreenArea& screen, const WindowRect& toolWindow);
+    // Creation: placement beside the tool window's frame, and the view's start values.
+    void create(const ScreenArea& screen, const WindowRect& toolFrame);
+    void place(const ScreenArea& screen, const WindowRect& toolFrame);
     // Makes the window visible; the show event runs when it was hidden.
     void showWindow();
     // The window is shown: drawing and the clock resume.
     void showEvent();
+    // The window system closed the window (its close button): it is hidden, not lost, and
+    // "Animation Show" shows it again.
+    void windowClosed();
 
     // What a drawn frame tells the pacing.
     struct FrameDone {

@@ -5,6 +5,7 @@
 #include "ui/QtUserInterface.h"
 #include "ui/ToolWindowView.h"
 #include "ui/ViewWindowView.h"
+#include "ui/WindowFrameWatcher.h"
 
 #include <memory>
 #include <string>
@@ -27,6 +28,7 @@ public:
     std::unique_ptr<MainWindowView> mainWindow;
     std::unique_ptr<ToolWindowView> toolWindow;
     std::unique_ptr<ViewWindowView> viewWindow;
+    std::unique_ptr<WindowFrameWatcher> frameWatcher;
 };
 
 } // namespace burgeon

@@ -133,7 +133,8 @@ void MainWindowView::applyGeometry() {
     if (rect.width <= 0) {
         return;
     }
-    move(rect.left, rect.top);
+    const WindowRect frame = frameAround(rect, model_.frame);
+    move(frame.left, frame.top);
     // As high as the strip needs and as wide as the screen; the person cannot resize it (the
     // window hint that says so works on one platform only).
     setFixedSize(rect.width, sizeHint().height());

@@ -5,6 +5,7 @@
 #include "ui/PageViews.h"
 #include "ui/ScreenArea.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -132,6 +133,13 @@ void ToolWindowView::showEvent(QShowEvent* event) {
     desktop_.toolWindow.fitPaneOf(desktop_.mainWindow.tabs.itemIndex());
 }
 
+void ToolWindowView::closeEvent(QCloseEvent* event) {
+    // Closed by the window manager: hidden as "Editor Hide" hides it, and shown again by
+    // "Editor Show".
+    event->accept();
+    desktop_.mainWindow.toolWindowClosed();
+}
+
 void ToolWindowView::fitPane(const PaneFit& fit) {
     auto* pane = findChild<QPlainTextEdit*>(toQString(std::string(fit.pane)));
     if (pane == nullptr || !pane->isVisible()) {
@@ -249,7 +257,11 @@ bool ToolWindowView::eventFilter(QObject* watched, QEvent* event) {
 void ToolWindowView::applyGeometry() {
     const WindowRect& rect = desktop_.toolWindow.geometry;
     if (rect.width > 0) {
-        setGeometry(rect.left, rect.top, rect.width, rect.height);
+        const WindowRect frame = frameAround(rect, desktop_.toolWindow.frame);
+        move(frame.left, frame.top);
+        resize(rect.width, rect.height);
+        // The pane the tab change stretched reaches down from where the window is now.
+        desktop_.toolWindow.fitPaneOf(desktop_.mainWindow.tabs.itemIndex());
     }
 }
 

@@ -4,6 +4,7 @@
 #include "ui/Bindings.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -69,6 +70,12 @@ void ViewWindowView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void ViewWindowView::closeEvent(QCloseEvent* event) {
+    // Closed by the window manager: hidden, and shown again by "Animation Show".
+    event->accept();
+    desktop_.viewWindow.windowClosed();
+}
+
 void ViewWindowView::refresh() {
     const ViewWindowModel& model = desktop_.viewWindow;
     const QString caption = toQString(model.window.caption());
@@ -79,7 +86,9 @@ void ViewWindowView::refresh() {
     const WindowRect& rect = model.geometry;
     if (rect.width > 0 && !(rect == placed_)) {
         placed_ = rect;
-        setGeometry(rect.left, rect.top, rect.width, rect.height);
+        const WindowRect frame = frameAround(rect, model.frame);
+        move(frame.left, frame.top);
+        resize(rect.width, rect.height);
     }
     // The caption changes every frame: the window's state is applied only when the view's
     // own state differs from what is shown.
