@@ -21,10 +21,11 @@ void RecordingUserInterface::showMessage(const std::string& text) {
     messages.push_back(text);
 }
 
-std::string RecordingUserInterface::inputBox(const std::string& caption, const std::string& prompt,
-                                             const std::string& defaultText) {
+std::optional<std::string> RecordingUserInterface::inputBox(const std::string& caption,
+                                                            const std::string& prompt,
+                                                            const std::string&) {
     inputPrompts.push_back(caption + ": " + prompt);
-    return nextAnswer(inputAnswers).value_or(defaultText);
+    return nextAnswer(inputAnswers);
 }
 
 std::optional<std::string> RecordingUserInterface::openFileDialog(const std::string&,

@@ -28,9 +28,10 @@ public:
     // A modal message box with one OK button.
     virtual void showMessage(const std::string& text) = 0;
 
-    // An input box; cancelling returns the default text.
-    virtual std::string inputBox(const std::string& caption, const std::string& prompt,
-                                 const std::string& defaultText) = 0;
+    // An input box pre-filled with the default text; nothing when the user cancels.
+    virtual std::optional<std::string> inputBox(const std::string& caption,
+                                                const std::string& prompt,
+                                                const std::string& defaultText) = 0;
 
     // File-open dialogs; nothing when the user cancels.
     virtual std::optional<std::string> openFileDialog(const std::string& initialFolder,

@@ -103,11 +103,14 @@ void AnimationPage::showValue(const std::string& status, TextControl& label,
 }
 
 void AnimationPage::onCaptureNowClicked() {
+    const auto name = ui_.inputBox("Input Folder Name", "Prompt", "PlantCap1");
+    if (!name) {
+        return; // cancelled: no run, and no folder or file is made
+    }
     captureGauge.setPosition(0);
-    const std::string working = workingFolder();
-    // Cancelling the input box returns the pre-filled name.
-    const std::string name = ui_.inputBox("Input Folder Name", "Prompt", "PlantCap1");
-    const std::string folder = joinPath(working, name);
+    // A folder typed as an absolute path is that folder; another lies in the working folder.
+    const std::string folder =
+        std::filesystem::path(*name).is_absolute() ? *name : joinPath(workingFolder(), *name);
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
         // One level only; a folder that cannot be made shows up when the first file is

@@ -50,13 +50,17 @@ void QtUserInterface::showMessage(const std::string& text) {
     box.exec();
 }
 
-std::string QtUserInterface::inputBox(const std::string& caption, const std::string& prompt,
-                                      const std::string& defaultText) {
+std::optional<std::string> QtUserInterface::inputBox(const std::string& caption,
+                                                     const std::string& prompt,
+                                                     const std::string& defaultText) {
     bool accepted = false;
     const QString answer =
         QInputDialog::getText(mainWindow_, toQString(caption), toQString(prompt), QLineEdit::Normal,
                               toQString(defaultText), &accepted);
-    return accepted ? fromQString(answer) : defaultText;
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return fromQString(answer);
 }
 
 std::optional<std::string> QtUserInterface::openFileDialog(const std::string& initialFolder,
