@@ -183,6 +183,8 @@ void ViewWindowModel::stop() {
 
 void ViewWindowModel::reset() {
     resetView();
+    // A nudge after "Reset" moves on from the view it shows, not from the sliders' old places.
+    state_.animationPage.followCamera();
     changed();
 }
 

@@ -152,8 +152,25 @@ void AnimationPage::chooseFormat(CaptureFormat format) {
     applyCaptureFormats();
 }
 
+namespace {
+
+// A slider position in tenths of a value.
+int tenths(double value) {
+    return static_cast<int>(roundHalfEven(value * 10.0));
+}
+
+} // namespace
+
+void AnimationPage::followCamera() {
+    rotationXSlider.setPosition(tenths(view_.rotationX));
+    rotationYSlider.setPosition(tenths(view_.rotationY));
+    rotationZSlider.setPosition(tenths(view_.rotationZ));
+    translationXSlider.setPosition(tenths(view_.translationX));
+    translationYSlider.setPosition(tenths(view_.translationY));
+    translationZSlider.setPosition(tenths(view_.translationZ));
+}
+
 void AnimationPage::showSettings() {
-    const auto tenths = [](double value) { return static_cast<int>(roundHalfEven(value * 10.0)); };
     rotationXSlider.showPosition(tenths(view_.rotationX));
     rotationYSlider.showPosition(tenths(view_.rotationY));
     rotationZSlider.showPosition(tenths(view_.rotationZ));

@@ -187,13 +187,17 @@ TEST(ViewWindowModel, PaintGuardPopupAndMouse) {
     rig.window.stop();
     EXPECT_TRUE(rig.animation.animationPaused);
 
-    // "Reset" returns the slider rotations and translation, not the mouse angles.
-    rig.view.rotationY = 30.0;
-    rig.view.translationZ = -2.0;
+    // "Reset" returns the slider rotations and translation, not the mouse angles; the sliders
+    // move with them.
+    rig.page.rotationYSlider.setPosition(300);
+    rig.page.translationZSlider.setPosition(-20);
     rig.window.reset();
     EXPECT_EQ(rig.view.rotationY, 0.0);
     EXPECT_EQ(rig.view.translationZ, -14.0);
     EXPECT_EQ(rig.view.mouseYaw, 4.0f);
+    EXPECT_EQ(rig.page.rotationYSlider.position(), 0);
+    EXPECT_EQ(rig.page.translationYSlider.position(), -30);
+    EXPECT_EQ(rig.page.translationZSlider.position(), -140);
 
     rig.window.toggleAxes();
     EXPECT_TRUE(rig.view.showAxes);

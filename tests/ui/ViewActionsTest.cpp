@@ -1,9 +1,11 @@
 // What the view's actions do as a person meets them: the capture folder typed into the prompt
-// (or the prompt cancelled).
+// (or the prompt cancelled), and the popup's "Reset" with the Animation page's sliders.
 #include "DesktopTestCase.h"
 
 #include <QDir>
+#include <QMenu>
 #include <QPushButton>
+#include <QSlider>
 #include <QSpinBox>
 
 #include <filesystem>
@@ -22,6 +24,7 @@ private:
         QVERIFY(button->isVisible());
         QTest::mouseClick(button, Qt::LeftButton);
     }
+    int slider(const char* name) const { return findWidget<QSlider>(tool(), name)->value(); }
     QStringList filesIn(const QString& folder) const {
         return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
     }
@@ -36,6 +39,22 @@ private:
         click("captureNowButton");
         QTRY_COMPARE(answerer_->prompts, QStringList{"Prompt"});
     }
+    // The popup's item, chosen with the mouse: a right click on the plant, then the item.
+    void choosePopupItem(const QString& text) {
+        PlantPanel* panel = windows_->viewWindow->panel();
+        QTest::mouseClick(panel, Qt::RightButton, {}, panel->rect().center());
+        auto* menu = findWidget<QMenu>(panel, "viewMenu");
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                QTRY_VERIFY(!menu->isVisible());
+                return;
+            }
+        }
+        QFAIL(qPrintable("no popup item " + text));
+    }
+
 private Q_SLOTS:
     void theCaptureGoesToTheFolderTypedAndCancelWritesNothing() {
         const std::string working = folder_.path().toStdString();
@@ -63,6 +82,35 @@ private Q_SLOTS:
         captureTimesTwoToThree();
         QTRY_VERIFY_WITH_TIMEOUT(answerer_->messages.contains("Capture Completed."), 20000);
         QVERIFY(QFile::exists(folder_.filePath("run2/Plant.gif")));
+    }
+
+    void resetMovesTheSlidersToTheViewItSets() {
+        clickTab(*windows_, 4);
+        for (int i = 0; i < 5; ++i) {
+            click("rotationUpButton");
+            click("translationUpButton");
+            click("translationLeftButton");
+        }
+        QTest::keyClick(findWidget<QSlider>(tool(), "translationZSlider"), Qt::Key_PageUp);
+        QCOMPARE(slider("rotationYSlider"), 5);
+        QCOMPARE(slider("translationYSlider"), -22);
+
+        choosePopupItem("Reset");
+        const ViewState& view = windows_->desktop.state.project.view;
+        QCOMPARE(view.rotationY, 0.0);
+        QCOMPARE(view.translationY, -3.0);
+        for (const char* name :
+             {"rotationXSlider", "rotationYSlider", "rotationZSlider", "translationXSlider"}) {
+            QCOMPARE(slider(name), 0);
+        }
+        QCOMPARE(slider("translationYSlider"), -30);
+        QCOMPARE(slider("translationZSlider"), -140);
+        // The next nudge moves the view one step from where "Reset" put it.
+        click("translationUpButton");
+        QCOMPARE(view.translationY, -2.9);
+        click("rotationLeftButton");
+        QCOMPARE(view.rotationZ, 0.1);
+        QCOMPARE(view.translationZ, -14.0);
     }
 };
 
