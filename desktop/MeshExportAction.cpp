@@ -14,21 +14,32 @@ MeshExportAction::MeshExportAction(PlantProject& project, Clock& clock, UserInte
       ui_(ui) {}
 
 void MeshExportAction::exportWithDialog() {
-    runHandler(ui_, [this] {
+    const Moment asked = now();
+    runHandler(ui_, [this, &asked] {
         const std::string suggested = fileName_.empty() ? "plant.glb" : fileName_;
         if (auto file = ui_.saveFileDialog(".", MeshFileFilter, suggested)) {
             if (std::filesystem::path(*file).extension().empty()) {
                 *file += ".glb";
             }
-            exportTo(*file);
+            exportAt(*file, asked);
         }
     });
 }
 
+MeshExportAction::Moment MeshExportAction::now() const {
+    return {project_.animation.currentTime, clock_.millisecondsOfDay()};
+}
+
 bool MeshExportAction::exportTo(const std::string& fileName) {
+    return exportAt(fileName, now());
+}
+
+bool MeshExportAction::exportAt(const std::string& fileName, const Moment& moment) {
     MeshExportRequest request;
     request.fileName = fileName;
-    request.time = project_.animation.currentTime;
+    request.time = moment.time;
+    FixedClock clock; // the wind as it blew at that moment
+    clock.millisecondsOfDayValue = moment.millisecondsOfDay;
     const std::int64_t start = tick();
     const ProgressCallback progress = [this, start](int percent) {
         if (tick() - start > ProgressDelayMilliseconds) {
@@ -39,7 +50,7 @@ bool MeshExportAction::exportTo(const std::string& fileName) {
     ignoreFileSizeSignal();
     const bool written = runHandler(ui_, [&] {
         BusyCursor busy(ui_);
-        summary = exportProjectMesh(project_, clock_, request, progress);
+        summary = exportProjectMesh(project_, clock, request, progress);
     });
     if (!written) {
         ui_.setStatusText("");

@@ -1,5 +1,6 @@
 // What the view's actions do as a person meets them: the capture folder typed into the prompt
-// (or the prompt cancelled), and the popup's "Reset" with the Animation page's sliders.
+// (or the prompt cancelled), the popup's "Reset" with the Animation page's sliders, and
+// "Export Mesh…" while the plant grows behind its dialog.
 #include "DesktopTestCase.h"
 
 #include <QDir>
@@ -111,6 +112,25 @@ private Q_SLOTS:
         click("rotationLeftButton");
         QCOMPARE(view.rotationZ, 0.1);
         QCOMPARE(view.translationZ, -14.0);
+    }
+
+    void exportMeshWritesThePlantAsItWasWhenPressed() {
+        clickTab(*windows_, 4);
+        findWidget<QSlider>(tool(), "timeBar")->setValue(10);
+        click("playButton");
+        const double& currentTime = windows_->desktop.state.project.animation.currentTime;
+        QTRY_VERIFY(currentTime > 11.0);
+
+        // The plant grows on behind the dialog while the person picks a file.
+        answerer_->fileAnswer = folder_.filePath("plant.glb");
+        answerer_->fileDialogWait = 500;
+        const double pressedAt = currentTime;
+        QTest::mouseClick(windows_->mainWindow->button("exportMeshButton"), Qt::LeftButton);
+        QVERIFY(currentTime > pressedAt + 1.0);
+        QVERIFY(QFile::exists(folder_.filePath("plant.glb")));
+        const QString status = statusText(*windows_);
+        QVERIFY2(status.endsWith(" at time " + QString::number(pressedAt)),
+                 qPrintable(status + " pressed at " + QString::number(pressedAt)));
     }
 };
 
