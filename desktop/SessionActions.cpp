@@ -46,7 +46,7 @@ bool SessionActions::open(const std::string& fileName) {
     }
     BusyCursor busy(ui_);
     replacePlant(std::move(reading.project));
-    showOnPages();
+    showOnPages(std::filesystem::path(fileName).filename().string());
     buildAndShow();
     fileName_ = fileName;
     if (fileChanged) {
@@ -77,10 +77,11 @@ void SessionActions::replacePlant(PlantProject&& project) {
     state_.project = std::move(project);
 }
 
-void SessionActions::showOnPages() {
+void SessionActions::showOnPages(const std::string& sessionName) {
     state_.lsystemEditor.sourceEditor.setText(state_.project.lsystemText);
     state_.parameterPage.showParameters();
     state_.componentPage.showSurfaces();
+    state_.componentPage.showShapesOf(sessionName);
     state_.materialPage.showMaterials();
     state_.animationPage.showSettings();
 }

@@ -36,7 +36,8 @@ public:
 
 private:
     void replacePlant(PlantProject&& project);
-    void showOnPages();
+    // Every page shows the opened plant; the Component page names its shapes after the session.
+    void showOnPages(const std::string& sessionName);
     void buildAndShow();
 
     AppState& state_;

@@ -63,6 +63,12 @@ TEST(SessionActions, OpeningShowsTheSessionOnEveryPageAndDrawsItsPlant) {
     EXPECT_EQ(state.animationPage.rotationYSlider.position(), 125);
     EXPECT_EQ(state.animationPage.velocitySlider.position(), 2);
     EXPECT_EQ(state.componentPage.angleXSlider.position(), -40);
+    // The session's shapes are the library the Component page chooses from.
+    EXPECT_EQ(state.componentPage.shapeList.text(), "tree.burgeon");
+    EXPECT_EQ(state.componentPage.shapeList.items(),
+              (std::vector<std::string>{"tree leaf", "tree flower"}));
+    EXPECT_EQ(state.shapes.entry(2).pointCount, state.project.flower.pointCount);
+    EXPECT_EQ(state.materialPage.textureList.text(), "Select Leaf Texture") << "no texture";
     EXPECT_EQ(state.growthPage.topBox.text(), "5");
     EXPECT_EQ(state.project.growth.fittedData.lifeCycleTime, 5) << "the series fitted again";
     EXPECT_FALSE(state.animation.paintBusy) << "the plant is shown";
