@@ -21,6 +21,16 @@ void RecordingUserInterface::showMessage(const std::string& text) {
     messages.push_back(text);
 }
 
+SaveChoice RecordingUserInterface::askToSaveChanges(const std::string& question) {
+    questions.push_back(question);
+    if (saveChoices.empty()) {
+        return SaveChoice::Cancel;
+    }
+    const SaveChoice choice = saveChoices.front();
+    saveChoices.pop_front();
+    return choice;
+}
+
 std::optional<std::string> RecordingUserInterface::inputBox(const std::string& caption,
                                                             const std::string& prompt,
                                                             const std::string&) {

@@ -4,7 +4,9 @@ namespace burgeon {
 
 Desktop::Desktop(UserInterface& userInterface)
     : ui(userInterface), state(ui), toolWindow(state, ui), viewWindow(state, ui),
-      mainWindow(state, ui, toolWindow, viewWindow) {}
+      mainWindow(state, ui, toolWindow, viewWindow) {
+    viewWindow.mayQuit = [this] { return mainWindow.sessions.settleChanges(); };
+}
 
 void Desktop::startUp(const std::string& startFolder, const ScreenArea& screen,
                       int mainWindowHeight) {
@@ -13,6 +15,7 @@ void Desktop::startUp(const std::string& startFolder, const ScreenArea& screen,
     toolWindow.create(screen, frameAround(mainWindow.geometry, mainWindow.frame));
     viewWindow.create(screen, frameAround(toolWindow.geometry, toolWindow.frame));
     mainWindow.show();
+    mainWindow.sessions.startedWith();
 }
 
 void Desktop::placeWindows(const ScreenArea& screen) {

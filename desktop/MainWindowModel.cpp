@@ -15,10 +15,7 @@ MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindowM
       sessions(state, ui), state_(state), ui_(ui), toolWindow_(toolWindow),
       viewWindow_(viewWindow) {
     tabs.onChange = [this] { changeTab(); };
-    sessions.fileChanged = [this] {
-        const std::string name = std::filesystem::path(sessions.fileName()).filename().string();
-        window.setCaption(name + " \u2014 " + MainWindowCaption);
-    };
+    sessions.fileChanged = [this] { lookForChanges(); };
     sessions.showPlant = [this] { animationShow(); };
 }
 
@@ -120,10 +117,30 @@ void MainWindowModel::exportMesh() {
     viewWindow_.exportMesh();
 }
 
-void MainWindowModel::exit() {
+bool MainWindowModel::exit() {
+    if (!sessions.settleChanges()) {
+        return false;
+    }
     if (quitApplication) {
         quitApplication();
     }
+    return true;
+}
+
+void MainWindowModel::lookForChanges() {
+    showTitle(sessions.hasChanges());
+}
+
+void MainWindowModel::showTitle(bool changed) {
+    // The session's name, marked while it has changes; a plant never saved is a new plant.
+    const std::string& file = sessions.fileName();
+    if (file.empty() && !changed) {
+        window.setCaption(MainWindowCaption);
+        return;
+    }
+    const std::string name =
+        file.empty() ? "New plant" : std::filesystem::path(file).filename().string();
+    window.setCaption(name + (changed ? "*" : "") + " \u2014 " + MainWindowCaption);
 }
 
 } // namespace burgeon

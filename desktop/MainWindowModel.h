@@ -40,7 +40,8 @@ public:
     ControlModel openSessionButton{"Open Session\u2026"};
     ControlModel saveSessionButton{"Save Session\u2026"};
     ControlModel exportMeshButton{"Export Mesh\u2026"};
-    // "Open Session…" and "Save Session…"; the window's title names the open session.
+    // "Open Session…" and "Save Session…"; the window's title names the open session and
+    // marks its unsaved changes.
     SessionActions sessions;
     bool editorShown = false;
     WindowRect geometry; // the client area
@@ -69,9 +70,16 @@ public:
     void animationShow();
     // "Export Mesh…": the view's plant at its current time (the view window's popup has it too).
     void exportMesh();
-    void exit();
+    // "Exit" and closing the main window: the application ends unless the person cancels to
+    // keep unsaved changes. True when it ends.
+    bool exit();
+    // Something may have changed the plant (the person's input): the title marks whether it
+    // has unsaved changes.
+    void lookForChanges();
 
 private:
+    void showTitle(bool changed);
+
     AppState& state_;
     UserInterface& ui_;
     ToolWindowModel& toolWindow_;

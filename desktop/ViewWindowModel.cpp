@@ -219,6 +219,9 @@ void ViewWindowModel::exportMesh() {
 }
 
 void ViewWindowModel::exit() {
+    if (mayQuit && !mayQuit()) {
+        return; // the person kept the plant's unsaved changes
+    }
     state_.project.animation.currentTime = 0.0;
     state_.animation.paintBusy = true;
     if (quitApplication) {

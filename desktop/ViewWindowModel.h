@@ -51,6 +51,8 @@ public:
     std::function<void()> repaintWindow;
     std::function<void()> quitApplication;
     std::function<void()> resizeView;
+    // Set by the desktop: whether "Exit" may end the application (unsaved changes settled).
+    std::function<bool()> mayQuit;
 
     RendererCanvas& canvas() { return rendererCanvas_; }
     FrameRoutine& frames() { return frames_; }

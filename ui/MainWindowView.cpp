@@ -96,6 +96,15 @@ MainWindowView::MainWindowView(MainWindowModel& model, UserInterface& ui)
         setWindowTitle(toQString(model_.window.caption()));
         applyGeometry();
     });
+    changesLook_.setSingleShot(true);
+    changesLook_.setInterval(ChangesLookDelay);
+    connect(&changesLook_, &QTimer::timeout, this,
+            [this] { runHandler(ui_, [this] { model_.lookForChanges(); }); });
+    QApplication::instance()->installEventFilter(this);
+}
+
+MainWindowView::~MainWindowView() {
+    QApplication::instance()->removeEventFilter(this);
 }
 
 // The session and export buttons sit at the right end of the tab row, where no tab is, so no
@@ -145,6 +154,17 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tabs_->tabBar() && event->type() == QEvent::MouseMove) {
         runHandler(ui_, [&] { model_.mouseMoveOverTabs(); });
     }
+    // Whatever the person does may change the plant: the title looks again once the input
+    // has had its effect.
+    switch (event->type()) {
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+        changesLook_.start();
+        break;
+    default:
+        break;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -156,9 +176,15 @@ void MainWindowView::changeEvent(QEvent* event) {
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
-    // Closing the main window ends the application like "Exit".
-    event->accept();
-    model_.exit();
+    // Closing the main window ends the application like "Exit", unless the person keeps
+    // unsaved changes.
+    bool ends = false;
+    runHandler(ui_, [&] { ends = model_.exit(); });
+    if (ends) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 } // namespace burgeon

@@ -50,6 +50,21 @@ void QtUserInterface::showMessage(const std::string& text) {
     box.exec();
 }
 
+SaveChoice QtUserInterface::askToSaveChanges(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), toQString(question),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, mainWindow_);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 std::optional<std::string> QtUserInterface::inputBox(const std::string& caption,
                                                      const std::string& prompt,
                                                      const std::string& defaultText) {

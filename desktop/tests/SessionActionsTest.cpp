@@ -81,6 +81,54 @@ TEST(SessionActions, OpeningShowsTheSessionOnEveryPageAndDrawsItsPlant) {
     EXPECT_EQ(readFileText(again), readFileText(file));
 }
 
+TEST(SessionActions, ChangesAreTheSessionsFormNotTheClockAndAreSettledBeforeTheyAreLost) {
+    SessionDesktop started;
+    MainWindowModel& main = started.desktop.mainWindow;
+    SessionActions& sessions = started.sessions();
+    AppState& state = started.desktop.state;
+    EXPECT_FALSE(sessions.hasChanges()) << "the plant started with";
+    EXPECT_TRUE(sessions.settleChanges());
+    EXPECT_TRUE(started.ui.questions.empty());
+
+    const std::string file = writeSampleSession(started.folder, "tree.burgeon");
+    ASSERT_TRUE(sessions.open(file));
+    state.project.animation.currentTime = 77.25; // the clock runs by itself
+    main.lookForChanges();
+    EXPECT_FALSE(sessions.hasChanges());
+    EXPECT_EQ(main.window.caption(),
+              "tree.burgeon \u2014 Simulation and Visualization of Plant Shoots Growth");
+
+    state.parameterPage.stemLengthSlider.setPosition(90);
+    main.lookForChanges();
+    EXPECT_TRUE(sessions.hasChanges());
+    EXPECT_EQ(main.window.caption(),
+              "tree.burgeon* \u2014 Simulation and Visualization of Plant Shoots Growth");
+
+    // Cancel keeps the application; Discard lets it end; Save writes the session first.
+    int quits = 0;
+    main.quitApplication = [&quits] { ++quits; };
+    started.ui.saveChoices = {SaveChoice::Cancel, SaveChoice::Discard, SaveChoice::Save};
+    EXPECT_FALSE(main.exit());
+    EXPECT_TRUE(main.exit());
+    const std::string before = readFileText(file);
+    EXPECT_TRUE(main.exit());
+    EXPECT_EQ(quits, 2);
+    EXPECT_EQ(started.ui.questions,
+              std::vector<std::string>(3, "Save the changes to \"tree.burgeon\"?"));
+    EXPECT_NE(readFileText(file), before);
+    EXPECT_FALSE(sessions.hasChanges());
+    EXPECT_EQ(main.window.caption(),
+              "tree.burgeon \u2014 Simulation and Visualization of Plant Shoots Growth");
+
+    // The view's "Exit" asks too, before it stops anything.
+    state.parameterPage.stemLengthSlider.setPosition(95);
+    started.desktop.viewWindow.quitApplication = [&quits] { ++quits; };
+    state.animation.paintBusy = false;
+    started.desktop.viewWindow.exit(); // an empty answer queue cancels
+    EXPECT_EQ(quits, 2);
+    EXPECT_FALSE(state.animation.paintBusy);
+}
+
 TEST(SessionActions, ABadSessionChangesNothing) {
     SessionDesktop started;
     const std::string good = writeSampleSession(started.folder, "good.burgeon");

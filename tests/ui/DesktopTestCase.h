@@ -22,7 +22,8 @@ protected:
     std::unique_ptr<MessageAnswerer> answerer_;
     std::unique_ptr<DesktopWindows> windows_;
 
-private Q_SLOTS:
+protected Q_SLOTS:
+    // A suite with more to do before or after each test runs these from its own.
     void init();
     void cleanup();
 };

@@ -64,6 +64,11 @@ void MessageAnswerer::answer() {
     if (box == nullptr || !box->isVisible()) {
         return;
     }
+    if (box->button(QMessageBox::Save) != nullptr) {
+        questions << box->text();
+        QTest::mouseClick(box->button(questionAnswer), Qt::LeftButton);
+        return;
+    }
     messages << box->text();
     box->button(QMessageBox::Ok)->click();
 }
