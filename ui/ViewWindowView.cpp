@@ -82,9 +82,10 @@ void ViewWindowView::refresh() {
     if (windowTitle() != caption) {
         setWindowTitle(caption);
     }
-    // The placement is applied when it changes, so a window the user moved stays there.
+    // The placement is applied when it changes, so a window the user moved stays there; a
+    // maximised window takes it once it is restored.
     const WindowRect& rect = model.geometry;
-    if (rect.width > 0 && !(rect == placed_)) {
+    if (rect.width > 0 && !(rect == placed_) && !isMaximized()) {
         placed_ = rect;
         const WindowRect frame = frameAround(rect, model.frame);
         move(frame.left, frame.top);

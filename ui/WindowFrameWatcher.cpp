@@ -41,9 +41,12 @@ void WindowFrameWatcher::look() {
     bool changed = false;
     for (std::size_t i = 0; i < windows_.size(); ++i) {
         const QWidget* window = windows_[i];
-        // A hidden window keeps the frame it had; a window is framed before it is shown.
+        // A hidden window keeps the frame it had (a window is framed before it is shown), and
+        // so does a maximised one: the window manager may frame it otherwise, but it is not in
+        // the layout until it is restored.
         if (window == nullptr || !window->isVisible() || window->windowHandle() == nullptr ||
-            !window->windowHandle()->isExposed()) {
+            !window->windowHandle()->isExposed() ||
+            (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
             continue;
         }
         const QMargins margins = window->windowHandle()->frameMargins();

@@ -135,6 +135,21 @@ private Q_SLOTS:
         }
     }
 
+    void aMaximisedViewReturnsToItsPlace() {
+        waitUntilTiled();
+        PlantPanel* panel = windows_->viewWindow->panel();
+        QTest::mouseDClick(panel, Qt::LeftButton, {}, QPoint(50, 50));
+        QTRY_VERIFY(view().isMaximized());
+        if (windowManagerRuns()) { // only a window manager makes a window larger
+            QTRY_COMPARE(view().frameGeometry().width(), availableArea().width());
+        }
+        QTest::qWait(300); // frames go on while it is maximised
+        QVERIFY(view().isMaximized());
+        QTest::mouseDClick(panel, Qt::LeftButton, {}, QPoint(50, 50));
+        QTRY_VERIFY(!view().isMaximized());
+        waitUntilTiled();
+    }
+
     void windowsClosedByTheWindowManagerComeBack() {
         waitUntilTiled();
         PlantPanel* panel = windows_->viewWindow->panel();
