@@ -21,10 +21,21 @@ void RecordingUserInterface::showMessage(const std::string& text) {
     messages.push_back(text);
 }
 
-std::string RecordingUserInterface::inputBox(const std::string& caption, const std::string& prompt,
-                                             const std::string& defaultText) {
+SaveChoice RecordingUserInterface::askToSaveChanges(const std::string& question) {
+    questions.push_back(question);
+    if (saveChoices.empty()) {
+        return SaveChoice::Cancel;
+    }
+    const SaveChoice choice = saveChoices.front();
+    saveChoices.pop_front();
+    return choice;
+}
+
+std::optional<std::string> RecordingUserInterface::inputBox(const std::string& caption,
+                                                            const std::string& prompt,
+                                                            const std::string&) {
     inputPrompts.push_back(caption + ": " + prompt);
-    return nextAnswer(inputAnswers).value_or(defaultText);
+    return nextAnswer(inputAnswers);
 }
 
 std::optional<std::string> RecordingUserInterface::openFileDialog(const std::string&,

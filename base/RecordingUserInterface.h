@@ -13,8 +13,9 @@ namespace burgeon {
 class RecordingUserInterface : public UserInterface {
 public:
     void showMessage(const std::string& text) override;
-    std::string inputBox(const std::string& caption, const std::string& prompt,
-                         const std::string& defaultText) override;
+    SaveChoice askToSaveChanges(const std::string& question) override;
+    std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
+                                        const std::string& defaultText) override;
     std::optional<std::string> openFileDialog(const std::string& initialFolder,
                                               const std::string& filter) override;
     std::optional<std::string> openPictureDialog(const std::string& filter) override;
@@ -39,9 +40,11 @@ public:
     int busyCursorShown = 0;
     std::vector<std::string> shellOpened;
     std::vector<std::string> inputPrompts;
+    std::vector<std::string> questions;
 
     // Scripted answers; std::nullopt in a queue answers "cancel" for that one call.
     std::deque<std::optional<std::string>> inputAnswers;
+    std::deque<SaveChoice> saveChoices; // an empty queue cancels
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<std::optional<std::string>> pictureAnswers;
     std::deque<std::optional<std::string>> saveAnswers;

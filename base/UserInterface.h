@@ -13,6 +13,9 @@ struct RgbColor {
     friend bool operator==(const RgbColor&, const RgbColor&) = default;
 };
 
+// The answers to a question about unsaved changes.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Work that may take long and that the person may stop: it is handed a way to report its
 // progress in percent and to ask whether it should stop, both safe to call from any thread.
 using StoppableTask = std::function<void(const std::function<void(int)>& progress,
@@ -28,9 +31,14 @@ public:
     // A modal message box with one OK button.
     virtual void showMessage(const std::string& text) = 0;
 
-    // An input box; cancelling returns the default text.
-    virtual std::string inputBox(const std::string& caption, const std::string& prompt,
-                                 const std::string& defaultText) = 0;
+    // A modal question whether to save changes before they are lost: "Save", "Discard" or
+    // "Cancel".
+    virtual SaveChoice askToSaveChanges(const std::string& question) = 0;
+
+    // An input box pre-filled with the default text; nothing when the user cancels.
+    virtual std::optional<std::string> inputBox(const std::string& caption,
+                                                const std::string& prompt,
+                                                const std::string& defaultText) = 0;
 
     // File-open dialogs; nothing when the user cancels.
     virtual std::optional<std::string> openFileDialog(const std::string& initialFolder,

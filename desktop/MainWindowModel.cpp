@@ -9,16 +9,13 @@
 
 namespace burgeon {
 
-MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
-                                 ViewWindow& viewWindow)
+MainWindowModel::MainWindowModel(AppState& state, UserInterface& ui, ToolWindowModel& toolWindow,
+                                 ViewWindowModel& viewWindow)
     : tabs("", std::vector<std::string>(MainTabCaptions.begin(), MainTabCaptions.end()), 0),
       sessions(state, ui), state_(state), ui_(ui), toolWindow_(toolWindow),
       viewWindow_(viewWindow) {
     tabs.onChange = [this] { changeTab(); };
-    sessions.fileChanged = [this] {
-        const std::string name = std::filesystem::path(sessions.fileName()).filename().string();
-        window.setCaption(name + " \u2014 " + MainWindowCaption);
-    };
+    sessions.fileChanged = [this] { lookForChanges(); };
     sessions.showPlant = [this] { animationShow(); };
 }
 
@@ -58,8 +55,8 @@ void MainWindowModel::show() {
 }
 
 void MainWindowModel::activate(const ScreenArea& screen, int height) {
-    geometry = mainWindowPlacement(screen, height);
-    tabWidth = tabStripWidth(screen);
+    geometry = mainWindowPlacement(screen, height, frame);
+    tabWidth = tabStripWidth(geometry.width);
     window.views.notify();
 }
 
@@ -104,6 +101,12 @@ void MainWindowModel::toggleEditor() {
     editorShown = !editorShown;
 }
 
+void MainWindowModel::toolWindowClosed() {
+    toolWindow_.hideWindow();
+    editorToggleButton.setCaption("Editor Show");
+    editorShown = false;
+}
+
 void MainWindowModel::animationShow() {
     state_.animation.paintBusy = false;
     viewWindow_.showWindow();
@@ -114,10 +117,30 @@ void MainWindowModel::exportMesh() {
     viewWindow_.exportMesh();
 }
 
-void MainWindowModel::exit() {
+bool MainWindowModel::exit() {
+    if (!sessions.settleChanges()) {
+        return false;
+    }
     if (quitApplication) {
         quitApplication();
     }
+    return true;
+}
+
+void MainWindowModel::lookForChanges() {
+    showTitle(sessions.hasChanges());
+}
+
+void MainWindowModel::showTitle(bool changed) {
+    // The session's name, marked while it has changes; a plant never saved is a new plant.
+    const std::string& file = sessions.fileName();
+    if (file.empty() && !changed) {
+        window.setCaption(MainWindowCaption);
+        return;
+    }
+    const std::string name =
+        file.empty() ? "New plant" : std::filesystem::path(file).filename().string();
+    window.setCaption(name + (changed ? "*" : "") + " \u2014 " + MainWindowCaption);
 }
 
 } // namespace burgeon

@@ -4,8 +4,8 @@
 #include "base/UserInterface.h"
 #include "desktop/AppState.h"
 #include "desktop/SessionActions.h"
-#include "desktop/ToolWindow.h"
-#include "desktop/ViewWindow.h"
+#include "desktop/ToolWindowModel.h"
+#include "desktop/ViewWindowModel.h"
 #include "desktop/WindowPlacement.h"
 
 #include <array>
@@ -25,8 +25,8 @@ inline constexpr std::array<const char*, PageCount> MainTabStatusTexts = {
 // workflow buttons, the editor toggle, "Animation Show" and "Exit".
 class MainWindowModel {
 public:
-    MainWindowModel(AppState& state, UserInterface& ui, ToolWindow& toolWindow,
-                    ViewWindow& viewWindow);
+    MainWindowModel(AppState& state, UserInterface& ui, ToolWindowModel& toolWindow,
+                    ViewWindowModel& viewWindow);
 
     static constexpr const char* MainWindowCaption =
         "Simulation and Visualization of Plant Shoots Growth";
@@ -40,10 +40,12 @@ public:
     ControlModel openSessionButton{"Open Session\u2026"};
     ControlModel saveSessionButton{"Save Session\u2026"};
     ControlModel exportMeshButton{"Export Mesh\u2026"};
-    // "Open Session…" and "Save Session…"; the window's title names the open session.
+    // "Open Session…" and "Save Session…"; the window's title names the open session and
+    // marks its unsaved changes.
     SessionActions sessions;
     bool editorShown = false;
-    WindowRect geometry;
+    WindowRect geometry; // the client area
+    FrameMargins frame;  // what the window manager's frame adds around it (the host says)
     int tabWidth = 0;
 
     // Set by the host: ends the application.
@@ -53,7 +55,8 @@ public:
     void create(std::string startFolder);
     // Showing at start-up: first tab, component defaults, then the tool and view windows.
     void show();
-    // Every activation: the strip goes to the top-left corner, as wide as the screen.
+    // Every activation: the strip's frame goes to the top-left corner, as wide as the screen;
+    // the client area is `height` high.
     void activate(const ScreenArea& screen, int height);
 
     void changeTab();
@@ -62,16 +65,25 @@ public:
     void compile();
     void generate();
     void toggleEditor();
+    // The window system closed the tool window: it is hidden as "Editor Hide" hides it.
+    void toolWindowClosed();
     void animationShow();
     // "Export Mesh…": the view's plant at its current time (the view window's popup has it too).
     void exportMesh();
-    void exit();
+    // "Exit" and closing the main window: the application ends unless the person cancels to
+    // keep unsaved changes. True when it ends.
+    bool exit();
+    // Something may have changed the plant (the person's input): the title marks whether it
+    // has unsaved changes.
+    void lookForChanges();
 
 private:
+    void showTitle(bool changed);
+
     AppState& state_;
     UserInterface& ui_;
-    ToolWindow& toolWindow_;
-    ViewWindow& viewWindow_;
+    ToolWindowModel& toolWindow_;
+    ViewWindowModel& viewWindow_;
 };
 
 } // namespace burgeon

@@ -15,7 +15,8 @@ MeshExportAction::MeshExportAction(PlantProject& project, Clock& clock, UserInte
       ui_(ui) {}
 
 void MeshExportAction::exportWithDialog() {
-    runHandler(ui_, [this] {
+    const Moment asked = now();
+    runHandler(ui_, [this, &asked] {
         // The first format of the table when the name gives none.
         const std::string defaultExtension = "." + std::string(meshFormats().front().extension);
         const std::string suggested = fileName_.empty() ? "plant" + defaultExtension : fileName_;
@@ -23,15 +24,25 @@ void MeshExportAction::exportWithDialog() {
             if (std::filesystem::path(*file).extension().empty()) {
                 *file += defaultExtension;
             }
-            exportTo(*file);
+            exportAt(*file, asked);
         }
     });
 }
 
+MeshExportAction::Moment MeshExportAction::now() const {
+    return {project_.animation.currentTime, clock_.millisecondsOfDay()};
+}
+
 bool MeshExportAction::exportTo(const std::string& fileName) {
+    return exportAt(fileName, now());
+}
+
+bool MeshExportAction::exportAt(const std::string& fileName, const Moment& moment) {
     MeshExportRequest request;
     request.fileName = fileName;
-    request.time = project_.animation.currentTime;
+    request.time = moment.time;
+    FixedClock clock; // the wind as it blew at that moment
+    clock.millisecondsOfDayValue = moment.millisecondsOfDay;
     const std::int64_t start = tick();
     const ProgressCallback progress = [this, start](int percent) {
         if (tick() - start > ProgressDelayMilliseconds) {
@@ -41,7 +52,7 @@ bool MeshExportAction::exportTo(const std::string& fileName) {
     MeshExportSummary summary;
     const bool written = runHandler(ui_, [&] {
         BusyCursor busy(ui_);
-        summary = exportProjectMesh(project_, clock_, request, progress);
+        summary = exportProjectMesh(project_, clock, request, progress);
     });
     if (!written) {
         ui_.setStatusText("");

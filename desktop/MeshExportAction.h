@@ -18,10 +18,12 @@ public:
     // The walk's wind follows the clock, as in the view.
     MeshExportAction(PlantProject& project, Clock& clock, UserInterface& ui);
 
-    // Asks for a file (.glb unless another extension is given), then exports to it; a
-    // cancelled dialog does nothing.
+    // Asks for a file (.glb unless another extension is given), then exports the plant as it
+    // was when asked: the view goes on growing it behind the dialog. A cancelled dialog does
+    // nothing.
     void exportWithDialog();
-    // True when every file was written; a failure is shown as a message.
+    // Exports the plant as it is now. True when every file was written; a failure is shown as
+    // a message.
     bool exportTo(const std::string& fileName);
 
     // The file exported last, empty before the first export.
@@ -32,6 +34,14 @@ public:
     static constexpr std::int64_t ProgressDelayMilliseconds = 500;
 
 private:
+    // The view's time and the time of day its wind follows, at one moment.
+    struct Moment {
+        double time = 1.0;
+        std::int64_t millisecondsOfDay = 0;
+    };
+    Moment now() const;
+    bool exportAt(const std::string& fileName, const Moment& moment);
+
     PlantProject& project_;
     Clock& clock_;
     UserInterface& ui_;

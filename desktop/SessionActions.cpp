@@ -9,9 +9,13 @@
 
 namespace burgeon {
 
-SessionActions::SessionActions(AppState& state, UserInterface& ui) : state_(state), ui_(ui) {}
+SessionActions::SessionActions(AppState& state, UserInterface& ui)
+    : state_(state), ui_(ui), changes_(state.project) {}
 
 void SessionActions::openWithDialog() {
+    if (!settleChanges()) {
+        return;
+    }
     runHandler(ui_, [this] {
         if (const auto file = ui_.openFileDialog(".", SessionFileFilter)) {
             open(*file);
@@ -46,12 +50,11 @@ bool SessionActions::open(const std::string& fileName) {
     }
     BusyCursor busy(ui_);
     replacePlant(std::move(reading.project));
-    showOnPages();
+    showOnPages(std::filesystem::path(fileName).filename().string());
     buildAndShow();
     fileName_ = fileName;
-    if (fileChanged) {
-        fileChanged();
-    }
+    changes_.markUnchanged();
+    tellFileChanged();
     return true;
 }
 
@@ -59,11 +62,45 @@ bool SessionActions::save(const std::string& fileName) {
     const bool saved = runHandler(ui_, [&] { saveSession(state_.project, fileName); });
     if (saved) {
         fileName_ = fileName;
-        if (fileChanged) {
-            fileChanged();
-        }
+        changes_.markUnchanged();
+        tellFileChanged();
     }
     return saved;
+}
+
+bool SessionActions::settleChanges() {
+    if (!changes_.changed()) {
+        return true;
+    }
+    switch (ui_.askToSaveChanges(saveQuestion())) {
+    case SaveChoice::Save:
+        return saveWhereItBelongs();
+    case SaveChoice::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string SessionActions::saveQuestion() const {
+    if (fileName_.empty()) {
+        return "Save the changed plant as a session?";
+    }
+    return "Save the changes to \"" + std::filesystem::path(fileName_).filename().string() + "\"?";
+}
+
+bool SessionActions::saveWhereItBelongs() {
+    if (fileName_.empty()) {
+        saveWithDialog();
+        return !changes_.changed();
+    }
+    return save(fileName_);
+}
+
+void SessionActions::tellFileChanged() {
+    if (fileChanged) {
+        fileChanged();
+    }
 }
 
 void SessionActions::replacePlant(PlantProject&& project) {
@@ -77,10 +114,11 @@ void SessionActions::replacePlant(PlantProject&& project) {
     state_.project = std::move(project);
 }
 
-void SessionActions::showOnPages() {
+void SessionActions::showOnPages(const std::string& sessionName) {
     state_.lsystemEditor.sourceEditor.setText(state_.project.lsystemText);
     state_.parameterPage.showParameters();
     state_.componentPage.showSurfaces();
+    state_.componentPage.showShapesOf(sessionName);
     state_.materialPage.showMaterials();
     state_.animationPage.showSettings();
 }

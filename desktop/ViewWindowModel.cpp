@@ -1,130 +1,244 @@
 #include "desktop/ViewWindowModel.h"
 
+#include <filesystem>
+
 namespace burgeon {
 
-ViewWindowModel::ViewWindowModel(FrameRoutine& frames, PlantProject& project,
-                                 AnimationState& animation, CaptureRun& capture, UserInterface& ui)
-    : frames_(frames), parameters_(project.parameters), view_(project.view),
-      settings_(project.animation), animation_(animation), capture_(capture), ui_(ui) {}
+ViewWindowModel::ViewWindowModel(AppState& state, UserInterface& ui, FrameCanvas* canvas)
+    : meshExport(state.project, state.clock, ui), state_(state), ui_(ui),
+      rendererCanvas_(state.project), frames_(canvas != nullptr ? *canvas : rendererCanvas_,
+                                              state.project, state.animation, state.captureRun),
+      pacingClock_(&state.clock) {
+    window.setVisible(false);
+    rendererCanvas_.captionChanged = [this](const std::string& caption) {
+        window.setCaption(caption);
+    };
+    frames_.setTimeBarMaximum = [&state](int maximum) {
+        state.animationPage.timeBar.setMaximum(maximum);
+    };
 
-std::optional<int> ViewWindowModel::paint() {
+    AnimationPage& page = state.animationPage;
+    page.resizeView = [this] {
+        if (resizeView) {
+            resizeView();
+        }
+    };
+    page.workingFolder = [] { return std::filesystem::current_path().string(); };
+}
+
+void ViewWindowModel::create(const ScreenArea& screen, const WindowRect& toolFrame) {
+    auto& animation = state_.animation;
+    animation.animationPaused = false;
+    state_.project.animation.currentTime = 1.0;
+    animation.paintBusy = true;
+    state_.project.view.showAxes = false;
+    resetView();
+    state_.project.leafTextures.leafTextureCount = 0;
+    place(screen, toolFrame);
+}
+
+void ViewWindowModel::place(const ScreenArea& screen, const WindowRect& toolFrame) {
+    geometry = viewWindowPlacement(screen, toolFrame, frame);
+    window.views.notify();
+}
+
+void ViewWindowModel::showWindow() {
+    if (window.visible()) {
+        return;
+    }
+    window.setVisible(true);
+    showEvent();
+}
+
+void ViewWindowModel::showEvent() {
+    state_.animation.paintBusy = false;
+    state_.animation.animationPaused = false;
+    changed();
+}
+
+void ViewWindowModel::windowClosed() {
+    window.setVisible(false);
+}
+
+std::optional<ViewWindowModel::FrameDone> ViewWindowModel::paint() {
+    frameStart_ = now();
     return guardedFrame(true);
 }
 
-std::optional<int> ViewWindowModel::guardedFrame(bool repaint) {
-    if (animation_.paintBusy) {
+std::optional<ViewWindowModel::FrameDone> ViewWindowModel::guardedFrame(bool repaint) {
+    AnimationState& animation = state_.animation;
+    if (animation.paintBusy) {
         return std::nullopt;
     }
-    animation_.paintBusy = true;
-    const double timeBefore = settings_.currentTime;
+    animation.paintBusy = true;
+    const double timeBefore = state_.project.animation.currentTime;
     int delay = 0;
     try {
         delay = frames_.renderFrame();
     } catch (...) {
         // No frame may leave drawing suspended.
-        animation_.paintBusy = false;
+        animation.paintBusy = false;
         throw;
     }
     if (repaint && repaintWindow) {
         repaintWindow();
     }
-    animation_.paintBusy = false;
-    if (frameDrawn) {
-        frameDrawn(FrameDone{delay, pictureCanChange(timeBefore)});
-    }
-    return delay;
+    animation.paintBusy = false;
+    // A frame drawn in a paint message is shown when the message ends; the next one is paced.
+    const FrameDone done{delay, pictureCanChange(timeBefore)};
+    pacer_.frameDrawn(frameStart_, now(), done.delay, done.pictureCanChange);
+    return done;
 }
 
 bool ViewWindowModel::pictureCanChange(double timeDrawn) const {
     // A wind of 1 turns the leaves by nothing; the time compared is the one the frame began
     // with, so a time cut to hundredths, stepped, clamped or looped all count as a move.
-    return !animation_.animationPaused || parameters_.wind > 1 || animation_.captureActive ||
-           settings_.currentTime != timeDrawn;
+    const AnimationState& animation = state_.animation;
+    return !animation.animationPaused || state_.project.parameters.wind > 1 ||
+           animation.captureActive || state_.project.animation.currentTime != timeDrawn;
 }
 
-void ViewWindowModel::show() {
-    animation_.paintBusy = false;
-    animation_.animationPaused = false;
-}
-
-void ViewWindowModel::onStartClicked() {
-    animation_.paintBusy = false;
-    animation_.animationPaused = false;
-}
-
-void ViewWindowModel::onStopClicked() {
-    animation_.animationPaused = true;
-}
-
-void ViewWindowModel::onResetClicked() {
-    // Only the slider rotations and the translation; the mouse angles, zoom, scale and time
-    // stay.
-    view_.rotationX = 0.0;
-    view_.rotationY = 0.0;
-    view_.rotationZ = 0.0;
-    view_.translationX = 0.0;
-    view_.translationY = -3.0;
-    view_.translationZ = -14.0;
-}
-
-void ViewWindowModel::onShowAxesClicked() {
-    view_.showAxes = !view_.showAxes;
-}
-
-void ViewWindowModel::onCaptureClicked() {
-    // Restarts the prepared run; without one there is nothing to restart.
-    if (!capture_.hasTools()) {
-        return;
+bool ViewWindowModel::paintWhenDue() {
+    const auto wait = untilNextFrame();
+    if (!wait || *wait > 0) {
+        return false;
     }
-    settings_.currentTime = animation_.captureFirst - 1;
-    animation_.captureActive = true;
+    return paint().has_value();
 }
 
-void ViewWindowModel::onExitClicked() {
-    settings_.currentTime = 0.0;
-    animation_.paintBusy = true;
-    if (terminateApplication) {
-        terminateApplication();
+std::optional<std::int64_t> ViewWindowModel::untilNextFrame() {
+    if (state_.animation.paintBusy || !window.visible()) {
+        return std::nullopt;
     }
+    return pacer_.untilNextFrame(now());
+}
+
+void ViewWindowModel::changed() {
+    pacer_.changed(now());
+    request();
+}
+
+void ViewWindowModel::timerTick() {
+    request();
 }
 
 void ViewWindowModel::mouseDown(int x, int y) {
-    view_.dragStartX = x;
-    view_.dragStartY = y;
+    ViewState& view = state_.project.view;
+    view.dragStartX = x;
+    view.dragStartY = y;
 }
 
 void ViewWindowModel::mouseMove(int x, int y, bool leftHeld, bool rightHeld) {
+    frameStart_ = now();
+    ViewState& view = state_.project.view;
     const auto dragTo = [&] {
-        view_.dragYaw = static_cast<float>((x - view_.dragStartX) / 2.0);
-        view_.dragPitch = static_cast<float>((y - view_.dragStartY) / 2.0);
+        view.dragYaw = static_cast<float>((x - view.dragStartX) / 2.0);
+        view.dragPitch = static_cast<float>((y - view.dragStartY) / 2.0);
     };
+    bool drawn = true;
     if (leftHeld) {
         dragTo();
-        if (!guardedFrame(true)) {
-            return;
-        }
+        drawn = guardedFrame(true).has_value();
     }
-    if (rightHeld) {
+    if (drawn && rightHeld) {
         // The right button turns the plant without repainting the rest of the window.
         dragTo();
-        if (!guardedFrame(false)) {
-            return;
-        }
+        drawn = guardedFrame(false).has_value();
     }
-    ui_.setStatusText("Plant Visualization");
+    if (drawn) {
+        ui_.setStatusText("Plant Visualization");
+    }
+    if (leftHeld || rightHeld) {
+        changed();
+    }
 }
 
 void ViewWindowModel::mouseUp() {
-    view_.mouseYaw += view_.dragYaw;
-    view_.dragYaw = 0.0f;
-    view_.mousePitch += view_.dragPitch;
-    view_.dragPitch = 0.0f;
+    ViewState& view = state_.project.view;
+    view.mouseYaw += view.dragYaw;
+    view.dragYaw = 0.0f;
+    view.mousePitch += view.dragPitch;
+    view.dragPitch = 0.0f;
 }
 
 void ViewWindowModel::doubleClick() {
-    animation_.viewMaximised = !animation_.viewMaximised;
-    if (setMaximised) {
-        setMaximised(animation_.viewMaximised);
+    state_.animation.viewMaximised = !state_.animation.viewMaximised;
+    window.views.notify();
+}
+
+void ViewWindowModel::windowMaximised(bool maximised) {
+    state_.animation.viewMaximised = maximised;
+}
+
+void ViewWindowModel::start() {
+    state_.animation.paintBusy = false;
+    state_.animation.animationPaused = false;
+    changed();
+}
+
+void ViewWindowModel::stop() {
+    state_.animation.animationPaused = true;
+    changed();
+}
+
+void ViewWindowModel::reset() {
+    resetView();
+    // A nudge after "Reset" moves on from the view it shows, not from the sliders' old places.
+    state_.animationPage.followCamera();
+    changed();
+}
+
+void ViewWindowModel::resetView() {
+    // Only the slider rotations and the translation; the mouse angles, zoom, scale and time
+    // stay.
+    ViewState& view = state_.project.view;
+    view.rotationX = 0.0;
+    view.rotationY = 0.0;
+    view.rotationZ = 0.0;
+    view.translationX = 0.0;
+    view.translationY = -3.0;
+    view.translationZ = -14.0;
+}
+
+void ViewWindowModel::toggleAxes() {
+    state_.project.view.showAxes = !state_.project.view.showAxes;
+    changed();
+}
+
+// Every segment with all its slices, or each as finely as its size on screen asks.
+void ViewWindowModel::toggleFullDetail() {
+    DrawingDetail& detail = state_.project.view.detail;
+    detail = detail == DrawingDetail::Full ? DrawingDetail::Auto : DrawingDetail::Full;
+    changed();
+}
+
+void ViewWindowModel::capture() {
+    // Restarts the prepared run; without one there is nothing to restart.
+    if (state_.captureRun.hasTools()) {
+        state_.project.animation.currentTime = state_.animation.captureFirst - 1;
+        state_.animation.captureActive = true;
+    }
+    changed();
+}
+
+void ViewWindowModel::exportMesh() {
+    meshExport.exportWithDialog();
+}
+
+void ViewWindowModel::exit() {
+    if (mayQuit && !mayQuit()) {
+        return; // the person kept the plant's unsaved changes
+    }
+    state_.project.animation.currentTime = 0.0;
+    state_.animation.paintBusy = true;
+    if (quitApplication) {
+        quitApplication();
+    }
+}
+
+void ViewWindowModel::request() {
+    if (requestFrame) {
+        requestFrame();
     }
 }
 

@@ -103,11 +103,14 @@ void AnimationPage::showValue(const std::string& status, TextControl& label,
 }
 
 void AnimationPage::onCaptureNowClicked() {
+    const auto name = ui_.inputBox("Input Folder Name", "Prompt", "PlantCap1");
+    if (!name) {
+        return; // cancelled: no run, and no folder or file is made
+    }
     captureGauge.setPosition(0);
-    const std::string working = workingFolder();
-    // Cancelling the input box returns the pre-filled name.
-    const std::string name = ui_.inputBox("Input Folder Name", "Prompt", "PlantCap1");
-    const std::string folder = joinPath(working, name);
+    // A folder typed as an absolute path is that folder; another lies in the working folder.
+    const std::string folder =
+        std::filesystem::path(*name).is_absolute() ? *name : joinPath(workingFolder(), *name);
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
         // One level only; a folder that cannot be made shows up when the first file is
@@ -149,8 +152,25 @@ void AnimationPage::chooseFormat(CaptureFormat format) {
     applyCaptureFormats();
 }
 
+namespace {
+
+// A slider position in tenths of a value.
+int tenths(double value) {
+    return static_cast<int>(roundHalfEven(value * 10.0));
+}
+
+} // namespace
+
+void AnimationPage::followCamera() {
+    rotationXSlider.setPosition(tenths(view_.rotationX));
+    rotationYSlider.setPosition(tenths(view_.rotationY));
+    rotationZSlider.setPosition(tenths(view_.rotationZ));
+    translationXSlider.setPosition(tenths(view_.translationX));
+    translationYSlider.setPosition(tenths(view_.translationY));
+    translationZSlider.setPosition(tenths(view_.translationZ));
+}
+
 void AnimationPage::showSettings() {
-    const auto tenths = [](double value) { return static_cast<int>(roundHalfEven(value * 10.0)); };
     rotationXSlider.showPosition(tenths(view_.rotationX));
     rotationYSlider.showPosition(tenths(view_.rotationY));
     rotationZSlider.showPosition(tenths(view_.rotationZ));

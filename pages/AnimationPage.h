@@ -82,6 +82,9 @@ public:
     // Every control shows the project's value, without running its handler (a project opened
     // from a file).
     void showSettings();
+    // The view's rotation and translation were set elsewhere (the view's "Reset"): their
+    // sliders move there, as a person would move them.
+    void followCamera();
 
     // The view window's resize operation, run after a zoom change (it rebuilds the
     // projection).

@@ -7,6 +7,10 @@
 #include "components/ShapePreview.h"
 #include "components/SurfacePreparation.h"
 
+#include <filesystem>
+#include <utility>
+#include <vector>
+
 namespace burgeon {
 
 namespace {
@@ -127,6 +131,30 @@ void ComponentPage::showSurfaces() {
     leafPreview.views.notify();
     drawShapePreview(shapeOfSurface(flowerSurface_), PreviewKind::Flower, flowerPreview.picture);
     flowerPreview.views.notify();
+}
+
+void ComponentPage::showShapesOf(const std::string& libraryName) {
+    const std::string stem = std::filesystem::path(libraryName).stem().string();
+    std::vector<OrganShape> shapes;
+    for (const auto& [surface, kind] :
+         {std::pair{&leafSurface_, " leaf"}, std::pair{&flowerSurface_, " flower"}}) {
+        if (surface->pointCount > 0) {
+            shapes.push_back(shapeOfSurface(*surface));
+            shapes.back().name = stem + kind;
+        }
+    }
+    if (shapes.empty()) {
+        return; // nothing to choose from: the list stays as it was
+    }
+    library_.entries = shapes;
+    library_.rendererEntries = std::move(shapes);
+    library_.selectedLeafShape = 0;
+    library_.selectedFlowerShape = 0;
+    shapeList.clearItems();
+    for (const OrganShape& entry : library_.entries) {
+        shapeList.addItem(entry.name);
+    }
+    shapeList.setText(libraryName);
 }
 
 void ComponentPage::switchToLeafMode() {

@@ -62,6 +62,9 @@ public:
     // The sliders, boxes and previews show the project's surfaces and placement (a project
     // opened from a file).
     void showSurfaces();
+    // The shapes a plant brought with it (an opened session) become the library, named
+    // `libraryName`: its leaf shape and its flower shape, the list showing the library's name.
+    void showShapesOf(const std::string& libraryName);
 
 private:
     void switchToLeafMode();

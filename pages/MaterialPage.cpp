@@ -2,6 +2,7 @@
 
 #include "base/HandlerGuard.h"
 
+#include <filesystem>
 #include <tuple>
 
 namespace burgeon {
@@ -102,11 +103,29 @@ void MaterialPage::showMaterials() {
         }
     }
     leafTextureCheck.setChecked(textures_.texturesEnabled);
-    if (textures_.leafTextureCount > 0) {
-        textureButton.pictureFile =
-            textures_.slots[static_cast<std::size_t>(textures_.leafTextureCount - 1)].fileName;
-        textureButton.views.notify();
+    showTexture();
+}
+
+void MaterialPage::showTexture() {
+    const int current = textures_.leafTextureCount;
+    const std::string file =
+        current > 0 ? textures_.slots[static_cast<std::size_t>(current - 1)].fileName : "";
+    textureButton.pictureFile = file;
+    textureButton.views.notify();
+    textureList.setItemIndex(-1);
+    if (file.empty()) {
+        textureList.setText("Select Leaf Texture");
+        return;
     }
+    // A built-in texture shows as its item in the list, another as its file's name.
+    const std::string name = std::filesystem::path(file).filename().string();
+    for (std::size_t i = 0; i < BuiltInLeafTextureFiles.size(); ++i) {
+        if (name == BuiltInLeafTextureFiles[i]) {
+            textureList.setItemIndex(static_cast<int>(i));
+            return;
+        }
+    }
+    textureList.setText(name);
 }
 
 void MaterialPage::builtInTextureChosen() {

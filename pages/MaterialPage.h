@@ -86,6 +86,8 @@ private:
     void scrollBarChanged();
     void slotChosen(const Slot& slot);
     void setScrollBars(RgbColor color);
+    // The texture list and button name the current leaf texture.
+    void showTexture();
     void builtInTextureChosen();
 
     UserInterface& ui_;

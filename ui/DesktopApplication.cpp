@@ -1,7 +1,7 @@
 #include "ui/DesktopApplication.h"
 
 #include "ui/DesktopWindows.h"
-#include "ui/ViewWindow.h"
+#include "ui/PlantPanel.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,7 +7,7 @@
 namespace burgeon {
 
 DesktopWindows::DesktopWindows() {
-    mainWindow = std::make_unique<MainWindow>(desktop.mainWindow, ui);
+    mainWindow = std::make_unique<MainWindowView>(desktop.mainWindow, ui);
     toolWindow = std::make_unique<ToolWindowView>(desktop);
     viewWindow = std::make_unique<ViewWindowView>(desktop);
     ui.setMainWindow(mainWindow.get());
@@ -28,8 +28,10 @@ void DesktopWindows::start(const std::string& startFolder) {
     // The main window is placed first so that the others can sit below it.
     desktop.mainWindow.activate(screenArea(mainWindow.get()), mainHeight);
     mainWindow->show();
-    desktop.startUp(startFolder, screenArea(mainWindow.get()),
-                    mainWindow->frameGeometry().height());
+    desktop.startUp(startFolder, screenArea(mainWindow.get()), mainHeight);
+    // A window manager frames the windows only once they are on the screen.
+    frameWatcher = std::make_unique<WindowFrameWatcher>(desktop, mainWindow.get(), toolWindow.get(),
+                                                        viewWindow.get());
 }
 
 } // namespace burgeon

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "desktop/Desktop.h"
-#include "ui/MainWindow.h"
+#include "ui/MainWindowView.h"
 #include "ui/QtUserInterface.h"
-#include "ui/ToolWindow.h"
-#include "ui/ViewWindow.h"
+#include "ui/ToolWindowView.h"
+#include "ui/ViewWindowView.h"
+#include "ui/WindowFrameWatcher.h"
 
 #include <memory>
 #include <string>
@@ -24,9 +25,10 @@ public:
 
     QtUserInterface ui;
     Desktop desktop{ui};
-    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<MainWindowView> mainWindow;
     std::unique_ptr<ToolWindowView> toolWindow;
     std::unique_ptr<ViewWindowView> viewWindow;
+    std::unique_ptr<WindowFrameWatcher> frameWatcher;
 };
 
 } // namespace burgeon

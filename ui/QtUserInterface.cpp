@@ -50,13 +50,32 @@ void QtUserInterface::showMessage(const std::string& text) {
     box.exec();
 }
 
-std::string QtUserInterface::inputBox(const std::string& caption, const std::string& prompt,
-                                      const std::string& defaultText) {
+SaveChoice QtUserInterface::askToSaveChanges(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), toQString(question),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, mainWindow_);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
+std::optional<std::string> QtUserInterface::inputBox(const std::string& caption,
+                                                     const std::string& prompt,
+                                                     const std::string& defaultText) {
     bool accepted = false;
     const QString answer =
         QInputDialog::getText(mainWindow_, toQString(caption), toQString(prompt), QLineEdit::Normal,
                               toQString(defaultText), &accepted);
-    return accepted ? fromQString(answer) : defaultText;
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return fromQString(answer);
 }
 
 std::optional<std::string> QtUserInterface::openFileDialog(const std::string& initialFolder,

@@ -18,8 +18,9 @@ public:
     void setStatusPanel(QLabel* panel) { statusPanel_ = panel; }
 
     void showMessage(const std::string& text) override;
-    std::string inputBox(const std::string& caption, const std::string& prompt,
-                         const std::string& defaultText) override;
+    SaveChoice askToSaveChanges(const std::string& question) override;
+    std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
+                                        const std::string& defaultText) override;
     std::optional<std::string> openFileDialog(const std::string& initialFolder,
                                               const std::string& filter) override;
     std::optional<std::string> openPictureDialog(const std::string& filter) override;

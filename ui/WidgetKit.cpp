@@ -2,7 +2,7 @@
 
 #include "base/HandlerGuard.h"
 #include "ui/Bindings.h"
-#include "ui/ToolWindow.h"
+#include "ui/ToolWindowView.h"
 
 #include <QLineEdit>
 #include <QPointer>

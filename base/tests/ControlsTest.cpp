@@ -100,7 +100,7 @@ TEST(RecordingUserInterface, AnswersFromItsScriptThenCancels) {
     RecordingUserInterface ui;
     ui.inputAnswers.push_back(std::string("MyRun"));
     EXPECT_EQ(ui.inputBox("Input Folder Name", "Prompt", "PlantCap1"), "MyRun");
-    EXPECT_EQ(ui.inputBox("Input Folder Name", "Prompt", "PlantCap1"), "PlantCap1");
+    EXPECT_EQ(ui.inputBox("Input Folder Name", "Prompt", "PlantCap1"), std::nullopt);
     ui.fileAnswers.push_back(std::string("data.txt"));
     EXPECT_EQ(ui.openFileDialog(".", ""), "data.txt");
     EXPECT_EQ(ui.openFileDialog(".", ""), std::nullopt);

@@ -20,7 +20,7 @@ struct CaptureRig : FrameRig {
     CaptureRig(const std::string& test, double timeStep) : working("burgeon-" + test) {
         parameters.timeStep = timeStep;
         page.workingFolder = [this] { return working.path.string(); };
-        window.show();
+        window.showEvent();
         window.paint();
     }
     void start(int first, int last, const std::string& name = "PlantCap1") {
@@ -164,7 +164,7 @@ TEST(CaptureRun, SingleTimeRunFillsTheGaugeAndStopAndRestartWork) {
     }
     EXPECT_EQ(stopped.files(),
               (std::set<std::string>{"Picture.bmp", "Picture10.jpg", "Picture10.5.jpg"}));
-    stopped.window.onCaptureClicked();
+    stopped.window.capture();
     EXPECT_TRUE(stopped.animation.captureActive);
     EXPECT_EQ(stopped.currentTime, 9.0);
     stopped.runToEnd();

@@ -83,10 +83,30 @@ TEST(DesktopStartUp, PlacesTheWindowsAroundTheMainStrip) {
     EXPECT_EQ(desktop.viewWindow.geometry, (WindowRect{486, 150, 538, 618}));
 
     // A work area that does not start at the corner, and a screen too small for the strip.
-    EXPECT_EQ(toolWindowPlacement(ScreenArea{10, 20, 800, 600}, 63),
+    EXPECT_EQ(toolWindowPlacement(ScreenArea{10, 20, 800, 600}, WindowRect{10, 20, 800, 63}, {}),
               (WindowRect{10, 83, 486, 537}));
-    EXPECT_EQ(toolWindowPlacement(ScreenArea{0, 0, 400, 50}, 63), (WindowRect{0, 63, 486, 0}));
-    EXPECT_EQ(viewWindowPlacement(ScreenArea{0, 0, 400, 50}, WindowRect{0, 63, 486, 0}).width, 0);
+    EXPECT_EQ(toolWindowPlacement(ScreenArea{0, 0, 400, 50}, WindowRect{0, 0, 400, 63}, {}),
+              (WindowRect{0, 63, 486, 0}));
+    EXPECT_EQ(viewWindowPlacement(ScreenArea{0, 0, 400, 50}, WindowRect{0, 63, 486, 0}, {}).width,
+              0);
+}
+
+// Under a window manager the frames, title bars included, tile the area its panels leave.
+TEST(DesktopStartUp, PlacesTheWindowsByTheirFrames) {
+    StartedDesktop started;
+    Desktop& desktop = started.desktop;
+    desktop.mainWindow.frame = {1, 20, 1, 1};
+    desktop.viewWindow.frame = {1, 20, 1, 5}; // the tool window has no frame
+    int placed = 0;
+    desktop.viewWindow.window.views.subscribe([&placed] { ++placed; });
+    desktop.placeWindows(ScreenArea{0, 24, 1280, 968});
+    EXPECT_EQ(desktop.mainWindow.geometry, (WindowRect{1, 44, 1278, 150}));
+    EXPECT_EQ(desktop.mainWindow.tabWidth, 1178);
+    EXPECT_EQ(desktop.toolWindow.geometry, (WindowRect{0, 195, 486, 797}));
+    EXPECT_EQ(desktop.viewWindow.geometry, (WindowRect{487, 215, 792, 772}));
+    EXPECT_EQ(frameAround(desktop.viewWindow.geometry, desktop.viewWindow.frame),
+              (WindowRect{486, 195, 794, 797}));
+    EXPECT_EQ(placed, 1);
 }
 
 TEST(DesktopStartUp, MissingFilesAreReportedAndTheShowingGoesOn) {
@@ -220,7 +240,7 @@ TEST(DesktopStartUp, ShowingDerivesTheValuesOfThePagesControls) {
 
 TEST(DesktopStartUp, HintsNameTheirControls) {
     StartedDesktop started;
-    ToolWindow& tool = started.desktop.toolWindow;
+    ToolWindowModel& tool = started.desktop.toolWindow;
     const std::pair<const char*, const char*> hints[] = {
         {"sourceEditor", "L-system Editor"},
         {"resultsPane", "L-system Result"},

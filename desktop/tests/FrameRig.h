@@ -1,15 +1,12 @@
 #pragma once
 
-// A view window without OpenGL: the Animation page, capture run, frame routine and window
-// model wired as the application wires them, on a canvas that records what a frame asks of it.
+// A view window without OpenGL: the window model with the application's state, on a canvas
+// that records what a frame asks of it.
 
 #include "base/RecordingUserInterface.h"
+#include "desktop/AppState.h"
 #include "desktop/ViewWindowModel.h"
-#include "frame/CaptureRun.h"
-#include "frame/FrameRoutine.h"
 #include "frame/tests/FakeCanvas.h"
-#include "pages/AnimationPage.h"
-#include "project/PlantProject.h"
 
 #include <string>
 #include <vector>
@@ -17,22 +14,19 @@
 namespace burgeon::testing {
 
 struct FrameRig {
-    FrameRig() {
-        frames.setTimeBarMaximum = [this](int maximum) { page.timeBar.setMaximum(maximum); };
-    }
-
-    PlantProject project;
+    RecordingUserInterface ui;
+    AppState state{ui};
+    PlantProject& project = state.project;
     ViewState& view = project.view;
     PlantParameters& parameters = project.parameters;
     double& currentTime = project.animation.currentTime;
     std::int32_t& lifeCycleTime = project.growth.fittedData.lifeCycleTime;
-    AnimationState animation;
-    RecordingUserInterface ui;
+    AnimationState& animation = state.animation;
+    CaptureRun& capture = state.captureRun;
+    AnimationPage& page = state.animationPage;
     FakeCanvas canvas;
-    CaptureRun capture{project.animation, animation};
-    AnimationPage page{project, animation, capture, ui};
-    FrameRoutine frames{canvas, project, animation, capture};
-    ViewWindowModel window{frames, project, animation, capture, ui};
+    ViewWindowModel window{state, ui, &canvas};
+    FrameRoutine& frames = window.frames();
 };
 
 } // namespace burgeon::testing

@@ -56,7 +56,7 @@ TEST(FrameRoutine, DrawsInOrderWithTheCaptionAndTheTurntableLateInLife) {
 TEST(FrameRoutine, TimesAreTruncatedToTwoDecimalsAndStepUnlessPaused) {
     FrameRig rig;
     rig.page.timeBar.setMaximum(150);
-    rig.window.show();
+    rig.window.showEvent();
     rig.currentTime = 9.75;
     rig.window.paint();
     rig.window.paint();
@@ -74,7 +74,7 @@ TEST(FrameRoutine, TimesAreTruncatedToTwoDecimalsAndStepUnlessPaused) {
     // Paused: the same time frame after frame, but every frame is drawn. 33.29 is stored a
     // little below itself; cutting its hundredfold plainly would draw 33.28, then 33.27...
     rig.canvas.plantTimes.clear();
-    rig.window.onStopClicked();
+    rig.window.stop();
     rig.currentTime = 33.29;
     for (int i = 0; i < 3; ++i) {
         rig.window.paint();
@@ -85,7 +85,7 @@ TEST(FrameRoutine, TimesAreTruncatedToTwoDecimalsAndStepUnlessPaused) {
 TEST(FrameRoutine, TimeBarClampsAtStartAndTheClockLoopsBackToOne) {
     FrameRig rig;
     EXPECT_FALSE(rig.window.paint().has_value()); // created with drawing suspended
-    rig.window.show();
+    rig.window.showEvent();
     // The bar starts at 1000; the first frame lowers its maximum to 150, which moves it, sets
     // the time to 150 and pauses.
     rig.window.paint();
@@ -97,104 +97,4 @@ TEST(FrameRoutine, TimeBarClampsAtStartAndTheClockLoopsBackToOne) {
     rig.window.paint();
     rig.window.paint();
     EXPECT_EQ(rig.canvas.plantTimes, (std::vector<double>{1.0, 150.0, 1.0}));
-}
-
-TEST(ViewWindowModel, PaintGuardPopupAndMouse) {
-    FrameRig rig;
-    rig.window.show();
-    int repaints = 0;
-    int nested = 0;
-    rig.window.repaintWindow = [&] {
-        ++repaints;
-        // The repaint delivers another paint message inside the frame: it draws nothing.
-        nested += rig.window.paint().has_value() ? 1 : 0;
-    };
-    EXPECT_TRUE(rig.window.paint().has_value());
-    EXPECT_EQ(nested, 0);
-    EXPECT_FALSE(rig.animation.paintBusy);
-
-    // Left drag: half a degree a pixel, a frame and a repaint, then the status text.
-    rig.window.mouseDown(100, 50);
-    rig.window.mouseMove(111, 40, true, false);
-    EXPECT_EQ(rig.view.dragYaw, 5.5f);
-    EXPECT_EQ(rig.view.dragPitch, -5.0f);
-    EXPECT_EQ(rig.canvas.shownFrame, 2);
-    EXPECT_EQ(repaints, 2);
-    EXPECT_EQ(rig.ui.statusText, "Plant Visualization");
-    rig.window.mouseUp();
-    // Right drag: a frame without the repaint; drags add up in the mouse angles.
-    rig.window.mouseDown(0, 0);
-    rig.window.mouseMove(-3, 4, false, true);
-    EXPECT_EQ(rig.canvas.shownFrame, 3);
-    EXPECT_EQ(repaints, 2);
-    rig.window.mouseUp();
-    EXPECT_EQ(rig.view.mouseYaw, 4.0f);
-    EXPECT_EQ(rig.view.mousePitch, -3.0f);
-    EXPECT_EQ(rig.view.dragYaw, 0.0f);
-
-    // While drawing is suspended a drag records the turn but draws nothing.
-    rig.ui.statusText.clear();
-    rig.animation.paintBusy = true;
-    rig.window.mouseMove(10, 0, true, false);
-    EXPECT_EQ(rig.view.dragYaw, 5.0f);
-    EXPECT_EQ(rig.canvas.shownFrame, 3);
-    EXPECT_EQ(rig.ui.statusText, "");
-    rig.window.onStartClicked();
-    EXPECT_FALSE(rig.animation.paintBusy);
-    rig.window.onStopClicked();
-    EXPECT_TRUE(rig.animation.animationPaused);
-
-    // "Reset" returns the slider rotations and translation, not the mouse angles.
-    rig.view.rotationY = 30.0;
-    rig.view.translationZ = -2.0;
-    rig.window.onResetClicked();
-    EXPECT_EQ(rig.view.rotationY, 0.0);
-    EXPECT_EQ(rig.view.translationZ, -14.0);
-    EXPECT_EQ(rig.view.mouseYaw, 4.0f);
-
-    rig.window.onShowAxesClicked();
-    EXPECT_TRUE(rig.view.showAxes);
-    std::vector<bool> maximised;
-    rig.window.setMaximised = [&](bool on) { maximised.push_back(on); };
-    rig.window.doubleClick();
-    rig.window.doubleClick();
-    EXPECT_EQ(maximised, (std::vector<bool>{true, false}));
-
-    rig.window.onCaptureClicked(); // no prepared run: nothing happens
-    EXPECT_FALSE(rig.animation.captureActive);
-    bool terminated = false;
-    rig.window.terminateApplication = [&] { terminated = true; };
-    rig.window.onExitClicked();
-    EXPECT_TRUE(terminated);
-    EXPECT_EQ(rig.currentTime, 0.0);
-    EXPECT_TRUE(rig.animation.paintBusy);
-}
-
-// After each frame the window says whether the next one can show another picture; the view
-// rests when it cannot.
-TEST(ViewWindowModel, AFrameSaysWhetherTheNextPictureCanDiffer) {
-    FrameRig rig;
-    rig.window.show();
-    std::vector<bool> canChange;
-    std::vector<int> delays;
-    rig.window.frameDrawn = [&](const ViewWindowModel::FrameDone& done) {
-        canChange.push_back(done.pictureCanChange);
-        delays.push_back(done.delay);
-    };
-    rig.parameters.wind = 1; // no flutter
-    rig.window.paint();      // the time bar's clamp moves the time to 150 and pauses
-    rig.window.paint();      // paused at 150, still
-    rig.page.velocitySlider.setPosition(10);
-    rig.parameters.wind = 5; // the leaves flutter
-    rig.window.paint();
-    rig.parameters.wind = 1;
-    rig.animation.captureActive = true; // a run waits for its first time, 400
-    rig.animation.captureFirst = 400;
-    rig.animation.captureLast = 500;
-    rig.window.paint();
-    rig.animation.captureActive = false;
-    rig.page.onPlayClicked(); // the clock runs
-    rig.window.paint();
-    EXPECT_EQ(canChange, (std::vector<bool>{true, false, true, true, true}));
-    EXPECT_EQ(delays, (std::vector<int>{0, 0, 180, 180, 180}));
 }

@@ -64,6 +64,12 @@ TEST(SessionActions, OpeningShowsTheSessionOnEveryPageAndDrawsItsPlant) {
     EXPECT_EQ(state.animationPage.rotationYSlider.position(), 125);
     EXPECT_EQ(state.animationPage.velocitySlider.position(), 2);
     EXPECT_EQ(state.componentPage.angleXSlider.position(), -40);
+    // The session's shapes are the library the Component page chooses from.
+    EXPECT_EQ(state.componentPage.shapeList.text(), "tree.burgeon");
+    EXPECT_EQ(state.componentPage.shapeList.items(),
+              (std::vector<std::string>{"tree leaf", "tree flower"}));
+    EXPECT_EQ(state.shapes.entry(2).pointCount, state.project.flower.pointCount);
+    EXPECT_EQ(state.materialPage.textureList.text(), "Select Leaf Texture") << "no texture";
     EXPECT_EQ(state.growthPage.topBox.text(), "5");
     EXPECT_EQ(state.project.growth.fittedData.lifeCycleTime, 5) << "the series fitted again";
     EXPECT_FALSE(state.animation.paintBusy) << "the plant is shown";
@@ -74,6 +80,54 @@ TEST(SessionActions, OpeningShowsTheSessionOnEveryPageAndDrawsItsPlant) {
     const std::string again = started.folder.file("again.burgeon");
     ASSERT_TRUE(started.sessions().save(again));
     EXPECT_EQ(readFileText(again), readFileText(file));
+}
+
+TEST(SessionActions, ChangesAreTheSessionsFormNotTheClockAndAreSettledBeforeTheyAreLost) {
+    SessionDesktop started;
+    MainWindowModel& main = started.desktop.mainWindow;
+    SessionActions& sessions = started.sessions();
+    AppState& state = started.desktop.state;
+    EXPECT_FALSE(sessions.hasChanges()) << "the plant started with";
+    EXPECT_TRUE(sessions.settleChanges());
+    EXPECT_TRUE(started.ui.questions.empty());
+
+    const std::string file = writeSampleSession(started.folder, "tree.burgeon");
+    ASSERT_TRUE(sessions.open(file));
+    state.project.animation.currentTime = 77.25; // the clock runs by itself
+    main.lookForChanges();
+    EXPECT_FALSE(sessions.hasChanges());
+    EXPECT_EQ(main.window.caption(),
+              "tree.burgeon \u2014 Simulation and Visualization of Plant Shoots Growth");
+
+    state.parameterPage.stemLengthSlider.setPosition(90);
+    main.lookForChanges();
+    EXPECT_TRUE(sessions.hasChanges());
+    EXPECT_EQ(main.window.caption(),
+              "tree.burgeon* \u2014 Simulation and Visualization of Plant Shoots Growth");
+
+    // Cancel keeps the application; Discard lets it end; Save writes the session first.
+    int quits = 0;
+    main.quitApplication = [&quits] { ++quits; };
+    started.ui.saveChoices = {SaveChoice::Cancel, SaveChoice::Discard, SaveChoice::Save};
+    EXPECT_FALSE(main.exit());
+    EXPECT_TRUE(main.exit());
+    const std::string before = readFileText(file);
+    EXPECT_TRUE(main.exit());
+    EXPECT_EQ(quits, 2);
+    EXPECT_EQ(started.ui.questions,
+              std::vector<std::string>(3, "Save the changes to \"tree.burgeon\"?"));
+    EXPECT_NE(readFileText(file), before);
+    EXPECT_FALSE(sessions.hasChanges());
+    EXPECT_EQ(main.window.caption(),
+              "tree.burgeon \u2014 Simulation and Visualization of Plant Shoots Growth");
+
+    // The view's "Exit" asks too, before it stops anything.
+    state.parameterPage.stemLengthSlider.setPosition(95);
+    started.desktop.viewWindow.quitApplication = [&quits] { ++quits; };
+    state.animation.paintBusy = false;
+    started.desktop.viewWindow.exit(); // an empty answer queue cancels
+    EXPECT_EQ(quits, 2);
+    EXPECT_FALSE(state.animation.paintBusy);
 }
 
 TEST(SessionActions, ABadSessionChangesNothing) {

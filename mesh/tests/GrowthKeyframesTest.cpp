@@ -1,6 +1,6 @@
 #include "mesh/GrowthKeyframes.h"
-#include "base/StandardError.h"
 #include "base/OutputFiles.h"
+#include "base/StandardError.h"
 
 #include <gtest/gtest.h>
 

@@ -108,7 +108,6 @@ TEST_F(AnimationPageTest, CaptureNowPreparesARunInTheNamedFolder) {
     std::filesystem::create_directories(working);
     page.workingFolder = [&] { return working.string(); };
 
-    // Cancel gives the pre-filled name.
     page.captureGauge.setPosition(60);
     page.startFrameBox.setPosition(10);
     page.endFrameBox.setPosition(12);
@@ -116,8 +115,16 @@ TEST_F(AnimationPageTest, CaptureNowPreparesARunInTheNamedFolder) {
     animation.paintBusy = true;
     animation.animationPaused = true;
     animation.gifCheckpointCounter = 4;
+    // Cancelling the prompt cancels the run: nothing is prepared and no folder is made.
     page.onCaptureNowClicked();
     EXPECT_EQ(ui.inputPrompts, std::vector<std::string>{"Input Folder Name: Prompt"});
+    EXPECT_FALSE(animation.captureActive);
+    EXPECT_FALSE(capture.hasTools());
+    EXPECT_EQ(page.captureGauge.position(), 60);
+    EXPECT_TRUE(std::filesystem::is_empty(working));
+
+    ui.inputAnswers.push_back(std::string("PlantCap1"));
+    page.onCaptureNowClicked();
     EXPECT_EQ(animation.captureFolder, (working / "PlantCap1").string());
     EXPECT_TRUE(std::filesystem::is_directory(working / "PlantCap1"));
     EXPECT_EQ(page.captureGauge.position(), 0);
@@ -137,6 +144,13 @@ TEST_F(AnimationPageTest, CaptureNowPreparesARunInTheNamedFolder) {
     page.onCaptureNowClicked();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(animation.captureFolder, (working / "a/b/c").string());
+
+    // An absolute folder is the folder typed, not one in the working folder.
+    const auto elsewhere = working / "elsewhere";
+    ui.inputAnswers.push_back(elsewhere.string());
+    page.onCaptureNowClicked();
+    EXPECT_EQ(animation.captureFolder, elsewhere.string());
+    EXPECT_TRUE(std::filesystem::is_directory(elsewhere));
 
     page.onStopCaptureClicked();
     EXPECT_FALSE(animation.captureActive);

@@ -145,3 +145,25 @@ TEST_F(MaterialPageTest, TextureControlsLoadIntoTheSlotsFromTheCurrentFolder) {
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(folder);
 }
+
+// A plant opened from a file names its texture: a built-in one as its item, another by its
+// file's name; without one the list asks for one.
+TEST_F(MaterialPageTest, ShowingMaterialsNamesTheCurrentTexture) {
+    textures.leafTextureCount = 1;
+    textures.slots[0].fileName = "/plants/leaf3.bmp";
+    page.showMaterials();
+    EXPECT_EQ(page.textureList.itemIndex(), 2);
+    EXPECT_EQ(page.textureList.text(), "Leaf Texture 3");
+    EXPECT_EQ(page.textureButton.pictureFile, "/plants/leaf3.bmp");
+
+    textures.slots[0].fileName = "/plants/soybean-leaf.bmp";
+    page.showMaterials();
+    EXPECT_EQ(page.textureList.itemIndex(), -1);
+    EXPECT_EQ(page.textureList.text(), "soybean-leaf.bmp");
+
+    textures.leafTextureCount = 0;
+    page.showMaterials();
+    EXPECT_EQ(page.textureList.text(), "Select Leaf Texture");
+    EXPECT_EQ(page.textureButton.pictureFile, "");
+    EXPECT_TRUE(ui.messages.empty());
+}

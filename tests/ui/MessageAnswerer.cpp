@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 
 namespace burgeon {
 
@@ -14,9 +17,33 @@ MessageAnswerer::MessageAnswerer() {
     timer_.start();
 }
 
+void MessageAnswerer::answerInput(QInputDialog* input) {
+    if (cancelInput) {
+        for (auto* button : input->findChildren<QPushButton*>()) {
+            if (button->text().remove('&') == "Cancel") {
+                QTest::mouseClick(button, Qt::LeftButton);
+                return;
+            }
+        }
+        qFatal("the input box has no Cancel button");
+    }
+    auto* line = input->findChild<QLineEdit*>();
+    if (!inputAnswer.isEmpty()) {
+        line->selectAll();
+        QTest::keyClicks(line, inputAnswer);
+    }
+    QTest::keyClick(line, Qt::Key_Return);
+}
+
 void MessageAnswerer::answer() {
-    if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-        if (files->isVisible()) {
+    auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (files == nullptr) {
+        fileDialogOpen_.invalidate();
+    } else if (!fileDialogOpen_.isValid()) {
+        fileDialogOpen_.start();
+    }
+    if (files != nullptr) {
+        if (files->isVisible() && fileDialogOpen_.elapsed() >= fileDialogWait) {
             if (fileAnswer.isEmpty()) {
                 files->reject();
             } else {
@@ -29,12 +56,17 @@ void MessageAnswerer::answer() {
     if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
         if (input->isVisible()) {
             prompts << input->labelText();
-            input->accept(); // the pre-filled text
+            answerInput(input);
         }
         return;
     }
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) {
+        return;
+    }
+    if (box->button(QMessageBox::Save) != nullptr) {
+        questions << box->text();
+        QTest::mouseClick(box->button(questionAnswer), Qt::LeftButton);
         return;
     }
     messages << box->text();

@@ -9,7 +9,7 @@
 #include "ExamplePlant.h"
 #include "MessageAnswerer.h"
 #include "ui/DesktopWindows.h"
-#include "ui/ViewWindow.h"
+#include "ui/ViewWindowView.h"
 
 #include <QApplication>
 #include <QDir>

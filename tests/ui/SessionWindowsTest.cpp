@@ -3,6 +3,8 @@
 #include "project/Session.h"
 #include "ui/DesktopWindows.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,6 +179,41 @@ private Q_SLOTS:
                 QVERIFY(saved.readAll().contains("\"detail\": \"full\""));
             }
         }
+    }
+
+    // The Component page's list holds the shapes the session brought, named after it, and the
+    // Material page's texture list names the session's leaf texture.
+    void thePagesShowTheShapesAndTextureTheSessionBrought() {
+        QDir::setCurrent(examples());
+        windows_ = std::make_unique<DesktopWindows>();
+        windows_->start(examples().toStdString());
+        QVERIFY(QTest::qWaitForWindowExposed(windows_->mainWindow.get()));
+        answerer_->fileAnswer = examples() + "/sessions/1-soybean.burgeon";
+        QTest::mouseClick(windows_->mainWindow->button("openSessionButton"), Qt::LeftButton);
+        QTRY_VERIFY(windows_->desktop.state.project.plant.nodeCount > 0);
+
+        QTabBar* tabs = windows_->mainWindow->tabs()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+        auto* shapes = windows_->toolWindow->findChild<QComboBox*>("shapeList");
+        QVERIFY(shapes != nullptr && shapes->isVisible());
+        QCOMPARE(shapes->currentText(), "1-soybean.burgeon");
+        QCOMPARE(shapes->count(), 2);
+        QCOMPARE(shapes->itemText(0), "1-soybean leaf");
+        QCOMPARE(shapes->itemText(1), "1-soybean flower");
+        // Choosing the session's leaf keeps the leaf it had.
+        const OrganSurface leaf = windows_->desktop.state.project.leaf;
+        answerer_->messages.clear();
+        shapes->showPopup();
+        QTest::keyClick(shapes->view(), Qt::Key_Return);
+        QTRY_COMPARE(answerer_->messages, QStringList{"Leaf number 1 was selected."});
+        const OrganSurface& chosen = windows_->desktop.state.project.leaf;
+        QCOMPARE(chosen.pointCount, leaf.pointCount);
+        QCOMPARE(chosen.points[5].x, leaf.points[5].x);
+
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(5).center());
+        auto* textures = windows_->toolWindow->findChild<QComboBox*>("textureList");
+        QVERIFY(textures != nullptr && textures->isVisible());
+        QCOMPARE(textures->currentText(), "soybean-leaf.bmp");
     }
 };
 

@@ -1,8 +1,7 @@
 // The "Simulation" window's pages as a person meets them: every control within reach at the
 // window's width, the hints under a real mouse, the panes a tab change stretches, and the
 // labels, pictures and boxes of the pages.
-#include "DesktopTestSupport.h"
-#include "MessageAnswerer.h"
+#include "DesktopTestCase.h"
 #include "imageio/BmpReader.h"
 
 #include <QAbstractSpinBox>
@@ -123,14 +122,10 @@ QColor meanColor(const QImage& image, const QRect& area) {
 
 } // namespace
 
-class ToolWindowPagesTest : public QObject {
+class ToolWindowPagesTest : public DesktopTestCase {
     Q_OBJECT
 
 private:
-    QTemporaryDir folder_;
-    std::unique_ptr<MessageAnswerer> answerer_;
-    std::unique_ptr<DesktopWindows> windows_;
-
     QWidget* tool() const { return windows_->toolWindow.get(); }
     // The mouse moves over the window to a point of the widget, as a real one does: the
     // window system's event goes to whatever widget lies under it.
@@ -155,15 +150,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        answerer_ = std::make_unique<MessageAnswerer>();
-        QVERIFY(startDesktopIn(folder_, windows_));
-    }
-    void cleanup() {
-        windows_.reset();
-        answerer_.reset();
-    }
-
     void everyControlOfEveryPageIsWithinReach() {
         // Twice round, so that no page shown before another can widen it.
         for (int round = 0; round < 2; ++round) {
@@ -374,10 +360,7 @@ private Q_SLOTS:
 } // namespace burgeon
 
 int main(int argc, char** argv) {
-    burgeon::setViewSurfaceFormat();
-    QApplication application(argc, argv);
-    burgeon::ToolWindowPagesTest test;
-    return QTest::qExec(&test, argc, argv);
+    return burgeon::testing::runDesktopSuite<burgeon::ToolWindowPagesTest>(argc, argv);
 }
 
 #include "ToolWindowPagesTest.moc"

@@ -1,8 +1,7 @@
 // The view as a person meets it: frames paced by "Velocity Animation", a still picture that
 // costs nothing, drawing suspended by "Generate Plant", the mouse and the window's state.
-#include "DesktopTestSupport.h"
-#include "MessageAnswerer.h"
-#include "ui/ViewWindow.h"
+#include "DesktopTestCase.h"
+#include "ui/ViewWindowView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,14 +13,10 @@ namespace burgeon {
 
 using namespace burgeon::testing;
 
-class ViewPacingTest : public QObject {
+class ViewPacingTest : public DesktopTestCase {
     Q_OBJECT
 
 private:
-    QTemporaryDir folder_;
-    std::unique_ptr<MessageAnswerer> answerer_;
-    std::unique_ptr<DesktopWindows> windows_;
-
     QWidget* tool() const { return windows_->toolWindow.get(); }
     PlantPanel* panel() const { return windows_->viewWindow->panel(); }
     int framesDuring(int milliseconds) {
@@ -43,15 +38,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        answerer_ = std::make_unique<MessageAnswerer>();
-        QVERIFY(startDesktopIn(folder_, windows_));
-    }
-    void cleanup() {
-        windows_.reset();
-        answerer_.reset();
-    }
-
     void theVelocityPacesTheFrames() {
         clickTab(*windows_, 4);
         click("playButton");
@@ -140,10 +126,7 @@ private Q_SLOTS:
 } // namespace burgeon
 
 int main(int argc, char** argv) {
-    burgeon::setViewSurfaceFormat();
-    QApplication application(argc, argv);
-    burgeon::ViewPacingTest test;
-    return QTest::qExec(&test, argc, argv);
+    return burgeon::testing::runDesktopSuite<burgeon::ViewPacingTest>(argc, argv);
 }
 
 #include "ViewPacingTest.moc"

@@ -6,7 +6,6 @@
 
 #include <QOpenGLWidget>
 #include <QTimer>
-#include <QWidget>
 
 #include <memory>
 
@@ -53,30 +52,6 @@ private:
     bool rightDragged_ = false;
     bool painting_ = false;
     int framesDrawn_ = 0;
-};
-
-// The "Tree Visualization" window. It watches the person's input to every window of the
-// application: whatever a click, a key or a drag changes, the view draws again.
-class ViewWindowView : public QWidget {
-    Q_OBJECT
-public:
-    explicit ViewWindowView(Desktop& desktop);
-    ~ViewWindowView() override;
-
-    PlantPanel* panel() const { return panel_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
-private:
-    void refresh();
-
-    Desktop& desktop_;
-    PlantPanel* panel_ = nullptr;
-    WindowRect placed_;
-    bool shownMaximised_ = false;
-    QTimer timer_;
 };
 
 // The surface format the view needs: a compatibility profile for the fixed-function calls,

@@ -1,17 +1,15 @@
-#include "ui/ViewWindow.h"
+#include "ui/PlantPanel.h"
 
 #include "base/HandlerGuard.h"
 #include "render/Renderer.h"
 #include "ui/Bindings.h"
 
-#include <QApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QScreen>
 #include <QSurfaceFormat>
-#include <QVBoxLayout>
 
 namespace burgeon {
 
@@ -42,18 +40,18 @@ PlantPanel::PlantPanel(Desktop& desktop, QWidget* parent)
     frameTimer_.setTimerType(Qt::PreciseTimer);
     connect(&frameTimer_, &QTimer::timeout, this, [this] { update(); });
 
-    ViewWindow& model = desktop.viewWindow;
+    ViewWindowModel& model = desktop.viewWindow;
     popup_ = new QMenu(this);
     popup_->setObjectName("viewMenu");
-    const std::pair<ControlModel*, void (ViewWindow::*)()> items[] = {
-        {&model.startItem, &ViewWindow::start},
-        {&model.stopItem, &ViewWindow::stop},
-        {&model.resetItem, &ViewWindow::reset},
-        {&model.showAxesItem, &ViewWindow::toggleAxes},
-        {&model.fullDetailItem, &ViewWindow::toggleFullDetail},
-        {&model.captureItem, &ViewWindow::capture},
-        {&model.exportMeshItem, &ViewWindow::exportMesh},
-        {&model.exitItem, &ViewWindow::exit}};
+    const std::pair<ControlModel*, void (ViewWindowModel::*)()> items[] = {
+        {&model.startItem, &ViewWindowModel::start},
+        {&model.stopItem, &ViewWindowModel::stop},
+        {&model.resetItem, &ViewWindowModel::reset},
+        {&model.showAxesItem, &ViewWindowModel::toggleAxes},
+        {&model.fullDetailItem, &ViewWindowModel::toggleFullDetail},
+        {&model.captureItem, &ViewWindowModel::capture},
+        {&model.exportMeshItem, &ViewWindowModel::exportMesh},
+        {&model.exitItem, &ViewWindowModel::exit}};
     for (const auto& [item, action] : items) {
         QAction* menuItem = popup_->addAction(toQString(item->caption()));
         const auto handler = action; // clang before 16 captures no structured binding
@@ -213,92 +211,6 @@ void PlantPanel::mouseReleaseEvent(QMouseEvent* event) {
 void PlantPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         desktop_.viewWindow.doubleClick();
-    }
-}
-
-ViewWindowView::ViewWindowView(Desktop& desktop) : QWidget(nullptr, Qt::Window), desktop_(desktop) {
-    setObjectName("viewWindow");
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(silver);
-    setAutoFillBackground(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
-    panel_ = new PlantPanel(desktop, this);
-    layout->addWidget(panel_);
-
-    ViewWindow& model = desktop.viewWindow;
-    timer_.setInterval(ViewWindow::TimerInterval);
-    connect(&timer_, &QTimer::timeout, this,
-            [this] { runHandler(desktop_.ui, [&] { desktop_.viewWindow.timerTick(); }); });
-    timer_.start();
-    model.quitApplication = [] { QApplication::quit(); };
-    model.window.views.subscribe([this] { refresh(); });
-    refresh();
-    QApplication::instance()->installEventFilter(this);
-}
-
-ViewWindowView::~ViewWindowView() {
-    QApplication::instance()->removeEventFilter(this);
-}
-
-bool ViewWindowView::eventFilter(QObject* watched, QEvent* event) {
-    // Moves without a button only show hints; every other input may change what the view
-    // shows. The window system's copy of an event (to the QWindow) is not counted twice.
-    if (watched->isWidgetType()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::Wheel:
-            desktop_.viewWindow.changed();
-            break;
-        case QEvent::MouseMove:
-            if (static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton) {
-                desktop_.viewWindow.changed();
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void ViewWindowView::changeEvent(QEvent* event) {
-    // Maximised or restored by the window system (its title bar, a key): the view's state
-    // follows, so the next frame does not undo it and a double-click toggles from there.
-    if (event->type() == QEvent::WindowStateChange) {
-        shownMaximised_ = isMaximized();
-        desktop_.viewWindow.windowMaximised(shownMaximised_);
-    }
-    QWidget::changeEvent(event);
-}
-
-void ViewWindowView::refresh() {
-    const ViewWindow& model = desktop_.viewWindow;
-    const QString caption = toQString(model.window.caption());
-    if (windowTitle() != caption) {
-        setWindowTitle(caption);
-    }
-    // The placement is applied when it changes, so a window the user moved stays there.
-    const WindowRect& rect = model.geometry;
-    if (rect.width > 0 && !(rect == placed_)) {
-        placed_ = rect;
-        setGeometry(rect.left, rect.top, rect.width, rect.height);
-    }
-    // The caption changes every frame: the window's state is applied only when the view's
-    // own state differs from what is shown.
-    if (!model.window.visible()) {
-        hide();
-    } else if (!isVisible() || model.maximised() != shownMaximised_) {
-        shownMaximised_ = model.maximised();
-        if (shownMaximised_) {
-            showMaximized();
-        } else {
-            showNormal();
-        }
     }
 }
 

@@ -1,10 +1,11 @@
-#include "ui/ToolWindow.h"
+#include "ui/ToolWindowView.h"
 
 #include "base/HandlerGuard.h"
 #include "ui/Bindings.h"
 #include "ui/PageViews.h"
 #include "ui/ScreenArea.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -68,7 +69,7 @@ QFont editorFont() {
 
 ToolWindowView::ToolWindowView(Desktop& desktop)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), desktop_(desktop) {
-    ToolWindow& model = desktop.toolWindow;
+    ToolWindowModel& model = desktop.toolWindow;
     setObjectName("simulationWindow");
     setWindowTitle(toQString(model.window.caption()));
     setAutoFillBackground(true);
@@ -130,6 +131,13 @@ void ToolWindowView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The tab change at start-up came before the window had its place on the screen.
     desktop_.toolWindow.fitPaneOf(desktop_.mainWindow.tabs.itemIndex());
+}
+
+void ToolWindowView::closeEvent(QCloseEvent* event) {
+    // Closed by the window manager: hidden as "Editor Hide" hides it, and shown again by
+    // "Editor Show".
+    event->accept();
+    desktop_.mainWindow.toolWindowClosed();
 }
 
 void ToolWindowView::fitPane(const PaneFit& fit) {
@@ -249,7 +257,11 @@ bool ToolWindowView::eventFilter(QObject* watched, QEvent* event) {
 void ToolWindowView::applyGeometry() {
     const WindowRect& rect = desktop_.toolWindow.geometry;
     if (rect.width > 0) {
-        setGeometry(rect.left, rect.top, rect.width, rect.height);
+        const WindowRect frame = frameAround(rect, desktop_.toolWindow.frame);
+        move(frame.left, frame.top);
+        resize(rect.width, rect.height);
+        // The pane the tab change stretched reaches down from where the window is now.
+        desktop_.toolWindow.fitPaneOf(desktop_.mainWindow.tabs.itemIndex());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "desktop/MainWindowModel.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class QPushButton;
@@ -11,10 +12,11 @@ namespace burgeon {
 
 // The main window: the strip across the top of the screen with the eight tabs and the workflow
 // buttons.
-class MainWindow : public QWidget {
+class MainWindowView : public QWidget {
     Q_OBJECT
 public:
-    MainWindow(MainWindowModel& model, UserInterface& ui);
+    MainWindowView(MainWindowModel& model, UserInterface& ui);
+    ~MainWindowView() override;
 
     QTabWidget* tabs() const { return tabs_; }
     QPushButton* button(const QString& objectName) const;
@@ -31,6 +33,9 @@ private:
     MainWindowModel& model_;
     UserInterface& ui_;
     QTabWidget* tabs_ = nullptr;
+    // Looks whether the plant has unsaved changes a moment after the person's input.
+    QTimer changesLook_;
+    static constexpr int ChangesLookDelay = 100; // ms
 };
 
 } // namespace burgeon

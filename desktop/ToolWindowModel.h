@@ -41,17 +41,19 @@ int fittedPaneHeight(int screenBottom, int paneTop, int roomBelow, int minimum);
 
 // The "Simulation" tool window: the eight stacked pages of which one is visible, the help
 // text, its creation and the steps of every showing.
-class ToolWindow {
+class ToolWindowModel {
 public:
-    ToolWindow(AppState& state, UserInterface& ui);
+    ToolWindowModel(AppState& state, UserInterface& ui);
 
     ControlModel window{"Simulation"}; // visible while shown
     std::array<ControlModel, PageCount> pages;
     TextControl helpText; // the help text, read from "Manual.hlp"
-    WindowRect geometry;
+    WindowRect geometry;  // the client area
+    FrameMargins frame;   // what the window manager's frame adds around it (the host says)
 
-    // Creation: placement below the main window at the left screen edge.
-    void create(const ScreenArea& screen, int mainWindowHeight);
+    // Creation: placement below the main window's frame at the left screen edge.
+    void create(const ScreenArea& screen, const WindowRect& mainFrame);
+    void place(const ScreenArea& screen, const WindowRect& mainFrame);
     // Makes the window visible; runs the show steps when it was hidden.
     void showWindow();
     void hideWindow();

@@ -1,4 +1,4 @@
-#include "desktop/ToolWindow.h"
+#include "desktop/ToolWindowModel.h"
 
 #include "base/FileIo.h"
 #include "base/HandlerGuard.h"
@@ -71,7 +71,7 @@ int fittedPaneHeight(int screenBottom, int paneTop, int roomBelow, int minimum) 
     return std::max(minimum, screenBottom - paneTop - roomBelow);
 }
 
-ToolWindow::ToolWindow(AppState& state, UserInterface& ui) : state_(state), ui_(ui) {
+ToolWindowModel::ToolWindowModel(AppState& state, UserInterface& ui) : state_(state), ui_(ui) {
     window.setVisible(false);
     for (int i = 0; i < PageCount; ++i) {
         pages[static_cast<std::size_t>(i)].setCaption(
@@ -79,14 +79,18 @@ ToolWindow::ToolWindow(AppState& state, UserInterface& ui) : state_(state), ui_(
     }
 }
 
-void ToolWindow::create(const ScreenArea& screen, int mainWindowHeight) {
-    geometry = toolWindowPlacement(screen, mainWindowHeight);
+void ToolWindowModel::create(const ScreenArea& screen, const WindowRect& mainFrame) {
     state_.project.view.plantScale =
         static_cast<float>(state_.animationPage.scaleSlider.position() / 10.0);
+    place(screen, mainFrame);
+}
+
+void ToolWindowModel::place(const ScreenArea& screen, const WindowRect& mainFrame) {
+    geometry = toolWindowPlacement(screen, mainFrame, frame);
     window.views.notify();
 }
 
-void ToolWindow::showWindow() {
+void ToolWindowModel::showWindow() {
     if (window.visible()) {
         return;
     }
@@ -94,11 +98,11 @@ void ToolWindow::showWindow() {
     show();
 }
 
-void ToolWindow::hideWindow() {
+void ToolWindowModel::hideWindow() {
     window.setVisible(false);
 }
 
-void ToolWindow::show() {
+void ToolWindowModel::show() {
     // A file that cannot be read is reported and the showing goes on: the steps after the
     // reads do not depend on the files, and skipping them would leave the values they derive
     // unset at the first showing.
@@ -112,33 +116,33 @@ void ToolWindow::show() {
     runHandler(ui_, [this] { deriveFromControls(); });
 }
 
-void ToolWindow::deriveFromControls() {
+void ToolWindowModel::deriveFromControls() {
     state_.parameterPage.deriveStoredParameters();
     state_.animationPage.applyCaptureFormats();
     state_.project.placement.petalCount = state_.componentPage.petalCountBox.position();
     state_.componentPage.applySurfaceMode();
 }
 
-std::optional<std::string> ToolWindow::readFile(const std::string& fileName) {
+std::optional<std::string> ToolWindowModel::readFile(const std::string& fileName) {
     std::optional<std::string> text;
     runHandler(ui_, [&] { text = readFileText(joinPath(state_.startFolder, fileName)); });
     return text;
 }
 
-void ToolWindow::showOnlyPage(int index) {
+void ToolWindowModel::showOnlyPage(int index) {
     for (int i = 0; i < PageCount; ++i) {
         pages[static_cast<std::size_t>(i)].setVisible(i == index);
     }
 }
 
-void ToolWindow::fitPaneOf(int index) {
+void ToolWindowModel::fitPaneOf(int index) {
     const auto fit = paneFitForPage(index);
     if (fit && fitPane) {
         fitPane(*fit);
     }
 }
 
-void ToolWindow::mouseMoveOver(std::string_view controlName) {
+void ToolWindowModel::mouseMoveOver(std::string_view controlName) {
     if (const auto hint = hintForControl(controlName)) {
         ui_.setStatusText(std::string(*hint));
     }

@@ -1,4 +1,4 @@
-#include "ui/MainWindow.h"
+#include "ui/MainWindowView.h"
 
 #include "base/HandlerGuard.h"
 #include "desktop/WindowPlacement.h"
@@ -29,7 +29,7 @@ QPushButton* makeButton(QWidget* parent, const char* objectName) {
 
 } // namespace
 
-MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
+MainWindowView::MainWindowView(MainWindowModel& model, UserInterface& ui)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), model_(model), ui_(ui) {
     setObjectName("mainWindow");
     setWindowTitle(toQString(model.window.caption()));
@@ -96,11 +96,20 @@ MainWindow::MainWindow(MainWindowModel& model, UserInterface& ui)
         setWindowTitle(toQString(model_.window.caption()));
         applyGeometry();
     });
+    changesLook_.setSingleShot(true);
+    changesLook_.setInterval(ChangesLookDelay);
+    connect(&changesLook_, &QTimer::timeout, this,
+            [this] { runHandler(ui_, [this] { model_.lookForChanges(); }); });
+    QApplication::instance()->installEventFilter(this);
+}
+
+MainWindowView::~MainWindowView() {
+    QApplication::instance()->removeEventFilter(this);
 }
 
 // The session and export buttons sit at the right end of the tab row, where no tab is, so no
 // control of the strip moves; Ctrl+O, Ctrl+S and Ctrl+E reach them from every window.
-QWidget* MainWindow::makeSessionButtons() {
+QWidget* MainWindowView::makeSessionButtons() {
     auto* corner = new QWidget(tabs_);
     auto* cornerLayout = new QHBoxLayout(corner);
     cornerLayout->setContentsMargins(0, 0, 4, 0);
@@ -124,40 +133,58 @@ QWidget* MainWindow::makeSessionButtons() {
     return corner;
 }
 
-QPushButton* MainWindow::button(const QString& objectName) const {
+QPushButton* MainWindowView::button(const QString& objectName) const {
     return findChild<QPushButton*>(objectName);
 }
 
-void MainWindow::applyGeometry() {
+void MainWindowView::applyGeometry() {
     const WindowRect& rect = model_.geometry;
     if (rect.width <= 0) {
         return;
     }
-    move(rect.left, rect.top);
+    const WindowRect frame = frameAround(rect, model_.frame);
+    move(frame.left, frame.top);
     // As high as the strip needs and as wide as the screen; the person cannot resize it (the
     // window hint that says so works on one platform only).
     setFixedSize(rect.width, sizeHint().height());
     tabs_->setFixedWidth(std::max(0, model_.tabWidth));
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tabs_->tabBar() && event->type() == QEvent::MouseMove) {
         runHandler(ui_, [&] { model_.mouseMoveOverTabs(); });
+    }
+    // Whatever the person does may change the plant: the title looks again once the input
+    // has had its effect.
+    switch (event->type()) {
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+        changesLook_.start();
+        break;
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::changeEvent(QEvent* event) {
+void MainWindowView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         model_.activate(screenArea(this), height());
     }
     QWidget::changeEvent(event);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    // Closing the main window ends the application like "Exit".
-    event->accept();
-    model_.exit();
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the application like "Exit", unless the person keeps
+    // unsaved changes.
+    bool ends = false;
+    runHandler(ui_, [&] { ends = model_.exit(); });
+    if (ends) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 } // namespace burgeon
