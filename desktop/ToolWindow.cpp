@@ -1,5 +1,6 @@
 #include "desktop/ToolWindow.h"
 
+#include "base/DataFolder.h"
 #include "base/FileIo.h"
 #include "base/HandlerGuard.h"
 
@@ -121,7 +122,8 @@ void ToolWindow::deriveFromControls() {
 
 std::optional<std::string> ToolWindow::readFile(const std::string& fileName) {
     std::optional<std::string> text;
-    runHandler(ui_, [&] { text = readFileText(joinPath(state_.startFolder, fileName)); });
+    // A file missing from the start folder is read from the installed data.
+    runHandler(ui_, [&] { text = readFileText(findDataFile(fileName, state_.startFolder)); });
     return text;
 }
 

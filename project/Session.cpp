@@ -1,5 +1,6 @@
 #include "project/Session.h"
 
+#include "base/DataFolder.h"
 #include "base/FileIo.h"
 #include "base/PrintableText.h"
 #include "base/StandardError.h"
@@ -57,8 +58,8 @@ std::string overflowPlace(const std::string& text, const std::string& what) {
     return at == std::string::npos ? reason : parsePlace(text, at + 1, reason);
 }
 
-// The first of the file itself, the file beside the session and the file in the start folder
-// that exists.
+// The first of the file itself, the file beside the session, the file in the start folder and
+// the installed copy of a built-in texture that exists.
 std::optional<std::string> findTexture(const std::string& file, const std::string& sessionFolder,
                                        const std::string& startFolder) {
     std::error_code error;
@@ -68,7 +69,7 @@ std::optional<std::string> findTexture(const std::string& file, const std::strin
         candidates.push_back(path);
     }
     candidates.push_back(fs::path(sessionFolder) / path);
-    candidates.push_back(fs::path(startFolder) / path.filename());
+    candidates.push_back(findDataFile(path.filename().string(), startFolder));
     for (const fs::path& candidate : candidates) {
         if (fs::is_regular_file(candidate, error)) {
             return candidate.string();
