@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 FUZZ_SECONDS ?= 600
 
-.PHONY: run test deps configure build bench fuzz format tidy clean
+.PHONY: run test deps configure build bench fuzz package format tidy clean
 
 run: build
 	@./scripts/run.sh $(BUILD_DIR)
@@ -32,6 +32,13 @@ fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
 	@FUZZ_SECONDS=$(FUZZ_SECONDS) ./scripts/fuzz.sh
+
+# The Debian package (build/package/burgeon_VERSION_amd64.deb), checked by lintian.
+package: deps
+	@cmake --preset package >/dev/null
+	@cmake --build --preset package -j $(JOBS)
+	@cd build/package && cpack -G DEB
+	@./scripts/lint-package.sh build/package
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

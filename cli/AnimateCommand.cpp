@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/FileTypeNames.h"
 #include "cli/NumberOptions.h"
 #include "cli/PlantOptions.h"
 #include "project/AnimationSettings.h"
@@ -169,10 +170,12 @@ public:
         app.add_option("--delay", options_.delay,
                        "hundredths of a second between the animated GIF's frames (default 3)")
             ->check(wholeNumber(1, 100));
-        app.add_option("--folder", options_.folder, "the capture folder (default PlantCap1)");
+        app.add_option("--folder", options_.folder, "the capture folder (default PlantCap1)")
+            ->type_name(std::string(FolderType));
         app.add_option(std::string(captureFormatInfo(CaptureFormat::Video).option), options_.video,
                        videoFormatDescriptions() + ": " +
-                           std::string(captureFormatInfo(CaptureFormat::Video).writes));
+                           std::string(captureFormatInfo(CaptureFormat::Video).writes))
+            ->type_name(videoFileType());
         app.add_option("--fps", options_.fps,
                        "frames per second of the video (default 100 / delay)")
             ->check(wholeNumber(1, 240));

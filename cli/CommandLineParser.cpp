@@ -130,6 +130,14 @@ void parseCommand(const std::vector<std::string>& arguments, ParsedCommandLine& 
 
 } // namespace
 
+CLI::App* addCommandParser(CLI::App& parser, Command& command) {
+    CLI::App* sub = parser.add_subcommand(command.name(), command.summary());
+    sub->set_help_flag("-h,--help", "print this help and exit");
+    sub->allow_extras();
+    command.define(*sub);
+    return sub;
+}
+
 std::string usageErrorText(const Command& command, const std::string& message) {
     return "burgeon " + std::string(command.name()) + ": " + message +
            "\nusage: " + command.usage() + "\n";
@@ -166,10 +174,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                                     [&](const auto& command) { return name == command->name(); });
     Command& command = **named;
     app.require_subcommand(0, 1);
-    CLI::App* sub = app.add_subcommand(command.name(), command.summary());
-    sub->set_help_flag("-h,--help", "print this help and exit");
-    sub->allow_extras();
-    command.define(*sub);
+    CLI::App* sub = addCommandParser(app, command);
     if (help) {
         parsed.out = commandHelp(command, *sub);
         return parsed;

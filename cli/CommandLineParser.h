@@ -26,6 +26,10 @@ struct ParsedCommandLine {
 // command line comes back as err with status 2.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
+// The command's part of the parser, with its options bound to it: what the parser reads, and
+// what the manual page and the shell completion are made from.
+CLI::App* addCommandParser(CLI::App& parser, Command& command);
+
 // "burgeon NAME: MESSAGE" and the command's usage line, as a usage error is printed.
 std::string usageErrorText(const Command& command, const std::string& message);
 

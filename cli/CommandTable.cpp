@@ -12,6 +12,7 @@ std::vector<std::unique_ptr<Command>> makeCommands() {
     commands.push_back(makeAnimateCommand());
     commands.push_back(makeExportCommand());
     commands.push_back(makeSessionCommand());
+    commands.push_back(makeThumbnailCommand());
     return commands;
 }
 

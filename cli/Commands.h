@@ -14,5 +14,6 @@ std::unique_ptr<Command> makeRenderCommand();
 std::unique_ptr<Command> makeAnimateCommand();
 std::unique_ptr<Command> makeExportCommand();
 std::unique_ptr<Command> makeSessionCommand();
+std::unique_ptr<Command> makeThumbnailCommand();
 
 } // namespace burgeon

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/FileTypeNames.h"
 #include "cli/NumberOptions.h"
 #include "cli/PlantOptions.h"
 
@@ -101,7 +102,8 @@ public:
         plant_.define(app);
         app.add_option("--time", time_, "the plant's time (default: the session's, else 1)")
             ->check(finiteNumber());
-        app.add_option("--out", out_, "the mesh file: " + meshFormatDescriptions());
+        app.add_option("--out", out_, "the mesh file: " + meshFormatDescriptions())
+            ->type_name(meshFileType());
         app.add_flag("--no-land", noLand_, "leaves the land out");
         app.add_option("--animate", animate_,
                        "A:B:STEP: the growth from time A to B in steps of STEP as a glTF "

@@ -5,6 +5,7 @@
 #include "base/StandardError.h"
 #include "base/TextLines.h"
 #include "cli/Commands.h"
+#include "cli/FileTypeNames.h"
 #include "cli/NoticePrinting.h"
 #include "cli/NumberOptions.h"
 #include "cli/OrganOption.h"
@@ -125,7 +126,8 @@ public:
         app.add_option("--scale", scale_, "pixels per time unit of the plots")
             ->check(wholeNumber(1, 10))
             ->capture_default_str();
-        app.add_option("--plots", plots_, "saves the five curve plots as bitmaps in this folder");
+        app.add_option("--plots", plots_, "saves the five curve plots as bitmaps in this folder")
+            ->type_name(std::string(FolderType));
         app.add_flag("--json", json_, "one JSON object instead of text");
     }
     int run(std::ostream& out, std::ostream& err) override;

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/CompileWatch.h"
+#include "cli/FileTypeNames.h"
 #include "cli/NoticePrinting.h"
 #include "cli/NumberOptions.h"
 
@@ -131,7 +132,7 @@ public:
                "result panes.";
     }
     void define(CLI::App& app) override {
-        app.add_option("FILE", file_, "the L-system file")->required();
+        app.add_option("FILE", file_, "the L-system file")->type_name(fileType("Lsys"))->required();
         app.add_option("--block", block_, "the N-th L-system of a file that holds several")
             ->check(wholeNumber(1, INT_MAX));
         app.add_option("--seed", seed_, "fixes the main stem's jitter (default: the time)")

@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "base/PrintableText.h"
+#include "cli/FileTypeNames.h"
 #include "cli/NoticePrinting.h"
 #include "cli/NumberOptions.h"
 #include "components/LeafTextures.h"
@@ -23,22 +24,26 @@ constexpr double MaxRotation = 180.0;
 } // namespace
 
 void PlantOptions::define(CLI::App& app) {
-    app.add_option("--session", recipe.session, "the plant from a session file (.burgeon)");
+    app.add_option("--session", recipe.session, "the plant from a session file (.burgeon)")
+        ->type_name(fileType("burgeon"));
     app.add_option("--set", recipe.settings,
                    "KEY=VALUE: a session value by its key path, e.g. "
                    "parameters.internodeLength=0.6 (repeatable)");
-    app.add_option("--lsystem", recipe.lsystemFile, "the L-system file (instead of the session's)");
+    app.add_option("--lsystem", recipe.lsystemFile, "the L-system file (instead of the session's)")
+        ->type_name(fileType("Lsys"));
     app.add_option("--block", recipe.block, "the N-th L-system of a file that holds several")
         ->check(wholeNumber(1, INT_MAX));
     app.add_option("--seed", recipe.seed,
                    "fixes the main stem's jitter and the wind (default: the time)")
         ->check(wholeNumber(0, INT_MAX));
     app.add_option("--growth", recipe.growth,
-                   "growth data fitted for --organ, or ORGAN=FILE for one organ (repeatable)");
+                   "growth data fitted for --organ, or ORGAN=FILE for one organ (repeatable)")
+        ->type_name("[ORGAN=]" + std::string(AnyFileType));
     app.add_option("--organ", recipe.organ, "the organ a --growth FILE is fitted for")
         ->check(CLI::IsMember(growthOrganNames()))
         ->capture_default_str();
-    app.add_option("--shapes", recipe.shapes, "a leaf and flower shape library");
+    app.add_option("--shapes", recipe.shapes, "a leaf and flower shape library")
+        ->type_name(std::string(AnyFileType));
     app.add_option("--leaf", recipe.leaf, "the library entry of the leaf (default 1)")
         ->check(wholeNumber(1, MaxLibraryEntries));
     app.add_option("--flower", recipe.flower, "the library entry of the flower (default 1)")

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/FileTypeNames.h"
 #include "cli/NumberOptions.h"
 #include "cli/PlantOptions.h"
 
@@ -72,8 +73,10 @@ public:
             ->check(finiteNumber());
         app.add_option("--size", size_, "WIDTHxHEIGHT of the picture")->capture_default_str();
         app.add_option("--out", out_, "the picture file: " + pictureExtensionList())
+            ->type_name(pictureFileType())
             ->capture_default_str();
-        app.add_option("--organs", organs_, "also lists every organ drawn as CSV in this file");
+        app.add_option("--organs", organs_, "also lists every organ drawn as CSV in this file")
+            ->type_name(fileType("csv"));
     }
     int run(std::ostream& out, std::ostream& err) override {
         if (time_ && !std::isfinite(*time_)) {

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/FileTypeNames.h"
 #include "cli/NumberOptions.h"
 #include "cli/PlantOptions.h"
 
@@ -109,13 +110,15 @@ public:
                "L-system, growth data and shapes (session save).";
     }
     void define(CLI::App& app) override {
-        app.add_option("FILE", file_, "the session file to check");
+        app.add_option("FILE", file_, "the session file to check")->type_name(fileType("burgeon"));
         app.add_option("--set", settings_, "KEY=VALUE: a session value by its key path");
         app.add_flag("--json", json_, "one JSON object instead of text");
         addMaxSecondsOption(app, maxSeconds_);
         save_ = app.add_subcommand("save", "builds a session file from the plant options");
         save_->set_help_flag("-h,--help", "print this help and exit");
-        save_->add_option("OUT", out_, "the session file to write (.burgeon)")->required();
+        save_->add_option("OUT", out_, "the session file to write (.burgeon)")
+            ->type_name(fileType("burgeon"))
+            ->required();
         plant_.define(*save_);
         app.require_subcommand(0, 1);
     }

@@ -37,8 +37,14 @@ endfunction()
 
 # burgeon_tests(name LABEL unit SOURCES ... DEPENDS ... [PROPERTIES ...]): one GoogleTest
 # executable; PROPERTIES are further CTest properties of each of its tests.
+# Without BURGEON_TESTS the executable is left out of the build and no test is registered.
 function(burgeon_tests name)
     cmake_parse_arguments(TESTS "" "LABEL" "SOURCES;DEPENDS;PROPERTIES" ${ARGN})
+    if(NOT BURGEON_TESTS)
+        add_executable(${name} EXCLUDE_FROM_ALL ${TESTS_SOURCES})
+        target_link_libraries(${name} PRIVATE ${TESTS_DEPENDS} GTest::gtest GTest::gtest_main)
+        return()
+    endif()
     add_executable(${name} ${TESTS_SOURCES})
     target_link_libraries(${name} PRIVATE ${TESTS_DEPENDS} GTest::gtest GTest::gtest_main)
     burgeon_settings(${name})

@@ -1,5 +1,7 @@
 #include "components/LeafTextures.h"
 
+#include "base/DataFolder.h"
+
 #include <algorithm>
 
 namespace burgeon {
@@ -16,7 +18,7 @@ int loadLeafTexture(LeafTextures& textures, const std::string& fileName) {
 
 int loadListLeafTexture(LeafTextures& textures, const std::string& fileName) {
     textures.leafTextureCount = 1;
-    return loadLeafTexture(textures, fileName);
+    return loadLeafTexture(textures, findDataFile(fileName));
 }
 
 } // namespace burgeon

@@ -40,7 +40,8 @@ struct LeafTextures {
 // index of the slot filled.
 int loadLeafTexture(LeafTextures& textures, const std::string& fileName);
 
-// A choice from the built-in list: always reuses the slot after the first.
+// A choice from the built-in list: always reuses the slot after the first. The file is read
+// from the current folder, or the installed copy when the folder has none.
 int loadListLeafTexture(LeafTextures& textures, const std::string& fileName);
 
 } // namespace burgeon

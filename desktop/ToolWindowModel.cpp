@@ -1,5 +1,6 @@
 #include "desktop/ToolWindowModel.h"
 
+#include "base/DataFolder.h"
 #include "base/FileIo.h"
 #include "base/HandlerGuard.h"
 
@@ -125,7 +126,8 @@ void ToolWindowModel::deriveFromControls() {
 
 std::optional<std::string> ToolWindowModel::readFile(const std::string& fileName) {
     std::optional<std::string> text;
-    runHandler(ui_, [&] { text = readFileText(joinPath(state_.startFolder, fileName)); });
+    // A file missing from the start folder is read from the installed data.
+    runHandler(ui_, [&] { text = readFileText(findDataFile(fileName, state_.startFolder)); });
     return text;
 }
 

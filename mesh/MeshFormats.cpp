@@ -103,6 +103,7 @@ std::string stillOnlyFormatNames() {
 
 std::string meshFormatDescriptions() {
     std::vector<std::string> items;
+    items.reserve(Formats.size());
     for (const MeshFormatInfo& info : Formats) {
         items.push_back("." + std::string(info.extension) + " (" + std::string(info.holds) + ")");
     }
@@ -113,8 +114,8 @@ std::string meshFileFilter() {
     std::string filter;
     for (const MeshFormatInfo& info : Formats) {
         const std::string pattern = "*." + std::string(info.extension);
-        filter +=
-            (filter.empty() ? "" : "|") + std::string(info.name) + " (" + pattern + ")|" + pattern;
+        filter += filter.empty() ? "" : "|";
+        filter.append(info.name).append(" (").append(pattern).append(")|").append(pattern);
     }
     return filter;
 }

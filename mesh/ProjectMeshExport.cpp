@@ -1,5 +1,6 @@
 #include "mesh/ProjectMeshExport.h"
 
+#include "base/DataFolder.h"
 #include "base/StandardError.h"
 #include "imageio/BmpReader.h"
 #include "mesh/MeshExport.h"
@@ -33,7 +34,8 @@ MeshExportSummary exportProjectMesh(const PlantProject& project, Clock& clock,
                             meshExtensionList(true) + " file");
     }
     reportProgress(progress, 0);
-    const std::optional<BitmapPixels> landPicture = readBitmapFile(request.landPictureFile);
+    const std::optional<BitmapPixels> landPicture =
+        readBitmapFile(findDataFile(request.landPictureFile));
     MeshExportInputs inputs = projectExportInputs(
         project, clock, landPicture ? &*landPicture : nullptr, request.withLand);
     inputs.exportedFile = request.fileName;

@@ -1,5 +1,6 @@
 #include "project/Session.h"
 
+#include "base/DataFolder.h"
 #include "base/FileIo.h"
 #include "base/PrintableText.h"
 #include "base/StandardError.h"
@@ -38,9 +39,9 @@ std::string kindOfFile(fs::file_type type) {
     }
 }
 
-// Where the leaf texture was found: the first of the file itself, the file beside the session
-// and the file in the start folder that is there. A regular file is read; anything else is
-// named with what it is.
+// Where the leaf texture was found: the first of the file itself, the file beside the session,
+// the file in the start folder and the installed copy of a built-in texture that is there. A
+// regular file is read; anything else is named with what it is.
 struct TexturePlace {
     std::string path;
     bool regular = false;
@@ -55,7 +56,7 @@ std::optional<TexturePlace> findTexture(const std::string& file, const std::stri
         candidates.push_back(path);
     }
     candidates.push_back(fs::path(sessionFolder) / path);
-    candidates.push_back(fs::path(startFolder) / path.filename());
+    candidates.push_back(findDataFile(path.filename().string(), startFolder));
     for (const fs::path& candidate : candidates) {
         std::error_code error;
         const fs::file_status status = fs::status(candidate, error);

@@ -13,7 +13,8 @@ namespace burgeon {
 class Clock;
 struct PlantProject;
 
-// The file of the land texture, read from the current folder as the desktop's view reads it.
+// The file of the land texture, read from the current folder as the desktop's view reads it
+// (the installed copy when the folder has none).
 inline constexpr const char* LandTextureFile = "grass1.bmp";
 
 // A plant's view without a window: a headless context of the picture's size with the renderer

@@ -1,5 +1,6 @@
 #include "render/Renderer.h"
 
+#include "base/DataFolder.h"
 #include "project/PlantProject.h"
 #include "render/GlHeaders.h"
 #include "render/RenderHost.h"
@@ -26,7 +27,7 @@ void Renderer::initialize(const std::string& landTextureFile) {
     initRenderState();
     font_.build();
     geometry_.build();
-    textures_.loadLandTexture(landTextureFile);
+    textures_.loadLandTexture(findDataFile(landTextureFile));
     initialized_ = true;
 }
 

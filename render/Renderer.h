@@ -28,7 +28,8 @@ public:
     Renderer& operator=(const Renderer&) = delete;
     ~Renderer();
 
-    // Render state, font, unit geometry and the land texture read from landTextureFile.
+    // Render state, font, unit geometry and the land texture read from landTextureFile (the
+    // installed copy when a bare name is not in the current folder).
     void initialize(const std::string& landTextureFile = "grass1.bmp");
     void release();
 

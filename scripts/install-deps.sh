@@ -17,7 +17,7 @@ xvfb xauth imagemagick openbox x11-utils libxcb1-dev
 python3 python3-dev pybind11-dev python3-numpy python3-pytest python3-nbclient
 python3-ipykernel python3-matplotlib python3-pandas python3-distributed
 help2man man-db desktop-file-utils appstream shared-mime-info libxml2-utils lintian
-bash-completion
+bash-completion librsvg2-bin dpkg-dev file
 "
 
 missing=""

@@ -1,5 +1,7 @@
 #include "ui/DesktopApplication.h"
 
+#include "base/DataFolder.h"
+#include "desktop/StartSession.h"
 #include "ui/DesktopWindows.h"
 #include "ui/PlantPanel.h"
 
@@ -8,6 +10,7 @@
 #include <QTimer>
 
 #include <string>
+#include <vector>
 
 namespace burgeon {
 
@@ -15,13 +18,16 @@ int runDesktopApplication(int argc, char** argv) {
     setViewSurfaceFormat();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Burgeon");
+    // The desktop entry's name, so that the windows carry its icon on Wayland.
+    QGuiApplication::setDesktopFileName(BURGEON_APP_ID);
     DesktopWindows windows;
     windows.start(QDir::currentPath().toStdString());
-    // "burgeon PLANT.burgeon": the session opens once the windows are up.
-    if (argc > 1) {
-        const std::string session = argv[1];
+    // "burgeon PLANT.burgeon" (or the gallery's first plant): the session opens once the
+    // windows are up.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (const auto session = sessionToOpenAtStart(arguments, installedDataFolder())) {
         QTimer::singleShot(
-            0, [&windows, session] { windows.desktop.mainWindow.sessions.open(session); });
+            0, [&windows, path = *session] { windows.desktop.mainWindow.sessions.open(path); });
     }
     return QApplication::exec();
 }
