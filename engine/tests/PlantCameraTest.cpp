@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 using namespace burgeon;
 
 namespace {
@@ -46,4 +48,19 @@ TEST(PlantCamera, TwoCamerasTakeTurnsOnOneThread) {
         EXPECT_EQ(firstCamera.picture(first, 60.0, {96, 72}), firstAlone) << turn;
         EXPECT_EQ(secondCamera.picture(second, 60.0, {80, 60}), secondAlone) << turn;
     }
+}
+
+// A context can be current on one thread only: a camera gives its context back after each
+// picture, so that the next may be drawn on another thread.
+TEST(PlantCamera, PicturesOneAfterAnotherOnDifferentThreads) {
+    HeadlessPlant plant = examplePlant(2);
+    const RgbImage alone = drawPlantPicture(plant, 60.0, {96, 72});
+    PlantCamera camera;
+    EXPECT_EQ(camera.picture(plant, 60.0, {96, 72}), alone);
+    for (int turn = 0; turn < 2; ++turn) {
+        RgbImage drawn;
+        std::thread([&] { drawn = camera.picture(plant, 60.0, {96, 72}); }).join();
+        EXPECT_EQ(drawn, alone) << turn;
+    }
+    EXPECT_EQ(camera.picture(plant, 60.0, {96, 72}), alone);
 }
