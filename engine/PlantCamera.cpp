@@ -14,7 +14,10 @@ RgbImage PlantCamera::picture(HeadlessPlant& plant, double time, PictureSize siz
         view_ = std::make_unique<HeadlessView>(plant.project, plant.clock, size);
         plant_ = &plant;
     }
-    return view_->drawPicture(time);
+    RgbImage drawn = view_->drawPicture(time);
+    // The next picture may be asked for on another thread.
+    view_->context().releaseCurrent();
+    return drawn;
 }
 
 void PlantCamera::forget() {

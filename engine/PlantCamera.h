@@ -13,7 +13,8 @@ class HeadlessView;
 // Pictures of one plant, one after another, on a headless view kept between them: only a
 // picture of another size sets up a new view. A view takes the plant's textures and
 // projection when it is set up, so the camera is told to forget it whenever the plant
-// changes; the plant must stay where it is while the camera keeps a view of it.
+// changes; the plant must stay where it is while the camera keeps a view of it. Pictures may be
+// drawn on different threads, one at a time.
 class PlantCamera {
 public:
     PlantCamera();
