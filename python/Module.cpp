@@ -8,25 +8,32 @@ namespace {
 constexpr const char* ModuleDoc =
     "The compiled part of burgeon: the plant, growth curves and fits over the headless engine.";
 
-// Classes and functions show, pickle and print as burgeon's own, not as its compiled part's.
-void nameAsPackage(py::module_& module) {
-    for (const auto& [name, value] : module.attr("__dict__").cast<py::dict>()) {
-        if (!name.cast<std::string>().starts_with("__") && py::hasattr(value, "__module__")) {
-            value.attr("__module__") = "burgeon";
-        }
+// Classes and functions are made while the module calls itself by the package's name, so that
+// they show, pickle and print as burgeon's own (burgeon.Plant), not as its compiled part's.
+class PackageName {
+public:
+    explicit PackageName(py::module_& module) : module_(module), ownName_(module.attr("__name__")) {
+        module.attr("__name__") = "burgeon";
     }
-}
+    ~PackageName() { module_.attr("__name__") = ownName_; }
+    PackageName(const PackageName&) = delete;
+    PackageName& operator=(const PackageName&) = delete;
+
+private:
+    py::module_& module_;
+    py::object ownName_;
+};
 
 } // namespace
 
 void defineModule(py::module_& module) {
     module.doc() = ModuleDoc;
     registerErrorTranslators();
+    const PackageName asPackage(module);
     bindReports(module);
     bindGrowth(module);
     bindPlant(module);
     module.attr("__version__") = BURGEON_VERSION;
-    nameAsPackage(module);
 }
 
 } // namespace burgeon::python

@@ -177,7 +177,7 @@ void bindPlantOutputs(py::class_<PlantHandle>& plant) {
                const std::optional<std::vector<double>>& rotate) {
                 return imageArray(picture(handle, time, size, rotate));
             },
-            py::arg("time") = py::none(), py::arg("size") = Size{800, 600},
+            py::arg("time") = py::none(), py::arg_v("size", Size{800, 600}, "(800, 600)"),
             py::arg("rotate") = py::none(), RenderDoc)
         .def("_repr_png_",
              [](PlantHandle& handle) {
@@ -185,11 +185,11 @@ void bindPlantOutputs(py::class_<PlantHandle>& plant) {
                  return py::bytes(encodePng(image));
              })
         .def("frames", &frames, py::arg("start"), py::arg("stop"), py::arg("step"),
-             py::arg("size") = Size{800, 600}, FramesDoc)
+             py::arg_v("size", Size{800, 600}, "(800, 600)"), FramesDoc)
         .def("film", &film, py::arg("path"), py::arg("start"), py::arg("stop"), py::arg("step"),
-             py::kw_only(), py::arg("size") = Size{800, 600}, py::arg("fps") = py::none(),
-             py::arg("quality") = py::none(), py::arg("max_seconds") = py::none(),
-             py::arg("progress") = py::none(), FilmDoc)
+             py::kw_only(), py::arg_v("size", Size{800, 600}, "(800, 600)"),
+             py::arg("fps") = py::none(), py::arg("quality") = py::none(),
+             py::arg("max_seconds") = py::none(), py::arg("progress") = py::none(), FilmDoc)
         .def("export", &exportMesh, py::arg("path"), py::arg("time") = py::none(), py::kw_only(),
              py::arg("animate") = py::none(), py::arg("land") = true, py::arg("fps") = py::none(),
              py::arg("max_seconds") = py::none(), py::arg("progress") = py::none(), ExportDoc);

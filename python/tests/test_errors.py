@@ -307,3 +307,19 @@ def test_bad_shape_libraries(tmp_path):
                            "--out", tmp_path / "x.png")
         kind = burgeon.FileError if library.startswith("/nonexistent") else burgeon.InputError
         expect(raised(burgeon.Plant.from_lsystem, "LsysExam.Lsys", shapes=library), kind, text)
+
+
+def test_warnings_are_the_command_lines(tmp_path):
+    session = (EXAMPLES / "sessions" / "1-soybean.burgeon").read_text()
+    session = session.replace('"format": "burgeon-session",', '"format": "burgeon-session",\n  "colour": 1,')
+    session = session.replace('"soybean-leaf.bmp"', '"missing-leaf.bmp"')
+    path = write(tmp_path, "odd.burgeon", session)
+    done = run_burgeon("render", "--session", path, "--seed", 1, "--size", "32x24", "--out",
+                       tmp_path / "x.png")
+    assert done.status == 0, done.err
+    printed = [line[len("warning: "):] for line in done.err.splitlines()
+               if line.startswith("warning: ")]
+    assert len(printed) == 2
+    with pytest.warns(burgeon.BurgeonWarning) as told:
+        burgeon.open_session(path, seed=1)
+    assert [str(warning.message) for warning in told] == printed
