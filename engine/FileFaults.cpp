@@ -24,15 +24,15 @@ std::string before(const std::string& text, char mark) {
 
 const FileFaultForms& fileFaultForms() {
     static const FileFaultForms forms = [] {
-        constexpr char Mark = '\x01';
+        constexpr char mark = '\x01';
         const std::string tooLarge =
-            StandardError::fileTooLarge(std::string(1, Mark), FileSizeLimit{1, ""}).what();
-        const std::string afterName = tooLarge.substr(tooLarge.find(Mark) + 1);
+            StandardError::fileTooLarge(std::string(1, mark), FileSizeLimit{1, ""}).what();
+        const std::string afterName = tooLarge.substr(tooLarge.find(mark) + 1);
         return FileFaultForms{
-            {before(StandardError::cannotOpenFile(std::string(1, Mark)).what(), Mark),
-             before(StandardError::cannotCreateFile(std::string(1, Mark)).what(), Mark),
+            {before(StandardError::cannotOpenFile(std::string(1, mark)).what(), mark),
+             before(StandardError::cannotCreateFile(std::string(1, mark)).what(), mark),
              StandardError::fileNotFound().what(), before(StandardError::ioError(0).what(), '0')},
-            before(tooLarge, Mark),
+            before(tooLarge, mark),
             afterName.substr(0, afterName.find_first_of("0123456789"))};
     }();
     return forms;

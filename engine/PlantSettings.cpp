@@ -19,7 +19,11 @@ SessionJson sessionJson(const PlantProject& project) {
 void collectKeys(const SessionJson& object, const std::string& path,
                  std::vector<std::string>& keys) {
     for (const auto& [key, value] : object.items()) {
-        const std::string keyPath = path.empty() ? key : path + "." + key;
+        std::string keyPath = path;
+        if (!keyPath.empty()) {
+            keyPath += '.';
+        }
+        keyPath += key;
         if (value.is_object() && !value.empty()) {
             collectKeys(value, keyPath, keys);
         } else {

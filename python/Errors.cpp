@@ -90,6 +90,8 @@ void raiseFailure(const Outcome& outcome, const std::string& what,
 }
 
 void registerErrorTranslators() {
+    // pybind11's translator type takes the exception by value.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
     py::register_exception_translator([](std::exception_ptr thrown) {
         try {
             if (thrown) {
