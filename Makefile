@@ -22,10 +22,15 @@ configure: deps
 build: configure
 	@cmake --build --preset $(PRESET) -j $(JOBS)
 
+# The benchmarks, then the Python module's calls against the same calls in C++ (when the
+# module is built).
 bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS) --target burgeon_bench
 	@./build/release/bench/burgeon_bench
+	@if ninja -C build/release -t query burgeon_python >/dev/null 2>&1; then \
+		cmake --build --preset release -j $(JOBS) --target burgeon_python && \
+		/usr/bin/python3 bench/python_bench.py build/release; fi
 
 # Every fuzz target for FUZZ_SECONDS each, with executions per second and coverage.
 fuzz: deps

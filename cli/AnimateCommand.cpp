@@ -11,6 +11,7 @@
 #include "base/PrintableText.h"
 #include "base/StandardError.h"
 #include "engine/CaptureLoop.h"
+#include "engine/RequestChecks.h"
 #include "render/HeadlessContext.h"
 #include "video/VideoFormat.h"
 
@@ -178,7 +179,7 @@ public:
             ->type_name(videoFileType());
         app.add_option("--fps", options_.fps,
                        "frames per second of the video (default 100 / delay)")
-            ->check(wholeNumber(1, 240));
+            ->check(wholeNumber(1, MaxVideoFramesPerSecond));
         app.add_option("--crf", options_.crf,
                        "the video's quality, lower is better: " + videoQualityRanges() +
                            " (default: the encoder's)")

@@ -7,6 +7,7 @@
 #include "base/PrintableText.h"
 #include "base/StandardError.h"
 #include "engine/MeshExports.h"
+#include "engine/RequestChecks.h"
 #include "mesh/MeshExport.h"
 #include "mesh/MeshFormats.h"
 #include "mesh/PlantMeshBuilder.h"
@@ -28,46 +29,17 @@ std::string exportUsage() {
            meshExtensionChoice() + " [--no-land] [--animate A:B:STEP [--fps N]]";
 }
 
-// The simulated times of a growth animation, "A:B:STEP": from A to B in steps of STEP.
-struct AnimateRange {
-    double from = 0.0;
-    double to = 0.0;
-    double step = 0.0;
-};
-
-AnimateRange parseAnimateRange(const std::string& text) {
-    const std::string shown = "'" + printableField(text) + "'";
-    const UsageError bad{"--animate needs A:B:STEP (from time A to B in steps of STEP), not " +
-                         shown};
+// The times of a growth animation as typed, "A:B:STEP"; checked with the request.
+std::vector<double> parseAnimateRange(const std::string& text) {
     const auto first = text.find(':');
     const auto second = first == std::string::npos ? first : text.find(':', first + 1);
-    if (second == std::string::npos || text.find(':', second + 1) != std::string::npos) {
-        throw bad;
-    }
-    AnimateRange range;
-    if (!tryParseFloat(text.substr(0, first), range.from) ||
-        !tryParseFloat(text.substr(first + 1, second - first - 1), range.to) ||
-        !tryParseFloat(text.substr(second + 1), range.step) || !std::isfinite(range.from) ||
-        !std::isfinite(range.to) || !std::isfinite(range.step)) {
-        throw bad;
-    }
-    if (range.step <= 0.0) {
-        throw UsageError{"--animate needs a STEP above 0, not " + shown};
-    }
-    if (range.to < range.from) {
-        throw UsageError{"--animate needs B at or after A, not " + shown};
-    }
-    // As the export counts them: a step that lands on B within rounding takes B in.
-    const double steps = std::floor((range.to - range.from) / range.step + 1e-9);
-    if (!(steps + 1.0 <= MaxAnimationFrames)) {
-        throw UsageError{"--animate " + shown + " makes more than " +
-                         std::to_string(MaxAnimationFrames) +
-                         " frames, the most a growth animation holds"};
-    }
-    // Every time must differ from the one before it.
-    if (range.from + range.step == range.from || range.to + range.step == range.to) {
-        throw UsageError{"--animate needs a STEP that moves the time on from A and from B, not " +
-                         shown};
+    std::vector<double> range(3, 0.0);
+    if (second == std::string::npos || text.find(':', second + 1) != std::string::npos ||
+        !tryParseFloat(text.substr(0, first), range[0]) ||
+        !tryParseFloat(text.substr(first + 1, second - first - 1), range[1]) ||
+        !tryParseFloat(text.substr(second + 1), range[2])) {
+        throw UsageError{"--animate needs A:B:STEP (from time A to B in steps of STEP), not '" +
+                         printableField(text) + "'"};
     }
     return range;
 }
@@ -148,36 +120,20 @@ private:
         if (out_.empty()) {
             throw UsageError{"--out FILE is needed: a " + meshExtensionList() + " file"};
         }
-        if (!meshFormatOf(out_)) {
-            throw UsageError{"--out needs a " + meshExtensionList() + " file, not '" +
-                             printableField(out_) + "'"};
-        }
-        if (time_ && !std::isfinite(*time_)) {
-            throw UsageError{"--time needs a finite number"};
-        }
         // A mesh has no picture to draw coarser for: it holds every shape at full detail.
         if (plant_.detail == "auto") {
             throw UsageError{"--detail auto draws for a picture's pixels; a mesh is exported "
                              "at full detail (--detail full)"};
         }
-        if (time_ && animate_) {
-            throw UsageError{"--time and --animate exclude each other"};
-        }
-        if (fps_ && !animate_) {
-            throw UsageError{"--fps goes with --animate"};
-        }
-        MeshExportRequest request;
-        request.fileName = out_;
-        request.withLand = !noLand_;
+        std::optional<std::vector<double>> growth;
         if (animate_) {
-            if (!formatHoldsAnimation(out_)) {
-                throw UsageError{"--animate needs a " + meshExtensionList(true) +
-                                 " file: " + stillOnlyFormatNames() + " hold no animation"};
-            }
-            const AnimateRange range = parseAnimateRange(*animate_);
-            request.growth = GrowthTimeline{range.from, range.to, range.step, fps_.value_or(0.0)};
+            growth = parseAnimateRange(*animate_);
         }
-        return request;
+        try {
+            return checkedMeshExport(out_, time_, growth, fps_, !noLand_, animate_.value_or(""));
+        } catch (const RequestError& error) {
+            throw UsageError{error.what()};
+        }
     }
 
     PlantOptions plant_;

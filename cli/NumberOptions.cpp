@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "base/PrintableText.h"
+#include "engine/RequestChecks.h"
 
 #include <cmath>
 #include <string>
@@ -62,7 +63,7 @@ CLI::Validator finiteNumber() {
 void addMaxSecondsOption(CLI::App& app, std::optional<double>& seconds) {
     app.add_option("--max-seconds", seconds,
                    "stops a compilation that takes longer (default: none; Ctrl-C stops it too)")
-        ->check(finiteNumber(0.001, 1e9));
+        ->check(finiteNumber(MinMaxSeconds, MaxMaxSeconds));
 }
 
 } // namespace burgeon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,10 +49,11 @@ struct Outcome {
     }
     // The failure's text, or the last notice's when there is no failure line.
     std::string failureText() const {
-        for (auto notice = notices.rbegin(); notice != notices.rend(); ++notice) {
-            if (notice->kind == Notice::Kind::Failure) {
-                return notice->text;
-            }
+        const auto failure =
+            std::find_if(notices.rbegin(), notices.rend(),
+                         [](const Notice& notice) { return notice.kind == Notice::Kind::Failure; });
+        if (failure != notices.rend()) {
+            return failure->text;
         }
         return notices.empty() ? std::string() : notices.back().text;
     }

@@ -16,4 +16,10 @@ std::vector<RecordedOrgan> plantOrgans(HeadlessPlant& plant, double time) {
     return recording.organs();
 }
 
+std::vector<OrganTableRow> plantOrganTable(HeadlessPlant& plant, double time) {
+    RecordingTarget recording;
+    PlantWalk(plant.project, plant.clock).draw(recording, time);
+    return organTableRows(recording.organs());
+}
+
 } // namespace burgeon

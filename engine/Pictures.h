@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/OrganTable.h"
 #include "drawing/RecordingTarget.h"
 #include "engine/PlantRecipe.h"
 #include "imageio/PictureSize.h"
@@ -16,6 +17,9 @@ RgbImage drawPlantPicture(HeadlessPlant& plant, double time, PictureSize size);
 
 // Every segment, leaf and flower drawn at a time, in drawing order (the organ table).
 std::vector<RecordedOrgan> plantOrgans(HeadlessPlant& plant, double time);
+
+// The organ table at a time: the rows of plantOrgans, as render --organs lists them.
+std::vector<OrganTableRow> plantOrganTable(HeadlessPlant& plant, double time);
 
 // The organs drawn at a time: every organ of the table that has a size at that time.
 int organsDrawn(const std::vector<RecordedOrgan>& organs);

@@ -15,6 +15,8 @@ bool PlantFrames::next(double& time, RgbImage& picture) {
     }
     time = times_[next_++];
     picture = view_.drawPicture(time);
+    // The next frame may be asked for on another thread.
+    view_.context().releaseCurrent();
     return true;
 }
 

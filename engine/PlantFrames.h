@@ -17,7 +17,8 @@
 namespace burgeon {
 
 // The plant's pictures at the times of a timeline (from, from + step, ... to, as a growth
-// animation has them), one after another on one headless view. Throws StandardError for a
+// animation has them), one after another on one headless view (each frame may be drawn on
+// another thread than the one before). Throws StandardError for a
 // timeline without frames and HeadlessContextError when no OpenGL context can be had.
 class PlantFrames {
 public:

@@ -33,7 +33,13 @@ std::string lsystemName(const PlantRecipe& recipe) {
     if (!recipe.lsystemFile.empty()) {
         return recipe.lsystemFile;
     }
-    return recipe.lsystemText ? "the L-system" : recipe.session;
+    if (recipe.lsystemText) {
+        return "the L-system";
+    }
+    if (recipe.session.empty() && recipe.sessionSource) {
+        return recipe.sessionSource->name;
+    }
+    return recipe.session;
 }
 
 // The lines of the L-system, or of its block, with the line of the text they begin on.
@@ -57,7 +63,11 @@ LSystemBlock lsystemLines(const PlantRecipe& recipe) {
 // settings apply to either.
 bool startingPlant(PlantProject& project, const PlantRecipe& recipe, Outcome& outcome) {
     SessionReading reading;
-    if (!recipe.session.empty()) {
+    if (recipe.sessionSource) {
+        const SessionSource& source = *recipe.sessionSource;
+        reading = readSession(source.text, source.name, source.folder, recipe.startFolder,
+                              recipe.settings);
+    } else if (!recipe.session.empty()) {
         reading = openSession(recipe.session, recipe.startFolder, recipe.settings);
     } else {
         PlantProject startUp;
@@ -83,8 +93,10 @@ bool startingPlant(PlantProject& project, const PlantRecipe& recipe, Outcome& ou
     return true;
 }
 
-bool compileAndGenerate(PlantProject& project, RandomSource& random, const PlantRecipe& recipe,
-                        const StopCondition& stop, Outcome& outcome) {
+bool compileAndGenerate(HeadlessPlant& plant, RandomSource& random, const PlantRecipe& recipe,
+                        const StopCondition& stop, const ProgressCallback& progress,
+                        Outcome& outcome) {
+    PlantProject& project = plant.project;
     HeaderParameters source = HeaderParameters::FromProject;
     std::size_t firstLine = 1;
     const bool ownLSystem = !recipe.lsystemFile.empty() || recipe.lsystemText;
@@ -101,8 +113,11 @@ bool compileAndGenerate(PlantProject& project, RandomSource& random, const Plant
         }
         source = HeaderParameters::FromLSystem;
     }
-    const BuildOutcome built = buildPlant(project, random, source, stop.rewriteControl());
+    RewriteControl control = stop.rewriteControl();
+    control.progress = progress;
+    const BuildOutcome built = buildPlant(project, random, source, control);
     if (built.completed) {
+        plant.lsystemSource = {recipe.lsystemFile, firstLine};
         return true;
     }
     // A session's L-system has no file line to name.
@@ -224,12 +239,13 @@ bool selectShapes(PlantProject& project, const PlantRecipe& recipe, Outcome& out
 }
 
 bool buildFromRecipe(HeadlessPlant& plant, const PlantRecipe& recipe, const StopCondition& stop,
-                     Outcome& outcome) {
+                     const ProgressCallback& progress, Outcome& outcome) {
     PlantProject& project = plant.project;
     organNamed(recipe.organ, "--organ");
     if (recipe.texture && (*recipe.texture < 1 ||
                            *recipe.texture > static_cast<int>(BuiltInLeafTextureFiles.size()))) {
-        throw BadRequest{"--texture needs a built-in leaf texture from 1 to " +
+        throw BadRequest{"--texture: " + std::to_string(*recipe.texture) +
+                         " is not a whole number from 1 to " +
                          std::to_string(BuiltInLeafTextureFiles.size())};
     }
     if (!startingPlant(project, recipe, outcome)) {
@@ -239,7 +255,7 @@ bool buildFromRecipe(HeadlessPlant& plant, const PlantRecipe& recipe, const Stop
     const std::uint32_t seed = recipe.seed ? static_cast<std::uint32_t>(*recipe.seed) : timeOfDay;
     RandomSource random(seed);
     plant.clock.millisecondsOfDayValue = static_cast<int>(seed);
-    if (!compileAndGenerate(project, random, recipe, stop, outcome) ||
+    if (!compileAndGenerate(plant, random, recipe, stop, progress, outcome) ||
         !fitGrowth(project, recipe, outcome) || !selectShapes(project, recipe, outcome)) {
         return false;
     }
@@ -260,9 +276,11 @@ bool buildFromRecipe(HeadlessPlant& plant, const PlantRecipe& recipe, const Stop
 
 } // namespace
 
-Outcome openPlant(const PlantRecipe& recipe, HeadlessPlant& plant, const StopCondition& stop) {
+Outcome openPlant(const PlantRecipe& recipe, HeadlessPlant& plant, const StopCondition& stop,
+                  const ProgressCallback& progress) {
     Outcome outcome;
-    if (recipe.session.empty() && recipe.lsystemFile.empty() && !recipe.lsystemText) {
+    if (recipe.session.empty() && !recipe.sessionSource && recipe.lsystemFile.empty() &&
+        !recipe.lsystemText) {
         return outcome.refuse("--lsystem FILE or --session FILE is needed");
     }
     PlantRecipe resolved = recipe;
@@ -271,7 +289,7 @@ Outcome openPlant(const PlantRecipe& recipe, HeadlessPlant& plant, const StopCon
     }
     auto built = std::make_unique<HeadlessPlant>();
     try {
-        if (!buildFromRecipe(*built, resolved, stop, outcome)) {
+        if (!buildFromRecipe(*built, resolved, stop, progress, outcome)) {
             return outcome;
         }
     } catch (const BadRequest& request) {

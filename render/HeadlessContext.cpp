@@ -237,6 +237,13 @@ void HeadlessContext::makeCurrent() {
     }
 }
 
+void HeadlessContext::releaseCurrent() {
+    const Impl& s = *impl_;
+    if (eglGetCurrentContext() == s.context) {
+        eglMakeCurrent(s.display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    }
+}
+
 void HeadlessContext::swapBuffers() {
     Impl& s = *impl_;
     s.gl.bindFramebuffer(GL_READ_FRAMEBUFFER, s.drawFramebuffer);

@@ -31,6 +31,9 @@ public:
     std::string rendererName() const;
 
     void makeCurrent() override;
+    // Makes no context current on this thread when this one is, so that another thread may
+    // make it current next (a context is current on one thread at a time).
+    void releaseCurrent();
     void swapBuffers() override;
     RgbImage readPixels(int width, int height) override;
     RgbImage shownPixels(int width, int height) override;

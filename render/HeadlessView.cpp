@@ -12,12 +12,16 @@ HeadlessView::HeadlessView(PlantProject& project, Clock& clock, PictureSize size
     renderer_.setProjection(size.width, size.height);
 }
 
+// Each call makes the view's own context current first: another view may have been made,
+// drawn or ended on this thread since, leaving its context current or none.
 RgbImage HeadlessView::drawPicture(double time) {
+    context_.makeCurrent();
     drawScene(canvas_, project_, time);
-    return readPixels();
+    return renderer_.readPixels(size_.width, size_.height);
 }
 
 RgbImage HeadlessView::readPixels() {
+    context_.makeCurrent();
     return renderer_.readPixels(size_.width, size_.height);
 }
 

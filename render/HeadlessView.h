@@ -31,7 +31,8 @@ public:
     Renderer& renderer() { return renderer_; }
     HeadlessContext& context() { return context_; }
 
-    // The scene at a time, drawn and read back.
+    // The scene at a time, drawn and read back, in this view's context whichever context was
+    // current before.
     RgbImage drawPicture(double time);
     // The frame being drawn, read back.
     RgbImage readPixels();

@@ -1,0 +1,57 @@
+#include "engine/Pictures.h"
+#include "engine/PlantCamera.h"
+#include "engine/PlantRecipe.h"
+#include "engine/StopCondition.h"
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+
+namespace burgeon {
+namespace {
+
+// The engine's calls as the Python module makes them, on the bench session: a plant of 4,950
+// nodes (ten main-stem internodes, each with nineteen branches of twenty-five leaf stalks),
+// every curve (0, 10, 0.3, 15), drawn at time 60 (9,700 organs). bench/python_bench.py times
+// the same calls through the module.
+HeadlessPlant benchSessionPlant() {
+    PlantRecipe recipe;
+    recipe.session = BURGEON_BENCH_SESSION;
+    recipe.seed = 1;
+    HeadlessPlant plant;
+    const Outcome opened = openPlant(recipe, plant, StopCondition());
+    if (!opened.completed()) {
+        throw std::runtime_error(opened.failureText());
+    }
+    return plant;
+}
+
+constexpr double SessionTime = 60.0;
+
+void BM_EngineOrganTable(benchmark::State& state) {
+    HeadlessPlant plant = benchSessionPlant();
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const std::vector<OrganTableRow> table = plantOrganTable(plant, SessionTime);
+        rows = table.size();
+        benchmark::DoNotOptimize(table.data());
+    }
+    state.counters["organs"] = static_cast<double>(rows);
+}
+
+// One picture of 800 x 600 on the camera's kept view, read back.
+void BM_EnginePicture(benchmark::State& state) {
+    HeadlessPlant plant = benchSessionPlant();
+    PlantCamera camera;
+    for (auto _ : state) {
+        const RgbImage picture = camera.picture(plant, SessionTime, {800, 600});
+        benchmark::DoNotOptimize(picture.bytes().data());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_EngineOrganTable)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_EnginePicture)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+} // namespace burgeon
