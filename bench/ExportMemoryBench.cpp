@@ -55,7 +55,7 @@ ExportMemory exportInChild(int frames, const std::string& file) {
             loadLeafTexture(scene.leafTextures, std::string(BURGEON_EXAMPLES) + "/leaf.bmp");
             MeshExportRequest request;
             request.fileName = file;
-            request.landPictureFile = std::string(BURGEON_EXAMPLES) + "/grass1.bmp";
+            request.landPictureFile = std::string(BURGEON_EXAMPLES) + "/" + LandTextureFile;
             request.time = BenchFrameTime;
             if (frames > 0) {
                 // Frames from 0 in steps that end on the last one: 99.9 for 1000 frames.

@@ -1,5 +1,6 @@
 #include "BenchPlant.h"
 
+#include "components/LeafTextures.h"
 #include "imageio/BmpReader.h"
 #include "mesh/GltfWriter.h"
 #include "mesh/MeshExport.h"
@@ -18,7 +19,7 @@ namespace {
 struct MeshBenchScene : BenchScene {
     MeshBenchScene()
         : leafPicture(readBitmapFile(std::string(BURGEON_EXAMPLES) + "/leaf.bmp")),
-          landPicture(readBitmapFile(std::string(BURGEON_EXAMPLES) + "/grass1.bmp")) {}
+          landPicture(readBitmapFile(std::string(BURGEON_EXAMPLES) + "/" + LandTextureFile)) {}
 
     MeshExportInputs exportInputs() {
         MeshExportInputs in =

@@ -10,11 +10,15 @@ namespace burgeon {
 
 constexpr int LeafTextureSlotCount = 10;
 
+// The file of the land texture, read from the current folder as the desktop's view reads it
+// (the installed copy when the folder has none). It is the first built-in leaf texture too.
+inline constexpr const char* LandTextureFile = "grass1.bmp";
+
 // The built-in leaf textures: item n of the list loads file n (1-based).
 constexpr std::array<const char*, 15> BuiltInLeafTextureFiles = {
-    "grass1.bmp", "leaf.bmp",     "leaf3.bmp",   "leaf4.bmp",   "leaf5.bmp",
-    "leaf6.bmp",  "leaf7.bmp",    "leaf8.bmp",   "leaf9.bmp",   "leaf10.bmp",
-    "leaf11.bmp", "soybean1.bmp", "rubber1.bmp", "rubber2.bmp", "rubber3.bmp"};
+    LandTextureFile, "leaf.bmp",     "leaf3.bmp",   "leaf4.bmp",   "leaf5.bmp",
+    "leaf6.bmp",     "leaf7.bmp",    "leaf8.bmp",   "leaf9.bmp",   "leaf10.bmp",
+    "leaf11.bmp",    "soybean1.bmp", "rubber1.bmp", "rubber2.bmp", "rubber3.bmp"};
 
 // One texture slot: the picture read from its file (nothing when the file could not be read,
 // so the texture holds no picture) and a generation number that changes at every load, so

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Progress.h"
+#include "components/LeafTextures.h"
 #include "mesh/PlantMeshBuilder.h"
 
 #include <cstddef>
@@ -21,7 +22,7 @@ struct MeshExportRequest {
     double time = 1.0;
     std::optional<GrowthTimeline> growth;
     bool withLand = true;
-    std::string landPictureFile = "grass1.bmp";
+    std::string landPictureFile = LandTextureFile;
 };
 
 // What was written: every file, the model first, and the organ nodes it holds.

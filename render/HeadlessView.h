@@ -13,10 +13,6 @@ namespace burgeon {
 class Clock;
 struct PlantProject;
 
-// The file of the land texture, read from the current folder as the desktop's view reads it
-// (the installed copy when the folder has none).
-inline constexpr const char* LandTextureFile = "grass1.bmp";
-
 // A plant's view without a window: a headless context of the picture's size with the renderer
 // on it, its textures loaded and its projection set, and the canvas a frame is drawn on. The
 // one place that sets these up for the command line, the engine, the tests and the benchmarks.

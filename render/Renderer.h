@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/LeafTextures.h"
 #include "drawing/PlantWalk.h"
 #include "imageio/RgbImage.h"
 #include "render/BitmapFont.h"
@@ -30,7 +31,7 @@ public:
 
     // Render state, font, unit geometry and the land texture read from landTextureFile (the
     // installed copy when a bare name is not in the current folder).
-    void initialize(const std::string& landTextureFile = "grass1.bmp");
+    void initialize(const std::string& landTextureFile = LandTextureFile);
     void release();
 
     bool setProjection(int panelWidth, int panelHeight);

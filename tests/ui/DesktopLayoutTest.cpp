@@ -81,12 +81,12 @@ class DesktopLayoutTest : public DesktopTestCase {
     Q_OBJECT
 
 private:
-    QWidget& main() const { return *windows_->mainWindow; }
-    QWidget& tool() const { return *windows_->toolWindow; }
-    QWidget& view() const { return *windows_->viewWindow; }
+    QWidget& main() const { return *windows->mainWindow; }
+    QWidget& tool() const { return *windows->toolWindow; }
+    QWidget& view() const { return *windows->viewWindow; }
     // The controls of the main window a person uses: the tab strip and every button shown.
     QList<QWidget*> mainControls() const {
-        QList<QWidget*> controls{windows_->mainWindow->tabs()->tabBar()};
+        QList<QWidget*> controls{windows->mainWindow->tabs()->tabBar()};
         for (QAbstractButton* button : main().findChildren<QAbstractButton*>()) {
             if (button->isVisible()) {
                 controls << button;
@@ -130,14 +130,14 @@ private Q_SLOTS:
                              qPrintable(control->objectName() + " with " + raised->objectName() +
                                         " raised"));
             }
-            QWidget* pageTabs = windows_->toolWindow->page(0)->tabBar();
+            QWidget* pageTabs = windows->toolWindow->page(0)->tabBar();
             QTRY_VERIFY2(shownShare(pageTabs) > 0.9, qPrintable(raised->objectName()));
         }
     }
 
     void aMaximisedViewReturnsToItsPlace() {
         waitUntilTiled();
-        PlantPanel* panel = windows_->viewWindow->panel();
+        PlantPanel* panel = windows->viewWindow->panel();
         QTest::mouseDClick(panel, Qt::LeftButton, {}, QPoint(50, 50));
         QTRY_VERIFY(view().isMaximized());
         if (windowManagerRuns()) { // only a window manager makes a window larger
@@ -152,19 +152,19 @@ private Q_SLOTS:
 
     void windowsClosedByTheWindowManagerComeBack() {
         waitUntilTiled();
-        PlantPanel* panel = windows_->viewWindow->panel();
+        PlantPanel* panel = windows->viewWindow->panel();
         closeThroughWindowSystem(&view());
         QTRY_VERIFY(!view().isVisible());
-        QVERIFY(!windows_->desktop.viewWindow.window.visible());
-        clickTab(*windows_, 4);
-        QTest::mouseClick(windows_->mainWindow->button("animationShowButton"), Qt::LeftButton);
+        QVERIFY(!windows->desktop.viewWindow.window.visible());
+        clickTab(*windows, 4);
+        QTest::mouseClick(windows->mainWindow->button("animationShowButton"), Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(&view()));
         const int frames = panel->framesDrawn();
         QTRY_VERIFY(panel->framesDrawn() > frames + 3);
         waitUntilTiled();
 
-        clickTab(*windows_, 0);
-        QPushButton* toggle = windows_->mainWindow->button("editorToggleButton");
+        clickTab(*windows, 0);
+        QPushButton* toggle = windows->mainWindow->button("editorToggleButton");
         closeThroughWindowSystem(&tool());
         QTRY_VERIFY(!tool().isVisible());
         QCOMPARE(toggle->text(), "Editor Show");

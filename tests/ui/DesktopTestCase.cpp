@@ -3,13 +3,13 @@
 namespace burgeon::testing {
 
 void DesktopTestCase::init() {
-    answerer_ = std::make_unique<MessageAnswerer>();
-    QVERIFY(startDesktopIn(folder_, windows_));
+    answerer = std::make_unique<MessageAnswerer>();
+    QVERIFY(startDesktopIn(caseFolder, windows));
 }
 
 void DesktopTestCase::cleanup() {
-    windows_.reset();
-    answerer_.reset();
+    windows.reset();
+    answerer.reset();
 }
 
 } // namespace burgeon::testing

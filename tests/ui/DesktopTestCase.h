@@ -18,9 +18,9 @@ class DesktopTestCase : public QObject {
     Q_OBJECT
 
 protected:
-    QTemporaryDir folder_;
-    std::unique_ptr<MessageAnswerer> answerer_;
-    std::unique_ptr<DesktopWindows> windows_;
+    QTemporaryDir caseFolder;
+    std::unique_ptr<MessageAnswerer> answerer;
+    std::unique_ptr<DesktopWindows> windows;
 
 protected Q_SLOTS:
     // A suite with more to do before or after each test runs these from its own.

@@ -126,7 +126,7 @@ class ToolWindowPagesTest : public DesktopTestCase {
     Q_OBJECT
 
 private:
-    QWidget* tool() const { return windows_->toolWindow.get(); }
+    QWidget* tool() const { return windows->toolWindow.get(); }
     // The mouse moves over the window to a point of the widget, as a real one does: the
     // window system's event goes to whatever widget lies under it.
     // It comes from the status bar, where no hint is, so every move is a move.
@@ -154,10 +154,10 @@ private Q_SLOTS:
         // Twice round, so that no page shown before another can widen it.
         for (int round = 0; round < 2; ++round) {
             for (int index = 0; index < PageCount; ++index) {
-                clickTab(*windows_, index);
+                clickTab(*windows, index);
                 QApplication::processEvents();
                 QCOMPARE(tool()->width(), ToolWindowWidth);
-                QWidget* page = windows_->toolWindow->page(index);
+                QWidget* page = windows->toolWindow->page(index);
                 int controls = 0;
                 for (const QWidget* widget : page->findChildren<QWidget*>()) {
                     if (isControl(widget, page)) {
@@ -184,7 +184,7 @@ private Q_SLOTS:
              {"textEditorBackground", "Text Editor page"},
              {"helpBackground", "Help page"}}};
         for (int index = 0; index < PageCount; ++index) {
-            clickTab(*windows_, index);
+            clickTab(*windows, index);
             const auto& [name, hint] = backgrounds[static_cast<std::size_t>(index)];
             auto* background = findWidget<QWidget>(tool(), name);
             if (auto* scrollBox = qobject_cast<QScrollArea*>(background)) {
@@ -192,9 +192,9 @@ private Q_SLOTS:
             }
             const QPoint spot = bareSpot(background);
             QVERIFY(spot.x() >= 0);
-            windows_->toolWindow->statusPanel(0)->clear();
+            windows->toolWindow->statusPanel(0)->clear();
             moveMouseTo(background, spot);
-            QCOMPARE(statusText(*windows_), hint);
+            QCOMPARE(statusText(*windows), hint);
         }
         const std::array<std::tuple<int, const char*, const char*>, 5> boxes = {
             {{0, "sourceEditor", "L-system Editor"},
@@ -203,16 +203,16 @@ private Q_SLOTS:
              {0, "treeResultsPane", "Tree Result"},
              {7, "helpText", "Help Manual"}}};
         for (const auto& [index, name, hint] : boxes) {
-            clickTab(*windows_, index);
+            clickTab(*windows, index);
             auto* box = findWidget<QPlainTextEdit>(tool(), name);
             scrollIntoView(box);
             moveMouseTo(box->viewport(), box->viewport()->visibleRegion().boundingRect().center());
-            QCOMPARE(statusText(*windows_), hint);
+            QCOMPARE(statusText(*windows), hint);
         }
-        clickTab(*windows_, 5);
+        clickTab(*windows, 5);
         auto* texture = findWidget<QPushButton>(tool(), "textureButton");
         moveMouseTo(texture, texture->rect().center());
-        QCOMPARE(statusText(*windows_), "Open Leaf Texture Image");
+        QCOMPARE(statusText(*windows), "Open Leaf Texture Image");
     }
 
     void aTabChangeStretchesItsPaneDownTheScreen() {
@@ -220,8 +220,8 @@ private Q_SLOTS:
             {{0, "treeResultsPane", 50}, {6, "exampleEditor", 160}, {7, "helpText", 160}}};
         for (int round = 0; round < 2; ++round) {
             for (const auto& [index, name, room] : fits) {
-                clickTab(*windows_, 3);
-                clickTab(*windows_, index);
+                clickTab(*windows, 3);
+                clickTab(*windows, index);
                 // Down to the room above the screen's edge; on a low screen, a page that scrolls.
                 auto* pane = findWidget<QPlainTextEdit>(tool(), name);
                 const int top = pane->mapToGlobal(QPoint(0, 0)).y();
@@ -231,7 +231,7 @@ private Q_SLOTS:
     }
 
     void resultsWrapAndTheDataBoxScrollsBothWays() {
-        LSystemEditorPage& page = windows_->desktop.state.lsystemEditor;
+        LSystemEditorPage& page = windows->desktop.state.lsystemEditor;
         const std::string longResult = "all string = " + std::string(600, 'I');
         page.treeResultsPane.setText(longResult);
         page.resultsPane.setText(longResult);
@@ -246,7 +246,7 @@ private Q_SLOTS:
             findWidget<QPlainTextEdit>(tool(), "compilesPane")->horizontalScrollBar()->maximum() >
             0);
 
-        clickTab(*windows_, 1);
+        clickTab(*windows, 1);
         auto* data = findWidget<QPlainTextEdit>(tool(), "dataBox");
         QVERIFY(data->horizontalScrollBar()->isVisible());
         QVERIFY(data->verticalScrollBar()->isVisible());
@@ -256,7 +256,7 @@ private Q_SLOTS:
     }
 
     void materialPageLabelsItsBarsAndShowsTheTextureOpened() {
-        clickTab(*windows_, 5);
+        clickTab(*windows, 5);
         const std::array<std::pair<const char*, const char*>, 3> bars = {
             {{"Red", "redBar"}, {"Green", "greenBar"}, {"Blue", "blueBar"}}};
         for (const auto& [caption, name] : bars) {
@@ -290,15 +290,15 @@ private Q_SLOTS:
         QCOMPARE(red->value(), before);
         QTest::keyClick(red, Qt::Key_Up);
         QCOMPARE(red->value(), before + 1);
-        QCOMPARE(windows_->desktop.state.materialPage.redBar.position(), before + 1);
+        QCOMPARE(windows->desktop.state.materialPage.redBar.position(), before + 1);
 
         // The 57 x 57 picture button shows the texture opened from a file.
         auto* texture = findWidget<QPushButton>(tool(), "textureButton");
         QCOMPARE(texture->size(), QSize(57, 57));
         const QString file = BURGEON_EXAMPLES "/leaf3.bmp";
-        answerer_->fileAnswer = file;
+        answerer->fileAnswer = file;
         QTest::mouseClick(texture, Qt::LeftButton);
-        QTRY_COMPARE(windows_->desktop.state.materialPage.textureButton.pictureFile,
+        QTRY_COMPARE(windows->desktop.state.materialPage.textureButton.pictureFile,
                      file.toStdString());
         const auto bitmap = readBitmapFile(file.toStdString());
         QVERIFY(bitmap.has_value());
@@ -312,7 +312,7 @@ private Q_SLOTS:
     }
 
     void componentPageCaptionsItsPreviewsAndReturnAddsNoItem() {
-        clickTab(*windows_, 2);
+        clickTab(*windows, 2);
         for (const auto& [caption, name] :
              {std::pair{"Leaf Shape", "leafPreview"}, std::pair{"Flower Shape", "flowerPreview"}}) {
             auto* preview = findWidget<QLabel>(tool(), name);
@@ -327,16 +327,16 @@ private Q_SLOTS:
         }
         // Return in the shape list after typing: no new item, no second message.
         auto* shapes = findWidget<QComboBox>(tool(), "shapeList");
-        answerer_->messages.clear();
+        answerer->messages.clear();
         QTest::keyClicks(shapes, "x");
         QTest::keyClick(shapes, Qt::Key_Return);
         QTest::qWait(100);
-        QCOMPARE(answerer_->messages, QStringList{"No library, Please Open the Library."});
+        QCOMPARE(answerer->messages, QStringList{"No library, Please Open the Library."});
         QCOMPARE(shapes->count(), 0);
     }
 
     void nudgeButtonsFormACrossAndTheStripKeepsItsSize() {
-        clickTab(*windows_, 4);
+        clickTab(*windows, 4);
         for (const char* group : {"rotation", "translation"}) {
             const auto centre = [&](const char* side) {
                 const QString name = QString(group) + side + "Button";
@@ -352,7 +352,7 @@ private Q_SLOTS:
             QVERIFY(up.y() < left.y() && left.y() < down.y());
             QVERIFY(left.x() < up.x() && up.x() < right.x());
         }
-        QWidget* strip = windows_->mainWindow.get();
+        QWidget* strip = windows->mainWindow.get();
         QCOMPARE(strip->minimumSize(), strip->maximumSize());
     }
 };

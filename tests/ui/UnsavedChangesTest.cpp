@@ -26,16 +26,16 @@ class UnsavedChangesTest : public DesktopTestCase {
 private:
     int quits_ = 0;
 
-    QWidget* tool() const { return windows_->toolWindow.get(); }
-    QString title() const { return windows_->mainWindow->windowTitle(); }
+    QWidget* tool() const { return windows->toolWindow.get(); }
+    QString title() const { return windows->mainWindow->windowTitle(); }
     void clickMain(const char* name) {
-        QTest::mouseClick(windows_->mainWindow->button(name), Qt::LeftButton);
+        QTest::mouseClick(windows->mainWindow->button(name), Qt::LeftButton);
     }
     // A gallery session copied into the test's folder with its leaf texture.
     QString copyGallerySession(const char* name) {
         const QString examples = QStringLiteral(BURGEON_EXAMPLES "/sessions/");
-        QFile::copy(examples + "soybean-leaf.bmp", folder_.filePath("soybean-leaf.bmp"));
-        const QString file = folder_.filePath(name);
+        QFile::copy(examples + "soybean-leaf.bmp", caseFolder.filePath("soybean-leaf.bmp"));
+        QString file = caseFolder.filePath(name);
         QFile::remove(file);
         QFile::copy(examples + "1-soybean.burgeon", file);
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
@@ -43,14 +43,14 @@ private:
     }
     // The session opened with the "Open Session…" button.
     void openSession(const QString& file) {
-        answerer_->fileAnswer = file;
+        answerer->fileAnswer = file;
         clickMain("openSessionButton");
         QTRY_COMPARE(title(), QFileInfo(file).fileName() + Caption);
-        answerer_->fileAnswer.clear();
+        answerer->fileAnswer.clear();
     }
     // The stem length moved with the keyboard on the Parameter page.
     void changeAParameter() {
-        clickTab(*windows_, 3);
+        clickTab(*windows, 3);
         QTest::keyClick(findWidget<QSlider>(tool(), "stemLengthSlider"), Qt::Key_Right);
     }
     static QByteArray contentOf(const QString& file) {
@@ -62,12 +62,12 @@ private Q_SLOTS:
     void init() {
         DesktopTestCase::init();
         quits_ = 0;
-        windows_->desktop.mainWindow.quitApplication = [this] { ++quits_; };
+        windows->desktop.mainWindow.quitApplication = [this] { ++quits_; };
     }
 
     void aGalleryPlantOnlyAnimatedHasNoChanges() {
         openSession(copyGallerySession("soybean.burgeon"));
-        clickTab(*windows_, 4);
+        clickTab(*windows, 4);
         QTest::mouseClick(findWidget<QPushButton>(tool(), "playButton"), Qt::LeftButton);
         QTest::qWait(600);
         QTest::mouseClick(findWidget<QPushButton>(tool(), "pauseButton"), Qt::LeftButton);
@@ -76,7 +76,7 @@ private Q_SLOTS:
         QCOMPARE(title(), "soybean.burgeon" + Caption);
         clickMain("exitButton");
         QCOMPARE(quits_, 1);
-        QVERIFY(answerer_->questions.isEmpty());
+        QVERIFY(answerer->questions.isEmpty());
     }
 
     void exitAsksToSaveDiscardOrCancel() {
@@ -84,25 +84,25 @@ private Q_SLOTS:
         openSession(file);
         const QByteArray opened = contentOf(file);
         auto* editor = findWidget<QPlainTextEdit>(tool(), "sourceEditor");
-        clickTab(*windows_, 0);
+        clickTab(*windows, 0);
         editor->moveCursor(QTextCursor::End);
         QTest::keyClick(editor, Qt::Key_Return);
         QTest::keyClicks(editor, "// grown in the greenhouse");
         changeAParameter();
         QTRY_COMPARE(title(), "soybean.burgeon*" + Caption);
 
-        answerer_->questionAnswer = QMessageBox::Cancel;
+        answerer->questionAnswer = QMessageBox::Cancel;
         clickMain("exitButton");
-        QCOMPARE(answerer_->questions, QStringList{"Save the changes to \"soybean.burgeon\"?"});
+        QCOMPARE(answerer->questions, QStringList{"Save the changes to \"soybean.burgeon\"?"});
         QCOMPARE(quits_, 0);
         QCOMPARE(contentOf(file), opened);
 
-        answerer_->questionAnswer = QMessageBox::Discard;
+        answerer->questionAnswer = QMessageBox::Discard;
         clickMain("exitButton");
         QCOMPARE(quits_, 1);
         QCOMPARE(contentOf(file), opened);
 
-        answerer_->questionAnswer = QMessageBox::Save;
+        answerer->questionAnswer = QMessageBox::Save;
         clickMain("exitButton");
         QCOMPARE(quits_, 2);
         QVERIFY(contentOf(file).contains("// grown in the greenhouse"));
@@ -113,17 +113,17 @@ private Q_SLOTS:
         openSession(copyGallerySession("soybean.burgeon"));
         changeAParameter();
         QTRY_COMPARE(title(), "soybean.burgeon*" + Caption);
-        answerer_->questionAnswer = QMessageBox::Cancel;
-        closeThroughWindowSystem(windows_->mainWindow.get());
-        QTRY_COMPARE(answerer_->questions.size(), 1);
+        answerer->questionAnswer = QMessageBox::Cancel;
+        closeThroughWindowSystem(windows->mainWindow.get());
+        QTRY_COMPARE(answerer->questions.size(), 1);
         QTest::qWait(200);
-        QVERIFY(windows_->mainWindow->isVisible());
+        QVERIFY(windows->mainWindow->isVisible());
         QCOMPARE(quits_, 0);
 
-        answerer_->questionAnswer = QMessageBox::Discard;
-        closeThroughWindowSystem(windows_->mainWindow.get());
+        answerer->questionAnswer = QMessageBox::Discard;
+        closeThroughWindowSystem(windows->mainWindow.get());
         QTRY_COMPARE(quits_, 1);
-        QCOMPARE(answerer_->questions.size(), 2);
+        QCOMPARE(answerer->questions.size(), 2);
     }
 
     void openingAnotherSessionAsksFirst() {
@@ -133,18 +133,18 @@ private Q_SLOTS:
         QTRY_COMPARE(title(), "first.burgeon*" + Caption);
 
         // Cancelled: the file dialog does not even open, and the plant stays.
-        answerer_->questionAnswer = QMessageBox::Cancel;
-        answerer_->fileAnswer = first;
+        answerer->questionAnswer = QMessageBox::Cancel;
+        answerer->fileAnswer = first;
         clickMain("openSessionButton");
-        QCOMPARE(answerer_->questions, QStringList{"Save the changes to \"first.burgeon\"?"});
+        QCOMPARE(answerer->questions, QStringList{"Save the changes to \"first.burgeon\"?"});
         QCOMPARE(title(), "first.burgeon*" + Caption);
 
         // Saved, then the other session opens unchanged.
-        answerer_->questionAnswer = QMessageBox::Save;
+        answerer->questionAnswer = QMessageBox::Save;
         const QByteArray before = contentOf(first);
         openSession(copyGallerySession("second.burgeon"));
         QVERIFY(contentOf(first) != before);
-        QCOMPARE(answerer_->questions.size(), 2);
+        QCOMPARE(answerer->questions.size(), 2);
     }
 
     void aNewPlantAsksForAFileWhenSaved() {
@@ -153,15 +153,15 @@ private Q_SLOTS:
         QTRY_COMPARE(title(), "New plant*" + Caption);
 
         // "Save", then the file dialog cancelled: the application stays.
-        answerer_->questionAnswer = QMessageBox::Save;
+        answerer->questionAnswer = QMessageBox::Save;
         clickMain("exitButton");
-        QCOMPARE(answerer_->questions, QStringList{"Save the changed plant as a session?"});
+        QCOMPARE(answerer->questions, QStringList{"Save the changed plant as a session?"});
         QCOMPARE(quits_, 0);
 
-        answerer_->fileAnswer = folder_.filePath("grown");
+        answerer->fileAnswer = caseFolder.filePath("grown");
         clickMain("exitButton");
         QCOMPARE(quits_, 1);
-        const QString file = folder_.filePath("grown.burgeon");
+        const QString file = caseFolder.filePath("grown.burgeon");
         const QByteArray saved = contentOf(file);
         QVERIFY(!saved.isEmpty());
         QTRY_COMPARE(title(), "grown.burgeon" + Caption);
@@ -169,7 +169,7 @@ private Q_SLOTS:
         // Once named, the plant is saved to its own file without a dialog.
         changeAParameter();
         QTRY_COMPARE(title(), "grown.burgeon*" + Caption);
-        answerer_->fileAnswer.clear();
+        answerer->fileAnswer.clear();
         clickMain("exitButton");
         QCOMPARE(quits_, 2);
         QVERIFY(contentOf(file) != saved);

@@ -19,7 +19,7 @@ class ViewActionsTest : public DesktopTestCase {
     Q_OBJECT
 
 private:
-    QWidget* tool() const { return windows_->toolWindow.get(); }
+    QWidget* tool() const { return windows->toolWindow.get(); }
     void click(const char* name) {
         auto* button = findWidget<QAbstractButton>(tool(), name);
         QVERIFY(button->isVisible());
@@ -32,17 +32,17 @@ private:
     // "Capture Now" with the prompt answered as the answerer is told; the run's files are
     // written when it completes.
     void captureTimesTwoToThree() {
-        clickTab(*windows_, 4);
+        clickTab(*windows, 4);
         findWidget<QSpinBox>(tool(), "startFrameBox")->setValue(2);
         findWidget<QSpinBox>(tool(), "endFrameBox")->setValue(3);
-        answerer_->messages.clear();
-        answerer_->prompts.clear();
+        answerer->messages.clear();
+        answerer->prompts.clear();
         click("captureNowButton");
-        QTRY_COMPARE(answerer_->prompts, QStringList{"Prompt"});
+        QTRY_COMPARE(answerer->prompts, QStringList{"Prompt"});
     }
     // The popup's item, chosen with the mouse: a right click on the plant, then the item.
     void choosePopupItem(const QString& text) {
-        PlantPanel* panel = windows_->viewWindow->panel();
+        PlantPanel* panel = windows->viewWindow->panel();
         QTest::mouseClick(panel, Qt::RightButton, {}, panel->rect().center());
         auto* menu = findWidget<QMenu>(panel, "viewMenu");
         QVERIFY(QTest::qWaitForWindowExposed(menu));
@@ -58,35 +58,36 @@ private:
 
 private Q_SLOTS:
     void theCaptureGoesToTheFolderTypedAndCancelWritesNothing() {
-        const std::string working = folder_.path().toStdString();
-        windows_->desktop.state.animationPage.workingFolder = [working] { return working; };
-        const QStringList before = filesIn(folder_.path());
-        const AnimationState& animation = windows_->desktop.state.animation;
+        windows->desktop.state.animationPage.workingFolder = [this] {
+            return caseFolder.path().toStdString();
+        };
+        const QStringList before = filesIn(caseFolder.path());
+        const AnimationState& animation = windows->desktop.state.animation;
 
-        answerer_->cancelInput = true;
+        answerer->cancelInput = true;
         captureTimesTwoToThree();
         QTest::qWait(500);
         QVERIFY(!animation.captureActive);
-        QCOMPARE(filesIn(folder_.path()), before);
-        answerer_->cancelInput = false;
+        QCOMPARE(filesIn(caseFolder.path()), before);
+        answerer->cancelInput = false;
 
         // An absolute folder is taken as it is typed; a relative one lies in the working folder.
         QTemporaryDir elsewhere;
-        answerer_->inputAnswer = elsewhere.filePath("run1");
+        answerer->inputAnswer = elsewhere.filePath("run1");
         captureTimesTwoToThree();
-        QTRY_VERIFY_WITH_TIMEOUT(answerer_->messages.contains("Capture Completed."), 20000);
-        QCOMPARE(answerer_->messages, QStringList{"Capture Completed."});
+        QTRY_VERIFY_WITH_TIMEOUT(answerer->messages.contains("Capture Completed."), 20000);
+        QCOMPARE(answerer->messages, QStringList{"Capture Completed."});
         QVERIFY(QFile::exists(elsewhere.filePath("run1/Plant.gif")));
-        QCOMPARE(filesIn(folder_.path()), before);
+        QCOMPARE(filesIn(caseFolder.path()), before);
 
-        answerer_->inputAnswer = "run2";
+        answerer->inputAnswer = "run2";
         captureTimesTwoToThree();
-        QTRY_VERIFY_WITH_TIMEOUT(answerer_->messages.contains("Capture Completed."), 20000);
-        QVERIFY(QFile::exists(folder_.filePath("run2/Plant.gif")));
+        QTRY_VERIFY_WITH_TIMEOUT(answerer->messages.contains("Capture Completed."), 20000);
+        QVERIFY(QFile::exists(caseFolder.filePath("run2/Plant.gif")));
     }
 
     void resetMovesTheSlidersToTheViewItSets() {
-        clickTab(*windows_, 4);
+        clickTab(*windows, 4);
         for (int i = 0; i < 5; ++i) {
             click("rotationUpButton");
             click("translationUpButton");
@@ -97,7 +98,7 @@ private Q_SLOTS:
         QCOMPARE(slider("translationYSlider"), -22);
 
         choosePopupItem("Reset");
-        const ViewState& view = windows_->desktop.state.project.view;
+        const ViewState& view = windows->desktop.state.project.view;
         QCOMPARE(view.rotationY, 0.0);
         QCOMPARE(view.translationY, -3.0);
         for (const char* name :
@@ -115,20 +116,20 @@ private Q_SLOTS:
     }
 
     void exportMeshWritesThePlantAsItWasWhenPressed() {
-        clickTab(*windows_, 4);
+        clickTab(*windows, 4);
         findWidget<QSlider>(tool(), "timeBar")->setValue(10);
         click("playButton");
-        const double& currentTime = windows_->desktop.state.project.animation.currentTime;
+        const double& currentTime = windows->desktop.state.project.animation.currentTime;
         QTRY_VERIFY(currentTime > 11.0);
 
         // The plant grows on behind the dialog while the person picks a file.
-        answerer_->fileAnswer = folder_.filePath("plant.glb");
-        answerer_->fileDialogWait = 500;
+        answerer->fileAnswer = caseFolder.filePath("plant.glb");
+        answerer->fileDialogWait = 500;
         const double pressedAt = currentTime;
-        QTest::mouseClick(windows_->mainWindow->button("exportMeshButton"), Qt::LeftButton);
+        QTest::mouseClick(windows->mainWindow->button("exportMeshButton"), Qt::LeftButton);
         QVERIFY(currentTime > pressedAt + 1.0);
-        QVERIFY(QFile::exists(folder_.filePath("plant.glb")));
-        const QString status = statusText(*windows_);
+        QVERIFY(QFile::exists(caseFolder.filePath("plant.glb")));
+        const QString status = statusText(*windows);
         QVERIFY2(status.endsWith(" at time " + QString::number(pressedAt)),
                  qPrintable(status + " pressed at " + QString::number(pressedAt)));
     }

@@ -17,8 +17,8 @@ class ViewPacingTest : public DesktopTestCase {
     Q_OBJECT
 
 private:
-    QWidget* tool() const { return windows_->toolWindow.get(); }
-    PlantPanel* panel() const { return windows_->viewWindow->panel(); }
+    QWidget* tool() const { return windows->toolWindow.get(); }
+    PlantPanel* panel() const { return windows->viewWindow->panel(); }
     int framesDuring(int milliseconds) {
         const int before = panel()->framesDrawn();
         QTest::qWait(milliseconds);
@@ -31,7 +31,7 @@ private:
     }
     // A slider moved with the keyboard, as a person may move it.
     void pressOn(int tab, const char* slider, Qt::Key key, int times = 1) {
-        clickTab(*windows_, tab);
+        clickTab(*windows, tab);
         for (int i = 0; i < times; ++i) {
             QTest::keyClick(findWidget<QSlider>(tool(), slider), key);
         }
@@ -39,7 +39,7 @@ private:
 
 private Q_SLOTS:
     void theVelocityPacesTheFrames() {
-        clickTab(*windows_, 4);
+        clickTab(*windows, 4);
         click("playButton");
         pressOn(4, "velocitySlider", Qt::Key_End); // 10: 180 ms after every frame
         QTest::qWait(300);
@@ -62,7 +62,7 @@ private Q_SLOTS:
 
     void aStillPictureIsNotDrawnAgainUntilSomethingChanges() {
         pressOn(3, "windSlider", Qt::Key_Home); // wind 1: the leaves hold still
-        clickTab(*windows_, 4);
+        clickTab(*windows, 4);
         click("pauseButton");
         QTest::qWait(500);
         QCOMPARE(framesDuring(1000), 0);
@@ -80,11 +80,11 @@ private Q_SLOTS:
 
     void suspendedDrawingWaitsForAnimationShow() {
         QTRY_VERIFY(panel()->framesDrawn() > 5);
-        windows_->desktop.state.animation.paintBusy = true; // as "Generate Plant" leaves it
+        windows->desktop.state.animation.paintBusy = true; // as "Generate Plant" leaves it
         QTest::qWait(100);
         pressOn(3, "windSlider", Qt::Key_Right);
         QCOMPARE(framesDuring(500), 0);
-        QTest::mouseClick(windows_->mainWindow->button("animationShowButton"), Qt::LeftButton);
+        QTest::mouseClick(windows->mainWindow->button("animationShowButton"), Qt::LeftButton);
         QTRY_VERIFY(panel()->framesDrawn() > 5);
     }
 
@@ -94,15 +94,15 @@ private Q_SLOTS:
                          panel()->mapToGlobal(QPointF(120, 90)), Qt::NoButton, Qt::LeftButton,
                          Qt::NoModifier);
         QApplication::sendEvent(panel(), &drag);
-        QCOMPARE(statusText(*windows_), "Plant Visualization");
+        QCOMPARE(statusText(*windows), "Plant Visualization");
         QTest::mouseRelease(panel(), Qt::LeftButton, {}, QPoint(120, 90));
-        QCOMPARE(windows_->desktop.state.project.view.mouseYaw, 10.0f);
-        QCOMPARE(windows_->desktop.state.project.view.mousePitch, -5.0f);
+        QCOMPARE(windows->desktop.state.project.view.mouseYaw, 10.0f);
+        QCOMPARE(windows->desktop.state.project.view.mousePitch, -5.0f);
     }
 
     void aMaximisedWindowStaysSoUntilADoubleClick() {
-        QWidget* view = windows_->viewWindow.get();
-        const AnimationState& animation = windows_->desktop.state.animation;
+        QWidget* view = windows->viewWindow.get();
+        const AnimationState& animation = windows->desktop.state.animation;
         // The double-click maximises and restores.
         QTest::mouseDClick(panel(), Qt::LeftButton, {}, QPoint(50, 50));
         QVERIFY(animation.viewMaximised);

@@ -60,11 +60,11 @@ bool windowManagerRuns() {
 
 void closeThroughWindowSystem(const QWidget* window) {
     const auto id = static_cast<xcb_window_t>(window->winId());
-    constexpr std::uint32_t FromPager = 2; // a request from a tool acting for the person
+    constexpr std::uint32_t fromPager = 2; // a request from a tool acting for the person
     if (windowManagerRuns()) {
         send(rootWindow(),
              XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY, id,
-             atom("_NET_CLOSE_WINDOW"), XCB_CURRENT_TIME, FromPager);
+             atom("_NET_CLOSE_WINDOW"), XCB_CURRENT_TIME, fromPager);
     } else {
         send(id, XCB_EVENT_MASK_NO_EVENT, id, atom("WM_PROTOCOLS"), atom("WM_DELETE_WINDOW"),
              XCB_CURRENT_TIME);
