@@ -1,5 +1,6 @@
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 #include "video/tests/VideoDecoding.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +21,6 @@ namespace {
 
 class AnimateVideoTest : public burgeon::testing::FolderTest {
 protected:
-    AnimateVideoTest() : FolderTest("burgeon_video_") {}
-
     // A capture run of the second example block from 10 to 12 in steps of 0.5: five frames.
     burgeon::testing::CommandResult capture(std::vector<std::string> extra) const {
         std::vector<std::string> arguments = {"animate",
@@ -98,7 +97,7 @@ TEST_F(AnimateVideoTest, WebmAtAChosenRateAndFailuresThatLeaveNoFile) {
     // A file-size limit ends the run at its first file with a message, and no video stays.
     // (The encoder's own writes under a limit are checked with the encoder's tests.)
     const std::string command =
-        "cd " + examplesFolder() + " && ulimit -f 8 && " + BURGEON_EXECUTABLE +
+        "cd " + examplesFolder() + " && ulimit -f 8 && " + burgeon::testing::burgeonExecutable() +
         " animate --lsystem LsysExam.Lsys --block 2 --growth growth/internode-length.txt "
         "--seed 5 --size 320x240 --from 10 --to 12 --step 0.25 --folder " +
         path("limited") + " --video " + path("limited.mp4") + " >/dev/null 2>" +

@@ -1,4 +1,6 @@
-#include "tests/cli/RunBurgeon.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <tiny_gltf.h>
@@ -6,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <unistd.h>
 
@@ -216,8 +219,11 @@ TEST_F(ExportCommandTest, AFolderWithoutWritePermissionIsNamedAndKeepsNothing) {
     if (asSuperuser && std::system("command -v setpriv >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "the superuser needs setpriv to run the command as another user";
     }
-    std::string pattern = (fs::temp_directory_path() / "burgeon-read-only-XXXXXX").string();
-    const fs::path shared = asSuperuser ? fs::path(::mkdtemp(pattern.data())) : folder;
+    std::optional<burgeon::testing::TempFolder> readable;
+    if (asSuperuser) {
+        readable.emplace();
+    }
+    const fs::path shared = readable ? fs::path(readable->path()) : folder;
     fs::permissions(shared, fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
     std::string executable = burgeon::testing::burgeonExecutable();
     if (asSuperuser) {
@@ -243,9 +249,6 @@ TEST_F(ExportCommandTest, AFolderWithoutWritePermissionIsNamedAndKeepsNothing) {
               "Cannot create file " + lockedFile + " (no permission to write in that folder)\n");
     EXPECT_TRUE(folderContents(readOnly).empty());
     fs::remove(readOnly);
-    if (asSuperuser) {
-        fs::remove_all(shared);
-    }
 }
 
 } // namespace

@@ -1,4 +1,6 @@
-#include "tests/cli/RunBurgeon.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 
 using burgeon::testing::examplesFolder;
 using burgeon::testing::runBurgeon;
+using burgeon::testing::TempFolder;
 
 namespace {
 
@@ -17,10 +20,11 @@ std::string exampleFile() {
     return examplesFolder() + "/LsysExam.Lsys";
 }
 
-std::string writeTempFile(const std::string& name, const std::string& content) {
-    const auto path = std::filesystem::temp_directory_path() / ("burgeon_lsystem_" + name);
+std::string writeTempFile(const TempFolder& folder, const std::string& name,
+                          const std::string& content) {
+    const std::string path = folder.file(name);
     std::ofstream(path, std::ios::binary) << content;
-    return path.string();
+    return path;
 }
 
 bool contains(const std::string& text, const std::string& part) {
@@ -93,11 +97,12 @@ TEST(LsystemCommand, JsonShape) {
 }
 
 TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
-    const auto header =
-        runBurgeon({"lsystem",
-                    writeTempFile("header.Lsys", "Plant{\nIteration=3\nAngle=45\nDiameter=1\n"
-                                                 "Axiom=I\n}\n"),
-                    "--json"});
+    const TempFolder folder;
+    const auto header = runBurgeon({"lsystem",
+                                    writeTempFile(folder, "header.Lsys",
+                                                  "Plant{\nIteration=3\nAngle=45\nDiameter=1\n"
+                                                  "Axiom=I\n}\n"),
+                                    "--json"});
     EXPECT_EQ(header.status, 1);
     EXPECT_TRUE(contains(header.out, "\"messages\":[\"Iterations Error in line 2,"
                                      "\\\"Iterations=N\\\"\"]"));
@@ -105,7 +110,7 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
     EXPECT_TRUE(contains(header.out, "\"node_count\":0"));
 
     const std::string nanFile =
-        writeTempFile("nan.Lsys", "Plant{\nIterations=x\nAngle=45\nDiameter=1\nAxiom=I\n}");
+        writeTempFile(folder, "nan.Lsys", "Plant{\nIterations=x\nAngle=45\nDiameter=1\nAxiom=I\n}");
     const auto notANumber = runBurgeon({"lsystem", nanFile});
     EXPECT_EQ(notANumber.status, 1);
     EXPECT_TRUE(contains(notANumber.out, "message: 'x' is not a valid integer value\n"
@@ -113,8 +118,9 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
                                              nanFile + "\n"));
     // In a block, the place is the file's line.
     const std::string blocks =
-        writeTempFile("blocks.Lsys", "A{\nIterations=1\nAngle=45\nDiameter=1\nAxiom=I\n}\n\n"
-                                     "B{\nIterations=1\nAngle=45\nDiameter=wide\nAxiom=I\n}\n");
+        writeTempFile(folder, "blocks.Lsys",
+                      "A{\nIterations=1\nAngle=45\nDiameter=1\nAxiom=I\n}\n\n"
+                      "B{\nIterations=1\nAngle=45\nDiameter=wide\nAxiom=I\n}\n");
     const auto inBlock = runBurgeon({"lsystem", blocks, "--block", "2"});
     EXPECT_EQ(inBlock.status, 1);
     EXPECT_TRUE(contains(inBlock.out, "message: 'wide' is not a valid floating point value\n"
@@ -123,9 +129,10 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
         << inBlock.out;
 
     // Compiles, but the plant generation rejects the string.
-    const auto badSymbol = runBurgeon(
-        {"lsystem", writeTempFile("symbol.Lsys", "P{\nIterations=1\nAngle=45\nDiameter=1\n"
-                                                 "Axiom=IQ\n}\n")});
+    const auto badSymbol =
+        runBurgeon({"lsystem", writeTempFile(folder, "symbol.Lsys",
+                                             "P{\nIterations=1\nAngle=45\nDiameter=1\n"
+                                             "Axiom=IQ\n}\n")});
     EXPECT_EQ(badSymbol.status, 1);
     EXPECT_TRUE(contains(badSymbol.out, "message: Generate Completed\n"
                                         "message: Qis not in {I,i,A,P,p,L,F,[,],/,\\,+,-,^,&}\n"));
@@ -151,17 +158,17 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
 namespace {
 
 // An L-system whose compilation adds one character a pass for two million passes.
-std::string writeLongLsystem() {
-    const auto file = std::filesystem::temp_directory_path() /
-                      ("burgeon_long_" + std::to_string(::getpid()) + ".Lsys");
+std::string writeLongLsystem(const TempFolder& folder) {
+    const std::string file = folder.file("long.Lsys");
     std::ofstream(file) << "P{\nIterations=2000000\nAngle=45\nDiameter=1\nAxiom=A\nA=IA\n}\n";
-    return file.string();
+    return file;
 }
 
 } // namespace
 
 TEST(LsystemCommand, ALongCompilationStopsAtItsTimeLimitOrAtCtrlC) {
-    const std::string file = writeLongLsystem();
+    const TempFolder folder;
+    const std::string file = writeLongLsystem(folder);
     const auto limited = runBurgeon({"lsystem", file, "--max-seconds", "0.3"});
     EXPECT_EQ(limited.status, 1);
     EXPECT_TRUE(contains(limited.err, "the compilation stopped: it took longer than "
@@ -172,13 +179,11 @@ TEST(LsystemCommand, ALongCompilationStopsAtItsTimeLimitOrAtCtrlC) {
     // Ctrl-C after the compilation has surely begun, even in a slow sanitizer build on a busy
     // machine: a Ctrl-C while the program is still starting ends it at once, as it should.
     const std::string command = "timeout --preserve-status -s INT 3 " +
-                                std::string(BURGEON_EXECUTABLE) + " lsystem " + file +
+                                burgeon::testing::burgeonExecutable() + " lsystem " + file +
                                 " >/dev/null 2>" + file + ".err";
     const int status = std::system(command.c_str());
     EXPECT_EQ(WEXITSTATUS(status), 1) << "ended by itself with a message, not by the signal";
     std::ifstream errors(file + ".err");
     const std::string text((std::istreambuf_iterator<char>(errors)), {});
     EXPECT_TRUE(contains(text, "the compilation stopped: stopped by Ctrl-C")) << text;
-    std::filesystem::remove(file);
-    std::filesystem::remove(file + ".err");
 }

@@ -1,7 +1,8 @@
 // Every number option of every command refuses what its output cannot hold (not a number, an
 // infinity, a value out of its range) with a usage error that names the option and its range
 // in a few words, before any work is done.
-#include "tests/cli/RunBurgeon.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,6 @@ namespace {
 
 class RenderCommandTest : public burgeon::testing::FolderTest {
 protected:
-    RenderCommandTest() : FolderTest("burgeon_render_") {}
-
     // The example plant (block 2) with the internode growth data, 160 x 120.
     std::vector<std::string> exampleArguments(const std::string& out) const {
         return {"render",

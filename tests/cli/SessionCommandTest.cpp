@@ -1,5 +1,6 @@
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,6 @@ std::string slurp(const std::filesystem::path& file) {
 
 class SessionCommandTest : public burgeon::testing::FolderTest {
 protected:
-    SessionCommandTest() : FolderTest("burgeon_session_") {}
-
     // Example block 1 with a curve per organ class from two data files.
     std::vector<std::string> plantOptions() const {
         const std::string examples = examplesFolder();

@@ -1,7 +1,8 @@
 // Sessions and plant files made to break the commands that read them: each gets a message and
 // exit status 1, or does what was asked; nothing is left behind.
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +30,6 @@ void write(const fs::path& file, const std::string& text) {
 
 class SessionInputCommandTest : public burgeon::testing::FolderTest {
 protected:
-    SessionInputCommandTest() : FolderTest("burgeon_session_input_") {}
-
     // Every file in the test's folder, the ones it made itself among them.
     std::vector<std::string> files() const {
         std::vector<std::string> names;

@@ -1,5 +1,6 @@
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,6 @@ namespace {
 
 class ThumbnailCommandTest : public burgeon::testing::FolderTest {
 protected:
-    ThumbnailCommandTest() : FolderTest("burgeon_thumbnail_") {}
 };
 
 std::string soybean() {

@@ -1,5 +1,6 @@
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -26,10 +27,7 @@ namespace fs = std::filesystem;
 // the land's picture, as the renderer reads it from the working folder.
 class WrittenFilesTest : public burgeon::testing::FolderTest {
 protected:
-    WrittenFilesTest() : FolderTest("burgeon_written_") {}
-
     void SetUp() override {
-        FolderTest::SetUp();
         fs::copy_file(examplesFolder() + "/grass1.bmp", folder / "grass1.bmp");
     }
 
@@ -140,7 +138,7 @@ TEST_F(WrittenFilesTest, AnEncodersRefusalNamesTheVideoAsGiven) {
 // process id.
 pid_t startBurgeon(const std::vector<std::string>& arguments, const fs::path& folder) {
     std::vector<char*> argv;
-    std::string program = BURGEON_EXECUTABLE;
+    std::string program = burgeon::testing::burgeonExecutable();
     argv.push_back(program.data());
     std::vector<std::string> copies = arguments;
     for (std::string& argument : copies) {

@@ -1,0 +1,28 @@
+#include "testing/TempFolder.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace burgeon::testing {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "burgeon-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::system_error(errno, std::generic_category(), "mkdtemp " + pattern);
+    }
+    path_ = pattern;
+    // mkdtemp leaves the folder to its owner alone.
+    fs::permissions(path_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                               fs::perms::others_read | fs::perms::others_exec);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
+
+} // namespace burgeon::testing
