@@ -1,5 +1,6 @@
 #include "testing/TempFolder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -23,6 +24,15 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
     std::error_code ignored;
     fs::remove_all(path_, ignored);
+}
+
+std::vector<std::string> TempFolder::names() const {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(path_)) {
+        found.push_back(entry.path().filename().string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
 }
 
 } // namespace burgeon::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace burgeon::testing {
 
@@ -16,6 +17,8 @@ public:
     const std::string& path() const { return path_; }
     // A name in the folder.
     std::string file(const std::string& name) const { return path_ + "/" + name; }
+    // The names of everything directly in the folder, sorted.
+    std::vector<std::string> names() const;
 
 private:
     std::string path_;
