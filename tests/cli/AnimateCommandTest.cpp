@@ -8,7 +8,7 @@
 #include <set>
 #include <unistd.h>
 
-using burgeon::testing::examplesFolder;
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::runBurgeon;
 using burgeon::testing::TempFolder;
 
@@ -27,9 +27,8 @@ std::set<std::string> filesIn(const std::filesystem::path& folder) {
 TEST(AnimateCommand, WritesTheFilesOfACaptureRunAndReportsHowItEnded) {
     const TempFolder temp;
     const std::filesystem::path folder = temp.path();
-    const std::vector<std::string> plant = {
-        "animate", "--lsystem", examplesFolder() + "/LsysExam.Lsys", "--seed", "7",
-        "--size",  "120x90"};
+    const std::vector<std::string> plant = {"animate", "--lsystem", exampleLsystems(), "--seed",
+                                            "7",       "--size",    "120x90"};
     auto run = [&](std::vector<std::string> extra) {
         std::vector<std::string> arguments = plant;
         arguments.insert(arguments.end(), extra.begin(), extra.end());
@@ -70,8 +69,8 @@ TEST(AnimateCommand, WritesTheFilesOfACaptureRunAndReportsHowItEnded) {
 TEST(AnimateCommand, SizesWhoseFramesCannotBeCapturedAreRefusedAtOnce) {
     const TempFolder folder;
     auto run = [&](const std::string& size) {
-        return runBurgeon({"animate", "--lsystem", examplesFolder() + "/LsysExam.Lsys", "--seed",
-                           "7", "--from", "3", "--to", "3", "--size", size},
+        return runBurgeon({"animate", "--lsystem", exampleLsystems(), "--seed", "7", "--from", "3",
+                           "--to", "3", "--size", size},
                           folder.path());
     };
     // The frames are 5 pixels smaller than the view; "Picture.bmp" is read back within 64 MB.

@@ -13,7 +13,9 @@
 
 using burgeon::RgbColor;
 using burgeon::testing::decodeVideo;
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
+using burgeon::testing::internodeGrowth;
 using burgeon::testing::meanColour;
 using burgeon::testing::runBurgeon;
 
@@ -25,11 +27,11 @@ protected:
     burgeon::testing::CommandResult capture(std::vector<std::string> extra) const {
         std::vector<std::string> arguments = {"animate",
                                               "--lsystem",
-                                              examplesFolder() + "/LsysExam.Lsys",
+                                              exampleLsystems(),
                                               "--block",
                                               "2",
                                               "--growth",
-                                              examplesFolder() + "/growth/internode-length.txt",
+                                              internodeGrowth(),
                                               "--seed",
                                               "5",
                                               "--size",

@@ -12,7 +12,9 @@
 #include <sstream>
 #include <unistd.h>
 
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
+using burgeon::testing::internodeGrowth;
 using burgeon::testing::runBurgeon;
 
 namespace {
@@ -70,13 +72,13 @@ protected:
         fs::create_directories(folder);
         fs::copy_file(examplesFolder() + "/grass1.bmp", folder / "grass1.bmp");
         const std::string examples = examplesFolder();
-        const auto saved = runBurgeon(
-            {"session", "save", path("plant.burgeon"), "--lsystem", examples + "/LsysExam.Lsys",
-             "--block", "1", "--growth", "internode=" + examples + "/growth/internode-length.txt",
-             "--growth", "leaf-length=" + examples + "/growth/leaf-length.txt", "--growth",
-             "leaf-width=" + examples + "/growth/leaf-length.txt", "--growth",
-             "petiole=" + examples + "/growth/leaf-length.txt", "--set",
-             "animation.currentTime=40"});
+        const auto saved =
+            runBurgeon({"session", "save", path("plant.burgeon"), "--lsystem", exampleLsystems(),
+                        "--block", "1", "--growth", "internode=" + internodeGrowth(), "--growth",
+                        "leaf-length=" + examples + "/growth/leaf-length.txt", "--growth",
+                        "leaf-width=" + examples + "/growth/leaf-length.txt", "--growth",
+                        "petiole=" + examples + "/growth/leaf-length.txt", "--set",
+                        "animation.currentTime=40"});
         ASSERT_EQ(saved.status, 0) << saved.err;
     }
 

@@ -10,15 +10,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using burgeon::testing::examplesFolder;
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::runBurgeon;
 using burgeon::testing::TempFolder;
 
 namespace {
-
-std::string exampleFile() {
-    return examplesFolder() + "/LsysExam.Lsys";
-}
 
 std::string writeTempFile(const TempFolder& folder, const std::string& name,
                           const std::string& content) {
@@ -34,8 +30,8 @@ bool contains(const std::string& text, const std::string& part) {
 TEST(LsystemCommand, EveryExampleBlockCompilesAndGenerates) {
     for (int block = 1; block <= 7; ++block) {
         SCOPED_TRACE(block);
-        const auto result =
-            runBurgeon({"lsystem", exampleFile(), "--block", std::to_string(block), "--seed", "1"});
+        const auto result = runBurgeon(
+            {"lsystem", exampleLsystems(), "--block", std::to_string(block), "--seed", "1"});
         EXPECT_EQ(result.status, 0) << result.out << result.err;
         EXPECT_TRUE(contains(result.out, "message: Generate Completed\n"));
         EXPECT_TRUE(contains(result.out, "End of Compiling\n"));
@@ -44,7 +40,7 @@ TEST(LsystemCommand, EveryExampleBlockCompilesAndGenerates) {
 }
 
 TEST(LsystemCommand, FirstBlockReport) {
-    const auto result = runBurgeon({"lsystem", exampleFile(), "--block", "1", "--seed", "7"});
+    const auto result = runBurgeon({"lsystem", exampleLsystems(), "--block", "1", "--seed", "7"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out.substr(0, result.out.find("message: all string")),
               "message: Rule=5, EndRule=4\n");
@@ -61,14 +57,14 @@ TEST(LsystemCommand, FirstBlockReport) {
                                      "The Result String after running at 7 iterations.\n"));
     EXPECT_TRUE(contains(result.out, "== Tree Results ==\nall string = I["));
     // Without --block the whole file is the editor text: only its first L-system compiles.
-    const auto whole = runBurgeon({"lsystem", exampleFile(), "--seed", "7"});
+    const auto whole = runBurgeon({"lsystem", exampleLsystems(), "--seed", "7"});
     EXPECT_EQ(whole.status, 0);
     EXPECT_EQ(whole.out, result.out);
 }
 
 TEST(LsystemCommand, JsonShape) {
     const auto result =
-        runBurgeon({"lsystem", exampleFile(), "--block", "5", "--seed", "3", "--json"});
+        runBurgeon({"lsystem", exampleLsystems(), "--block", "5", "--seed", "3", "--json"});
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string& json = result.out;
     EXPECT_EQ(json.front(), '{');
@@ -92,7 +88,7 @@ TEST(LsystemCommand, JsonShape) {
 
     // The same seed gives the same jitter.
     const auto again =
-        runBurgeon({"lsystem", exampleFile(), "--block", "5", "--seed", "3", "--json"});
+        runBurgeon({"lsystem", exampleLsystems(), "--block", "5", "--seed", "3", "--json"});
     EXPECT_EQ(again.out, json);
 }
 
@@ -142,15 +138,15 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
     EXPECT_EQ(missing.err, "Cannot open file /no/such/file.Lsys\n");
     EXPECT_EQ(missing.out, "");
 
-    const auto beyond = runBurgeon({"lsystem", exampleFile(), "--block", "8"});
+    const auto beyond = runBurgeon({"lsystem", exampleLsystems(), "--block", "8"});
     EXPECT_EQ(beyond.status, 2);
     EXPECT_TRUE(contains(beyond.err, "holds 7 L-system block(s)"));
     EXPECT_TRUE(contains(beyond.err, "usage: burgeon lsystem FILE"));
 
     EXPECT_EQ(runBurgeon({"lsystem"}).status, 2);
-    EXPECT_EQ(runBurgeon({"lsystem", exampleFile(), "--block", "0"}).status, 2);
-    EXPECT_EQ(runBurgeon({"lsystem", exampleFile(), "--seed", "x"}).status, 2);
-    EXPECT_EQ(runBurgeon({"lsystem", exampleFile(), exampleFile()}).status, 2);
+    EXPECT_EQ(runBurgeon({"lsystem", exampleLsystems(), "--block", "0"}).status, 2);
+    EXPECT_EQ(runBurgeon({"lsystem", exampleLsystems(), "--seed", "x"}).status, 2);
+    EXPECT_EQ(runBurgeon({"lsystem", exampleLsystems(), exampleLsystems()}).status, 2);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
 using burgeon::testing::runBurgeon;
 
@@ -24,7 +25,7 @@ struct OptionCase {
 };
 
 std::vector<OptionCase> optionCases() {
-    const std::string lsystem = examplesFolder() + "/LsysExam.Lsys";
+    const std::string lsystem = exampleLsystems();
     const std::string data = examplesFolder() + "/growth/leaf-length.txt";
     const std::vector<std::string> render = {"render", "--lsystem", lsystem, "--out", "x.png"};
     const std::vector<std::string> animate = {"animate", "--lsystem", lsystem, "--from",
@@ -94,7 +95,7 @@ TEST(OptionRange, EveryNumberOptionRefusesWhatItsOutputCannotHold) {
 }
 
 TEST(OptionRange, MessagesFitWhatWasTyped) {
-    const std::string lsystem = examplesFolder() + "/LsysExam.Lsys";
+    const std::string lsystem = exampleLsystems();
     const auto rate = runBurgeon({"animate", "--lsystem", lsystem, "--from", "1", "--to", "2",
                                   "--video", "x.mp4", "--fps", "2.5"});
     EXPECT_EQ(rate.err.substr(0, rate.err.find('\n')),

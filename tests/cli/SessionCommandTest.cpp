@@ -9,7 +9,9 @@
 #include <sstream>
 #include <unistd.h>
 
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
+using burgeon::testing::internodeGrowth;
 using burgeon::testing::runBurgeon;
 
 namespace {
@@ -30,9 +32,9 @@ protected:
     // Example block 1 with a curve per organ class from two data files.
     std::vector<std::string> plantOptions() const {
         const std::string examples = examplesFolder();
-        return {"--lsystem", examples + "/LsysExam.Lsys",
+        return {"--lsystem", exampleLsystems(),
                 "--block",   "1",
-                "--growth",  "internode=" + examples + "/growth/internode-length.txt",
+                "--growth",  "internode=" + internodeGrowth(),
                 "--growth",  "leaf-length=" + examples + "/growth/leaf-length.txt",
                 "--growth",  "leaf-width=" + examples + "/growth/leaf-length.txt",
                 "--growth",  "petiole=" + examples + "/growth/leaf-length.txt"};

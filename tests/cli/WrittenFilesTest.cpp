@@ -15,7 +15,9 @@
 #include <unistd.h>
 
 using burgeon::testing::CommandResult;
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
+using burgeon::testing::internodeGrowth;
 using burgeon::testing::runBurgeon;
 
 namespace {
@@ -34,13 +36,8 @@ protected:
     // The second example block with measured internode growth, and the arguments.
     std::vector<std::string> plant(const std::string& command,
                                    const std::vector<std::string>& extra) const {
-        std::vector<std::string> arguments = {command,
-                                              "--lsystem",
-                                              examplesFolder() + "/LsysExam.Lsys",
-                                              "--block",
-                                              "2",
-                                              "--growth",
-                                              examplesFolder() + "/growth/internode-length.txt"};
+        std::vector<std::string> arguments = {command, "--lsystem", exampleLsystems(), "--block",
+                                              "2",     "--growth",  internodeGrowth()};
         arguments.insert(arguments.end(), extra.begin(), extra.end());
         return arguments;
     }
@@ -66,8 +63,7 @@ TEST_F(WrittenFilesTest, NamesUpToTheFileSystemsLimitAreWrittenAndLongerOnesSayW
     const auto rendered = run(plant("render", {"--size", "40x30", "--out", picture}));
     EXPECT_EQ(rendered.status, 0) << rendered.err;
     const std::string session = std::string(238, 's') + ".burgeon";
-    const auto saved =
-        run({"session", "save", session, "--lsystem", examplesFolder() + "/LsysExam.Lsys"});
+    const auto saved = run({"session", "save", session, "--lsystem", exampleLsystems()});
     EXPECT_EQ(saved.status, 0) << saved.err;
     EXPECT_EQ(names(), (std::set<std::string>{"grass1.bmp", picture, session}));
 
@@ -76,8 +72,7 @@ TEST_F(WrittenFilesTest, NamesUpToTheFileSystemsLimitAreWrittenAndLongerOnesSayW
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "Cannot create file " + tooLong + " (the name is too long)\n");
     const std::string tooLongSession = std::string(248, 's') + ".burgeon";
-    const auto unsaved =
-        run({"session", "save", tooLongSession, "--lsystem", examplesFolder() + "/LsysExam.Lsys"});
+    const auto unsaved = run({"session", "save", tooLongSession, "--lsystem", exampleLsystems()});
     EXPECT_EQ(unsaved.status, 1);
     EXPECT_NE(unsaved.err.find("Cannot create file " + tooLongSession + " (the name is too long)"),
               std::string::npos)
