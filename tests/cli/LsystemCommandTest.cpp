@@ -18,7 +18,7 @@ namespace {
 
 std::string writeTempFile(const TempFolder& folder, const std::string& name,
                           const std::string& content) {
-    const std::string path = folder.file(name);
+    std::string path = folder.file(name);
     std::ofstream(path, std::ios::binary) << content;
     return path;
 }
@@ -155,7 +155,7 @@ namespace {
 
 // An L-system whose compilation adds one character a pass for two million passes.
 std::string writeLongLsystem(const TempFolder& folder) {
-    const std::string file = folder.file("long.Lsys");
+    std::string file = folder.file("long.Lsys");
     std::ofstream(file) << "P{\nIterations=2000000\nAngle=45\nDiameter=1\nAxiom=A\nA=IA\n}\n";
     return file;
 }

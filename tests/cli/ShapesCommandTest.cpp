@@ -15,7 +15,7 @@ namespace {
 
 std::string writeTemporary(const TempFolder& folder, const std::string& name,
                            const std::string& text) {
-    const std::string path = folder.file(name);
+    std::string path = folder.file(name);
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
