@@ -1,26 +1,24 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace burgeon::testing {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder of its own under the system's temporary folder, removed with everything in it.
+// Others may enter and read it: some tests run the program as an unprivileged user.
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "burgeon-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
+    TempFolder();
+    ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& path() const { return path_; }
+    // A name in the folder.
     std::string file(const std::string& name) const { return path_ + "/" + name; }
+    // The names of everything directly in the folder, sorted.
+    std::vector<std::string> names() const;
 
 private:
     std::string path_;

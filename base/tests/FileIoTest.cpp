@@ -1,5 +1,6 @@
 #include "base/FileIo.h"
 #include "base/StandardError.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +11,10 @@
 #include <unistd.h>
 
 using namespace burgeon;
+using burgeon::testing::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path freshFolder(const std::string& name) {
-    fs::path folder =
-        fs::temp_directory_path() / ("burgeon_" + name + "_" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
 
 std::string messageOf(const std::function<void()>& action) {
     try {
@@ -38,7 +32,8 @@ void writePlain(const fs::path& file, const std::string& content) {
 } // namespace
 
 TEST(FileIo, OnlyRegularFilesAreRead) {
-    const fs::path folder = freshFolder("fileio_read");
+    const TempFolder temp;
+    const fs::path folder = temp.path();
     const std::string missing = (folder / "missing.txt").string();
     EXPECT_EQ(messageOf([&] { readFileText(missing); }), "Cannot open file " + missing);
     EXPECT_EQ(readRegularFile(missing, 100).status, FileReadStatus::NotFound);
@@ -51,11 +46,11 @@ TEST(FileIo, OnlyRegularFilesAreRead) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(readRegularFile(fifo, 100).status, FileReadStatus::NotRegularFile);
     EXPECT_EQ(messageOf([&] { readFileText(fifo); }), "Cannot open file " + fifo);
-    fs::remove_all(folder);
 }
 
 TEST(FileIo, FilesBeyondTheLimitAreRefusedWithTheLimit) {
-    const fs::path folder = freshFolder("fileio_size");
+    const TempFolder temp;
+    const fs::path folder = temp.path();
     const std::string file = (folder / "big.txt").string();
     writePlain(file, std::string(2048, 'a'));
     const FileSizeLimit twoKilobytes{2 * KiB, "test texts"};
@@ -67,7 +62,6 @@ TEST(FileIo, FilesBeyondTheLimitAreRefusedWithTheLimit) {
     EXPECT_EQ(formatByteSize(16 * MiB), "16 MB");
     EXPECT_EQ(formatByteSize(1536), "1536 bytes");
     EXPECT_EQ(formatByteSize(1), "1 byte");
-    fs::remove_all(folder);
 }
 
 TEST(FileIo, JoinPathUsesOneSeparator) {

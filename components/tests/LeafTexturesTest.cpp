@@ -4,6 +4,8 @@
 #include "components/ShapeLibraryReader.h"
 
 #include "imageio/BmpWriter.h"
+#include "testing/FolderTest.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +15,8 @@ using namespace burgeon;
 
 namespace {
 
-class LeafTexturesTest : public ::testing::Test {
+class LeafTexturesTest : public burgeon::testing::FolderTest {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("burgeon_leaf_textures_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
     // A texture file whose width tells which one it is.
     std::string textureFile(int width) {
         std::string fileName = (folder / ("t" + std::to_string(width) + ".bmp")).string();
@@ -29,7 +24,6 @@ protected:
         return fileName;
     }
 
-    std::filesystem::path folder;
     LeafTextures textures;
 };
 
@@ -78,7 +72,7 @@ TEST_F(LeafTexturesTest, TheListReusesSlotOneAndUnreadableFilesLeaveNoPicture) {
 
 TEST(ExampleFiles, EveryBuiltInTextureIsA128By128Bitmap) {
     for (const char* fileName : BuiltInLeafTextureFiles) {
-        const auto pixels = readBitmapFile(std::string(BURGEON_EXAMPLES) + "/" + fileName);
+        const auto pixels = readBitmapFile(burgeon::testing::exampleFile(fileName));
         ASSERT_TRUE(pixels) << fileName;
         EXPECT_EQ(pixels->width, 128) << fileName;
         EXPECT_EQ(pixels->height, 128) << fileName;
@@ -87,7 +81,7 @@ TEST(ExampleFiles, EveryBuiltInTextureIsA128By128Bitmap) {
 
 TEST(ExampleFiles, TheShapeLibraryHoldsLeavesAndPetalsWithinTheLimits) {
     std::vector<OrganShape> entries;
-    readShapeLibrary(readFileText(std::string(BURGEON_EXAMPLES) + "/shapes/plant-shapes.txt"),
+    readShapeLibrary(readFileText(burgeon::testing::exampleFile("shapes/plant-shapes.txt")),
                      entries);
     int leaves = 0;
     int petals = 0;

@@ -2,6 +2,7 @@
 
 #include "imageio/BmpReader.h"
 #include "imageio/tests/GifDecoding.h"
+#include "testing/TempFolder.h"
 #include "video/tests/VideoDecoding.h"
 
 #include <gtest/gtest.h>
@@ -17,9 +18,9 @@ namespace {
 // The view starts (its first frame settles the time bar), then the page prepares a run into
 // working/name; frames follow until the run ends.
 struct CaptureRig : FrameRig {
-    CaptureRig(const std::string& test, double timeStep) : working("burgeon-" + test) {
+    explicit CaptureRig(double timeStep) {
         parameters.timeStep = timeStep;
-        page.workingFolder = [this] { return working.path.string(); };
+        page.workingFolder = [this] { return working.path(); };
         window.showEvent();
         window.paint();
     }
@@ -47,13 +48,13 @@ struct CaptureRig : FrameRig {
         return names;
     }
 
-    ScratchFolder working;
+    TempFolder working;
 };
 
 } // namespace
 
 TEST(CaptureRun, RunFromTenToTwelveCapturesEveryHalfAndCompletes) {
-    CaptureRig rig("capture-half", 0.5);
+    CaptureRig rig(0.5);
     std::vector<int> gauge;
     rig.page.captureGauge.views.subscribe(
         [&] { gauge.push_back(rig.page.captureGauge.position()); });
@@ -90,7 +91,7 @@ TEST(CaptureRun, RunFromTenToTwelveCapturesEveryHalfAndCompletes) {
 }
 
 TEST(CaptureRun, RunThatMissesItsEndExactlyIsAbandonedQuietly) {
-    CaptureRig rig("capture-miss", 0.3);
+    CaptureRig rig(0.3);
     rig.start(10, 12);
     rig.runToEnd();
     EXPECT_FALSE(rig.animation.captureActive);
@@ -101,7 +102,7 @@ TEST(CaptureRun, RunThatMissesItsEndExactlyIsAbandonedQuietly) {
     EXPECT_TRUE(rig.exists("Picture11.9.jpg"));
 
     // "End Frame" below "Start Frame": nothing is captured, the run ends past its end.
-    CaptureRig reversed("capture-reversed", 0.5);
+    CaptureRig reversed(0.5);
     reversed.start(12, 10);
     reversed.runToEnd();
     EXPECT_FALSE(reversed.animation.captureActive);
@@ -109,7 +110,7 @@ TEST(CaptureRun, RunThatMissesItsEndExactlyIsAbandonedQuietly) {
 }
 
 TEST(CaptureRun, IntermediateSavesComeWithTheTenthAndNineteenthFrames) {
-    CaptureRig rig("capture-checkpoint", 1.0);
+    CaptureRig rig(1.0);
     rig.start(1, 25);
     std::vector<std::size_t> savedWith;
     for (int i = 0; i < 40 && rig.animation.captureActive; ++i) {
@@ -124,7 +125,7 @@ TEST(CaptureRun, IntermediateSavesComeWithTheTenthAndNineteenthFrames) {
 }
 
 TEST(CaptureRun, GifFormatWritesNumberedGifsAndAFirstPlantGif) {
-    CaptureRig rig("capture-gif", 0.5);
+    CaptureRig rig(0.5);
     rig.page.onGifFormatClicked();
     rig.page.gifDelayBox.setPosition(12);
     rig.start(4, 5, "Gifs");
@@ -144,7 +145,7 @@ TEST(CaptureRun, GifFormatWritesNumberedGifsAndAFirstPlantGif) {
 }
 
 TEST(CaptureRun, SingleTimeRunFillsTheGaugeAndStopAndRestartWork) {
-    CaptureRig rig("capture-single", 0.25);
+    CaptureRig rig(0.25);
     rig.start(1, 1);
     rig.runToEnd();
     EXPECT_EQ(rig.page.captureGauge.position(), 100);
@@ -153,7 +154,7 @@ TEST(CaptureRun, SingleTimeRunFillsTheGaugeAndStopAndRestartWork) {
 
     // "Stop Capture" ends a run without writing its animation; "Capture" on the popup menu
     // restarts the prepared run one time unit before its start.
-    CaptureRig stopped("capture-stop", 0.5);
+    CaptureRig stopped(0.5);
     stopped.start(10, 12);
     while (stopped.currentTime < 10.5) {
         stopped.window.paint();
@@ -174,7 +175,7 @@ TEST(CaptureRun, SingleTimeRunFillsTheGaugeAndStopAndRestartWork) {
 
 TEST(CaptureRun, FileThatCannotBeWrittenEndsTheRunOnceAndDrawingGoesOn) {
     // The capture folder could not be made: the first picture fails.
-    CaptureRig rig("capture-nofolder", 0.5);
+    CaptureRig rig(0.5);
     rig.start(10, 12, "no/such/folder");
     const int shownBefore = rig.canvas.shownFrame;
     for (int i = 0; i < 10; ++i) {
@@ -188,7 +189,7 @@ TEST(CaptureRun, FileThatCannotBeWrittenEndsTheRunOnceAndDrawingGoesOn) {
     EXPECT_EQ(rig.canvas.shownFrame, shownBefore + 10); // every frame was drawn and shown
 
     // The final animation cannot be saved: the intermediate one stays.
-    CaptureRig blocked("capture-blocked", 1.0);
+    CaptureRig blocked(1.0);
     blocked.start(1, 11);
     std::filesystem::create_directories(blocked.file("Plant.gif") + "/in-the-way");
     blocked.runToEnd();
@@ -202,7 +203,7 @@ TEST(CaptureRun, FileThatCannotBeWrittenEndsTheRunOnceAndDrawingGoesOn) {
 }
 
 TEST(CaptureRun, VideoFormatWritesOneVideoNamedWhenTheRunEndsOrStops) {
-    CaptureRig rig("capture-video", 0.5);
+    CaptureRig rig(0.5);
     rig.page.onVideoFormatClicked();
     EXPECT_TRUE(rig.page.videoFormatButton.checked());
     EXPECT_FALSE(rig.page.jpegFormatButton.checked());
@@ -224,7 +225,7 @@ TEST(CaptureRun, VideoFormatWritesOneVideoNamedWhenTheRunEndsOrStops) {
     EXPECT_NEAR(first.blue, painted.blue, 6);
 
     // "Stop Capture" halfway keeps a playable video of the frames so far, under its name.
-    CaptureRig stopped("capture-video-stop", 0.5);
+    CaptureRig stopped(0.5);
     stopped.page.onVideoFormatClicked();
     stopped.start(10, 14);
     while (stopped.currentTime < 11.5) {
@@ -238,7 +239,7 @@ TEST(CaptureRun, VideoFormatWritesOneVideoNamedWhenTheRunEndsOrStops) {
     EXPECT_TRUE(stopped.ui.messages.empty());
 
     // An encoder that cannot write ends the run with its message and leaves no video.
-    CaptureRig blocked("capture-video-blocked", 0.5);
+    CaptureRig blocked(0.5);
     blocked.page.onVideoFormatClicked();
     blocked.capture.videoOutput.fileName = blocked.working.file("no/such/folder/Plant.mp4");
     blocked.start(10, 12);

@@ -2,14 +2,17 @@
 
 #include "frame/tests/FakeCanvas.h"
 #include "imageio/tests/GifDecoding.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace burgeon;
 using namespace burgeon::testing;
 
 TEST(CaptureLoop, RunsTheRunToItsEndAndReportsHowItEnded) {
-    ScratchFolder working("burgeon-capture-session");
+    const TempFolder working;
     FakeCanvas canvas;
     PlantProject project;
     project.parameters.timeStep = 0.5;
@@ -28,7 +31,7 @@ TEST(CaptureLoop, RunsTheRunToItsEndAndReportsHowItEnded) {
     EXPECT_EQ(report.message, "");
     EXPECT_EQ(report.frames, 8); // drawn at 8 ... 11.5, each capturing its advanced time
     EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75, 100}));
-    EXPECT_TRUE(std::filesystem::exists(working.path / "Run" / "Pict10.5.GIF"));
+    EXPECT_TRUE(std::filesystem::exists(working.file("Run/Pict10.5.GIF")));
     const auto gif = decodeGifFile(working.file("Run/Plant.gif"));
     ASSERT_EQ(gif.frames.size(), 5u);
     EXPECT_EQ(gif.frames[0].delay, 7);
@@ -48,7 +51,7 @@ TEST(CaptureLoop, RunsTheRunToItsEndAndReportsHowItEnded) {
 }
 
 TEST(CaptureLoop, AStopRequestEndsTheRunBeforeItsEnd) {
-    ScratchFolder working("burgeon-capture-stop");
+    const TempFolder working;
     FakeCanvas canvas;
     PlantProject project;
     project.parameters.timeStep = 0.5;
@@ -56,13 +59,13 @@ TEST(CaptureLoop, AStopRequestEndsTheRunBeforeItsEnd) {
     settings.first = 10;
     settings.last = 40;
     settings.format = CaptureFormat::Gif;
-    settings.folder = working.path.string();
+    settings.folder = working.path();
     int asked = 0;
     const StopCondition stop(std::nullopt, [&asked] { return ++asked > 30; });
     const auto report = runCaptureLoop(canvas, project, {}, stop);
     EXPECT_EQ(report.result, CaptureReport::Result::Stopped);
     EXPECT_EQ(report.frames, 30);
     EXPECT_EQ(stop.cause(), StopCause::Interrupted);
-    EXPECT_TRUE(std::filesystem::exists(working.path / "Pict10.GIF"));
-    EXPECT_FALSE(std::filesystem::exists(working.path / "Pict40.GIF"));
+    EXPECT_TRUE(std::filesystem::exists(working.file("Pict10.GIF")));
+    EXPECT_FALSE(std::filesystem::exists(working.file("Pict40.GIF")));
 }

@@ -3,6 +3,7 @@
 #include "engine/PlantFrames.h"
 #include "engine/PlantRecipe.h"
 #include "engine/StopCondition.h"
+#include "testing/SamplePlants.h"
 #include "testing/TempFolder.h"
 #include "video/tests/VideoDecoding.h"
 
@@ -17,9 +18,9 @@ namespace {
 // The second example L-system with the internode data, its wind fixed by the seed.
 PlantRecipe exampleRecipe() {
     PlantRecipe recipe;
-    recipe.lsystemFile = std::string(BURGEON_EXAMPLES) + "/LsysExam.Lsys";
+    recipe.lsystemFile = burgeon::testing::exampleLsystems();
     recipe.block = 2;
-    recipe.growth = {std::string(BURGEON_EXAMPLES) + "/growth/internode-length.txt"};
+    recipe.growth = {burgeon::testing::internodeGrowth()};
     recipe.seed = 1;
     return recipe;
 }
@@ -50,7 +51,7 @@ TEST(OpenPlant, ARecipeGivesAPlantOrSaysWhyNot) {
     EXPECT_EQ(untouched.project.plant.nodeCount, 0);
 
     PlantRecipe badData = exampleRecipe();
-    badData.growth = {std::string(BURGEON_EXAMPLES) + "/LsysExam.Lsys"};
+    badData.growth = {burgeon::testing::exampleLsystems()};
     const Outcome failed = openPlant(badData, untouched, StopCondition());
     EXPECT_EQ(failed.ending, Outcome::Ending::Failed);
     EXPECT_EQ(failed.notices.front().kind, Notice::Kind::Message);

@@ -1,6 +1,7 @@
 #include "engine/PlantCamera.h"
 #include "engine/Pictures.h"
 #include "engine/StopCondition.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,9 @@ namespace {
 
 HeadlessPlant examplePlant(int block) {
     PlantRecipe recipe;
-    recipe.lsystemFile = std::string(BURGEON_EXAMPLES) + "/LsysExam.Lsys";
+    recipe.lsystemFile = burgeon::testing::exampleLsystems();
     recipe.block = block;
-    recipe.growth = {std::string(BURGEON_EXAMPLES) + "/growth/internode-length.txt"};
+    recipe.growth = {burgeon::testing::internodeGrowth()};
     recipe.seed = 1;
     HeadlessPlant plant;
     EXPECT_TRUE(openPlant(recipe, plant, StopCondition()).completed());

@@ -1,22 +1,20 @@
 #include "engine/PlantSettings.h"
 #include "engine/Pictures.h"
 #include "engine/StopCondition.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 using namespace burgeon;
+using burgeon::testing::soybeanSession;
 
 namespace {
 
-std::string soybean() {
-    return std::string(BURGEON_EXAMPLES) + "/sessions/1-soybean.burgeon";
-}
-
 PlantRecipe soybeanRecipe(std::vector<std::string> settings = {}) {
     PlantRecipe recipe;
-    recipe.session = soybean();
+    recipe.session = soybeanSession();
     recipe.settings = std::move(settings);
     recipe.seed = 4;
     return recipe;
@@ -32,7 +30,7 @@ TEST(PlantSettings, AChangeBuildsThePlantAsTheSettingWouldOnOpening) {
     HeadlessPlant plant;
     ASSERT_TRUE(openPlant(soybeanRecipe(), plant, StopCondition()).completed());
     const std::string before = organCsv(plant, 60.0);
-    const PlantNames names{soybean(), ""};
+    const PlantNames names{soybeanSession(), ""};
     const Outcome changed = changePlantSettings(
         plant, names, {"parameters.internodeLength=0.12", "view.rotation.1=30"}, StopCondition());
     ASSERT_TRUE(changed.completed()) << changed.failureText();
@@ -52,12 +50,12 @@ TEST(PlantSettings, ABadValueLeavesThePlantAsItWasWithTheMessageOfSet) {
     HeadlessPlant plant;
     ASSERT_TRUE(openPlant(soybeanRecipe(), plant, StopCondition()).completed());
     const std::string before = organCsv(plant, 60.0);
-    const Outcome tooLong = changePlantSettings(plant, {soybean(), ""},
+    const Outcome tooLong = changePlantSettings(plant, {soybeanSession(), ""},
                                                 {"parameters.internodeLength=9"}, StopCondition());
     EXPECT_EQ(tooLong.ending, Outcome::Ending::Failed);
     // The session named as it was given, as the command line names it.
-    EXPECT_EQ(tooLong.failureText(), soybean() + ": parameters.internodeLength: expected a "
-                                                 "number from 0.01 to 3, found 9");
+    EXPECT_EQ(tooLong.failureText(), soybeanSession() + ": parameters.internodeLength: expected a "
+                                                        "number from 0.01 to 3, found 9");
     const Outcome unknown =
         changePlantSettings(plant, {"", "plant.Lsys"}, {"parameters.foo=1"}, StopCondition());
     EXPECT_EQ(unknown.failureText(), "--set: --set parameters.foo: a session has no such key");
@@ -87,8 +85,8 @@ TEST(PlantSettings, TheSessionRecipeMakesTheSamePlantAgain) {
     HeadlessPlant plant;
     ASSERT_TRUE(openPlant(soybeanRecipe(), plant, StopCondition()).completed());
     HeadlessPlant again;
-    const Outcome reopened =
-        openPlant(sessionRecipe(plantSession(plant, {soybean(), ""})), again, StopCondition());
+    const Outcome reopened = openPlant(sessionRecipe(plantSession(plant, {soybeanSession(), ""})),
+                                       again, StopCondition());
     ASSERT_TRUE(reopened.completed()) << reopened.failureText();
     EXPECT_EQ(organCsv(again, 80.0), organCsv(plant, 80.0));
     EXPECT_EQ(drawPlantPicture(again, 80.0, {64, 48}), drawPlantPicture(plant, 80.0, {64, 48}));
@@ -100,7 +98,7 @@ TEST(PlantSettings, AFittedCurveTakesItsDataAndTheTimeAxisAlong) {
     const std::string data = "0 0\n1 1\n2 3\n3 4\n4 4\n";
     const GrowthFunction curve{0.0, 4.0, 0.5, 2.0};
     const Outcome fitted =
-        changePlantSettings(plant, {soybean(), ""},
+        changePlantSettings(plant, {soybeanSession(), ""},
                             growthCurveSettings(GrowthOrgan::Apex, curve, data), StopCondition());
     ASSERT_TRUE(fitted.completed()) << fitted.failureText();
     EXPECT_EQ(plant.project.growth.curves.getCurve(GrowthOrgan::Apex), curve);
@@ -109,8 +107,8 @@ TEST(PlantSettings, AFittedCurveTakesItsDataAndTheTimeAxisAlong) {
     EXPECT_EQ(plant.project.growth.fittedData.lifeCycleTime, 4);
 
     const Outcome typed = changePlantSettings(
-        plant, {soybean(), ""}, growthCurveSettings(GrowthOrgan::All, {0.0, 2.0, 0.1, 9.0}, ""),
-        StopCondition());
+        plant, {soybeanSession(), ""},
+        growthCurveSettings(GrowthOrgan::All, {0.0, 2.0, 0.1, 9.0}, ""), StopCondition());
     ASSERT_TRUE(typed.completed()) << typed.failureText();
     for (int organ = 0; organ < GrowthOrganCount; ++organ) {
         EXPECT_EQ(plant.project.growth.curves.getCurve(static_cast<GrowthOrgan>(organ)).tmid, 9.0);

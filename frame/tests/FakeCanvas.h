@@ -1,11 +1,9 @@
 #pragma once
 
-// A frame canvas without OpenGL that records what a frame asks of it, and a scratch folder for
-// the files a capture run writes.
+// A frame canvas without OpenGL that records what a frame asks of it.
 
 #include "frame/FrameCanvas.h"
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -47,19 +45,6 @@ public:
     int shownFrame = 0;
     int panelPixelsWide = 45;
     int panelPixelsHigh = 37;
-};
-
-// A fresh folder under the temporary folder, removed again at the end of the test.
-struct ScratchFolder {
-    explicit ScratchFolder(const std::string& name)
-        : path(std::filesystem::temp_directory_path() / name) {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-    std::string file(const std::string& name) const { return (path / name).string(); }
-
-    std::filesystem::path path;
 };
 
 } // namespace burgeon::testing

@@ -1,6 +1,7 @@
 #include "growth/GrowthDataFile.h"
 
 #include "base/StandardError.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -35,9 +36,8 @@ TEST(GrowthDataFile, TextEndsAtTheEndOfFileMark) {
 }
 
 TEST(GrowthDataFile, OnlyRegularFilesWithinTheLimitAreRead) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("burgeon_growth_file_" + std::to_string(::getpid()));
-    fs::create_directories(folder);
+    const burgeon::testing::TempFolder temp;
+    const fs::path folder = temp.path();
     const std::string data = (folder / "data.txt").string();
     std::ofstream(data, std::ios::binary) << "0 1\n1 2\n";
     EXPECT_EQ(readGrowthDataFile(data), "0 1\n1 2\n");
@@ -53,5 +53,4 @@ TEST(GrowthDataFile, OnlyRegularFilesWithinTheLimitAreRead) {
     fs::resize_file(data, GrowthDataFileLimit.bytes + 1);
     EXPECT_EQ(messageOf(data),
               "File " + data + " is larger than 4 MB, the limit for growth data files.");
-    fs::remove_all(folder);
 }

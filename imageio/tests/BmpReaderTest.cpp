@@ -1,5 +1,6 @@
 #include "imageio/BmpReader.h"
 #include "imageio/BmpWriter.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -144,8 +145,8 @@ TEST(BmpReader, RejectsTruncatedAndLyingHeadersWithoutReadingPastTheFile) {
 }
 
 TEST(BmpReader, ReadsFilesAndReturnsNothingForAMissingOne) {
-    const auto folder = std::filesystem::temp_directory_path() / "burgeon_bmp_reader_test";
-    std::filesystem::create_directories(folder);
+    const burgeon::testing::TempFolder temp;
+    const std::filesystem::path folder = temp.path();
     const RgbImage image = patternImage(6, 2);
     const std::string fileName = (folder / "pattern.bmp").string();
     writeBmpFile(fileName, image);
@@ -158,7 +159,6 @@ TEST(BmpReader, ReadsFilesAndReturnsNothingForAMissingOne) {
     // A file past the limit is not read at all, however good its headers.
     std::filesystem::resize_file(fileName, BitmapFileLimit.bytes + 1);
     EXPECT_FALSE(readBitmapFile(fileName));
-    std::filesystem::remove_all(folder);
 }
 
 TEST(BmpReader, SurvivesMutatedHeaders) {

@@ -2,6 +2,7 @@
 
 #include "base/StandardError.h"
 #include "imageio/tests/GifDecoding.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -86,9 +87,8 @@ TEST(GifWriter, AnimationLoopsEndlesslyWithTheDelayOnEveryFrameAndSavesAtAnyPoin
 }
 
 TEST(GifWriter, FilesAreWrittenWholeOrNotAtAll) {
-    const auto folder = std::filesystem::temp_directory_path() / "burgeon-gif-test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const burgeon::testing::TempFolder temp;
+    const std::filesystem::path folder = temp.path();
     writeGifFile((folder / "Pict10.GIF").string(), plantLike(12, 12));
     EXPECT_EQ(decodeGifFile((folder / "Pict10.GIF").string()).frames.size(), 1u);
     EXPECT_THROW(writeGifFile((folder / "Pict11.GIF").string(), RgbImage()), StandardError);
@@ -105,5 +105,4 @@ TEST(GifWriter, FilesAreWrittenWholeOrNotAtAll) {
     }
     // Only the one good file, no temporary ones.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
-    std::filesystem::remove_all(folder);
 }

@@ -1,6 +1,7 @@
 #include "imageio/JpegWriter.h"
 
 #include "base/StandardError.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -77,9 +78,8 @@ TEST(JpegWriter, WritesABaselineColourJpegAtTheGivenQuality) {
 
 TEST(JpegWriter, FailsCleanlyWithoutLeavingAPartialFile) {
     EXPECT_FALSE(encodeJpeg(RgbImage(), 80).has_value());
-    const auto folder = std::filesystem::temp_directory_path() / "burgeon-jpeg-test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const burgeon::testing::TempFolder temp;
+    const std::filesystem::path folder = temp.path();
     EXPECT_THROW(writeJpegFile((folder / "Picture1.jpg").string(), RgbImage(), 80), StandardError);
     const std::string missing = (folder / "missing" / "Picture1.jpg").string();
     try {
@@ -89,5 +89,4 @@ TEST(JpegWriter, FailsCleanlyWithoutLeavingAPartialFile) {
         EXPECT_EQ(std::string(error.what()), "Cannot create file " + missing + " (no such folder)");
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder));
-    std::filesystem::remove_all(folder);
 }

@@ -3,6 +3,7 @@
 
 #include "base/FileIo.h"
 #include "base/TextLines.h"
+#include "testing/SamplePlants.h"
 
 #include <algorithm>
 
@@ -244,7 +245,7 @@ TEST_F(GeneratorTest, ExampleBlocksCompileAndGenerateConsistentTrees) {
 }
 
 TEST(ExampleLSystems, TheExampleFileHoldsTheDefaultContent) {
-    EXPECT_EQ(readFileText(std::string(BURGEON_EXAMPLES) + "/LsysExam.Lsys"), ExampleLSystemsText);
+    EXPECT_EQ(readFileText(burgeon::testing::exampleLsystems()), ExampleLSystemsText);
     const Lines lines = splitLines(ExampleLSystemsText);
     const auto blocks = splitLSystemBlocks(lines);
     ASSERT_EQ(blocks.size(), 7u);

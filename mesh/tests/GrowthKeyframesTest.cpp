@@ -1,6 +1,7 @@
 #include "mesh/GrowthKeyframes.h"
 #include "base/OutputFiles.h"
 #include "base/StandardError.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -97,10 +98,8 @@ TEST(GrowthKeyframes, TurnsTakeTheSignNearerTheLastOne) {
 }
 
 TEST(GrowthKeyframes, TheScratchFileLiesBesideTheExportAndLeavesNothing) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("burgeon-keyframes-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const burgeon::testing::TempFolder temp;
+    const std::filesystem::path folder = temp.path();
     {
         GrowthKeyframes keyframes((folder / "plant.glb").string(), 40);
         recordSevenFrames(keyframes);

@@ -4,6 +4,7 @@
 #include "base/StandardError.h"
 #include "mesh/MeshExport.h"
 #include "mesh/PlantMeshBuilder.h"
+#include "testing/FolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -24,17 +25,11 @@ namespace fs = std::filesystem;
 constexpr uid_t NobodyId = 65534;
 
 // A fresh empty folder for each case.
-class MeshFileErrors : public ::testing::Test {
+class MeshFileErrors : public FolderTest {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "burgeon-mesh-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-        scene = buildPlantMesh(plant.inputs(), 30.0);
-    }
+    void SetUp() override { scene = buildPlantMesh(plant.inputs(), 30.0); }
     void TearDown() override {
         fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder);
     }
 
     std::string messageOfWriting(const std::string& fileName) {
@@ -87,7 +82,6 @@ protected:
 
     TestPlant plant;
     MeshScene scene;
-    fs::path folder;
 };
 
 TEST_F(MeshFileErrors, MissingFolderIsNamedAndNothingIsLeft) {

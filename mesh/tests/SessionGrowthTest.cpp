@@ -13,6 +13,7 @@
 #include "mesh/ProjectMeshExport.h"
 #include "project/PlantBuild.h"
 #include "project/Session.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +28,8 @@ namespace {
 // A plant as the gallery keeps them: the example's first L-system with a curve of its own for
 // each organ class, saved as a session, opened again and built.
 PlantProject sessionPlant() {
-    const auto blocks = splitLSystemBlocks(
-        splitLines(readFileText(std::string(BURGEON_EXAMPLES) + "/LsysExam.Lsys")));
+    const auto blocks =
+        splitLSystemBlocks(splitLines(readFileText(burgeon::testing::exampleLsystems())));
     PlantProject project;
     project.lsystemText = joinLines(blocks.at(0));
     project.leaf = builtInLeaf();
@@ -42,7 +43,7 @@ PlantProject sessionPlant() {
     curves.setCurve(GrowthOrgan::Flower, 0.0, 11.0, 0.2, 60.0);
     const std::string file = (writtenFilesFolder() / "session-growth.burgeon").string();
     saveSession(project, file);
-    SessionReading reading = openSession(file, BURGEON_EXAMPLES);
+    SessionReading reading = openSession(file, burgeon::testing::examplesFolder());
     EXPECT_TRUE(reading.opened);
     RandomSource random(7);
     EXPECT_TRUE(buildPlant(reading.project, random, HeaderParameters::FromProject).completed);

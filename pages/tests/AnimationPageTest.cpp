@@ -1,6 +1,7 @@
 #include "pages/AnimationPage.h"
 
 #include "base/RecordingUserInterface.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -103,9 +104,8 @@ TEST_F(AnimationPageTest, CaptureNowPreparesARunInTheNamedFolder) {
     EXPECT_TRUE(animation.saveJpegFrames);
     EXPECT_FALSE(animation.saveGifFrames);
 
-    const auto working = std::filesystem::temp_directory_path() / "burgeon-page-test";
-    std::filesystem::remove_all(working);
-    std::filesystem::create_directories(working);
+    const burgeon::testing::TempFolder temp;
+    const std::filesystem::path working = temp.path();
     page.workingFolder = [&] { return working.string(); };
 
     page.captureGauge.setPosition(60);
@@ -154,5 +154,4 @@ TEST_F(AnimationPageTest, CaptureNowPreparesARunInTheNamedFolder) {
 
     page.onStopCaptureClicked();
     EXPECT_FALSE(animation.captureActive);
-    std::filesystem::remove_all(working);
 }

@@ -2,6 +2,7 @@
 
 #include "base/OutputFiles.h"
 #include "base/RecordingUserInterface.h"
+#include "testing/FolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -26,15 +27,8 @@ const char* const TwoLeaves = "name=Oval leaf\n"
                               "triangle=1 2 3\n"
                               "triangle=1 3 4\n";
 
-class ComponentPageTest : public ::testing::Test {
+class ComponentPageTest : public burgeon::testing::FolderTest {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("burgeon_component_page_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
     std::string writeLibrary(const std::string& name, const std::string& text) {
         std::string fileName = (folder / name).string();
         writeFileAtomically(fileName, text);
@@ -46,7 +40,6 @@ protected:
         page.openLibrary();
     }
 
-    std::filesystem::path folder;
     RecordingUserInterface ui;
     ShapeLibrary library;
     OrganPlacement placement;

@@ -1,6 +1,7 @@
 #include "pages/GrowthFunctionPage.h"
 #include "base/RecordingUserInterface.h"
 #include "imageio/BmpReader.h"
+#include "testing/FolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +21,8 @@ const std::string WorkedExample = "0 0 0\n1 0 2\n2 1 4\n3 3 6\n";
 
 using Messages = std::vector<std::string>;
 
-class GrowthFunctionPageTest : public ::testing::Test {
+class GrowthFunctionPageTest : public burgeon::testing::FolderTest {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("burgeon_growth_page_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
     std::string writeFile(const std::string& name, const std::string& content) {
         const auto path = folder / name;
         std::ofstream(path, std::ios::binary) << content;
@@ -63,7 +55,6 @@ protected:
         return shot;
     }
 
-    std::filesystem::path folder;
     RecordingUserInterface ui;
     PlantGrowth growth;
     GrowthCurves& curves = growth.curves;

@@ -2,6 +2,7 @@
 
 #include "base/RecordingUserInterface.h"
 #include "imageio/BmpWriter.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -111,11 +112,9 @@ TEST_F(MaterialPageTest, TextureControlsLoadIntoTheSlotsFromTheCurrentFolder) {
     EXPECT_TRUE(page.textureList.visible());
     EXPECT_TRUE(textures.texturesEnabled);
 
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("burgeon_material_page_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const burgeon::testing::TempFolder folder;
     const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
+    std::filesystem::current_path(folder.path());
     writeBmpFile("leaf.bmp", RgbImage(4, 2));
     writeBmpFile("picked.bmp", RgbImage(8, 8));
 
@@ -143,7 +142,6 @@ TEST_F(MaterialPageTest, TextureControlsLoadIntoTheSlotsFromTheCurrentFolder) {
     EXPECT_TRUE(ui.messages.empty());
 
     std::filesystem::current_path(previous);
-    std::filesystem::remove_all(folder);
 }
 
 // A plant opened from a file names its texture: a built-in one as its item, another by its

@@ -5,6 +5,7 @@
 
 #include "base/PrintableText.h"
 #include "components/BuiltInShapes.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -171,9 +172,8 @@ TEST(SessionInput, SettingsNameKeysOfTheFormatAndEntriesOfThePlantTheyChange) {
 }
 
 TEST(SessionInput, ATextureThatIsThereButNoPictureFileIsNamedForWhatItIs) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("burgeon-texture-kinds-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
+    const burgeon::testing::TempFolder temp;
+    const fs::path folder = temp.path();
     fs::create_directories(folder / "leaf.bmp");
     ASSERT_EQ(::mkfifo((folder / "pipe.bmp").c_str(), 0600), 0);
     auto opened = [&](const std::string& file) {
@@ -197,7 +197,6 @@ TEST(SessionInput, ATextureThatIsThereButNoPictureFileIsNamedForWhatItIs) {
               std::vector<std::string>{"plant.burgeon: the leaf texture \"/dev/null\" at /dev/null "
                                        "is a device, not a picture file; the plant opens without "
                                        "it"});
-    fs::remove_all(folder);
 }
 
 // A session whose growth data "Fit Curve" would refuse.

@@ -4,6 +4,8 @@
 #include "base/StandardError.h"
 #include "components/BuiltInShapes.h"
 #include "components/SurfacePreparation.h"
+#include "testing/SamplePlants.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -185,11 +187,11 @@ TEST(Session, SurfacesWithoutNormalsGetThemAsALibrarySelectionWould) {
 }
 
 TEST(Session, FilesAreWrittenWholeAndTexturesFoundBesideTheSessionOrInTheStartFolder) {
-    const fs::path folder = fs::temp_directory_path() / "burgeon-session-test";
-    fs::remove_all(folder);
+    const burgeon::testing::TempFolder temp;
+    const fs::path folder = temp.path();
     fs::create_directories(folder / "start");
     fs::create_directories(folder / "plants");
-    const std::string examples = BURGEON_EXAMPLES;
+    const std::string examples = burgeon::testing::examplesFolder();
     fs::copy_file(examples + "/leaf5.bmp", folder / "plants" / "bark.bmp");
     fs::copy_file(examples + "/leaf6.bmp", folder / "start" / "moss.bmp");
 
@@ -222,7 +224,6 @@ TEST(Session, FilesAreWrittenWholeAndTexturesFoundBesideTheSessionOrInTheStartFo
     EXPECT_EQ(
         texts(openSession((folder / "missing.burgeon").string(), ".").messages),
         std::vector<std::string>{"Cannot open file " + (folder / "missing.burgeon").string()});
-    fs::remove_all(folder);
 }
 
 } // namespace
@@ -232,14 +233,15 @@ namespace burgeon {
 namespace {
 
 TEST(Session, EveryGallerySessionSavesBackToTheSameBytes) {
-    const fs::path folder = fs::path(BURGEON_EXAMPLES) / "sessions";
+    const fs::path folder = fs::path(burgeon::testing::examplesFolder()) / "sessions";
     int sessions = 0;
     for (const auto& entry : fs::directory_iterator(folder)) {
         if (entry.path().extension() != ".burgeon") {
             continue;
         }
         SCOPED_TRACE(entry.path().filename().string());
-        const SessionReading reading = openSession(entry.path().string(), BURGEON_EXAMPLES);
+        const SessionReading reading =
+            openSession(entry.path().string(), burgeon::testing::examplesFolder());
         ASSERT_TRUE(reading.opened);
         EXPECT_TRUE(reading.messages.empty()) << texts(reading.messages).front();
         EXPECT_EQ(sessionText(reading.project, folder.string()),
@@ -285,8 +287,8 @@ TEST(Session, TheDrawingDetailIsKeptAndWrittenOnlyWhenItIsNotAutomatic) {
 }
 
 TEST(Session, TheBenchPlantSavesBackToTheSameBytes) {
-    const fs::path file = fs::path(BURGEON_EXAMPLES) / "bench" / "bushy.burgeon";
-    const SessionReading reading = openSession(file.string(), BURGEON_EXAMPLES);
+    const fs::path file = fs::path(burgeon::testing::examplesFolder()) / "bench" / "bushy.burgeon";
+    const SessionReading reading = openSession(file.string(), burgeon::testing::examplesFolder());
     ASSERT_TRUE(reading.opened);
     EXPECT_TRUE(reading.messages.empty());
     EXPECT_EQ(sessionText(reading.project, file.parent_path().string()),

@@ -1,4 +1,6 @@
-#include "tests/cli/RunBurgeon.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +8,9 @@
 #include <set>
 #include <unistd.h>
 
-using burgeon::testing::examplesFolder;
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::runBurgeon;
+using burgeon::testing::TempFolder;
 
 namespace {
 
@@ -22,13 +25,10 @@ std::set<std::string> filesIn(const std::filesystem::path& folder) {
 } // namespace
 
 TEST(AnimateCommand, WritesTheFilesOfACaptureRunAndReportsHowItEnded) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("burgeon_animate_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    const std::vector<std::string> plant = {
-        "animate", "--lsystem", examplesFolder() + "/LsysExam.Lsys", "--seed", "7",
-        "--size",  "120x90"};
+    const TempFolder temp;
+    const std::filesystem::path folder = temp.path();
+    const std::vector<std::string> plant = {"animate", "--lsystem", exampleLsystems(), "--seed",
+                                            "7",       "--size",    "120x90"};
     auto run = [&](std::vector<std::string> extra) {
         std::vector<std::string> arguments = plant;
         arguments.insert(arguments.end(), extra.begin(), extra.end());
@@ -64,18 +64,14 @@ TEST(AnimateCommand, WritesTheFilesOfACaptureRunAndReportsHowItEnded) {
     EXPECT_EQ(run({"--from", "1"}).status, 2);
     EXPECT_EQ(run({"--from", "1", "--to", "2", "--step", "0.005"}).status, 2);
     EXPECT_EQ(run({"--from", "1", "--to", "2", "--jpeg", "--gif-frames"}).status, 2);
-    std::filesystem::remove_all(folder);
 }
 
 TEST(AnimateCommand, SizesWhoseFramesCannotBeCapturedAreRefusedAtOnce) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("burgeon_animate_size_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const TempFolder folder;
     auto run = [&](const std::string& size) {
-        return runBurgeon({"animate", "--lsystem", examplesFolder() + "/LsysExam.Lsys", "--seed",
-                           "7", "--from", "3", "--to", "3", "--size", size},
-                          folder.string());
+        return runBurgeon({"animate", "--lsystem", exampleLsystems(), "--seed", "7", "--from", "3",
+                           "--to", "3", "--size", size},
+                          folder.path());
     };
     // The frames are 5 pixels smaller than the view; "Picture.bmp" is read back within 64 MB.
     for (const std::string size : {"5x100", "100x1", "1x1", "4735x4735", "8192x2800"}) {
@@ -87,11 +83,10 @@ TEST(AnimateCommand, SizesWhoseFramesCannotBeCapturedAreRefusedAtOnce) {
                   std::string::npos)
             << refused.err;
     }
-    EXPECT_TRUE(filesIn(folder).empty()) << "refused before anything is written";
+    EXPECT_TRUE(filesIn(folder.path()).empty()) << "refused before anything is written";
     const auto smallest = run("6x6");
     EXPECT_EQ(smallest.status, 0) << smallest.err;
     const auto help = runBurgeon({"animate", "--help"});
     EXPECT_NE(help.out.find("each side 6 to 8192"), std::string::npos);
     EXPECT_NE(help.out.find("4734x4734"), std::string::npos);
-    std::filesystem::remove_all(folder);
 }

@@ -1,5 +1,6 @@
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 #include "video/tests/VideoDecoding.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,9 @@
 
 using burgeon::RgbColor;
 using burgeon::testing::decodeVideo;
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
+using burgeon::testing::internodeGrowth;
 using burgeon::testing::meanColour;
 using burgeon::testing::runBurgeon;
 
@@ -20,17 +23,15 @@ namespace {
 
 class AnimateVideoTest : public burgeon::testing::FolderTest {
 protected:
-    AnimateVideoTest() : FolderTest("burgeon_video_") {}
-
     // A capture run of the second example block from 10 to 12 in steps of 0.5: five frames.
     burgeon::testing::CommandResult capture(std::vector<std::string> extra) const {
         std::vector<std::string> arguments = {"animate",
                                               "--lsystem",
-                                              examplesFolder() + "/LsysExam.Lsys",
+                                              exampleLsystems(),
                                               "--block",
                                               "2",
                                               "--growth",
-                                              examplesFolder() + "/growth/internode-length.txt",
+                                              internodeGrowth(),
                                               "--seed",
                                               "5",
                                               "--size",
@@ -98,7 +99,7 @@ TEST_F(AnimateVideoTest, WebmAtAChosenRateAndFailuresThatLeaveNoFile) {
     // A file-size limit ends the run at its first file with a message, and no video stays.
     // (The encoder's own writes under a limit are checked with the encoder's tests.)
     const std::string command =
-        "cd " + examplesFolder() + " && ulimit -f 8 && " + BURGEON_EXECUTABLE +
+        "cd " + examplesFolder() + " && ulimit -f 8 && " + burgeon::testing::burgeonExecutable() +
         " animate --lsystem LsysExam.Lsys --block 2 --growth growth/internode-length.txt "
         "--seed 5 --size 320x240 --from 10 --to 12 --step 0.25 --folder " +
         path("limited") + " --video " + path("limited.mp4") + " >/dev/null 2>" +

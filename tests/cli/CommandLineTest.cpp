@@ -1,4 +1,4 @@
-#include "tests/cli/RunBurgeon.h"
+#include "testing/RunBurgeon.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,6 @@
-#include "tests/cli/RunBurgeon.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <tiny_gltf.h>
@@ -6,10 +8,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <unistd.h>
 
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
+using burgeon::testing::internodeGrowth;
 using burgeon::testing::runBurgeon;
 
 namespace {
@@ -67,13 +72,13 @@ protected:
         fs::create_directories(folder);
         fs::copy_file(examplesFolder() + "/grass1.bmp", folder / "grass1.bmp");
         const std::string examples = examplesFolder();
-        const auto saved = runBurgeon(
-            {"session", "save", path("plant.burgeon"), "--lsystem", examples + "/LsysExam.Lsys",
-             "--block", "1", "--growth", "internode=" + examples + "/growth/internode-length.txt",
-             "--growth", "leaf-length=" + examples + "/growth/leaf-length.txt", "--growth",
-             "leaf-width=" + examples + "/growth/leaf-length.txt", "--growth",
-             "petiole=" + examples + "/growth/leaf-length.txt", "--set",
-             "animation.currentTime=40"});
+        const auto saved =
+            runBurgeon({"session", "save", path("plant.burgeon"), "--lsystem", exampleLsystems(),
+                        "--block", "1", "--growth", "internode=" + internodeGrowth(), "--growth",
+                        "leaf-length=" + examples + "/growth/leaf-length.txt", "--growth",
+                        "leaf-width=" + examples + "/growth/leaf-length.txt", "--growth",
+                        "petiole=" + examples + "/growth/leaf-length.txt", "--set",
+                        "animation.currentTime=40"});
         ASSERT_EQ(saved.status, 0) << saved.err;
     }
 
@@ -216,8 +221,11 @@ TEST_F(ExportCommandTest, AFolderWithoutWritePermissionIsNamedAndKeepsNothing) {
     if (asSuperuser && std::system("command -v setpriv >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "the superuser needs setpriv to run the command as another user";
     }
-    std::string pattern = (fs::temp_directory_path() / "burgeon-read-only-XXXXXX").string();
-    const fs::path shared = asSuperuser ? fs::path(::mkdtemp(pattern.data())) : folder;
+    std::optional<burgeon::testing::TempFolder> readable;
+    if (asSuperuser) {
+        readable.emplace();
+    }
+    const fs::path shared = readable ? fs::path(readable->path()) : folder;
     fs::permissions(shared, fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
     std::string executable = burgeon::testing::burgeonExecutable();
     if (asSuperuser) {
@@ -243,9 +251,6 @@ TEST_F(ExportCommandTest, AFolderWithoutWritePermissionIsNamedAndKeepsNothing) {
               "Cannot create file " + lockedFile + " (no permission to write in that folder)\n");
     EXPECT_TRUE(folderContents(readOnly).empty());
     fs::remove(readOnly);
-    if (asSuperuser) {
-        fs::remove_all(shared);
-    }
 }
 
 } // namespace

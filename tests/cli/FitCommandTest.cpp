@@ -1,5 +1,6 @@
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,6 @@ namespace {
 
 class FitCommandTest : public burgeon::testing::FolderTest {
 protected:
-    FitCommandTest() : FolderTest("burgeon_fit_") {}
-
     std::string writeFile(const std::string& name, const std::string& content) {
         const auto path = folder / name;
         std::ofstream(path, std::ios::binary) << content;

@@ -1,4 +1,6 @@
-#include "tests/cli/RunBurgeon.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,19 +10,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using burgeon::testing::examplesFolder;
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::runBurgeon;
+using burgeon::testing::TempFolder;
 
 namespace {
 
-std::string exampleFile() {
-    return examplesFolder() + "/LsysExam.Lsys";
-}
-
-std::string writeTempFile(const std::string& name, const std::string& content) {
-    const auto path = std::filesystem::temp_directory_path() / ("burgeon_lsystem_" + name);
+std::string writeTempFile(const TempFolder& folder, const std::string& name,
+                          const std::string& content) {
+    std::string path = folder.file(name);
     std::ofstream(path, std::ios::binary) << content;
-    return path.string();
+    return path;
 }
 
 bool contains(const std::string& text, const std::string& part) {
@@ -30,8 +30,8 @@ bool contains(const std::string& text, const std::string& part) {
 TEST(LsystemCommand, EveryExampleBlockCompilesAndGenerates) {
     for (int block = 1; block <= 7; ++block) {
         SCOPED_TRACE(block);
-        const auto result =
-            runBurgeon({"lsystem", exampleFile(), "--block", std::to_string(block), "--seed", "1"});
+        const auto result = runBurgeon(
+            {"lsystem", exampleLsystems(), "--block", std::to_string(block), "--seed", "1"});
         EXPECT_EQ(result.status, 0) << result.out << result.err;
         EXPECT_TRUE(contains(result.out, "message: Generate Completed\n"));
         EXPECT_TRUE(contains(result.out, "End of Compiling\n"));
@@ -40,7 +40,7 @@ TEST(LsystemCommand, EveryExampleBlockCompilesAndGenerates) {
 }
 
 TEST(LsystemCommand, FirstBlockReport) {
-    const auto result = runBurgeon({"lsystem", exampleFile(), "--block", "1", "--seed", "7"});
+    const auto result = runBurgeon({"lsystem", exampleLsystems(), "--block", "1", "--seed", "7"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out.substr(0, result.out.find("message: all string")),
               "message: Rule=5, EndRule=4\n");
@@ -57,14 +57,14 @@ TEST(LsystemCommand, FirstBlockReport) {
                                      "The Result String after running at 7 iterations.\n"));
     EXPECT_TRUE(contains(result.out, "== Tree Results ==\nall string = I["));
     // Without --block the whole file is the editor text: only its first L-system compiles.
-    const auto whole = runBurgeon({"lsystem", exampleFile(), "--seed", "7"});
+    const auto whole = runBurgeon({"lsystem", exampleLsystems(), "--seed", "7"});
     EXPECT_EQ(whole.status, 0);
     EXPECT_EQ(whole.out, result.out);
 }
 
 TEST(LsystemCommand, JsonShape) {
     const auto result =
-        runBurgeon({"lsystem", exampleFile(), "--block", "5", "--seed", "3", "--json"});
+        runBurgeon({"lsystem", exampleLsystems(), "--block", "5", "--seed", "3", "--json"});
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string& json = result.out;
     EXPECT_EQ(json.front(), '{');
@@ -88,16 +88,17 @@ TEST(LsystemCommand, JsonShape) {
 
     // The same seed gives the same jitter.
     const auto again =
-        runBurgeon({"lsystem", exampleFile(), "--block", "5", "--seed", "3", "--json"});
+        runBurgeon({"lsystem", exampleLsystems(), "--block", "5", "--seed", "3", "--json"});
     EXPECT_EQ(again.out, json);
 }
 
 TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
-    const auto header =
-        runBurgeon({"lsystem",
-                    writeTempFile("header.Lsys", "Plant{\nIteration=3\nAngle=45\nDiameter=1\n"
-                                                 "Axiom=I\n}\n"),
-                    "--json"});
+    const TempFolder folder;
+    const auto header = runBurgeon({"lsystem",
+                                    writeTempFile(folder, "header.Lsys",
+                                                  "Plant{\nIteration=3\nAngle=45\nDiameter=1\n"
+                                                  "Axiom=I\n}\n"),
+                                    "--json"});
     EXPECT_EQ(header.status, 1);
     EXPECT_TRUE(contains(header.out, "\"messages\":[\"Iterations Error in line 2,"
                                      "\\\"Iterations=N\\\"\"]"));
@@ -105,7 +106,7 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
     EXPECT_TRUE(contains(header.out, "\"node_count\":0"));
 
     const std::string nanFile =
-        writeTempFile("nan.Lsys", "Plant{\nIterations=x\nAngle=45\nDiameter=1\nAxiom=I\n}");
+        writeTempFile(folder, "nan.Lsys", "Plant{\nIterations=x\nAngle=45\nDiameter=1\nAxiom=I\n}");
     const auto notANumber = runBurgeon({"lsystem", nanFile});
     EXPECT_EQ(notANumber.status, 1);
     EXPECT_TRUE(contains(notANumber.out, "message: 'x' is not a valid integer value\n"
@@ -113,8 +114,9 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
                                              nanFile + "\n"));
     // In a block, the place is the file's line.
     const std::string blocks =
-        writeTempFile("blocks.Lsys", "A{\nIterations=1\nAngle=45\nDiameter=1\nAxiom=I\n}\n\n"
-                                     "B{\nIterations=1\nAngle=45\nDiameter=wide\nAxiom=I\n}\n");
+        writeTempFile(folder, "blocks.Lsys",
+                      "A{\nIterations=1\nAngle=45\nDiameter=1\nAxiom=I\n}\n\n"
+                      "B{\nIterations=1\nAngle=45\nDiameter=wide\nAxiom=I\n}\n");
     const auto inBlock = runBurgeon({"lsystem", blocks, "--block", "2"});
     EXPECT_EQ(inBlock.status, 1);
     EXPECT_TRUE(contains(inBlock.out, "message: 'wide' is not a valid floating point value\n"
@@ -123,9 +125,10 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
         << inBlock.out;
 
     // Compiles, but the plant generation rejects the string.
-    const auto badSymbol = runBurgeon(
-        {"lsystem", writeTempFile("symbol.Lsys", "P{\nIterations=1\nAngle=45\nDiameter=1\n"
-                                                 "Axiom=IQ\n}\n")});
+    const auto badSymbol =
+        runBurgeon({"lsystem", writeTempFile(folder, "symbol.Lsys",
+                                             "P{\nIterations=1\nAngle=45\nDiameter=1\n"
+                                             "Axiom=IQ\n}\n")});
     EXPECT_EQ(badSymbol.status, 1);
     EXPECT_TRUE(contains(badSymbol.out, "message: Generate Completed\n"
                                         "message: Qis not in {I,i,A,P,p,L,F,[,],/,\\,+,-,^,&}\n"));
@@ -135,15 +138,15 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
     EXPECT_EQ(missing.err, "Cannot open file /no/such/file.Lsys\n");
     EXPECT_EQ(missing.out, "");
 
-    const auto beyond = runBurgeon({"lsystem", exampleFile(), "--block", "8"});
+    const auto beyond = runBurgeon({"lsystem", exampleLsystems(), "--block", "8"});
     EXPECT_EQ(beyond.status, 2);
     EXPECT_TRUE(contains(beyond.err, "holds 7 L-system block(s)"));
     EXPECT_TRUE(contains(beyond.err, "usage: burgeon lsystem FILE"));
 
     EXPECT_EQ(runBurgeon({"lsystem"}).status, 2);
-    EXPECT_EQ(runBurgeon({"lsystem", exampleFile(), "--block", "0"}).status, 2);
-    EXPECT_EQ(runBurgeon({"lsystem", exampleFile(), "--seed", "x"}).status, 2);
-    EXPECT_EQ(runBurgeon({"lsystem", exampleFile(), exampleFile()}).status, 2);
+    EXPECT_EQ(runBurgeon({"lsystem", exampleLsystems(), "--block", "0"}).status, 2);
+    EXPECT_EQ(runBurgeon({"lsystem", exampleLsystems(), "--seed", "x"}).status, 2);
+    EXPECT_EQ(runBurgeon({"lsystem", exampleLsystems(), exampleLsystems()}).status, 2);
 }
 
 } // namespace
@@ -151,17 +154,17 @@ TEST(LsystemCommand, FailuresAndTheirExitStatuses) {
 namespace {
 
 // An L-system whose compilation adds one character a pass for two million passes.
-std::string writeLongLsystem() {
-    const auto file = std::filesystem::temp_directory_path() /
-                      ("burgeon_long_" + std::to_string(::getpid()) + ".Lsys");
+std::string writeLongLsystem(const TempFolder& folder) {
+    std::string file = folder.file("long.Lsys");
     std::ofstream(file) << "P{\nIterations=2000000\nAngle=45\nDiameter=1\nAxiom=A\nA=IA\n}\n";
-    return file.string();
+    return file;
 }
 
 } // namespace
 
 TEST(LsystemCommand, ALongCompilationStopsAtItsTimeLimitOrAtCtrlC) {
-    const std::string file = writeLongLsystem();
+    const TempFolder folder;
+    const std::string file = writeLongLsystem(folder);
     const auto limited = runBurgeon({"lsystem", file, "--max-seconds", "0.3"});
     EXPECT_EQ(limited.status, 1);
     EXPECT_TRUE(contains(limited.err, "the compilation stopped: it took longer than "
@@ -172,13 +175,11 @@ TEST(LsystemCommand, ALongCompilationStopsAtItsTimeLimitOrAtCtrlC) {
     // Ctrl-C after the compilation has surely begun, even in a slow sanitizer build on a busy
     // machine: a Ctrl-C while the program is still starting ends it at once, as it should.
     const std::string command = "timeout --preserve-status -s INT 3 " +
-                                std::string(BURGEON_EXECUTABLE) + " lsystem " + file +
+                                burgeon::testing::burgeonExecutable() + " lsystem " + file +
                                 " >/dev/null 2>" + file + ".err";
     const int status = std::system(command.c_str());
     EXPECT_EQ(WEXITSTATUS(status), 1) << "ended by itself with a message, not by the signal";
     std::ifstream errors(file + ".err");
     const std::string text((std::istreambuf_iterator<char>(errors)), {});
     EXPECT_TRUE(contains(text, "the compilation stopped: stopped by Ctrl-C")) << text;
-    std::filesystem::remove(file);
-    std::filesystem::remove(file + ".err");
 }

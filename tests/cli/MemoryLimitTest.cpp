@@ -1,8 +1,8 @@
 // Commands under a limit on the memory a process may take (prlimit --data): an animated export
 // keeps to the memory of its plant however many frames it has, and a command that runs out of
 // memory says so and leaves no file.
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +21,10 @@ std::string dataLimit(int megabytes) {
 
 class MemoryLimitTest : public burgeon::testing::FolderTest {
 protected:
-    MemoryLimitTest() : FolderTest("burgeon_memory_") {}
-
     void SetUp() override {
 #ifdef BURGEON_SANITIZED
         GTEST_SKIP() << "the sanitizers reserve their shadow memory past any such limit";
 #endif
-        FolderTest::SetUp();
         // A bush of a thousand organs.
         std::ofstream(folder / "bush.Lsys")
             << "Bush{\nIterations=200\nAngle=30\nDiameter=1\nAxiom=A\nA=I[+IL][-IL]A\n}\n";

@@ -1,7 +1,8 @@
 // Every number option of every command refuses what its output cannot hold (not a number, an
 // infinity, a value out of its range) with a usage error that names the option and its range
 // in a few words, before any work is done.
-#include "tests/cli/RunBurgeon.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
 using burgeon::testing::runBurgeon;
 
@@ -23,7 +25,7 @@ struct OptionCase {
 };
 
 std::vector<OptionCase> optionCases() {
-    const std::string lsystem = examplesFolder() + "/LsysExam.Lsys";
+    const std::string lsystem = exampleLsystems();
     const std::string data = examplesFolder() + "/growth/leaf-length.txt";
     const std::vector<std::string> render = {"render", "--lsystem", lsystem, "--out", "x.png"};
     const std::vector<std::string> animate = {"animate", "--lsystem", lsystem, "--from",
@@ -93,7 +95,7 @@ TEST(OptionRange, EveryNumberOptionRefusesWhatItsOutputCannotHold) {
 }
 
 TEST(OptionRange, MessagesFitWhatWasTyped) {
-    const std::string lsystem = examplesFolder() + "/LsysExam.Lsys";
+    const std::string lsystem = exampleLsystems();
     const auto rate = runBurgeon({"animate", "--lsystem", lsystem, "--from", "1", "--to", "2",
                                   "--video", "x.mp4", "--fps", "2.5"});
     EXPECT_EQ(rate.err.substr(0, rate.err.find('\n')),

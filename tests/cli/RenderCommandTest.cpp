@@ -1,5 +1,6 @@
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -9,30 +10,20 @@
 #include <sstream>
 #include <unistd.h>
 
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
+using burgeon::testing::internodeGrowth;
 using burgeon::testing::runBurgeon;
 
 namespace {
 
 class RenderCommandTest : public burgeon::testing::FolderTest {
 protected:
-    RenderCommandTest() : FolderTest("burgeon_render_") {}
-
     // The example plant (block 2) with the internode growth data, 160 x 120.
     std::vector<std::string> exampleArguments(const std::string& out) const {
-        return {"render",
-                "--lsystem",
-                examplesFolder() + "/LsysExam.Lsys",
-                "--block",
-                "2",
-                "--growth",
-                examplesFolder() + "/growth/internode-length.txt",
-                "--seed",
-                "7",
-                "--size",
-                "160x120",
-                "--out",
-                path(out)};
+        return {"render",   "--lsystem",       exampleLsystems(), "--block", "2",
+                "--growth", internodeGrowth(), "--seed",          "7",       "--size",
+                "160x120",  "--out",           path(out)};
     }
 };
 
@@ -123,10 +114,10 @@ TEST_F(RenderCommandTest, PicturesAndTheOrganTable) {
 }
 
 TEST_F(RenderCommandTest, WithoutGrowthDataEveryOrganHasSizeZero) {
-    const auto result = runBurgeon({"render", "--lsystem", examplesFolder() + "/LsysExam.Lsys",
-                                    "--block", "2", "--size", "64x48", "--time", "40", "--out",
-                                    path("zero.png"), "--organs", path("zero.csv")},
-                                   folder.string());
+    const auto result =
+        runBurgeon({"render", "--lsystem", exampleLsystems(), "--block", "2", "--size", "64x48",
+                    "--time", "40", "--out", path("zero.png"), "--organs", path("zero.csv")},
+                   folder.string());
     ASSERT_EQ(result.status, 0) << result.err;
     const auto rows = csvRows(readAll(path("zero.csv")));
     ASSERT_GT(rows.size(), 1u);
@@ -148,7 +139,7 @@ TEST_F(RenderCommandTest, TheSameSeedDrawsTheSamePlant) {
 }
 
 TEST_F(RenderCommandTest, BadArgumentsAndFiles) {
-    const std::string lsystem = examplesFolder() + "/LsysExam.Lsys";
+    const std::string lsystem = exampleLsystems();
     for (const auto& arguments : std::vector<std::vector<std::string>>{
              {"render"},
              {"render", "--lsystem", lsystem, "--size", "0x10"},
@@ -201,14 +192,14 @@ TEST_F(RenderCommandTest, ShapesFromALibraryAndABuiltInTexture) {
     ASSERT_EQ(runBurgeon(builtIn, folder.string()).status, 0);
     EXPECT_EQ(readAll(path("shapes.csv")), readAll(path("builtin.csv")));
 
-    const auto tooFar = runBurgeon({"render", "--lsystem", examples + "/LsysExam.Lsys", "--shapes",
+    const auto tooFar = runBurgeon({"render", "--lsystem", exampleLsystems(), "--shapes",
                                     examples + "/shapes/plant-shapes.txt", "--leaf", "1000",
                                     "--out", path("f.png")},
                                    examples);
     EXPECT_EQ(tooFar.status, 2) << tooFar.err;
-    const auto noTexture = runBurgeon({"render", "--lsystem", examples + "/LsysExam.Lsys",
-                                       "--texture", "16", "--out", path("t.png")},
-                                      folder.string());
+    const auto noTexture = runBurgeon(
+        {"render", "--lsystem", exampleLsystems(), "--texture", "16", "--out", path("t.png")},
+        folder.string());
     EXPECT_EQ(noTexture.status, 2);
 }
 
@@ -223,7 +214,7 @@ TEST_F(RenderCommandTest, TheDetailComesFromTheOptionOrTheSession) {
         EXPECT_EQ(readAll(path(detail + ".png")).substr(1, 3), "PNG");
     }
 
-    const std::string lsystem = examplesFolder() + "/LsysExam.Lsys";
+    const std::string lsystem = exampleLsystems();
     const auto bad = runBurgeon({"render", "--lsystem", lsystem, "--detail", "coarse"});
     EXPECT_EQ(bad.status, 2);
     EXPECT_NE(bad.err.find("--detail: coarse not in {full,auto}"), std::string::npos) << bad.err;

@@ -1,5 +1,6 @@
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,9 @@
 #include <sstream>
 #include <unistd.h>
 
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
+using burgeon::testing::internodeGrowth;
 using burgeon::testing::runBurgeon;
 
 namespace {
@@ -26,14 +29,12 @@ std::string slurp(const std::filesystem::path& file) {
 
 class SessionCommandTest : public burgeon::testing::FolderTest {
 protected:
-    SessionCommandTest() : FolderTest("burgeon_session_") {}
-
     // Example block 1 with a curve per organ class from two data files.
     std::vector<std::string> plantOptions() const {
         const std::string examples = examplesFolder();
-        return {"--lsystem", examples + "/LsysExam.Lsys",
+        return {"--lsystem", exampleLsystems(),
                 "--block",   "1",
-                "--growth",  "internode=" + examples + "/growth/internode-length.txt",
+                "--growth",  "internode=" + internodeGrowth(),
                 "--growth",  "leaf-length=" + examples + "/growth/leaf-length.txt",
                 "--growth",  "leaf-width=" + examples + "/growth/leaf-length.txt",
                 "--growth",  "petiole=" + examples + "/growth/leaf-length.txt"};

@@ -1,7 +1,8 @@
 // Sessions and plant files made to break the commands that read them: each gets a message and
 // exit status 1, or does what was asked; nothing is left behind.
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 using burgeon::testing::examplesFolder;
 using burgeon::testing::runBurgeon;
+using burgeon::testing::soybeanSession;
 
 namespace {
 
@@ -29,8 +31,6 @@ void write(const fs::path& file, const std::string& text) {
 
 class SessionInputCommandTest : public burgeon::testing::FolderTest {
 protected:
-    SessionInputCommandTest() : FolderTest("burgeon_session_input_") {}
-
     // Every file in the test's folder, the ones it made itself among them.
     std::vector<std::string> files() const {
         std::vector<std::string> names;
@@ -90,9 +90,9 @@ TEST_F(SessionInputCommandTest, ValuesNestedWithoutEndGetAMessage) {
     EXPECT_EQ(deep.err, "burgeon session: " + path("deep.burgeon") +
                             ": version: lists and objects nest more than 64 levels deep, the "
                             "limit of a session\n");
-    const auto set = runBurgeon(
-        {"render", "--session", examplesFolder() + "/sessions/1-soybean.burgeon", "--set",
-         "version=" + std::string(60000, '[') + std::string(60000, ']'), "--out", path("x.png")});
+    const auto set = runBurgeon({"render", "--session", soybeanSession(), "--set",
+                                 "version=" + std::string(60000, '[') + std::string(60000, ']'),
+                                 "--out", path("x.png")});
     EXPECT_EQ(set.status, 1);
     EXPECT_NE(set.err.find("--set version: the value's lists and objects nest more than 64"),
               std::string::npos)
@@ -120,7 +120,7 @@ TEST_F(SessionInputCommandTest, ASessionsLongCompilationStopsAtItsTimeLimitOrAtC
 }
 
 TEST_F(SessionInputCommandTest, SettingsReachEveryEntryOfThePlantTheyChange) {
-    const std::string soybean = examplesFolder() + "/sessions/1-soybean.burgeon";
+    const std::string soybean = soybeanSession();
     const auto changed = runBurgeon({"session", soybean, "--set", "leaf.points.0.0=5", "--set",
                                      "lsystem.0=Soya{", "--set", "growth.internode.data.1=1 0.1"});
     EXPECT_EQ(changed.status, 0) << changed.err;

@@ -1,4 +1,6 @@
-#include "tests/cli/RunBurgeon.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +9,15 @@
 
 using burgeon::testing::examplesFolder;
 using burgeon::testing::runBurgeon;
+using burgeon::testing::TempFolder;
 
 namespace {
 
-std::string writeTemporary(const std::string& name, const std::string& text) {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("burgeon_shapes_cli_" + std::to_string(::getpid()) + "_" + name);
+std::string writeTemporary(const TempFolder& folder, const std::string& name,
+                           const std::string& text) {
+    std::string path = folder.file(name);
     std::ofstream(path, std::ios::binary) << text;
-    return path.string();
+    return path;
 }
 
 } // namespace
@@ -38,9 +41,11 @@ TEST(ShapesCommand, ListsTheExampleLibrary) {
 }
 
 TEST(ShapesCommand, ReportsTheEntriesOfAFileAndTheMessageThatStopsTheReading) {
+    const TempFolder folder;
     const std::string good =
-        writeTemporary("good.txt", "name=Oval leaf\nsource=1\npoint=0 0 0\npoint=10 25.5 0\n"
-                                   "point=-10 25.5 0\ntriangle=1 2 3\nNAME= Quoted \"x\"\n");
+        writeTemporary(folder, "good.txt",
+                       "name=Oval leaf\nsource=1\npoint=0 0 0\npoint=10 25.5 0\n"
+                       "point=-10 25.5 0\ntriangle=1 2 3\nNAME= Quoted \"x\"\n");
     const auto table = runBurgeon({"shapes", good});
     EXPECT_EQ(table.status, 0);
     EXPECT_EQ(table.out, "entry\tname\tsource\tpoints\ttriangles\n"
@@ -53,7 +58,8 @@ TEST(ShapesCommand, ReportsTheEntriesOfAFileAndTheMessageThatStopsTheReading) {
               "{\"name\":\" Quoted \\\"x\\\"\",\"source\":0,\"point_count\":0,"
               "\"triangle_count\":0}]}\n");
 
-    const std::string bad = writeTemporary("bad.txt", "name=A\npoint=0 0 0\ntriangle=1 1 130\n");
+    const std::string bad =
+        writeTemporary(folder, "bad.txt", "name=A\npoint=0 0 0\ntriangle=1 1 130\n");
     const auto failed = runBurgeon({"shapes", bad});
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.out, "");
@@ -65,18 +71,16 @@ TEST(ShapesCommand, ReportsTheEntriesOfAFileAndTheMessageThatStopsTheReading) {
     EXPECT_EQ(failedJson.out, "{\"messages\":[\"Shape library error in line 3: triangle refers to "
                               "point 130, but the entry has 1 point.\"],\"entries\":[]}\n");
 
-    const std::string notANumber = writeTemporary("nan.txt", "name=A\npoint=0 0 0\npoint=1 x 0\n");
+    const std::string notANumber =
+        writeTemporary(folder, "nan.txt", "name=A\npoint=0 0 0\npoint=1 x 0\n");
     const auto placed = runBurgeon({"shapes", notANumber});
     EXPECT_EQ(placed.status, 1);
     EXPECT_EQ(placed.err,
               "'x' is not a valid floating point value\nin line 3 of " + notANumber + "\n");
-    std::filesystem::remove(notANumber);
 
     const auto missing = runBurgeon({"shapes", "/nonexistent/none.txt"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "Cannot open file /nonexistent/none.txt\n");
-    std::filesystem::remove(good);
-    std::filesystem::remove(bad);
 }
 
 TEST(ShapesCommand, UsageErrors) {

@@ -1,5 +1,6 @@
-#include "tests/cli/FolderTest.h"
-#include "tests/cli/RunBurgeon.h"
+#include "testing/FolderTest.h"
+#include "testing/RunBurgeon.h"
+#include "testing/SamplePlants.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,9 @@
 #include <unistd.h>
 
 using burgeon::testing::CommandResult;
+using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
+using burgeon::testing::internodeGrowth;
 using burgeon::testing::runBurgeon;
 
 namespace {
@@ -26,23 +29,15 @@ namespace fs = std::filesystem;
 // the land's picture, as the renderer reads it from the working folder.
 class WrittenFilesTest : public burgeon::testing::FolderTest {
 protected:
-    WrittenFilesTest() : FolderTest("burgeon_written_") {}
-
     void SetUp() override {
-        FolderTest::SetUp();
         fs::copy_file(examplesFolder() + "/grass1.bmp", folder / "grass1.bmp");
     }
 
     // The second example block with measured internode growth, and the arguments.
     std::vector<std::string> plant(const std::string& command,
                                    const std::vector<std::string>& extra) const {
-        std::vector<std::string> arguments = {command,
-                                              "--lsystem",
-                                              examplesFolder() + "/LsysExam.Lsys",
-                                              "--block",
-                                              "2",
-                                              "--growth",
-                                              examplesFolder() + "/growth/internode-length.txt"};
+        std::vector<std::string> arguments = {command, "--lsystem", exampleLsystems(), "--block",
+                                              "2",     "--growth",  internodeGrowth()};
         arguments.insert(arguments.end(), extra.begin(), extra.end());
         return arguments;
     }
@@ -68,8 +63,7 @@ TEST_F(WrittenFilesTest, NamesUpToTheFileSystemsLimitAreWrittenAndLongerOnesSayW
     const auto rendered = run(plant("render", {"--size", "40x30", "--out", picture}));
     EXPECT_EQ(rendered.status, 0) << rendered.err;
     const std::string session = std::string(238, 's') + ".burgeon";
-    const auto saved =
-        run({"session", "save", session, "--lsystem", examplesFolder() + "/LsysExam.Lsys"});
+    const auto saved = run({"session", "save", session, "--lsystem", exampleLsystems()});
     EXPECT_EQ(saved.status, 0) << saved.err;
     EXPECT_EQ(names(), (std::set<std::string>{"grass1.bmp", picture, session}));
 
@@ -78,8 +72,7 @@ TEST_F(WrittenFilesTest, NamesUpToTheFileSystemsLimitAreWrittenAndLongerOnesSayW
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "Cannot create file " + tooLong + " (the name is too long)\n");
     const std::string tooLongSession = std::string(248, 's') + ".burgeon";
-    const auto unsaved =
-        run({"session", "save", tooLongSession, "--lsystem", examplesFolder() + "/LsysExam.Lsys"});
+    const auto unsaved = run({"session", "save", tooLongSession, "--lsystem", exampleLsystems()});
     EXPECT_EQ(unsaved.status, 1);
     EXPECT_NE(unsaved.err.find("Cannot create file " + tooLongSession + " (the name is too long)"),
               std::string::npos)
@@ -140,7 +133,7 @@ TEST_F(WrittenFilesTest, AnEncodersRefusalNamesTheVideoAsGiven) {
 // process id.
 pid_t startBurgeon(const std::vector<std::string>& arguments, const fs::path& folder) {
     std::vector<char*> argv;
-    std::string program = BURGEON_EXECUTABLE;
+    std::string program = burgeon::testing::burgeonExecutable();
     argv.push_back(program.data());
     std::vector<std::string> copies = arguments;
     for (std::string& argument : copies) {

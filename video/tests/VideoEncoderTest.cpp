@@ -1,12 +1,13 @@
 #include "video/VideoEncoder.h"
 
 #include "base/StandardError.h"
-#include "video/tests/TestFolder.h"
+#include "testing/TempFolder.h"
 #include "video/tests/VideoDecoding.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 using namespace burgeon;
@@ -49,7 +50,7 @@ class VideoEncoderTest : public ::testing::TestWithParam<Case> {
 protected:
     std::string target() const { return folder.file(GetParam().fileName); }
 
-    TestFolder folder;
+    TempFolder folder;
 };
 
 } // namespace
@@ -172,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, VideoEncoderTest,
                          });
 
 TEST(VideoEncoder, Mp4PutsItsIndexBeforeThePictures) {
-    TestFolder folder;
+    TempFolder folder;
     VideoEncoder encoder(folder.file("Plant.mp4"), 64, 48, FrameRate::perSecond(25));
     encoder.addFrame(clipFrame(0, 2));
     encoder.finish();
@@ -182,7 +183,7 @@ TEST(VideoEncoder, Mp4PutsItsIndexBeforeThePictures) {
 }
 
 TEST(VideoEncoder, FrameOfAnotherSizeIsPlacedAtTheTopLeft) {
-    TestFolder folder;
+    TempFolder folder;
     VideoEncoder encoder(folder.file("Plant.webm"), 64, 48, FrameRate::perSecond(25));
     RgbImage larger(80, 60, {200, 30, 30});
     for (int y = 0; y < 60; ++y) {
@@ -198,7 +199,7 @@ TEST(VideoEncoder, FrameOfAnotherSizeIsPlacedAtTheTopLeft) {
 }
 
 TEST(VideoEncoder, RejectsOtherFileKindsSizesAndQualities) {
-    TestFolder folder;
+    TempFolder folder;
     const auto message = [](auto open) {
         try {
             open();

@@ -4,10 +4,11 @@
 #include "video/VideoEncoder.h"
 
 #include "base/StandardError.h"
-#include "video/tests/TestFolder.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sys/resource.h>
@@ -73,7 +74,7 @@ std::string inChildProcess(const std::function<std::string()>& step) {
 
 class VideoFailureTest : public ::testing::TestWithParam<const char*> {
 protected:
-    TestFolder folder;
+    TempFolder folder;
 };
 
 } // namespace
@@ -89,7 +90,7 @@ TEST_P(VideoFailureTest, FolderThatIsAFileOrMissingCannotTakeTheVideo) {
 }
 
 TEST_P(VideoFailureTest, ReadOnlyFolderCannotTakeTheVideo) {
-    const std::filesystem::path readOnly = folder.path() / "readonly";
+    const std::filesystem::path readOnly = std::filesystem::path(folder.path()) / "readonly";
     std::filesystem::create_directory(readOnly);
     std::filesystem::permissions(readOnly, std::filesystem::perms(0555));
     const std::string target = (readOnly / GetParam()).string();

@@ -1,4 +1,6 @@
-#include "tests/cli/RunBurgeon.h"
+#include "testing/RunBurgeon.h"
+
+#include "testing/TempFolder.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -43,10 +45,9 @@ std::string burgeonExecutable() {
 CommandResult runExecutable(const std::string& executable,
                             const std::vector<std::string>& arguments,
                             const std::string& workingFolder, const std::string& shellPrefix) {
-    static int runNumber = 0;
-    const auto capture =
-        std::filesystem::temp_directory_path() /
-        ("burgeon_cli_" + std::to_string(::getpid()) + "_" + std::to_string(++runNumber));
+    const TempFolder capture;
+    const std::string out = capture.file("out");
+    const std::string err = capture.file("err");
     std::string command;
     if (!workingFolder.empty()) {
         command += "cd " + shellQuote(workingFolder) + " && ";
@@ -55,20 +56,13 @@ CommandResult runExecutable(const std::string& executable,
     for (const auto& argument : arguments) {
         command += " " + shellQuote(argument);
     }
-    command += " >" + shellQuote(capture.string() + ".out") + " 2>" +
-               shellQuote(capture.string() + ".err") + " </dev/null";
+    command += " >" + shellQuote(out) + " 2>" + shellQuote(err) + " </dev/null";
     CommandResult result;
     const int raw = std::system(command.c_str());
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = slurp(capture.string() + ".out");
-    result.err = slurp(capture.string() + ".err");
-    std::filesystem::remove(capture.string() + ".out");
-    std::filesystem::remove(capture.string() + ".err");
+    result.out = slurp(out);
+    result.err = slurp(err);
     return result;
-}
-
-std::string examplesFolder() {
-    return BURGEON_EXAMPLES;
 }
 
 } // namespace burgeon::testing

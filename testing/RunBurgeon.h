@@ -25,7 +25,4 @@ CommandResult runExecutable(const std::string& executable,
 // The built burgeon executable.
 std::string burgeonExecutable();
 
-// The examples folder of the source tree.
-std::string examplesFolder();
-
 } // namespace burgeon::testing
