@@ -1,3 +1,5 @@
+#include "BenchPlant.h"
+
 #include "engine/Pictures.h"
 #include "engine/PlantCamera.h"
 #include "engine/PlantRecipe.h"
@@ -10,13 +12,11 @@
 namespace burgeon {
 namespace {
 
-// The engine's calls as the Python module makes them, on the bench session: a plant of 4,950
-// nodes (ten main-stem internodes, each with nineteen branches of twenty-five leaf stalks),
-// every curve (0, 10, 0.3, 15), drawn at time 60 (9,700 organs). bench/python_bench.py times
-// the same calls through the module.
+// The engine's calls as the Python module makes them, on the bench plant's session at the
+// benchmarks' time. bench/python_bench.py times the same calls through the module.
 HeadlessPlant benchSessionPlant() {
     PlantRecipe recipe;
-    recipe.session = BURGEON_BENCH_SESSION;
+    recipe.session = benchPlantSession();
     recipe.seed = 1;
     HeadlessPlant plant;
     const Outcome opened = openPlant(recipe, plant, StopCondition());
@@ -26,7 +26,7 @@ HeadlessPlant benchSessionPlant() {
     return plant;
 }
 
-constexpr double SessionTime = 60.0;
+constexpr double SessionTime = BenchFrameTime;
 
 void BM_EngineOrganTable(benchmark::State& state) {
     HeadlessPlant plant = benchSessionPlant();

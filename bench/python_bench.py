@@ -1,17 +1,13 @@
 #!/usr/bin/python3
 """Times the Python module's organs() and render() on the bench session and compares them with
-the same engine calls in C++ (BM_EngineOrganTable and BM_EnginePicture of burgeon_bench).
+the same engine calls in C++ (BM_EngineOrganTable and BM_EnginePicture of burgeon_bench), on
+the bench plant (examples/bench/bushy.burgeon, made by scripts/make-bench-plant.sh) at time 60.
 
     make bench                     # builds build/release (the module too) and the benchmarks
     /usr/bin/python3 bench/python_bench.py [BUILD_DIR]
 
 BUILD_DIR defaults to build/release. Both run from the source tree's root, as `make bench`
-runs the benchmarks, so both read the land's texture from the same folder. The bench session
-(bench/bench-plant.burgeon) was made from bench/bench-plant.Lsys with
-
-    burgeon session save bench/bench-plant.burgeon --lsystem bench/bench-plant.Lsys --seed 1 \\
-        --set 'growth.ORGAN={"bottom":0,"top":10,"slope":0.3,"tmid":15}' (each organ) \\
-        --set animation.currentTime=60
+runs the benchmarks, so both read the land's texture from the same folder.
 """
 
 import json
@@ -22,7 +18,7 @@ import sys
 import time
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-SESSION = ROOT / "bench" / "bench-plant.burgeon"
+SESSION = ROOT / "examples" / "bench" / "bushy.burgeon"
 TIME = 60.0
 MIN_SECONDS = 2.0
 
