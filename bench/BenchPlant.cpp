@@ -11,7 +11,7 @@ std::string benchPlantSession() {
     return std::string(BURGEON_EXAMPLES) + "/bench/bushy.burgeon";
 }
 
-BenchScene::BenchScene() {
+HeadlessPlant openBenchPlant() {
     PlantRecipe recipe;
     recipe.session = benchPlantSession();
     recipe.seed = 1;
@@ -20,6 +20,11 @@ BenchScene::BenchScene() {
     if (!outcome.completed()) {
         throw std::runtime_error("the bench plant does not open: " + outcome.failureText());
     }
+    return opened;
+}
+
+BenchScene::BenchScene() {
+    HeadlessPlant opened = openBenchPlant();
     static_cast<PlantProject&>(*this) = std::move(opened.project);
     clock = opened.clock;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Clock.h"
+#include "engine/PlantRecipe.h"
 #include "project/PlantProject.h"
 
 #include <string>
@@ -13,6 +14,9 @@ namespace burgeon {
 // petioles each, 4950 organs. Levels stay low (at most 12), so every push fits the pipeline's
 // own matrix stack.
 std::string benchPlantSession();
+
+// The plant opened from its session with the seed 1, as the engine holds it.
+HeadlessPlant openBenchPlant();
 
 // The plant opened from its session with the seed 1, and the clock that fixes its wind.
 struct BenchScene : PlantProject {

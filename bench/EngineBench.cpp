@@ -2,34 +2,18 @@
 
 #include "engine/Pictures.h"
 #include "engine/PlantCamera.h"
-#include "engine/PlantRecipe.h"
-#include "engine/StopCondition.h"
 
 #include <benchmark/benchmark.h>
-
-#include <stdexcept>
 
 namespace burgeon {
 namespace {
 
 // The engine's calls as the Python module makes them, on the bench plant's session at the
 // benchmarks' time. bench/python_bench.py times the same calls through the module.
-HeadlessPlant benchSessionPlant() {
-    PlantRecipe recipe;
-    recipe.session = benchPlantSession();
-    recipe.seed = 1;
-    HeadlessPlant plant;
-    const Outcome opened = openPlant(recipe, plant, StopCondition());
-    if (!opened.completed()) {
-        throw std::runtime_error(opened.failureText());
-    }
-    return plant;
-}
-
 constexpr double SessionTime = BenchFrameTime;
 
 void BM_EngineOrganTable(benchmark::State& state) {
-    HeadlessPlant plant = benchSessionPlant();
+    HeadlessPlant plant = openBenchPlant();
     std::size_t rows = 0;
     for (auto _ : state) {
         const std::vector<OrganTableRow> table = plantOrganTable(plant, SessionTime);
@@ -41,7 +25,7 @@ void BM_EngineOrganTable(benchmark::State& state) {
 
 // One picture of 800 x 600 on the camera's kept view, read back.
 void BM_EnginePicture(benchmark::State& state) {
-    HeadlessPlant plant = benchSessionPlant();
+    HeadlessPlant plant = openBenchPlant();
     PlantCamera camera;
     for (auto _ : state) {
         const RgbImage picture = camera.picture(plant, SessionTime, {800, 600});

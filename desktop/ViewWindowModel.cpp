@@ -1,5 +1,7 @@
 #include "desktop/ViewWindowModel.h"
 
+#include "render/ViewTransform.h"
+
 #include <filesystem>
 
 namespace burgeon {
@@ -32,7 +34,7 @@ void ViewWindowModel::create(const ScreenArea& screen, const WindowRect& toolFra
     state_.project.animation.currentTime = 1.0;
     animation.paintBusy = true;
     state_.project.view.showAxes = false;
-    resetView();
+    burgeon::resetView(state_.project.view);
     state_.project.leafTextures.leafTextureCount = 0;
     place(screen, toolFrame);
 }
@@ -182,22 +184,10 @@ void ViewWindowModel::stop() {
 }
 
 void ViewWindowModel::reset() {
-    resetView();
+    burgeon::resetView(state_.project.view);
     // A nudge after "Reset" moves on from the view it shows, not from the sliders' old places.
     state_.animationPage.followCamera();
     changed();
-}
-
-void ViewWindowModel::resetView() {
-    // Only the slider rotations and the translation; the mouse angles, zoom, scale and time
-    // stay.
-    ViewState& view = state_.project.view;
-    view.rotationX = 0.0;
-    view.rotationY = 0.0;
-    view.rotationZ = 0.0;
-    view.translationX = 0.0;
-    view.translationY = -3.0;
-    view.translationZ = -14.0;
 }
 
 void ViewWindowModel::toggleAxes() {

@@ -121,7 +121,6 @@ public:
 private:
     std::optional<FrameDone> guardedFrame(bool repaint);
     // The slider rotations and the translation go back to their start values.
-    void resetView();
     void request();
     std::int64_t now() { return pacingClock_->tickMilliseconds(); }
 
