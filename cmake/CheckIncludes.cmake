@@ -1,13 +1,20 @@
 # cmake -DROOT=source -DMANIFEST=file -P CheckIncludes.cmake
 # Each line of the manifest is FOLDER=MODULE,MODULE,...: a file in FOLDER may include
-# "X/..." only when X is FOLDER's own top folder or one of those modules' folders.
+# "X/..." only when X is FOLDER's own top folder or one of those modules' folders. A line
+# *=MODULE,... names the modules this build leaves out, which any folder may include.
 cmake_minimum_required(VERSION 3.25)
 file(STRINGS ${MANIFEST} lines)
 set(faults "")
+set(absent "")
 foreach(line ${lines})
     string(REGEX MATCH "^([^=]*)=(.*)$" ignored "${line}")
     set(folder ${CMAKE_MATCH_1})
     string(REPLACE "," ";" allowed "${CMAKE_MATCH_2}")
+    if(folder STREQUAL "*")
+        set(absent ${allowed})
+        continue()
+    endif()
+    list(APPEND allowed ${absent})
     string(REGEX MATCH "^[^/]+" own "${folder}")
     list(APPEND allowed ${own})
     file(GLOB files ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)

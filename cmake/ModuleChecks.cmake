@@ -114,7 +114,18 @@ function(burgeon_module_checks)
     endforeach()
     list(REMOVE_DUPLICATES folders)
 
+    # A module this configuration leaves out (the desktop with BURGEON_GUI off, the Python
+    # module without pybind11) can only be included behind a preprocessor switch that is off
+    # here as well.
     set(manifest "")
+    set(absent)
+    foreach(module ui python)
+        if(NOT TARGET burgeon_${module})
+            list(APPEND absent ${module})
+        endif()
+    endforeach()
+    string(REPLACE ";" "," absentText "${absent}")
+    string(APPEND manifest "*=${absentText}\n")
     set(files)
     foreach(folder ${folders})
         string(MAKE_C_IDENTIFIER "${folder}" key)
