@@ -167,10 +167,7 @@ std::size_t SegmentBuffer::triangleCount() const {
 void SegmentBuffer::build(const ViewSetting& setting) {
     ++builds_;
     const ScreenScale screen(setting.projection, setting.viewport[2], setting.viewport[3]);
-    facing_.reset();
-    if (setting.cullsBackFaces) {
-        facing_.emplace(setting.projection, setting.viewport[2], setting.viewport[3]);
-    }
+    screen_.emplace(setting.projection, setting.viewport, setting.cullsBackFaces);
     usedRuns_ = 0;
     for (const Segment& segment : segments_) {
         const auto used = runs_.begin() + static_cast<std::ptrdiff_t>(usedRuns_);
@@ -225,27 +222,21 @@ void SegmentBuffer::appendSegment(const Segment& segment, const ScreenScale& scr
     appendTriangles(top, topStart, arrays);
 }
 
-// The pipeline would cull the triangles that turn away from the eye; they are left out here
-// already, when it culls back faces.
+// The triangles the pipeline would draw no pixel of, turned away or clear of every pixel
+// centre, are left out already: most triangles of a shape a few pixels across are.
 void SegmentBuffer::appendTriangles(const QuadricShape& shape, std::uint32_t first,
                                     VertexArrays& arrays) {
     std::vector<std::uint32_t>& indices = arrays.indices();
-    if (!facing_) {
-        for (const std::uint32_t index : shape.indices) {
-            indices.push_back(first + index);
-        }
-        return;
-    }
     clips_.clear();
     const float* placed = arrays.vertices().data() + std::size_t{first} * 6;
     for (std::size_t k = 0; k < shape.vertices.size(); ++k) {
-        clips_.push_back(facing_->clip(placed + 6 * k + 3));
+        clips_.push_back(screen_->clip(placed + 6 * k + 3));
     }
     for (std::size_t t = 0; t + 2 < shape.indices.size(); t += 3) {
         const std::uint32_t a = shape.indices[t];
         const std::uint32_t b = shape.indices[t + 1];
         const std::uint32_t c = shape.indices[t + 2];
-        if (!facing_->turnsAway(clips_[a], clips_[b], clips_[c])) {
+        if (screen_->shows(clips_[a], clips_[b], clips_[c])) {
             indices.insert(indices.end(), {first + a, first + b, first + c});
         }
     }

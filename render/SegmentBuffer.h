@@ -2,7 +2,7 @@
 
 #include "base/UserInterface.h"
 #include "drawing/OrganDetail.h"
-#include "drawing/ScreenFacing.h"
+#include "drawing/ScreenTriangles.h"
 #include "render/VertexArrays.h"
 
 #include <array>
@@ -71,10 +71,10 @@ private:
     std::optional<ViewSetting> builtSetting_;
     std::vector<ColorRun> runs_; // kept with their buffers; the first usedRuns_ hold the walk's
     std::size_t usedRuns_ = 0;
-    // While building: the turn of the triangles on screen, and the clip coordinates of the
-    // shape being placed.
-    std::optional<ScreenFacing> facing_;
-    std::vector<ScreenFacing::Clip> clips_;
+    // While building: where the triangles land on the screen, and the clip coordinates of
+    // the shape being placed.
+    std::optional<ScreenTriangles> screen_;
+    std::vector<ScreenTriangles::Clip> clips_;
     // Unit shapes (radius 1, cylinder height 1) by slices; caps by slices, stacks and half.
     std::map<int, QuadricShape> cylinders_;
     std::map<std::tuple<int, int, bool>, QuadricShape> caps_;

@@ -33,14 +33,11 @@ void SurfaceBuffer::clear() {
     texCoord_ = {current[0], current[1]};
     glGetFloatv(GL_CURRENT_NORMAL, current.data());
     normal_ = {current[0], current[1], current[2]};
-    facing_.reset();
-    if (cullsBackFaces()) {
-        std::array<GLfloat, 16> projection{};
-        std::array<GLint, 4> viewport{};
-        glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
-        glGetIntegerv(GL_VIEWPORT, viewport.data());
-        facing_.emplace(projection, viewport[2], viewport[3]);
-    }
+    std::array<GLfloat, 16> projection{};
+    std::array<GLint, 4> viewport{};
+    glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    screen_.emplace(projection, viewport, cullsBackFaces());
 }
 
 void SurfaceBuffer::draw(unsigned leafTexture) {
@@ -147,13 +144,13 @@ void SurfaceBuffer::vertex(const Vector3& normal, const double* texCoord, double
         static_cast<float>(x), static_cast<float>(y), static_cast<float>(z)};
     std::vector<std::uint32_t>& indices = run_->arrays.indices();
     indices.push_back(vertexIndex(given));
-    // A whole triangle that turns away would be culled by the pipeline: it is left out.
-    if (facing_ && indices.size() % 3 == 0) {
+    // A whole triangle the pipeline would draw no pixel of is left out.
+    if (indices.size() % 3 == 0) {
         const float* vertices = run_->arrays.vertices().data();
         const auto clip = [&](std::size_t back) {
-            return facing_->clip(vertices + indices[indices.size() - back] * FloatsPerVertex + 5);
+            return screen_->clip(vertices + indices[indices.size() - back] * FloatsPerVertex + 5);
         };
-        if (facing_->turnsAway(clip(3), clip(2), clip(1))) {
+        if (!screen_->shows(clip(3), clip(2), clip(1))) {
             indices.resize(indices.size() - 3);
         }
     }

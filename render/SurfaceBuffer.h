@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drawing/DrawingTarget.h"
-#include "drawing/ScreenFacing.h"
+#include "drawing/ScreenTriangles.h"
 #include "drawing/SurfaceRoutines.h"
 #include "render/VertexArrays.h"
 
@@ -89,8 +89,8 @@ private:
     std::array<double, 9> normalMatrix_{};
     std::array<float, 2> texCoord_{};
     std::array<float, 3> normal_{};
-    // The turn of the triangles on screen, when the pipeline culls back faces.
-    std::optional<ScreenFacing> facing_;
+    // Where the triangles land on the screen.
+    std::optional<ScreenTriangles> screen_;
     std::vector<SideSlot> sideSlots_ = std::vector<SideSlot>(SideSlots);
     std::uint32_t side_ = 0;
 };

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+
+namespace burgeon {
+
+// Where a triangle in eye space lands on the screen, as the pipeline rasterises it: which way
+// it turns (counter-clockwise in window coordinates is the front, and back faces may be
+// culled) and which pixel centres it covers. A triangle the pipeline would draw no pixel of
+// need not be sent at all; most triangles of a shape a few pixels across cover no centre.
+class ScreenTriangles {
+public:
+    // Clip coordinates x, y and w (z does not matter for the turn or the pixels).
+    using Clip = std::array<double, 3>;
+
+    // Column-major projection, as the pipeline keeps it; the viewport as x, y, width and
+    // height; whether the pipeline culls back faces.
+    ScreenTriangles(const std::array<float, 16>& projection, const std::array<int, 4>& viewport,
+                    bool cullsBackFaces);
+
+    Clip clip(const float* eye) const;
+    // Whether the pipeline would draw a pixel of the triangle: it is neither culled nor
+    // clear of every pixel centre.
+    bool shows(const Clip& a, const Clip& b, const Clip& c) const {
+        return !(cullsBackFaces_ && turnsAway(a, b, c)) && !missesEveryPixel(a, b, c);
+    }
+    // Whether the triangle turns its back to the eye by more than a hundredth of a pixel's
+    // area, so that culling leaves no pixel of it. One that reaches the eye's plane or behind
+    // it is left to the pipeline, which clips it first.
+    bool turnsAway(const Clip& a, const Clip& b, const Clip& c) const;
+    // Whether no pixel centre of the viewport lies in the triangle or within a small margin of
+    // it (the pipeline snaps corners to a fraction of a pixel and breaks ties on edges by
+    // its own rules). Only small triangles are looked into; a larger one, or one reaching the
+    // eye's plane, is taken to cover some.
+    bool missesEveryPixel(const Clip& a, const Clip& b, const Clip& c) const;
+
+private:
+    using Point = std::array<double, 2>;
+    Point window(const Clip& clip) const;
+
+    std::array<double, 12> rows_{}; // rows x, y and w of the projection
+    std::array<int, 4> viewport_{};
+    bool cullsBackFaces_ = false;
+    double pixelsPerUnitArea_ = 0.0;
+};
+
+} // namespace burgeon
