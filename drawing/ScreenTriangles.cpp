@@ -15,8 +15,9 @@ constexpr double CentreMargin = 1.0 / 32.0;
 // The most pixel centres of its bounding box a triangle is tested against.
 constexpr int MostCentresTested = 16;
 
-double cross(const std::array<double, 2>& origin, const std::array<double, 2>& u,
-             const std::array<double, 2>& v) {
+using Point = std::array<double, 2>;
+
+double cross(const Point& origin, const Point& u, const Point& v) {
     return (u[0] - origin[0]) * (v[1] - origin[1]) - (u[1] - origin[1]) * (v[0] - origin[0]);
 }
 
@@ -36,10 +37,15 @@ ScreenTriangles::ScreenTriangles(const std::array<float, 16>& projection,
 }
 
 ScreenTriangles::Clip ScreenTriangles::clip(const float* eye) const {
-    Clip result{};
+    std::array<double, 3> xyw{};
     for (std::size_t r = 0; r < 3; ++r) {
         const double* row = &rows_[4 * r];
-        result[r] = row[0] * eye[0] + row[1] * eye[1] + row[2] * eye[2] + row[3];
+        xyw[r] = row[0] * eye[0] + row[1] * eye[1] + row[2] * eye[2] + row[3];
+    }
+    Clip result{xyw[0], xyw[1], xyw[2]};
+    if (result.w > 0.0) {
+        result.windowX = (result.x / result.w + 1.0) * viewport_[2] / 2.0 + viewport_[0];
+        result.windowY = (result.y / result.w + 1.0) * viewport_[3] / 2.0 + viewport_[1];
     }
     return result;
 }
@@ -47,59 +53,59 @@ ScreenTriangles::Clip ScreenTriangles::clip(const float* eye) const {
 // Twice the signed area in normalised device coordinates is the determinant of the clip
 // coordinates (x, y, w) of the corners divided by the product of their w (all above 0 here).
 bool ScreenTriangles::turnsAway(const Clip& a, const Clip& b, const Clip& c) const {
-    if (a[2] <= 0.0 || b[2] <= 0.0 || c[2] <= 0.0) {
+    if (a.w <= 0.0 || b.w <= 0.0 || c.w <= 0.0) {
         return false;
     }
-    const double determinant = a[0] * (b[1] * c[2] - b[2] * c[1]) -
-                               a[1] * (b[0] * c[2] - b[2] * c[0]) +
-                               a[2] * (b[0] * c[1] - b[1] * c[0]);
-    return determinant * pixelsPerUnitArea_ < -HairTwiceArea * (a[2] * b[2] * c[2]);
-}
-
-ScreenTriangles::Point ScreenTriangles::window(const Clip& clip) const {
-    return {(clip[0] / clip[2] + 1.0) * viewport_[2] / 2.0 + viewport_[0],
-            (clip[1] / clip[2] + 1.0) * viewport_[3] / 2.0 + viewport_[1]};
+    const double determinant = a.x * (b.y * c.w - b.w * c.y) - a.y * (b.x * c.w - b.w * c.x) +
+                               a.w * (b.x * c.y - b.y * c.x);
+    return determinant * pixelsPerUnitArea_ < -HairTwiceArea * (a.w * b.w * c.w);
 }
 
 // The centres of pixel (i, j) lie at (i + 1/2, j + 1/2). A centre counts as covered when it
 // lies on the inner side of each edge, or no further than the margin outside it.
 bool ScreenTriangles::missesEveryPixel(const Clip& a, const Clip& b, const Clip& c) const {
-    if (!(a[2] > 0.0 && b[2] > 0.0 && c[2] > 0.0)) {
+    if (!(a.w > 0.0 && b.w > 0.0 && c.w > 0.0)) {
         return false;
     }
-    const std::array<Point, 3> corners = {window(a), window(b), window(c)};
-    std::array<int, 2> first{};
-    std::array<int, 2> last{};
+    const std::array<Point, 3> corners = {Point{a.windowX, a.windowY}, Point{b.windowX, b.windowY},
+                                          Point{c.windowX, c.windowY}};
+    std::array<double, 2> first{};
+    std::array<double, 2> last{};
     for (std::size_t axis = 0; axis < 2; ++axis) {
         const auto [low, high] =
             std::minmax({corners[0][axis], corners[1][axis], corners[2][axis]});
-        const int start = viewport_[axis];
-        const int end = start + viewport_[axis + 2] - 1;
-        first[axis] =
-            static_cast<int>(std::max<double>(start, std::ceil(low - CentreMargin - 0.5)));
-        last[axis] = static_cast<int>(std::min<double>(end, std::floor(high + CentreMargin - 0.5)));
+        const double start = viewport_[axis];
+        const double end = start + viewport_[axis + 2] - 1;
+        first[axis] = std::max(start, std::ceil(low - CentreMargin - 0.5));
+        last[axis] = std::min(end, std::floor(high + CentreMargin - 0.5));
         if (first[axis] > last[axis]) {
             return true;
         }
     }
-    if ((last[0] - first[0] + 1) * (last[1] - first[1] + 1) > MostCentresTested) {
+    if ((last[0] - first[0] + 1.0) * (last[1] - first[1] + 1.0) > MostCentresTested) {
         return false;
     }
-    // Edges turned so the inside is on their left, whichever way the triangle turns.
+    // Edges turned so the inside is on their left, whichever way the triangle turns; a centre
+    // outside an edge by a side value s lies s / length from it.
     const bool counterClockwise = cross(corners[0], corners[1], corners[2]) >= 0.0;
-    std::array<double, 3> edgeLengths{};
+    std::array<double, 3> marginsSquared{};
     for (std::size_t k = 0; k < 3; ++k) {
         const Point& from = corners[k];
         const Point& to = corners[(k + 1) % 3];
-        edgeLengths[k] = std::hypot(to[0] - from[0], to[1] - from[1]);
+        const double dx = to[0] - from[0];
+        const double dy = to[1] - from[1];
+        marginsSquared[k] = CentreMargin * CentreMargin * (dx * dx + dy * dy);
     }
-    for (int j = first[1]; j <= last[1]; ++j) {
-        for (int i = first[0]; i <= last[0]; ++i) {
-            const Point centre{i + 0.5, j + 0.5};
+    const auto columns = static_cast<int>(last[0] - first[0]) + 1;
+    const auto rows = static_cast<int>(last[1] - first[1]) + 1;
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const Point centre{first[0] + column + 0.5, first[1] + row + 0.5};
             bool inside = true;
             for (std::size_t k = 0; k < 3 && inside; ++k) {
                 const double side = cross(corners[k], corners[(k + 1) % 3], centre);
-                inside = (counterClockwise ? side : -side) >= -CentreMargin * edgeLengths[k];
+                const double inward = counterClockwise ? side : -side;
+                inside = inward >= 0.0 || inward * inward <= marginsSquared[k];
             }
             if (inside) {
                 return false;

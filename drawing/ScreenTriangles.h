@@ -10,8 +10,15 @@ namespace burgeon {
 // need not be sent at all; most triangles of a shape a few pixels across cover no centre.
 class ScreenTriangles {
 public:
-    // Clip coordinates x, y and w (z does not matter for the turn or the pixels).
-    using Clip = std::array<double, 3>;
+    // A corner on the screen: its clip coordinates x, y and w (z does not matter for the turn
+    // or the pixels) and, in front of the eye's plane, its window coordinates.
+    struct Clip {
+        double x = 0.0;
+        double y = 0.0;
+        double w = 0.0;
+        double windowX = 0.0;
+        double windowY = 0.0;
+    };
 
     // Column-major projection, as the pipeline keeps it; the viewport as x, y, width and
     // height; whether the pipeline culls back faces.
@@ -35,9 +42,6 @@ public:
     bool missesEveryPixel(const Clip& a, const Clip& b, const Clip& c) const;
 
 private:
-    using Point = std::array<double, 2>;
-    Point window(const Clip& clip) const;
-
     std::array<double, 12> rows_{}; // rows x, y and w of the projection
     std::array<int, 4> viewport_{};
     bool cullsBackFaces_ = false;
