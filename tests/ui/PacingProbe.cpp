@@ -109,7 +109,9 @@ int main(int argc, char** argv) {
     const int frames = windows.viewWindow->panel()->framesDrawn() - framesBefore;
     const double percent =
         100.0 * static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK)) / elapsed;
-    std::printf("%-5s  %5.1f %% of a core  %4d frames in %.1f s (%.1f a second)\n",
-                situation.c_str(), percent, frames, elapsed, frames / elapsed);
+    const QSize panel = windows.viewWindow->panel()->size();
+    std::printf("%-5s  %5.1f %% of a core  %4d frames in %.1f s (%.1f a second), view %dx%d\n",
+                situation.c_str(), percent, frames, elapsed, frames / elapsed, panel.width(),
+                panel.height());
     return 0;
 }

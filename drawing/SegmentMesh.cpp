@@ -1,0 +1,275 @@
+#include "drawing/SegmentMesh.h"
+
+#include "drawing/OrganDetail.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <limits>
+#include <thread>
+
+namespace burgeon {
+
+namespace {
+
+using Vector = std::array<double, 3>;
+
+// Below this many segments a second thread costs more than it saves.
+constexpr std::size_t SegmentsForTwoThreads = 512;
+constexpr std::size_t FloatsPerVertex = 6;
+
+// A shape's frame in eye space: the unit shape's x, y and z axes scaled to the segment and
+// turned as the pipeline turns them (90 degrees about X, so the shape's +Z runs down -Y), its
+// origin, and the axes its normals take (turned, not scaled, with the sign of the radius).
+struct PlacedFrame {
+    Vector x;
+    Vector y;
+    Vector z;
+    Vector origin;
+    Vector normalX;
+    Vector normalY;
+    Vector normalZ;
+};
+
+Vector column(const std::array<float, 16>& m, int index) {
+    const auto at = static_cast<std::size_t>(4 * index);
+    return {m[at], m[at + 1], m[at + 2]};
+}
+
+Vector scaled(const Vector& v, double factor) {
+    return {v[0] * factor, v[1] * factor, v[2] * factor};
+}
+
+// M x R x S: M the model-view matrix, R the turn of 90 degrees about X (the shape's (x, y, z)
+// lands on (x, -z, y)), S the scale `across` along the shape's x and y, `along` its z.
+PlacedFrame placedFrame(const std::array<float, 16>& m, double across, double along) {
+    const Vector mx = column(m, 0);
+    const Vector my = column(m, 1);
+    const Vector mz = column(m, 2);
+    const double sign = across < 0.0 ? -1.0 : 1.0;
+    return {scaled(mx, across), scaled(mz, across), scaled(my, -along), column(m, 3),
+            scaled(mx, sign),   scaled(mz, sign),   scaled(my, -sign)};
+}
+
+// How near the rim of its segment a triangle of a unit cap must come to be kept.
+constexpr float HiddenFromRim = 0.1f;
+
+// The half of a cap that stands out of its segment. The sphere's +Z half lies inside the
+// cylinder, which runs along +Z from the sphere's centre with the same radius, and its wall
+// hides it; the triangles that keep a tenth of the radius from the rim are left out, with the
+// vertices only they use.
+QuadricShape outerHalf(const QuadricShape& sphere) {
+    QuadricShape half;
+    std::vector<std::uint32_t> kept(sphere.vertices.size(),
+                                    std::numeric_limits<std::uint32_t>::max());
+    for (std::size_t t = 0; t + 2 < sphere.indices.size(); t += 3) {
+        float nearestRim = std::numeric_limits<float>::max();
+        for (std::size_t k = 0; k < 3; ++k) {
+            nearestRim = std::min(nearestRim, sphere.vertices[sphere.indices[t + k]].position[2]);
+        }
+        if (nearestRim > HiddenFromRim) {
+            continue;
+        }
+        for (std::size_t k = 0; k < 3; ++k) {
+            const std::uint32_t index = sphere.indices[t + k];
+            if (kept[index] == std::numeric_limits<std::uint32_t>::max()) {
+                kept[index] = static_cast<std::uint32_t>(half.vertices.size());
+                half.vertices.push_back(sphere.vertices[index]);
+            }
+            half.indices.push_back(kept[index]);
+        }
+    }
+    return half;
+}
+
+// The same shape with each vertex once: GLU sends a ring of a sphere once for each band it
+// bounds and the seam of a strip twice, with the same values each time. The pipeline lights a
+// vertex once however many triangles share it.
+QuadricShape sharedVertices(const QuadricShape& shape) {
+    QuadricShape shared;
+    std::map<std::array<float, 6>, std::uint32_t> indexOf;
+    for (const std::uint32_t index : shape.indices) {
+        const QuadricVertex& vertex = shape.vertices[index];
+        const std::array<float, 6> key{vertex.position[0], vertex.position[1], vertex.position[2],
+                                       vertex.normal[0],   vertex.normal[1],   vertex.normal[2]};
+        const auto [found, added] =
+            indexOf.emplace(key, static_cast<std::uint32_t>(shared.vertices.size()));
+        if (added) {
+            shared.vertices.push_back(vertex);
+        }
+        shared.indices.push_back(found->second);
+    }
+    return shared;
+}
+
+// Places shapes into meshes for one view; each thread has its own.
+class ShapePlacer {
+public:
+    explicit ShapePlacer(const ScreenView& view)
+        : screen_(view.projection, view.viewport, view.cullsBackFaces) {}
+
+    // The shape's vertices placed by the frame at the end of the mesh, and the triangles of
+    // them the pipeline would draw a pixel of.
+    void place(const QuadricShape& shape, const PlacedFrame& frame, ColorMesh& mesh) {
+        const auto first = static_cast<std::uint32_t>(mesh.vertices.size() / FloatsPerVertex);
+        appendVertices(shape, frame, mesh.vertices);
+        clips_.clear();
+        const float* placed = mesh.vertices.data() + std::size_t{first} * FloatsPerVertex;
+        for (std::size_t k = 0; k < shape.vertices.size(); ++k) {
+            clips_.push_back(screen_.clip(placed + FloatsPerVertex * k + 3));
+        }
+        for (std::size_t t = 0; t + 2 < shape.indices.size(); t += 3) {
+            const std::uint32_t a = shape.indices[t];
+            const std::uint32_t b = shape.indices[t + 1];
+            const std::uint32_t c = shape.indices[t + 2];
+            if (screen_.shows(clips_[a], clips_[b], clips_[c])) {
+                mesh.indices.insert(mesh.indices.end(), {first + a, first + b, first + c});
+            }
+        }
+    }
+
+private:
+    static void appendVertices(const QuadricShape& shape, const PlacedFrame& f,
+                               std::vector<float>& vertices) {
+        const std::size_t start = vertices.size();
+        vertices.resize(start + shape.vertices.size() * FloatsPerVertex);
+        float* out = vertices.data() + start;
+        for (const QuadricVertex& vertex : shape.vertices) {
+            const auto& p = vertex.position;
+            const auto& n = vertex.normal;
+            for (std::size_t k = 0; k < 3; ++k) {
+                *out++ = static_cast<float>(f.normalX[k] * n[0] + f.normalY[k] * n[1] +
+                                            f.normalZ[k] * n[2]);
+            }
+            for (std::size_t k = 0; k < 3; ++k) {
+                *out++ =
+                    static_cast<float>(f.x[k] * p[0] + f.y[k] * p[1] + f.z[k] * p[2] + f.origin[k]);
+            }
+        }
+    }
+
+    ScreenTriangles screen_;
+    std::vector<ScreenTriangles::Clip> clips_;
+};
+
+} // namespace
+
+void SegmentMesher::build(const std::vector<CappedSegment>& segments, const ScreenView& view,
+                          std::vector<ColorMesh>& meshes) {
+    plan(segments, view, meshes);
+    const auto placeRange = [this, &view](std::size_t begin, std::size_t end,
+                                          std::vector<ColorMesh>& into) {
+        ShapePlacer placer(view);
+        for (std::size_t k = begin; k < end; ++k) {
+            const Planned& planned = planned_[k];
+            const CappedSegment& segment = *planned.segment;
+            ColorMesh& mesh = into[planned.mesh];
+            placer.place(*planned.side,
+                         placedFrame(segment.modelView, segment.radius, segment.length), mesh);
+            placer.place(*planned.cap,
+                         placedFrame(segment.modelView, segment.radius, segment.radius), mesh);
+        }
+    };
+    if (planned_.size() < SegmentsForTwoThreads) {
+        placeRange(0, planned_.size(), meshes);
+        return;
+    }
+    secondHalf_.resize(meshes.size());
+    for (ColorMesh& mesh : secondHalf_) {
+        mesh.vertices.clear();
+        mesh.indices.clear();
+    }
+    const std::size_t middle = planned_.size() / 2;
+    std::exception_ptr secondFailed;
+    {
+        const std::jthread second([&] {
+            try {
+                placeRange(middle, planned_.size(), secondHalf_);
+            } catch (...) {
+                secondFailed = std::current_exception();
+            }
+        });
+        placeRange(0, middle, meshes);
+    }
+    if (secondFailed) {
+        std::rethrow_exception(secondFailed);
+    }
+    // The second half's triangles after the first's, their indices past its vertices.
+    for (std::size_t k = 0; k < meshes.size(); ++k) {
+        ColorMesh& mesh = meshes[k];
+        const ColorMesh& half = secondHalf_[k];
+        const auto offset = static_cast<std::uint32_t>(mesh.vertices.size() / FloatsPerVertex);
+        mesh.vertices.insert(mesh.vertices.end(), half.vertices.begin(), half.vertices.end());
+        mesh.indices.reserve(mesh.indices.size() + half.indices.size());
+        for (const std::uint32_t index : half.indices) {
+            mesh.indices.push_back(offset + index);
+        }
+    }
+}
+
+// Each segment's detail from its size on screen, and its colour's mesh. A segment of no
+// radius covers no pixel; only a segment at least as long as its radius hides the inner half
+// of its cap. The shapes are made here, before any thread reads them.
+void SegmentMesher::plan(const std::vector<CappedSegment>& segments, const ScreenView& view,
+                         std::vector<ColorMesh>& meshes) {
+    const ScreenScale screen(view.projection, view.viewport[2], view.viewport[3]);
+    std::size_t used = 0;
+    planned_.clear();
+    for (const CappedSegment& segment : segments) {
+        if (segment.radius == 0.0) {
+            continue;
+        }
+        const auto end = meshes.begin() + static_cast<std::ptrdiff_t>(used);
+        auto mesh = std::find_if(meshes.begin(), end, [&](const ColorMesh& candidate) {
+            return candidate.color == segment.color;
+        });
+        if (mesh == end) {
+            if (used == meshes.size()) {
+                meshes.emplace_back();
+            }
+            mesh = meshes.begin() + static_cast<std::ptrdiff_t>(used++);
+            mesh->color = segment.color;
+            mesh->vertices.clear();
+            mesh->indices.clear();
+        }
+        const Vector upper = column(segment.modelView, 3);
+        const Vector down = column(segment.modelView, 1);
+        const Vector lower{upper[0] - down[0] * segment.length, upper[1] - down[1] * segment.length,
+                           upper[2] - down[2] * segment.length};
+        // The model-view matrix scales every axis alike: the radius in eye space.
+        const Vector across = column(segment.modelView, 0);
+        const double eyeRadius =
+            std::fabs(segment.radius) *
+            std::sqrt(across[0] * across[0] + across[1] * across[1] + across[2] * across[2]);
+        const SegmentDetail detail = segmentDetail(segmentPixels(screen, eyeRadius, upper, lower),
+                                                   segmentPixels(screen, eyeRadius, upper, upper));
+        const bool hidesInnerHalf = std::fabs(segment.length) >= std::fabs(segment.radius);
+        planned_.push_back({&segment, &cylinder(detail.cylinderSlices),
+                            &cap(detail.capSlices, detail.capStacks, hidesInnerHalf),
+                            static_cast<std::size_t>(mesh - meshes.begin())});
+    }
+    meshes.resize(used);
+}
+
+const QuadricShape& SegmentMesher::cylinder(int slices) {
+    auto found = cylinders_.find(slices);
+    if (found == cylinders_.end()) {
+        found =
+            cylinders_
+                .emplace(slices, sharedVertices(quadricCylinder(1.0, 1.0, slices, CylinderStacks)))
+                .first;
+    }
+    return found->second;
+}
+
+const QuadricShape& SegmentMesher::cap(int slices, int stacks, bool outer) {
+    const std::tuple<int, int, bool> key{slices, stacks, outer};
+    auto found = caps_.find(key);
+    if (found == caps_.end()) {
+        QuadricShape sphere = quadricSphere(1.0, slices, stacks);
+        found = caps_.emplace(key, sharedVertices(outer ? outerHalf(sphere) : sphere)).first;
+    }
+    return found->second;
+}
+
+} // namespace burgeon
