@@ -4,7 +4,7 @@
 #include "render/RenderState.h"
 
 #include <algorithm>
-#include <cstring>
+#include <limits>
 
 namespace burgeon {
 
@@ -101,11 +101,6 @@ void SurfaceBuffer::beginTriangles() {
         run_ = &runs_[usedRuns_++];
         run_->state = state_;
     }
-    // A new side: the slots of the last one no longer count.
-    if (++side_ == 0) {
-        std::fill(sideSlots_.begin(), sideSlots_.end(), SideSlot{});
-        side_ = 1;
-    }
     std::array<GLfloat, 16> m{};
     glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
     for (std::size_t k = 0; k < 16; ++k) {
@@ -143,42 +138,65 @@ void SurfaceBuffer::vertex(const Vector3& normal, const double* texCoord, double
         texCoord_[0],          texCoord_[1],          normal_[0],           normal_[1], normal_[2],
         static_cast<float>(x), static_cast<float>(y), static_cast<float>(z)};
     std::vector<std::uint32_t>& indices = run_->arrays.indices();
-    indices.push_back(vertexIndex(given));
-    // A whole triangle the pipeline would draw no pixel of is left out.
+    indices.push_back(appendPlaced(given));
     if (indices.size() % 3 == 0) {
-        const float* vertices = run_->arrays.vertices().data();
-        const auto clip = [&](std::size_t back) {
-            return screen_->clip(vertices + indices[indices.size() - back] * FloatsPerVertex + 5);
-        };
-        if (!screen_->shows(clip(3), clip(2), clip(1))) {
-            indices.resize(indices.size() - 3);
-        }
+        keepIfShown();
     }
 }
 
-// The routines give a point once for each triangle it belongs to, with the same values: it is
-// placed once. Open addressing over the side's slots by the point's position; a side holds far
-// fewer points than slots.
-std::uint32_t SurfaceBuffer::vertexIndex(const Vertex& given) {
-    std::uint32_t hash = 2166136261U;
-    for (std::size_t k = 5; k < FloatsPerVertex; ++k) {
-        std::uint32_t bits = 0;
-        std::memcpy(&bits, &given[k], sizeof bits);
-        hash = (hash ^ bits) * 16777619U;
+void SurfaceBuffer::keepIfShown() {
+    std::vector<std::uint32_t>& indices = run_->arrays.indices();
+    const float* vertices = run_->arrays.vertices().data();
+    const auto clip = [&](std::size_t back) {
+        return screen_->clip(vertices + indices[indices.size() - back] * FloatsPerVertex + 5);
+    };
+    if (!screen_->shows(clip(3), clip(2), clip(1))) {
+        indices.resize(indices.size() - 3);
     }
-    for (std::size_t probe = 0; probe < SideSlots; ++probe) {
-        SideSlot& slot = sideSlots_[(hash + probe) & (SideSlots - 1)];
-        if (slot.side != side_) {
-            slot.side = side_;
-            slot.given = given;
-            slot.index = appendPlaced(given);
-            return slot.index;
+}
+
+void SurfaceBuffer::drawSide(const SurfaceSide& side) {
+    beginTriangles();
+    constexpr std::uint32_t Unplaced = std::numeric_limits<std::uint32_t>::max();
+    placedPoints_.assign(MaxShapePoints + 1, Unplaced);
+    std::vector<std::uint32_t>& indices = run_->arrays.indices();
+    const int triangles = side.triangleCount();
+    for (int k = 1; k <= triangles; ++k) {
+        const std::array<std::size_t, 3> corners = side.corners(k);
+        for (const std::size_t point : corners) {
+            std::uint32_t& placed = placedPoints_[point];
+            if (placed == Unplaced) {
+                if (const double* texCoord = side.texCoord(point)) {
+                    texCoord_ = {static_cast<float>(texCoord[0]), static_cast<float>(texCoord[1])};
+                }
+                const Vector3 normal = side.normal(point);
+                const Vector3 position = side.position(point);
+                placed =
+                    appendPlaced({texCoord_[0], texCoord_[1], static_cast<float>(normal.x),
+                                  static_cast<float>(normal.y), static_cast<float>(normal.z),
+                                  static_cast<float>(position.x), static_cast<float>(position.y),
+                                  static_cast<float>(position.z)});
+                pointClips_[point] = screen_->clip(run_->arrays.vertices().data() +
+                                                   std::size_t{placed} * FloatsPerVertex + 5);
+            }
         }
-        if (slot.given == given) {
-            return slot.index;
+        const auto& clips = pointClips_;
+        if (screen_->shows(clips[corners[0]], clips[corners[1]], clips[corners[2]])) {
+            for (const std::size_t point : corners) {
+                indices.push_back(placedPoints_[point]);
+            }
         }
     }
-    return appendPlaced(given);
+    // What the routines leave current: the last corner's normal and texture coordinate.
+    if (triangles > 0) {
+        const std::size_t last = side.corners(triangles)[2];
+        const Vector3 normal = side.normal(last);
+        normal_ = {static_cast<float>(normal.x), static_cast<float>(normal.y),
+                   static_cast<float>(normal.z)};
+        if (const double* texCoord = side.texCoord(last)) {
+            texCoord_ = {static_cast<float>(texCoord[0]), static_cast<float>(texCoord[1])};
+        }
+    }
 }
 
 // The vertex in eye space: the position by the model-view matrix, the normal by its cofactors.

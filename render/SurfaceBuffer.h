@@ -49,6 +49,8 @@ public:
                 double z) override;
     void endTriangles() override {}
     void flush() override {}
+    // The side's points placed once each, in the order its triangles first use them.
+    void drawSide(const SurfaceSide& side) override;
 
 private:
     struct State {
@@ -66,17 +68,9 @@ private:
         VertexArrays arrays{VertexArrays::Layout::TexCoordNormalPosition};
     };
     using Vertex = std::array<float, FloatsPerVertex>;
-    // The vertices of the triangles being given (a side of a surface), as the routines gave
-    // them, with their index in the run.
-    struct SideSlot {
-        std::uint32_t side = 0;
-        std::uint32_t index = 0;
-        Vertex given{};
-    };
-    static constexpr std::size_t SideSlots = 1024;
-
-    std::uint32_t vertexIndex(const Vertex& given);
     std::uint32_t appendPlaced(const Vertex& given);
+    // Keeps the triangle just given unless the pipeline would draw no pixel of it.
+    void keepIfShown();
 
     DrawingTarget& matrices_;
     std::vector<Run> runs_;
@@ -91,8 +85,10 @@ private:
     std::array<float, 3> normal_{};
     // Where the triangles land on the screen.
     std::optional<ScreenTriangles> screen_;
-    std::vector<SideSlot> sideSlots_ = std::vector<SideSlot>(SideSlots);
-    std::uint32_t side_ = 0;
+    // Where each point of the side being drawn went in the run once placed, and where it
+    // lands on the screen.
+    std::vector<std::uint32_t> placedPoints_;
+    std::array<ScreenTriangles::Clip, MaxShapePoints + 1> pointClips_{};
 };
 
 } // namespace burgeon
