@@ -32,8 +32,6 @@ ScreenTriangles::ScreenTriangles(const std::array<float, 16>& projection,
             rows_[4 * r + column] = projection[4 * column + static_cast<std::size_t>(rows[r])];
         }
     }
-    // Normalised device coordinates span 2 across and up the viewport.
-    pixelsPerUnitArea_ = viewport[2] / 2.0 * (viewport[3] / 2.0);
 }
 
 ScreenTriangles::Clip ScreenTriangles::clip(const float* eye) const {
@@ -50,30 +48,44 @@ ScreenTriangles::Clip ScreenTriangles::clip(const float* eye) const {
     return result;
 }
 
-// Twice the signed area in normalised device coordinates is the determinant of the clip
-// coordinates (x, y, w) of the corners divided by the product of their w (all above 0 here).
-bool ScreenTriangles::turnsAway(const Clip& a, const Clip& b, const Clip& c) const {
-    if (a.w <= 0.0 || b.w <= 0.0 || c.w <= 0.0) {
+// The turn is the sign of twice the triangle's area in window coordinates; counter-clockwise
+// is positive.
+double ScreenTriangles::twiceArea(const Clip& a, const Clip& b, const Clip& c) {
+    return (b.windowX - a.windowX) * (c.windowY - a.windowY) -
+           (b.windowY - a.windowY) * (c.windowX - a.windowX);
+}
+
+bool ScreenTriangles::shows(const Clip& a, const Clip& b, const Clip& c) const {
+    if (!inFront(a, b, c)) {
+        return true;
+    }
+    const double area = twiceArea(a, b, c);
+    if (cullsBackFaces_ && area < -HairTwiceArea) {
         return false;
     }
-    const double determinant = a.x * (b.y * c.w - b.w * c.y) - a.y * (b.x * c.w - b.w * c.x) +
-                               a.w * (b.x * c.y - b.y * c.x);
-    return determinant * pixelsPerUnitArea_ < -HairTwiceArea * (a.w * b.w * c.w);
+    return !missesEveryCentre(a, b, c, area >= 0.0);
+}
+
+bool ScreenTriangles::turnsAway(const Clip& a, const Clip& b, const Clip& c) const {
+    return inFront(a, b, c) && twiceArea(a, b, c) < -HairTwiceArea;
+}
+
+bool ScreenTriangles::missesEveryPixel(const Clip& a, const Clip& b, const Clip& c) const {
+    return inFront(a, b, c) && missesEveryCentre(a, b, c, twiceArea(a, b, c) >= 0.0);
 }
 
 // The centres of pixel (i, j) lie at (i + 1/2, j + 1/2). A centre counts as covered when it
 // lies on the inner side of each edge, or no further than the margin outside it.
-bool ScreenTriangles::missesEveryPixel(const Clip& a, const Clip& b, const Clip& c) const {
-    if (!(a.w > 0.0 && b.w > 0.0 && c.w > 0.0)) {
-        return false;
-    }
+bool ScreenTriangles::missesEveryCentre(const Clip& a, const Clip& b, const Clip& c,
+                                        bool counterClockwise) const {
     const std::array<Point, 3> corners = {Point{a.windowX, a.windowY}, Point{b.windowX, b.windowY},
                                           Point{c.windowX, c.windowY}};
     std::array<double, 2> first{};
     std::array<double, 2> last{};
     for (std::size_t axis = 0; axis < 2; ++axis) {
-        const auto [low, high] =
-            std::minmax({corners[0][axis], corners[1][axis], corners[2][axis]});
+        const double low = std::min(std::min(corners[0][axis], corners[1][axis]), corners[2][axis]);
+        const double high =
+            std::max(std::max(corners[0][axis], corners[1][axis]), corners[2][axis]);
         const double start = viewport_[axis];
         const double end = start + viewport_[axis + 2] - 1;
         first[axis] = std::max(start, std::ceil(low - CentreMargin - 0.5));
@@ -87,7 +99,6 @@ bool ScreenTriangles::missesEveryPixel(const Clip& a, const Clip& b, const Clip&
     }
     // Edges turned so the inside is on their left, whichever way the triangle turns; a centre
     // outside an edge by a side value s lies s / length from it.
-    const bool counterClockwise = cross(corners[0], corners[1], corners[2]) >= 0.0;
     std::array<double, 3> marginsSquared{};
     for (std::size_t k = 0; k < 3; ++k) {
         const Point& from = corners[k];

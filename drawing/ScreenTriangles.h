@@ -28,9 +28,7 @@ public:
     Clip clip(const float* eye) const;
     // Whether the pipeline would draw a pixel of the triangle: it is neither culled nor
     // clear of every pixel centre.
-    bool shows(const Clip& a, const Clip& b, const Clip& c) const {
-        return !(cullsBackFaces_ && turnsAway(a, b, c)) && !missesEveryPixel(a, b, c);
-    }
+    bool shows(const Clip& a, const Clip& b, const Clip& c) const;
     // Whether the triangle turns its back to the eye by more than a hundredth of a pixel's
     // area, so that culling leaves no pixel of it. One that reaches the eye's plane or behind
     // it is left to the pipeline, which clips it first.
@@ -42,10 +40,17 @@ public:
     bool missesEveryPixel(const Clip& a, const Clip& b, const Clip& c) const;
 
 private:
+    // Whether every corner lies in front of the eye's plane, where the pipeline need not clip.
+    static bool inFront(const Clip& a, const Clip& b, const Clip& c) {
+        return a.w > 0.0 && b.w > 0.0 && c.w > 0.0;
+    }
+    static double twiceArea(const Clip& a, const Clip& b, const Clip& c);
+    bool missesEveryCentre(const Clip& a, const Clip& b, const Clip& c,
+                           bool counterClockwise) const;
+
     std::array<double, 12> rows_{}; // rows x, y and w of the projection
     std::array<int, 4> viewport_{};
     bool cullsBackFaces_ = false;
-    double pixelsPerUnitArea_ = 0.0;
 };
 
 } // namespace burgeon

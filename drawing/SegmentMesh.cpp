@@ -179,7 +179,15 @@ void SegmentMesher::build(const std::vector<CappedSegment>& segments, const Scre
         mesh.vertices.clear();
         mesh.indices.clear();
     }
-    const std::size_t middle = planned_.size() / 2;
+    // Halves of about the same work: the same number of triangles to place and test.
+    std::size_t total = 0;
+    for (const Planned& planned : planned_) {
+        total += planned.side->indices.size() + planned.cap->indices.size();
+    }
+    std::size_t middle = 0;
+    for (std::size_t first = 0; middle < planned_.size() && 2 * first < total; ++middle) {
+        first += planned_[middle].side->indices.size() + planned_[middle].cap->indices.size();
+    }
     std::exception_ptr secondFailed;
     {
         const std::jthread second([&] {

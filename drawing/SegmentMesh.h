@@ -42,8 +42,8 @@ struct ColorMesh {
 
 // Makes the triangles of a walk's capped segments for one view: each cylinder and cap as
 // finely as its size on screen asks (segmentDetail), leaving out the triangles the pipeline
-// would draw no pixel of. A large plant is placed by two threads, each taking half of the
-// segments; each colour's triangles come in the order of the walk either way.
+// would draw no pixel of. A large plant is placed by two threads, each taking the segments of
+// half its triangles; each colour's triangles come in the order of the walk either way.
 class SegmentMesher {
 public:
     // One mesh per colour, in the order the colours first come; the meshes' storage is
