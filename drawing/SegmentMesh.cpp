@@ -14,8 +14,6 @@ namespace {
 
 using Vector = std::array<double, 3>;
 
-// Below this many segments a second thread costs more than it saves.
-constexpr std::size_t SegmentsForTwoThreads = 512;
 constexpr std::size_t FloatsPerVertex = 6;
 
 // A shape's frame in eye space: the unit shape's x, y and z axes scaled to the segment and
@@ -170,7 +168,8 @@ void SegmentMesher::build(const std::vector<CappedSegment>& segments, const Scre
                          placedFrame(segment.modelView, segment.radius, segment.radius), mesh);
         }
     };
-    if (planned_.size() < SegmentsForTwoThreads) {
+    // Below a few hundred segments a second thread costs more than it saves.
+    if (planned_.size() < segmentsForTwoThreads_) {
         placeRange(0, planned_.size(), meshes);
         return;
     }

@@ -46,6 +46,12 @@ struct ColorMesh {
 // half its triangles; each colour's triangles come in the order of the walk either way.
 class SegmentMesher {
 public:
+    // From this many segments on, two threads share the work.
+    static constexpr std::size_t SegmentsForTwoThreads = 512;
+
+    explicit SegmentMesher(std::size_t segmentsForTwoThreads = SegmentsForTwoThreads)
+        : segmentsForTwoThreads_(segmentsForTwoThreads) {}
+
     // One mesh per colour, in the order the colours first come; the meshes' storage is
     // reused.
     void build(const std::vector<CappedSegment>& segments, const ScreenView& view,
@@ -65,6 +71,7 @@ private:
     const QuadricShape& cylinder(int slices);
     const QuadricShape& cap(int slices, int stacks, bool outerHalf);
 
+    std::size_t segmentsForTwoThreads_;
     std::vector<Planned> planned_;
     std::vector<ColorMesh> secondHalf_;
     // Unit shapes (radius 1, cylinder height 1) by slices; caps by slices, stacks and half.
