@@ -201,8 +201,9 @@ public:
         if (options_.plant.recipe.session.empty() && (!options_.from || !options_.to)) {
             throw UsageError{"--from A and --to B are needed"};
         }
-        const std::optional<double> step =
-            options_.step ? std::optional(timeStep(*options_.step)) : std::nullopt;
+        if (options_.step) {
+            timeStep(*options_.step); // refused before the plant is built
+        }
         const PictureSize size = parsePictureSize(options_.size);
         if (!viewCanBeCaptured(size)) {
             throw UsageError{"--size " + options_.size +
@@ -215,7 +216,7 @@ public:
         if (!buildPlantFromOptions(*plant, options_.plant, "animate", watch, err)) {
             return 1;
         }
-        applyCaptureOptions(plant->project, step);
+        applyCaptureOptions(plant->project);
         VideoOutput video;
         video.fileName = options_.video;
         if (options_.fps) {
@@ -227,7 +228,7 @@ public:
 
 private:
     // Options given on the command line override the session's capture settings.
-    void applyCaptureOptions(PlantProject& project, std::optional<double> step) const {
+    void applyCaptureOptions(PlantProject& project) const {
         CaptureSettings& settings = project.animation.capture;
         settings.first = options_.from.value_or(settings.first);
         settings.last = options_.to.value_or(settings.last);
@@ -241,8 +242,8 @@ private:
         settings.quality = options_.quality.value_or(settings.quality);
         settings.delay = options_.delay.value_or(settings.delay);
         settings.folder = options_.folder.value_or(settings.folder);
-        if (step) {
-            project.parameters.timeStep = *step;
+        if (options_.step) {
+            project.parameters.timeStep = timeStep(*options_.step);
         }
     }
 
