@@ -1,11 +1,10 @@
 #include "testing/RunBurgeon.h"
 
+#include "testing/FileContents.h"
 #include "testing/TempFolder.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/wait.h>
 
 namespace burgeon::testing {
@@ -22,13 +21,6 @@ std::string shellQuote(const std::string& text) {
         }
     }
     return quoted + "'";
-}
-
-std::string slurp(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 } // namespace
@@ -60,8 +52,8 @@ CommandResult runExecutable(const std::string& executable,
     CommandResult result;
     const int raw = std::system(command.c_str());
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = slurp(out);
-    result.err = slurp(err);
+    result.out = contentOf(out);
+    result.err = contentOf(err);
     return result;
 }
 

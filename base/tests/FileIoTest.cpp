@@ -1,51 +1,38 @@
 #include "base/FileIo.h"
 #include "base/StandardError.h"
+#include "testing/FileContents.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace burgeon;
+using burgeon::testing::errorMessageOf;
 using burgeon::testing::TempFolder;
+using burgeon::testing::writePlain;
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const StandardError& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
-void writePlain(const fs::path& file, const std::string& content) {
-    std::ofstream(file, std::ios::binary) << content;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(FileIo, OnlyRegularFilesAreRead) {
     const TempFolder temp;
     const fs::path folder = temp.path();
     const std::string missing = (folder / "missing.txt").string();
-    EXPECT_EQ(messageOf([&] { readFileText(missing); }), "Cannot open file " + missing);
+    EXPECT_EQ(errorMessageOf([&] { readFileText(missing); }), "Cannot open file " + missing);
     EXPECT_EQ(readRegularFile(missing, 100).status, FileReadStatus::NotFound);
-    EXPECT_EQ(messageOf([&] { readFileText(folder.string()); }),
+    EXPECT_EQ(errorMessageOf([&] { readFileText(folder.string()); }),
               "Cannot open file " + folder.string());
     // Neither an endless device nor a FIFO without a writer may hang the reader.
-    EXPECT_EQ(messageOf([] { readFileText("/dev/zero"); }), "Cannot open file /dev/zero");
-    EXPECT_EQ(messageOf([] { readFileText("/dev/urandom"); }), "Cannot open file /dev/urandom");
+    EXPECT_EQ(errorMessageOf([] { readFileText("/dev/zero"); }), "Cannot open file /dev/zero");
+    EXPECT_EQ(errorMessageOf([] { readFileText("/dev/urandom"); }),
+              "Cannot open file /dev/urandom");
     const std::string fifo = (folder / "fifo").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(readRegularFile(fifo, 100).status, FileReadStatus::NotRegularFile);
-    EXPECT_EQ(messageOf([&] { readFileText(fifo); }), "Cannot open file " + fifo);
+    EXPECT_EQ(errorMessageOf([&] { readFileText(fifo); }), "Cannot open file " + fifo);
 }
 
 TEST(FileIo, FilesBeyondTheLimitAreRefusedWithTheLimit) {
@@ -57,7 +44,7 @@ TEST(FileIo, FilesBeyondTheLimitAreRefusedWithTheLimit) {
     EXPECT_EQ(readFileText(file, twoKilobytes).size(), 2048U);
     writePlain(file, std::string(2049, 'a'));
     EXPECT_EQ(readRegularFile(file, 2048).status, FileReadStatus::TooLarge);
-    EXPECT_EQ(messageOf([&] { readFileText(file, twoKilobytes); }),
+    EXPECT_EQ(errorMessageOf([&] { readFileText(file, twoKilobytes); }),
               "File " + file + " is larger than 2 KB, the limit for test texts.");
     EXPECT_EQ(formatByteSize(16 * MiB), "16 MB");
     EXPECT_EQ(formatByteSize(1536), "1536 bytes");

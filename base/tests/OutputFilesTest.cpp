@@ -1,5 +1,6 @@
 #include "base/OutputFiles.h"
 #include "base/StandardError.h"
+#include "testing/FileContents.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,35 +8,16 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace burgeon;
 namespace fs = std::filesystem;
+using burgeon::testing::contentOf;
+using burgeon::testing::errorMessageOf;
+using burgeon::testing::writePlain;
 
 namespace {
-
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const StandardError& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
-std::string contentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-void writePlain(const fs::path& file, const std::string& content) {
-    std::ofstream(file, std::ios::binary) << content;
-}
 
 std::string sameFileMessage(const std::string& second, const std::string& first) {
     return "Cannot create file " + second + " (it is the same file as " + first + ")";
@@ -72,13 +54,13 @@ TEST_F(OutputFiles, SingleFilesAreWrittenWholeWithTheUsualPermissions) {
 
 TEST_F(OutputFiles, FailuresNameTheFileAsGivenWithTheReason) {
     const std::string missing = path("no/such/x.bmp");
-    EXPECT_EQ(messageOf([&] { writeFileAtomically(missing, "data"); }),
+    EXPECT_EQ(errorMessageOf([&] { writeFileAtomically(missing, "data"); }),
               "Cannot create file " + missing + " (no such folder)");
     fs::create_directory(path("taken"));
-    EXPECT_EQ(messageOf([&] { writeFileAtomically(path("taken"), "data"); }),
+    EXPECT_EQ(errorMessageOf([&] { writeFileAtomically(path("taken"), "data"); }),
               "Cannot create file " + path("taken") + " (a folder has that name)");
     writePlain(path("notes.txt"), "a file, not a folder");
-    EXPECT_EQ(messageOf([&] { writeFileAtomically(path("notes.txt/x.bmp"), "data"); }),
+    EXPECT_EQ(errorMessageOf([&] { writeFileAtomically(path("notes.txt/x.bmp"), "data"); }),
               "Cannot create file " + path("notes.txt/x.bmp") +
                   " (a part of the path is a file, not a folder)");
     EXPECT_EQ(names(), (std::vector<std::string>{"notes.txt", "taken"}));
@@ -96,7 +78,7 @@ TEST_F(OutputFiles, ASetIsWrittenAllOrNone) {
         for (std::size_t at = 0; at < streamed.size(); at += 65536) {
             organs.write(std::string_view(streamed).substr(at, 65536));
         }
-        EXPECT_EQ(messageOf([&] { files.add(path("no/o.csv"), "x"); }),
+        EXPECT_EQ(errorMessageOf([&] { files.add(path("no/o.csv"), "x"); }),
                   "Cannot create file " + path("no/o.csv") + " (no such folder)");
     } // dropped without commit
     EXPECT_EQ(contentOf(path("plant.png")), "picture 1");
@@ -124,12 +106,13 @@ TEST_F(OutputFiles, OneFileNamedTwiceIsRefusedBeforeAnythingIsWritten) {
          {path("o/./a.png"), path("o/../o/a.png"), path("link/a.png"), path("o/alias.png")}) {
         OutputFileSet files;
         files.add(first, "picture");
-        EXPECT_EQ(messageOf([&] { files.add(second, "table"); }), sameFileMessage(second, first));
+        EXPECT_EQ(errorMessageOf([&] { files.add(second, "table"); }),
+                  sameFileMessage(second, first));
     }
     {
         OutputFileSet files;
         files.addFolder(path("run"));
-        EXPECT_EQ(messageOf([&] { files.addWrittenByName(path("run/")); }),
+        EXPECT_EQ(errorMessageOf([&] { files.addWrittenByName(path("run/")); }),
                   "Cannot create file " + path("run/") + " (it is the same file as the folder " +
                       path("run") + ")");
     }
@@ -168,7 +151,7 @@ TEST_F(OutputFiles, AStagedFileWithoutAPlaceStopsTheCommitBeforeAnythingMoves) {
     OutputFileSet files;
     const std::string staging = files.addFolder(path("run"));
     writePlain(fs::path(staging) / "Plant.gif", "animation");
-    EXPECT_EQ(messageOf([&] { files.commit(); }),
+    EXPECT_EQ(errorMessageOf([&] { files.commit(); }),
               "Cannot create file " + path("run/Plant.gif") + " (a folder has that name)");
 
     fs::remove(path("run/Plant.gif"));
@@ -176,7 +159,7 @@ TEST_F(OutputFiles, AStagedFileWithoutAPlaceStopsTheCommitBeforeAnythingMoves) {
     const std::string stagingAgain = named.addFolder(path("run"));
     named.add(path("run/Picture.bmp"), "the set's own");
     writePlain(fs::path(stagingAgain) / "Picture.bmp", "the run's");
-    EXPECT_EQ(messageOf([&] { named.commit(); }),
+    EXPECT_EQ(errorMessageOf([&] { named.commit(); }),
               sameFileMessage(path("run/Picture.bmp"), path("run/Picture.bmp")));
     EXPECT_FALSE(fs::exists(path("run/Picture.bmp")));
 }

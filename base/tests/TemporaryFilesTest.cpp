@@ -1,6 +1,7 @@
 #include "base/TemporaryFiles.h"
 #include "base/OutputFiles.h"
 #include "base/StandardError.h"
+#include "testing/FileContents.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -8,37 +9,18 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace burgeon;
 namespace fs = std::filesystem;
+using burgeon::testing::contentOf;
+using burgeon::testing::errorMessageOf;
+using burgeon::testing::writePlain;
 
 namespace {
-
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const StandardError& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
-std::string contentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-void writePlain(const fs::path& file, const std::string& content) {
-    std::ofstream(file, std::ios::binary) << content;
-}
 
 // Runs the action in a child process and returns its wait status.
 int inChild(const std::function<int()>& action) {
@@ -148,7 +130,7 @@ TEST_F(TemporaryFiles, NamesUpToTheFileSystemsLimitAreWritten) {
     fs::remove(staging);
 
     const std::string tooLong = path(std::string(252, 'n') + ".png");
-    EXPECT_EQ(messageOf([&] { writeFileAtomically(tooLong, "picture"); }),
+    EXPECT_EQ(errorMessageOf([&] { writeFileAtomically(tooLong, "picture"); }),
               "Cannot create file " + tooLong + " (the name is too long)");
     EXPECT_TRUE(names().empty());
 }
@@ -163,7 +145,7 @@ TEST_F(TemporaryFiles, AFileSizeLimitGivesAMessageNotASignal) {
         const rlimit limit{16 * 1024, 16 * 1024};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const std::string message =
-            messageOf([&] { writeFileAtomically(file, std::string(64 * 1024, 'x')); });
+            errorMessageOf([&] { writeFileAtomically(file, std::string(64 * 1024, 'x')); });
         return message == "Cannot create file " + file +
                               " (file too large: the file-size limit was reached)"
                    ? 0

@@ -1,3 +1,4 @@
+#include "testing/FileContents.h"
 #include "testing/RunBurgeon.h"
 #include "testing/SamplePlants.h"
 #include "testing/TempFolder.h"
@@ -7,11 +8,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <unistd.h>
 
+using burgeon::testing::contentOf;
 using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
 using burgeon::testing::internodeGrowth;
@@ -20,13 +21,6 @@ using burgeon::testing::runBurgeon;
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 std::size_t countLinesStartingWith(const std::string& text, const std::string& start) {
     std::size_t count = 0;
@@ -97,7 +91,7 @@ protected:
                         "80x60", "--out", path("table.png"), "--organs", path("table.csv")},
                        folder.string());
         EXPECT_EQ(rendered.status, 0) << rendered.err;
-        const std::string table = slurp(path("table.csv"));
+        const std::string table = contentOf(path("table.csv"));
         return static_cast<std::size_t>(std::count(table.begin(), table.end(), '\n')) - 1;
     }
 
@@ -125,12 +119,12 @@ TEST_F(ExportCommandTest, EveryFormatHoldsTheOrgansOfTheRenderersTable) {
 
     const auto obj = exportPlant({"--out", path("plant.obj"), "--no-land"});
     ASSERT_EQ(obj.status, 0) << obj.err;
-    EXPECT_EQ(countLinesStartingWith(slurp(path("plant.obj")), "o "), rows) << "no land";
+    EXPECT_EQ(countLinesStartingWith(contentOf(path("plant.obj")), "o "), rows) << "no land";
     EXPECT_TRUE(fs::exists(path("plant.mtl")));
 
     const auto ply = exportPlant({"--out", path("plant.ply")});
     ASSERT_EQ(ply.status, 0) << ply.err;
-    const std::string plyText = slurp(path("plant.ply"));
+    const std::string plyText = contentOf(path("plant.ply"));
     EXPECT_EQ(plyText.rfind("ply\nformat binary_little_endian 1.0\n", 0), 0u);
     EXPECT_NE(plyText.find("element organ " + std::to_string(rows + 1) + "\n"), std::string::npos)
         << "the organs and the land";
@@ -269,5 +263,5 @@ TEST_F(ExportCommandTest, MeshesAreExportedAtFullDetail) {
     ASSERT_EQ(full.status, 0) << full.err;
     const auto byDefault = exportPlant({"--out", "default.ply", "--seed", "1"});
     ASSERT_EQ(byDefault.status, 0) << byDefault.err;
-    EXPECT_TRUE(slurp(path("full.ply")) == slurp(path("default.ply")));
+    EXPECT_TRUE(contentOf(path("full.ply")) == contentOf(path("default.ply")));
 }

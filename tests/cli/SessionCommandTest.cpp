@@ -1,3 +1,4 @@
+#include "testing/FileContents.h"
 #include "testing/FolderTest.h"
 #include "testing/RunBurgeon.h"
 #include "testing/SamplePlants.h"
@@ -6,9 +7,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <unistd.h>
 
+using burgeon::testing::contentOf;
 using burgeon::testing::exampleLsystems;
 using burgeon::testing::examplesFolder;
 using burgeon::testing::internodeGrowth;
@@ -18,13 +19,6 @@ namespace {
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-std::string slurp(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 class SessionCommandTest : public burgeon::testing::FolderTest {
@@ -59,7 +53,7 @@ TEST_F(SessionCommandTest, ASavedSessionDrawsTheSamePlantAsTheFilesItCameFrom) {
                     "--time", "60", "--out", path("b.png"), "--organs", path("b.csv")},
                    "/");
     ASSERT_EQ(fromSession.status, 0) << fromSession.err;
-    EXPECT_EQ(slurp(folder / "a.csv"), slurp(folder / "b.csv"));
+    EXPECT_EQ(contentOf(folder / "a.csv"), contentOf(folder / "b.csv"));
 
     // A value set on the command line overrides the session's.
     const auto longer =
@@ -67,7 +61,7 @@ TEST_F(SessionCommandTest, ASavedSessionDrawsTheSamePlantAsTheFilesItCameFrom) {
                     "--time", "60", "--set", "parameters.internodeLength=0.6", "--out",
                     path("c.png"), "--organs", path("c.csv")});
     ASSERT_EQ(longer.status, 0) << longer.err;
-    EXPECT_NE(slurp(folder / "a.csv"), slurp(folder / "c.csv"));
+    EXPECT_NE(contentOf(folder / "a.csv"), contentOf(folder / "c.csv"));
 }
 
 TEST_F(SessionCommandTest, CheckingASessionSummarisesItsPlant) {

@@ -1,5 +1,6 @@
 // Sessions and plant files made to break the commands that read them: each gets a message and
 // exit status 1, or does what was asked; nothing is left behind.
+#include "testing/FileContents.h"
 #include "testing/FolderTest.h"
 #include "testing/RunBurgeon.h"
 #include "testing/SamplePlants.h"
@@ -7,27 +8,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+using burgeon::testing::contentOf;
 using burgeon::testing::examplesFolder;
 using burgeon::testing::runBurgeon;
 using burgeon::testing::soybeanSession;
+using burgeon::testing::writePlain;
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-void write(const fs::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
-}
 
 class SessionInputCommandTest : public burgeon::testing::FolderTest {
 protected:
@@ -48,14 +38,14 @@ const std::string Latin1Plant = "Caf\xE9{\n Iterations=2\n Angle=45\n Diameter=2
                                 "e\n";
 
 TEST_F(SessionInputCommandTest, AnLSystemWithBytesThatAreNotUtf8IsSavedAndReadBackAsItWas) {
-    write(folder / "plant.Lsys", Latin1Plant);
+    writePlain(folder / "plant.Lsys", Latin1Plant);
     const auto saved =
         runBurgeon({"session", "save", path("out.burgeon"), "--lsystem", path("plant.Lsys")});
     ASSERT_EQ(saved.status, 0) << saved.err;
     const auto again =
         runBurgeon({"session", "save", path("again.burgeon"), "--session", path("out.burgeon")});
     ASSERT_EQ(again.status, 0) << again.err;
-    EXPECT_EQ(slurp(folder / "again.burgeon"), slurp(folder / "out.burgeon"));
+    EXPECT_EQ(contentOf(folder / "again.burgeon"), contentOf(folder / "out.burgeon"));
     const auto summary = runBurgeon({"session", path("out.burgeon"), "--json"});
     ASSERT_EQ(summary.status, 0) << summary.err;
     EXPECT_NE(summary.out.find("{\"lsystem\":\"Caf\\uf7e9\""), std::string::npos) << summary.out;
@@ -68,7 +58,7 @@ TEST_F(SessionInputCommandTest, ASessionInAFolderNamedInLatin1KeepsItsTexturePat
     fs::create_directories(latin1);
     fs::create_directories(folder / "saved");
     fs::copy_file(examplesFolder() + "/leaf5.bmp", latin1 / "bark.bmp");
-    write(latin1 / "plant.Lsys", Latin1Plant);
+    writePlain(latin1 / "plant.Lsys", Latin1Plant);
     ASSERT_EQ(runBurgeon({"session", "save", (latin1 / "a.burgeon").string(), "--lsystem",
                           (latin1 / "plant.Lsys").string(), "--set", "texture.file=bark.bmp"})
                   .status,
@@ -83,8 +73,9 @@ TEST_F(SessionInputCommandTest, ASessionInAFolderNamedInLatin1KeepsItsTexturePat
 }
 
 TEST_F(SessionInputCommandTest, ValuesNestedWithoutEndGetAMessage) {
-    write(folder / "deep.burgeon", R"({"format": "burgeon-session", "version": )" +
-                                       std::string(50000, '[') + std::string(50000, ']') + "}");
+    writePlain(folder / "deep.burgeon", R"({"format": "burgeon-session", "version": )" +
+                                            std::string(50000, '[') + std::string(50000, ']') +
+                                            "}");
     const auto deep = runBurgeon({"session", path("deep.burgeon")});
     EXPECT_EQ(deep.status, 1);
     EXPECT_EQ(deep.err, "burgeon session: " + path("deep.burgeon") +
@@ -102,9 +93,9 @@ TEST_F(SessionInputCommandTest, ValuesNestedWithoutEndGetAMessage) {
 
 TEST_F(SessionInputCommandTest, ASessionsLongCompilationStopsAtItsTimeLimitOrAtCtrlC) {
     // An L-system that adds one character a pass for two million passes.
-    write(folder / "long.burgeon", R"({"format": "burgeon-session", "version": 1, "lsystem": )"
-                                   R"(["P{", "Iterations=2000000", "Angle=45", "Diameter=1", )"
-                                   R"("Axiom=A", "A=IA", "}"]})");
+    writePlain(folder / "long.burgeon", R"({"format": "burgeon-session", "version": 1, "lsystem": )"
+                                        R"(["P{", "Iterations=2000000", "Angle=45", "Diameter=1", )"
+                                        R"("Axiom=A", "A=IA", "}"]})");
     const auto limited = runBurgeon({"session", path("long.burgeon"), "--max-seconds", "0.3"});
     EXPECT_EQ(limited.status, 1);
     EXPECT_NE(limited.err.find("burgeon session: the compilation stopped: it took longer than "
@@ -138,11 +129,11 @@ TEST_F(SessionInputCommandTest, GrowthDataThatDoesNotFitStopsTheSessionWithAMess
         rows +=
             (row == 0 ? "\"" : ", \"") + std::to_string(row) + " " + std::to_string(row % 9) + "\"";
     }
-    write(folder / "data.burgeon",
-          R"({"format": "burgeon-session", "version": 1, "lsystem": ["P{", "Iterations=2", )"
-          R"("Angle=45", "Diameter=1", "Axiom=IA", "A=I[+IL]A", "}"], "growth": {"flower": )"
-          R"({"top": 3, "data": [)" +
-              rows + R"(]}, "fitted": "flower"}})");
+    writePlain(folder / "data.burgeon",
+               R"({"format": "burgeon-session", "version": 1, "lsystem": ["P{", "Iterations=2", )"
+               R"("Angle=45", "Diameter=1", "Axiom=IA", "A=I[+IL]A", "}"], "growth": {"flower": )"
+               R"({"top": 3, "data": [)" +
+                   rows + R"(]}, "fitted": "flower"}})");
     for (const std::vector<std::string>& command :
          {std::vector<std::string>{"session", path("data.burgeon")},
           {"render", "--session", path("data.burgeon"), "--out", path("x.png")},
