@@ -157,15 +157,15 @@ void SurfaceBuffer::keepIfShown() {
 
 void SurfaceBuffer::drawSide(const SurfaceSide& side) {
     beginTriangles();
-    constexpr std::uint32_t Unplaced = std::numeric_limits<std::uint32_t>::max();
-    placedPoints_.assign(MaxShapePoints + 1, Unplaced);
+    constexpr std::uint32_t unplaced = std::numeric_limits<std::uint32_t>::max();
+    placedPoints_.assign(MaxShapePoints + 1, unplaced);
     std::vector<std::uint32_t>& indices = run_->arrays.indices();
     const int triangles = side.triangleCount();
     for (int k = 1; k <= triangles; ++k) {
         const std::array<std::size_t, 3> corners = side.corners(k);
         for (const std::size_t point : corners) {
             std::uint32_t& placed = placedPoints_[point];
-            if (placed == Unplaced) {
+            if (placed == unplaced) {
                 if (const double* texCoord = side.texCoord(point)) {
                     texCoord_ = {static_cast<float>(texCoord[0]), static_cast<float>(texCoord[1])};
                 }
