@@ -48,6 +48,11 @@ void MessageAnswerer::answer() {
                 files->reject();
             } else {
                 files->selectFile(fileAnswer);
+                // The name typed in full: the dialog may still be changing to the answer's
+                // folder on a busy machine, and it takes a typed absolute path as it stands.
+                if (auto* name = files->findChild<QLineEdit*>("fileNameEdit")) {
+                    name->setText(fileAnswer);
+                }
                 static_cast<QDialog*>(files)->accept(); // runs the file dialog's own accept
             }
         }
