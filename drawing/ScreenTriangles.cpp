@@ -70,10 +70,6 @@ bool ScreenTriangles::turnsAway(const Clip& a, const Clip& b, const Clip& c) con
     return inFront(a, b, c) && twiceArea(a, b, c) < -HairTwiceArea;
 }
 
-bool ScreenTriangles::missesEveryPixel(const Clip& a, const Clip& b, const Clip& c) const {
-    return inFront(a, b, c) && missesEveryCentre(a, b, c, twiceArea(a, b, c) >= 0.0);
-}
-
 // The centres of pixel (i, j) lie at (i + 1/2, j + 1/2). A centre counts as covered when it
 // lies on the inner side of each edge, or no further than the margin outside it.
 bool ScreenTriangles::missesEveryCentre(const Clip& a, const Clip& b, const Clip& c,

@@ -33,11 +33,6 @@ public:
     // area, so that culling leaves no pixel of it. One that reaches the eye's plane or behind
     // it is left to the pipeline, which clips it first.
     bool turnsAway(const Clip& a, const Clip& b, const Clip& c) const;
-    // Whether no pixel centre of the viewport lies in the triangle or within a small margin of
-    // it (the pipeline snaps corners to a fraction of a pixel and breaks ties on edges by
-    // its own rules). Only small triangles are looked into; a larger one, or one reaching the
-    // eye's plane, is taken to cover some.
-    bool missesEveryPixel(const Clip& a, const Clip& b, const Clip& c) const;
 
 private:
     // Whether every corner lies in front of the eye's plane, where the pipeline need not clip.
@@ -45,6 +40,10 @@ private:
         return a.w > 0.0 && b.w > 0.0 && c.w > 0.0;
     }
     static double twiceArea(const Clip& a, const Clip& b, const Clip& c);
+    // Whether no pixel centre of the viewport lies in a triangle in front of the eye, or within
+    // a small margin of it (the pipeline snaps corners to a fraction of a pixel and breaks ties
+    // on edges by its own rules). Only small triangles are looked into; a larger one is taken
+    // to cover some.
     bool missesEveryCentre(const Clip& a, const Clip& b, const Clip& c,
                            bool counterClockwise) const;
 
