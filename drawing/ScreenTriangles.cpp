@@ -93,26 +93,32 @@ bool ScreenTriangles::missesEveryCentre(const Clip& a, const Clip& b, const Clip
     if ((last[0] - first[0] + 1.0) * (last[1] - first[1] + 1.0) > MostCentresTested) {
         return false;
     }
-    // Edges turned so the inside is on their left, whichever way the triangle turns; a centre
-    // outside an edge by a side value s lies s / length from it.
-    std::array<double, 3> marginsSquared{};
+    // Each edge as a side value that grows inward, whichever way the triangle turns: its
+    // value at the first centre and its steps to the next column and row. A centre outside
+    // an edge by a side value s lies s / length from it.
+    const double inward = counterClockwise ? 1.0 : -1.0;
+    std::array<double, 3> firstValue{};
+    std::array<double, 3> columnStep{};
+    std::array<double, 3> rowStep{};
+    std::array<double, 3> lowest{};
     for (std::size_t k = 0; k < 3; ++k) {
         const Point& from = corners[k];
         const Point& to = corners[(k + 1) % 3];
         const double dx = to[0] - from[0];
         const double dy = to[1] - from[1];
-        marginsSquared[k] = CentreMargin * CentreMargin * (dx * dx + dy * dy);
+        const Point centre{first[0] + 0.5, first[1] + 0.5};
+        firstValue[k] = inward * cross(from, to, centre);
+        columnStep[k] = -inward * dy;
+        rowStep[k] = inward * dx;
+        lowest[k] = -CentreMargin * std::sqrt(dx * dx + dy * dy);
     }
     const auto columns = static_cast<int>(last[0] - first[0]) + 1;
     const auto rows = static_cast<int>(last[1] - first[1]) + 1;
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
-            const Point centre{first[0] + column + 0.5, first[1] + row + 0.5};
             bool inside = true;
             for (std::size_t k = 0; k < 3 && inside; ++k) {
-                const double side = cross(corners[k], corners[(k + 1) % 3], centre);
-                const double inward = counterClockwise ? side : -side;
-                inside = inward >= 0.0 || inward * inward <= marginsSquared[k];
+                inside = firstValue[k] + column * columnStep[k] + row * rowStep[k] >= lowest[k];
             }
             if (inside) {
                 return false;
