@@ -6,6 +6,7 @@
 #include <cmath>
 #include <exception>
 #include <limits>
+#include <optional>
 #include <thread>
 
 namespace burgeon {
@@ -100,54 +101,135 @@ QuadricShape sharedVertices(const QuadricShape& shape) {
     return shared;
 }
 
+// How far past edge-on (the cosine between a vertex's normal and the way to the eye) every
+// corner of a triangle must face away for the triangle to be left out unplaced.
+constexpr double FacingAwayCosine = -0.1;
+
+// The way from a shape's origin to the eye in the unit shape's own axes, as a unit vector,
+// when the normals tell which triangles face away: the pipeline culls back faces, the frame
+// keeps the turn of the shape's axes (no mirror, so the faces keep their winding) and the
+// normals point out of the shape (a positive radius).
+std::optional<Vector> towardEyeInShape(const PlacedFrame& frame, bool cullsBackFaces,
+                                       double radius) {
+    const Vector& o = frame.origin;
+    const double distance = std::sqrt(o[0] * o[0] + o[1] * o[1] + o[2] * o[2]);
+    const Vector& x = frame.normalX;
+    const Vector& y = frame.normalY;
+    const Vector& z = frame.normalZ;
+    const Vector& u = frame.x;
+    const Vector& v = frame.y;
+    const Vector& w = frame.z;
+    const double turn = u[0] * (v[1] * w[2] - v[2] * w[1]) - u[1] * (v[0] * w[2] - v[2] * w[0]) +
+                        u[2] * (v[0] * w[1] - v[1] * w[0]);
+    const double scale = std::sqrt(x[0] * x[0] + x[1] * x[1] + x[2] * x[2]);
+    if (!cullsBackFaces || !(radius > 0.0) || !(turn > 0.0) || !(distance > 0.0) ||
+        !(scale > 0.0)) {
+        return std::nullopt;
+    }
+    const auto along = [&](const Vector& axis) {
+        return -(axis[0] * o[0] + axis[1] * o[1] + axis[2] * o[2]) / (scale * distance);
+    };
+    return Vector{along(x), along(y), along(z)};
+}
+
 // Places shapes into meshes for one view; each thread has its own.
 class ShapePlacer {
 public:
     explicit ShapePlacer(const ScreenView& view)
-        : screen_(view.projection, view.viewport, view.cullsBackFaces) {}
+        : screen_(view.projection, view.viewport, view.cullsBackFaces),
+          cullsBackFaces_(view.cullsBackFaces) {}
 
-    // The shape's vertices placed by the frame at the end of the mesh, and the triangles of
-    // them the pipeline would draw a pixel of.
-    void place(const QuadricShape& shape, const PlacedFrame& frame, ColorMesh& mesh) {
-        const auto first = static_cast<std::uint32_t>(mesh.vertices.size() / FloatsPerVertex);
-        appendVertices(shape, frame, mesh.vertices);
-        clips_.clear();
-        const float* placed = mesh.vertices.data() + std::size_t{first} * FloatsPerVertex;
-        for (std::size_t k = 0; k < shape.vertices.size(); ++k) {
-            clips_.push_back(screen_.clip(placed + FloatsPerVertex * k + 3));
-        }
+    // The triangles of the shape placed by the frame that the pipeline would draw a pixel of,
+    // with the vertices they use, at the end of the mesh. A triangle whose every corner faces
+    // away from the eye is a back face on any shape made of these (the face's normal lies
+    // among its corners' and its plane passes outside the shape's axis or centre) and is not
+    // placed at all: on a cap, that is half of the work.
+    void place(const QuadricShape& shape, const PlacedFrame& frame, double radius,
+               ColorMesh& mesh) {
+        const std::size_t count = shape.vertices.size();
+        markFacingAway(shape, towardEyeInShape(frame, cullsBackFaces_, radius));
+        needed_.assign(count, 0);
+        candidates_.clear();
         for (std::size_t t = 0; t + 2 < shape.indices.size(); t += 3) {
             const std::uint32_t a = shape.indices[t];
             const std::uint32_t b = shape.indices[t + 1];
             const std::uint32_t c = shape.indices[t + 2];
+            if (facingAway_[a] != 0 && facingAway_[b] != 0 && facingAway_[c] != 0) {
+                continue;
+            }
+            needed_[a] = needed_[b] = needed_[c] = 1;
+            candidates_.push_back(t);
+        }
+        placed_.resize(count * FloatsPerVertex);
+        clips_.resize(count);
+        for (std::size_t k = 0; k < count; ++k) {
+            if (needed_[k] != 0) {
+                float* at = placed_.data() + FloatsPerVertex * k;
+                placeVertex(shape.vertices[k], frame, at);
+                clips_[k] = screen_.clip(at + 3);
+            }
+        }
+        // Only the vertices of triangles kept are sent: the pipeline would light the others
+        // for nothing.
+        sentAs_.assign(count, Unsent);
+        for (const std::size_t t : candidates_) {
+            const std::uint32_t a = shape.indices[t];
+            const std::uint32_t b = shape.indices[t + 1];
+            const std::uint32_t c = shape.indices[t + 2];
             if (screen_.shows(clips_[a], clips_[b], clips_[c])) {
-                mesh.indices.insert(mesh.indices.end(), {first + a, first + b, first + c});
+                mesh.indices.insert(mesh.indices.end(),
+                                    {sent(a, mesh), sent(b, mesh), sent(c, mesh)});
             }
         }
     }
 
 private:
-    static void appendVertices(const QuadricShape& shape, const PlacedFrame& f,
-                               std::vector<float>& vertices) {
-        const std::size_t start = vertices.size();
-        vertices.resize(start + shape.vertices.size() * FloatsPerVertex);
-        float* out = vertices.data() + start;
-        for (const QuadricVertex& vertex : shape.vertices) {
-            const auto& p = vertex.position;
-            const auto& n = vertex.normal;
-            for (std::size_t k = 0; k < 3; ++k) {
-                *out++ = static_cast<float>(f.normalX[k] * n[0] + f.normalY[k] * n[1] +
-                                            f.normalZ[k] * n[2]);
-            }
-            for (std::size_t k = 0; k < 3; ++k) {
-                *out++ =
-                    static_cast<float>(f.x[k] * p[0] + f.y[k] * p[1] + f.z[k] * p[2] + f.origin[k]);
-            }
+    static constexpr std::uint32_t Unsent = std::numeric_limits<std::uint32_t>::max();
+
+    void markFacingAway(const QuadricShape& shape, const std::optional<Vector>& towardEye) {
+        facingAway_.assign(shape.vertices.size(), 0);
+        if (!towardEye) {
+            return;
+        }
+        const Vector& eye = *towardEye;
+        for (std::size_t k = 0; k < shape.vertices.size(); ++k) {
+            const auto& n = shape.vertices[k].normal;
+            facingAway_[k] = n[0] * eye[0] + n[1] * eye[1] + n[2] * eye[2] < FacingAwayCosine;
         }
     }
 
+    static void placeVertex(const QuadricVertex& vertex, const PlacedFrame& f, float* out) {
+        const auto& p = vertex.position;
+        const auto& n = vertex.normal;
+        for (std::size_t k = 0; k < 3; ++k) {
+            *out++ =
+                static_cast<float>(f.normalX[k] * n[0] + f.normalY[k] * n[1] + f.normalZ[k] * n[2]);
+        }
+        for (std::size_t k = 0; k < 3; ++k) {
+            *out++ =
+                static_cast<float>(f.x[k] * p[0] + f.y[k] * p[1] + f.z[k] * p[2] + f.origin[k]);
+        }
+    }
+
+    // The corner's index in the mesh, sending its vertex on first use.
+    std::uint32_t sent(std::uint32_t corner, ColorMesh& mesh) {
+        std::uint32_t& index = sentAs_[corner];
+        if (index == Unsent) {
+            index = static_cast<std::uint32_t>(mesh.vertices.size() / FloatsPerVertex);
+            const float* from = placed_.data() + FloatsPerVertex * corner;
+            mesh.vertices.insert(mesh.vertices.end(), from, from + FloatsPerVertex);
+        }
+        return index;
+    }
+
     ScreenTriangles screen_;
+    bool cullsBackFaces_;
+    std::vector<std::uint8_t> facingAway_;
+    std::vector<std::uint8_t> needed_;
+    std::vector<std::size_t> candidates_;
+    std::vector<float> placed_;
     std::vector<ScreenTriangles::Clip> clips_;
+    std::vector<std::uint32_t> sentAs_;
 };
 
 } // namespace
@@ -163,9 +245,11 @@ void SegmentMesher::build(const std::vector<CappedSegment>& segments, const Scre
             const CappedSegment& segment = *planned.segment;
             ColorMesh& mesh = into[planned.mesh];
             placer.place(*planned.side,
-                         placedFrame(segment.modelView, segment.radius, segment.length), mesh);
+                         placedFrame(segment.modelView, segment.radius, segment.length),
+                         segment.radius, mesh);
             placer.place(*planned.cap,
-                         placedFrame(segment.modelView, segment.radius, segment.radius), mesh);
+                         placedFrame(segment.modelView, segment.radius, segment.radius),
+                         segment.radius, mesh);
         }
     };
     // Below a few hundred segments a second thread costs more than it saves.
