@@ -18,11 +18,6 @@ namespace burgeon {
 namespace {
 
 constexpr double FrameTime = BenchFrameTime;
-// The growing frames go round this span of time from FrameTime, a quarter step a frame: each
-// run draws the same 80 frames, so runs compare.
-constexpr double GrowingSpan = 20.0;
-constexpr double GrowingStep = 0.25;
-constexpr int GrowingFrames = 80;
 
 struct FrameSetting {
     DrawingDetail detail = DrawingDetail::Full;

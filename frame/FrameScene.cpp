@@ -27,6 +27,10 @@ double turntableStart(const PlantProject& project) {
     return static_cast<double>(roundHalfEven(birthSpan(project) + TurntableDelay));
 }
 
+double turntableDegrees(const PlantProject& project, double time) {
+    return time > turntableStart(project) ? time * DegreesPerTurn / TimePerTurn : 0.0;
+}
+
 std::int32_t timeAxisEnd(const PlantProject& project) {
     return static_cast<std::int32_t>(roundHalfEven(birthSpan(project)) + TimeAxisMargin);
 }
@@ -39,7 +43,7 @@ void drawScene(FrameCanvas& canvas, const PlantProject& project, double time) {
         canvas.drawAxes();
     }
     if (time > turntableStart(project)) {
-        canvas.rotateTurntable(time * DegreesPerTurn / TimePerTurn);
+        canvas.rotateTurntable(turntableDegrees(project, time));
     }
     canvas.drawPlant(time);
 }

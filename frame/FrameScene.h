@@ -12,6 +12,10 @@ struct PlantProject;
 // |1 - NodeBirthRate| x lifeCycleTime + 100, rounded half to even.
 double turntableStart(const PlantProject& project);
 
+// How far the turntable has turned the plant at a time, in degrees about the vertical: none
+// before turntableStart.
+double turntableDegrees(const PlantProject& project, double time);
+
 // The end of the view's time axis, where the clock loops back to 1:
 // Round(|1 - NodeBirthRate| x lifeCycleTime) + 150, Round going half to even.
 std::int32_t timeAxisEnd(const PlantProject& project);
