@@ -17,6 +17,18 @@ constexpr int MostCentresTested = 16;
 
 using Point = std::array<double, 2>;
 
+// Rounding up and down for values well within an int's range: cheaper than std::ceil and
+// std::floor where the processor has no instruction for them.
+int wholeAtOrAbove(double value) {
+    const auto whole = static_cast<int>(value);
+    return value > whole ? whole + 1 : whole;
+}
+
+int wholeAtOrBelow(double value) {
+    const auto whole = static_cast<int>(value);
+    return value < whole ? whole - 1 : whole;
+}
+
 double cross(const Point& origin, const Point& u, const Point& v) {
     return (u[0] - origin[0]) * (v[1] - origin[1]) - (u[1] - origin[1]) * (v[0] - origin[0]);
 }
@@ -44,6 +56,17 @@ ScreenTriangles::Clip ScreenTriangles::clip(const float* eye) const {
     if (result.w > 0.0) {
         result.windowX = (result.x / result.w + 1.0) * viewport_[2] / 2.0 + viewport_[0];
         result.windowY = (result.y / result.w + 1.0) * viewport_[3] / 2.0 + viewport_[1];
+        const std::array<double, 2> window = {result.windowX, result.windowY};
+        for (std::size_t axis = 0; axis < 2; ++axis) {
+            // Held to just beyond the viewport, where whole numbers stay small.
+            const double start = viewport_[axis];
+            const double end = start + viewport_[axis + 2] - 1;
+            const auto held = [&](double value) {
+                return std::max(start - 1.0, std::min(end + 1.0, value));
+            };
+            result.firstCentre[axis] = wholeAtOrAbove(held(window[axis] - CentreMargin - 0.5));
+            result.lastCentre[axis] = wholeAtOrBelow(held(window[axis] + CentreMargin - 0.5));
+        }
     }
     return result;
 }
@@ -76,21 +99,22 @@ bool ScreenTriangles::missesEveryCentre(const Clip& a, const Clip& b, const Clip
                                         bool counterClockwise) const {
     const std::array<Point, 3> corners = {Point{a.windowX, a.windowY}, Point{b.windowX, b.windowY},
                                           Point{c.windowX, c.windowY}};
-    std::array<double, 2> first{};
-    std::array<double, 2> last{};
+    // Rounding keeps order, so the triangle's centres to look at run from the least of its
+    // corners' first centres to the most of their last ones.
+    std::array<int, 2> first{};
+    std::array<int, 2> last{};
     for (std::size_t axis = 0; axis < 2; ++axis) {
-        const double low = std::min(std::min(corners[0][axis], corners[1][axis]), corners[2][axis]);
-        const double high =
-            std::max(std::max(corners[0][axis], corners[1][axis]), corners[2][axis]);
-        const double start = viewport_[axis];
-        const double end = start + viewport_[axis + 2] - 1;
-        first[axis] = std::max(start, std::ceil(low - CentreMargin - 0.5));
-        last[axis] = std::min(end, std::floor(high + CentreMargin - 0.5));
+        first[axis] =
+            std::max(viewport_[axis],
+                     std::min({a.firstCentre[axis], b.firstCentre[axis], c.firstCentre[axis]}));
+        last[axis] =
+            std::min(viewport_[axis] + viewport_[axis + 2] - 1,
+                     std::max({a.lastCentre[axis], b.lastCentre[axis], c.lastCentre[axis]}));
         if (first[axis] > last[axis]) {
             return true;
         }
     }
-    if ((last[0] - first[0] + 1.0) * (last[1] - first[1] + 1.0) > MostCentresTested) {
+    if ((last[0] - first[0] + 1) * (last[1] - first[1] + 1) > MostCentresTested) {
         return false;
     }
     // Each edge as a side value that grows inward, whichever way the triangle turns: its
@@ -112,8 +136,8 @@ bool ScreenTriangles::missesEveryCentre(const Clip& a, const Clip& b, const Clip
         rowStep[k] = inward * dx;
         lowest[k] = -CentreMargin * std::sqrt(dx * dx + dy * dy);
     }
-    const auto columns = static_cast<int>(last[0] - first[0]) + 1;
-    const auto rows = static_cast<int>(last[1] - first[1]) + 1;
+    const int columns = last[0] - first[0] + 1;
+    const int rows = last[1] - first[1] + 1;
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             bool inside = true;

@@ -11,13 +11,18 @@ namespace burgeon {
 class ScreenTriangles {
 public:
     // A corner on the screen: its clip coordinates x, y and w (z does not matter for the turn
-    // or the pixels) and, in front of the eye's plane, its window coordinates.
+    // or the pixels) and, in front of the eye's plane, its window coordinates and the columns
+    // and rows of pixel centres within the margin of it on either side (first, last), held to
+    // just beyond the viewport. A triangle's centres to look at are those its corners' ranges
+    // span, found without rounding again for every triangle a corner belongs to.
     struct Clip {
         double x = 0.0;
         double y = 0.0;
         double w = 0.0;
         double windowX = 0.0;
         double windowY = 0.0;
+        std::array<int, 2> firstCentre{}; // column, row
+        std::array<int, 2> lastCentre{};
     };
 
     // Column-major projection, as the pipeline keeps it; the viewport as x, y, width and
