@@ -89,8 +89,8 @@ void BM_SegmentMeshGrowing(benchmark::State& state) {
     std::vector<std::vector<CappedSegment>> frames;
     for (int k = 0; k < GrowingFrames; ++k) {
         const double time = BenchFrameTime + GrowingStep * k;
-        const Matrix4 turned =
-            multiplyMatrices(camera, rotationMatrix(turntableDegrees(scene, time), 0.0, 1.0, 0.0));
+        const Matrix4 turned = multiplyMatrices(
+            camera, rotationMatrix(turntableDegrees(scene, time).value_or(0.0), 0.0, 1.0, 0.0));
         recording.clear();
         walk.draw(recording, time);
         frames.push_back(segmentsOf(recording, turned, scene.materials));

@@ -27,8 +27,11 @@ double turntableStart(const PlantProject& project) {
     return static_cast<double>(roundHalfEven(birthSpan(project) + TurntableDelay));
 }
 
-double turntableDegrees(const PlantProject& project, double time) {
-    return time > turntableStart(project) ? time * DegreesPerTurn / TimePerTurn : 0.0;
+std::optional<double> turntableDegrees(const PlantProject& project, double time) {
+    if (time > turntableStart(project)) {
+        return time * DegreesPerTurn / TimePerTurn;
+    }
+    return std::nullopt;
 }
 
 std::int32_t timeAxisEnd(const PlantProject& project) {
@@ -42,8 +45,8 @@ void drawScene(FrameCanvas& canvas, const PlantProject& project, double time) {
     if (project.view.showAxes) {
         canvas.drawAxes();
     }
-    if (time > turntableStart(project)) {
-        canvas.rotateTurntable(turntableDegrees(project, time));
+    if (const auto turn = turntableDegrees(project, time)) {
+        canvas.rotateTurntable(*turn);
     }
     canvas.drawPlant(time);
 }

@@ -3,6 +3,7 @@
 #include "frame/FrameCanvas.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace burgeon {
 
@@ -13,8 +14,8 @@ struct PlantProject;
 double turntableStart(const PlantProject& project);
 
 // How far the turntable has turned the plant at a time, in degrees about the vertical: none
-// before turntableStart.
-double turntableDegrees(const PlantProject& project, double time);
+// until turntableStart.
+std::optional<double> turntableDegrees(const PlantProject& project, double time);
 
 // The end of the view's time axis, where the clock loops back to 1:
 // Round(|1 - NodeBirthRate| x lifeCycleTime) + 150, Round going half to even.
