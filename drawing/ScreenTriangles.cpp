@@ -125,13 +125,13 @@ bool ScreenTriangles::missesEveryCentre(const Clip& a, const Clip& b, const Clip
     std::array<double, 3> columnStep{};
     std::array<double, 3> rowStep{};
     std::array<double, 3> lowest{};
+    const Point firstCentre{first[0] + 0.5, first[1] + 0.5};
     for (std::size_t k = 0; k < 3; ++k) {
         const Point& from = corners[k];
         const Point& to = corners[(k + 1) % 3];
         const double dx = to[0] - from[0];
         const double dy = to[1] - from[1];
-        const Point centre{first[0] + 0.5, first[1] + 0.5};
-        firstValue[k] = inward * cross(from, to, centre);
+        firstValue[k] = inward * cross(from, to, firstCentre);
         columnStep[k] = -inward * dy;
         rowStep[k] = inward * dx;
         lowest[k] = -CentreMargin * std::sqrt(dx * dx + dy * dy);

@@ -35,6 +35,14 @@ Vector column(const std::array<float, 16>& m, int index) {
     return {m[at], m[at + 1], m[at + 2]};
 }
 
+double dot(const Vector& a, const Vector& b) {
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+Vector cross(const Vector& a, const Vector& b) {
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
 Vector scaled(const Vector& v, double factor) {
     return {v[0] * factor, v[1] * factor, v[2] * factor};
 }
@@ -112,24 +120,15 @@ constexpr double FacingAwayCosine = -0.1;
 std::optional<Vector> towardEyeInShape(const PlacedFrame& frame, bool cullsBackFaces,
                                        double radius) {
     const Vector& o = frame.origin;
-    const double distance = std::sqrt(o[0] * o[0] + o[1] * o[1] + o[2] * o[2]);
-    const Vector& x = frame.normalX;
-    const Vector& y = frame.normalY;
-    const Vector& z = frame.normalZ;
-    const Vector& u = frame.x;
-    const Vector& v = frame.y;
-    const Vector& w = frame.z;
-    const double turn = u[0] * (v[1] * w[2] - v[2] * w[1]) - u[1] * (v[0] * w[2] - v[2] * w[0]) +
-                        u[2] * (v[0] * w[1] - v[1] * w[0]);
-    const double scale = std::sqrt(x[0] * x[0] + x[1] * x[1] + x[2] * x[2]);
+    const double distance = std::sqrt(dot(o, o));
+    const double scale = std::sqrt(dot(frame.normalX, frame.normalX));
+    const double turn = dot(frame.x, cross(frame.y, frame.z));
     if (!cullsBackFaces || !(radius > 0.0) || !(turn > 0.0) || !(distance > 0.0) ||
         !(scale > 0.0)) {
         return std::nullopt;
     }
-    const auto along = [&](const Vector& axis) {
-        return -(axis[0] * o[0] + axis[1] * o[1] + axis[2] * o[2]) / (scale * distance);
-    };
-    return Vector{along(x), along(y), along(z)};
+    const auto along = [&](const Vector& axis) { return -dot(axis, o) / (scale * distance); };
+    return Vector{along(frame.normalX), along(frame.normalY), along(frame.normalZ)};
 }
 
 // Places shapes into meshes for one view; each thread has its own.
@@ -329,9 +328,7 @@ void SegmentMesher::plan(const std::vector<CappedSegment>& segments, const Scree
                            upper[2] - down[2] * segment.length};
         // The model-view matrix scales every axis alike: the radius in eye space.
         const Vector across = column(segment.modelView, 0);
-        const double eyeRadius =
-            std::fabs(segment.radius) *
-            std::sqrt(across[0] * across[0] + across[1] * across[1] + across[2] * across[2]);
+        const double eyeRadius = std::fabs(segment.radius) * std::sqrt(dot(across, across));
         const SegmentDetail detail = segmentDetail(segmentPixels(screen, eyeRadius, upper, lower),
                                                    segmentPixels(screen, eyeRadius, upper, upper));
         const bool hidesInnerHalf = std::fabs(segment.length) >= std::fabs(segment.radius);
