@@ -44,6 +44,13 @@ ScreenTriangles::ScreenTriangles(const std::array<float, 16>& projection,
             rows_[4 * r + column] = projection[4 * column + static_cast<std::size_t>(rows[r])];
         }
     }
+    for (std::size_t axis = 0; axis < 2; ++axis) {
+        halfSize_[axis] = viewport[axis + 2] / 2.0;
+        middle_[axis] = viewport[axis] + halfSize_[axis];
+        // Just beyond the viewport, where whole numbers stay small.
+        heldFrom_[axis] = viewport[axis] - 1.0;
+        heldTo_[axis] = viewport[axis] + viewport[axis + 2];
+    }
 }
 
 ScreenTriangles::Clip ScreenTriangles::clip(const float* eye) const {
@@ -52,17 +59,19 @@ ScreenTriangles::Clip ScreenTriangles::clip(const float* eye) const {
         const double* row = &rows_[4 * r];
         xyw[r] = row[0] * eye[0] + row[1] * eye[1] + row[2] * eye[2] + row[3];
     }
-    Clip result{xyw[0], xyw[1], xyw[2]};
-    if (result.w > 0.0) {
-        result.windowX = (result.x / result.w + 1.0) * viewport_[2] / 2.0 + viewport_[0];
-        result.windowY = (result.y / result.w + 1.0) * viewport_[3] / 2.0 + viewport_[1];
+    return clipAt(xyw[0], xyw[1], xyw[2]);
+}
+
+ScreenTriangles::Clip ScreenTriangles::clipAt(double x, double y, double w) const {
+    Clip result{x, y, w};
+    if (w > 0.0) {
+        const double inverse = 1.0 / w;
+        result.windowX = x * inverse * halfSize_[0] + middle_[0];
+        result.windowY = y * inverse * halfSize_[1] + middle_[1];
         const std::array<double, 2> window = {result.windowX, result.windowY};
         for (std::size_t axis = 0; axis < 2; ++axis) {
-            // Held to just beyond the viewport, where whole numbers stay small.
-            const double start = viewport_[axis];
-            const double end = start + viewport_[axis + 2] - 1;
             const auto held = [&](double value) {
-                return std::max(start - 1.0, std::min(end + 1.0, value));
+                return std::max(heldFrom_[axis], std::min(heldTo_[axis], value));
             };
             result.firstCentre[axis] = wholeAtOrAbove(held(window[axis] - CentreMargin - 0.5));
             result.lastCentre[axis] = wholeAtOrBelow(held(window[axis] + CentreMargin - 0.5));

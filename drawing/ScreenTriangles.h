@@ -31,6 +31,11 @@ public:
                     bool cullsBackFaces);
 
     Clip clip(const float* eye) const;
+    // The corner from its clip coordinates, for a caller that made them from the projection's
+    // rows itself.
+    Clip clipAt(double x, double y, double w) const;
+    // Rows x, y and w of the projection (column-major within each row's four).
+    const std::array<double, 12>& projectionRows() const { return rows_; }
     // Whether the pipeline would draw a pixel of the triangle: it is neither culled nor
     // clear of every pixel centre.
     bool shows(const Clip& a, const Clip& b, const Clip& c) const;
@@ -54,6 +59,12 @@ private:
 
     std::array<double, 12> rows_{}; // rows x, y and w of the projection
     std::array<int, 4> viewport_{};
+    // For each axis: half the viewport's size, its centre, and the least and most window
+    // coordinate a corner's centre range is held to.
+    std::array<double, 2> halfSize_{};
+    std::array<double, 2> middle_{};
+    std::array<double, 2> heldFrom_{};
+    std::array<double, 2> heldTo_{};
     bool cullsBackFaces_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include "drawing/OrganDetail.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <exception>
 #include <limits>
@@ -159,13 +160,18 @@ public:
             needed_[a] = needed_[b] = needed_[c] = 1;
             candidates_.push_back(t);
         }
-        placed_.resize(count * FloatsPerVertex);
+        // Where the corners land comes straight from the unit shape; a vertex is placed in
+        // eye space only when a triangle kept sends it.
+        const ShapeToClip toClip = shapeToClip(frame);
         clips_.resize(count);
         for (std::size_t k = 0; k < count; ++k) {
             if (needed_[k] != 0) {
-                float* at = placed_.data() + FloatsPerVertex * k;
-                placeVertex(shape.vertices[k], frame, at);
-                clips_[k] = screen_.clip(at + 3);
+                const auto& p = shape.vertices[k].position;
+                const auto row = [&](std::size_t r) {
+                    const double* m = &toClip[4 * r];
+                    return m[0] * p[0] + m[1] * p[1] + m[2] * p[2] + m[3];
+                };
+                clips_[k] = screen_.clipAt(row(0), row(1), row(2));
             }
         }
         // Only the vertices of triangles kept are sent: the pipeline would light the others
@@ -177,7 +183,8 @@ public:
             const std::uint32_t c = shape.indices[t + 2];
             if (screen_.shows(clips_[a], clips_[b], clips_[c])) {
                 mesh.indices.insert(mesh.indices.end(),
-                                    {sent(a, mesh), sent(b, mesh), sent(c, mesh)});
+                                    {sent(shape, frame, a, mesh), sent(shape, frame, b, mesh),
+                                     sent(shape, frame, c, mesh)});
             }
         }
     }
@@ -210,13 +217,33 @@ private:
         }
     }
 
-    // The corner's index in the mesh, sending its vertex on first use.
-    std::uint32_t sent(std::uint32_t corner, ColorMesh& mesh) {
+    // Rows x, y and w of the projection times the frame: from the unit shape's points to
+    // clip coordinates in one step.
+    using ShapeToClip = std::array<double, 12>;
+
+    ShapeToClip shapeToClip(const PlacedFrame& frame) const {
+        const std::array<double, 12>& rows = screen_.projectionRows();
+        ShapeToClip result{};
+        const std::array<const Vector*, 3> axes = {&frame.x, &frame.y, &frame.z};
+        for (std::size_t r = 0; r < 3; ++r) {
+            const Vector row{rows[4 * r], rows[4 * r + 1], rows[4 * r + 2]};
+            for (std::size_t axis = 0; axis < 3; ++axis) {
+                result[4 * r + axis] = dot(row, *axes[axis]);
+            }
+            result[4 * r + 3] = dot(row, frame.origin) + rows[4 * r + 3];
+        }
+        return result;
+    }
+
+    // The corner's index in the mesh, placing and sending its vertex on first use.
+    std::uint32_t sent(const QuadricShape& shape, const PlacedFrame& frame, std::uint32_t corner,
+                       ColorMesh& mesh) {
         std::uint32_t& index = sentAs_[corner];
         if (index == Unsent) {
             index = static_cast<std::uint32_t>(mesh.vertices.size() / FloatsPerVertex);
-            const float* from = placed_.data() + FloatsPerVertex * corner;
-            mesh.vertices.insert(mesh.vertices.end(), from, from + FloatsPerVertex);
+            mesh.vertices.resize(mesh.vertices.size() + FloatsPerVertex);
+            placeVertex(shape.vertices[corner], frame,
+                        mesh.vertices.data() + mesh.vertices.size() - FloatsPerVertex);
         }
         return index;
     }
@@ -226,7 +253,6 @@ private:
     std::vector<std::uint8_t> facingAway_;
     std::vector<std::uint8_t> needed_;
     std::vector<std::size_t> candidates_;
-    std::vector<float> placed_;
     std::vector<ScreenTriangles::Clip> clips_;
     std::vector<std::uint32_t> sentAs_;
 };
@@ -261,29 +287,43 @@ void SegmentMesher::build(const std::vector<CappedSegment>& segments, const Scre
         mesh.vertices.clear();
         mesh.indices.clear();
     }
-    // Halves of about the same work: the same number of triangles to place and test.
+    // Halves that take about the same time. The first thread's share of the triangles to place
+    // and test follows how long each half took last time, as one frame's plant is much like
+    // the last one's. Where the halves meet changes no triangle and no order.
     std::size_t total = 0;
     for (const Planned& planned : planned_) {
         total += planned.side->indices.size() + planned.cap->indices.size();
     }
+    const double firstTarget = firstShare_ * static_cast<double>(total);
     std::size_t middle = 0;
-    for (std::size_t first = 0; middle < planned_.size() && 2 * first < total; ++middle) {
+    std::size_t first = 0;
+    for (; middle < planned_.size() && static_cast<double>(first) < firstTarget; ++middle) {
         first += planned_[middle].side->indices.size() + planned_[middle].cap->indices.size();
     }
+    using Clock = std::chrono::steady_clock;
+    Clock::duration firstTook{};
+    Clock::duration secondTook{};
     std::exception_ptr secondFailed;
     {
         const std::jthread second([&] {
             try {
+                const Clock::time_point start = Clock::now();
                 placeRange(middle, planned_.size(), secondHalf_);
+                secondTook = Clock::now() - start;
             } catch (...) {
                 secondFailed = std::current_exception();
             }
         });
+        const Clock::time_point start = Clock::now();
         placeRange(0, middle, meshes);
+        firstTook = Clock::now() - start;
     }
     if (secondFailed) {
         std::rethrow_exception(secondFailed);
     }
+    rebalance(std::chrono::duration<double>(firstTook).count(),
+              std::chrono::duration<double>(secondTook).count(),
+              static_cast<double>(first) / static_cast<double>(total));
     // The second half's triangles after the first's, their indices past its vertices.
     for (std::size_t k = 0; k < meshes.size(); ++k) {
         ColorMesh& mesh = meshes[k];
@@ -295,6 +335,21 @@ void SegmentMesher::build(const std::vector<CappedSegment>& segments, const Scre
             mesh.indices.push_back(offset + index);
         }
     }
+}
+
+// The first thread's share that would have made both halves take as long, from the share it
+// had and how long each half took, half-way from the share it aimed at: one slow frame should
+// not swing the split.
+void SegmentMesher::rebalance(double firstSeconds, double secondSeconds, double firstShare) {
+    if (!(firstSeconds > 0.0) || !(secondSeconds > 0.0) || !(firstShare > 0.0) ||
+        !(firstShare < 1.0)) {
+        return;
+    }
+    const double firstPerShare = firstSeconds / firstShare;
+    const double secondPerShare = secondSeconds / (1.0 - firstShare);
+    const double even = secondPerShare / (firstPerShare + secondPerShare);
+    firstShare_ =
+        std::clamp((firstShare_ + even) / 2.0, MinimumFirstShare, 1.0 - MinimumFirstShare);
 }
 
 // Each segment's detail from its size on screen, and its colour's mesh. A segment of no

@@ -43,7 +43,7 @@ struct ColorMesh {
 // Makes the triangles of a walk's capped segments for one view: each cylinder and cap as
 // finely as its size on screen asks (segmentDetail), leaving out the triangles the pipeline
 // would draw no pixel of. A large plant is placed by two threads, each taking the segments of
-// half its triangles; each colour's triangles come in the order of the walk either way.
+// about half its work; each colour's triangles come in the order of the walk either way.
 class SegmentMesher {
 public:
     // From this many segments on, two threads share the work.
@@ -68,10 +68,15 @@ private:
 
     void plan(const std::vector<CappedSegment>& segments, const ScreenView& view,
               std::vector<ColorMesh>& meshes);
+    void rebalance(double firstSeconds, double secondSeconds, double firstShare);
     const QuadricShape& cylinder(int slices);
     const QuadricShape& cap(int slices, int stacks, bool outerHalf);
 
+    // The least share of the triangles either thread takes.
+    static constexpr double MinimumFirstShare = 0.25;
+
     std::size_t segmentsForTwoThreads_;
+    double firstShare_ = 0.5;
     std::vector<Planned> planned_;
     std::vector<ColorMesh> secondHalf_;
     // Unit shapes (radius 1, cylinder height 1) by slices; caps by slices, stacks and half.
