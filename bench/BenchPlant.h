@@ -34,4 +34,11 @@ constexpr double GrowingSpan = 20.0;
 constexpr double GrowingStep = 0.25;
 constexpr int GrowingFrames = 80;
 
+// The benchmarks' picture, and the view's panel as the desktop lays it out on a 1280 x 1024
+// display (the one the desktop tests and the pacing probe use).
+constexpr int BenchWidth = 800;
+constexpr int BenchHeight = 600;
+constexpr int DesktopViewWidth = 792;
+constexpr int DesktopViewHeight = 962;
+
 } // namespace burgeon

@@ -25,18 +25,20 @@ struct FrameSetting {
     bool flushEachShape = false;
     // The time each frame moves on, so the plant grows between frames (0: it stands still).
     double timeStep = 0.0;
+    int width = BenchWidth;
+    int height = BenchHeight;
 };
 
 void frameWith(benchmark::State& state, const FrameSetting& setting) {
     BenchScene scene;
     scene.view.detail = setting.detail;
-    HeadlessContext context(800, 600);
+    HeadlessContext context(setting.width, setting.height);
     Renderer renderer(context, scene, scene.clock);
     renderer.initialize(LandTextureFile);
-    renderer.setProjection(800, 600);
+    renderer.setProjection(setting.width, setting.height);
     renderer.setCylinderGeometry(setting.geometry);
     renderer.setFlushEachShape(setting.flushEachShape);
-    RendererCanvas canvas(scene, renderer, 800, 600);
+    RendererCanvas canvas(scene, renderer, setting.width, setting.height);
     double time = FrameTime;
     for (auto _ : state) {
         drawScene(canvas, scene, time);
@@ -77,6 +79,16 @@ void BM_FrameFullDetailGrowing(benchmark::State& state) {
     frameWith(state, {.timeStep = GrowingStep});
 }
 
+// The growing plant at the size of the desktop's view, without the desktop's own work (the
+// window's composition): with BM_SegmentMeshGrowingDesktopView, what the rest of a frame
+// costs there.
+void BM_FrameAutoDetailGrowingDesktopView(benchmark::State& state) {
+    frameWith(state, {.detail = DrawingDetail::Auto,
+                      .timeStep = GrowingStep,
+                      .width = DesktopViewWidth,
+                      .height = DesktopViewHeight});
+}
+
 // The literal drawing: two quadric objects per organ and a flush after every surface.
 void BM_FrameQuadricPerOrgan(benchmark::State& state) {
     frameWith(state, {.geometry = CylinderGeometry::QuadricPerOrgan, .flushEachShape = true});
@@ -90,7 +102,7 @@ void BM_FrameQuadricPerOrganNoFlush(benchmark::State& state) {
 class DisplayListCanvas : public RendererCanvas {
 public:
     DisplayListCanvas(const PlantProject& project, Renderer& renderer, GLuint list)
-        : RendererCanvas(project, renderer, 800, 600), list_(list) {}
+        : RendererCanvas(project, renderer, BenchWidth, BenchHeight), list_(list) {}
 
     void drawPlant(double /*time*/) override { glCallList(list_); }
 
@@ -101,10 +113,10 @@ private:
 // The floor: the same frame with the whole plant compiled once into one display list.
 void BM_FrameWholePlantDisplayList(benchmark::State& state) {
     BenchScene scene;
-    HeadlessContext context(800, 600);
+    HeadlessContext context(BenchWidth, BenchHeight);
     Renderer renderer(context, scene, scene.clock);
     renderer.initialize(LandTextureFile);
-    renderer.setProjection(800, 600);
+    renderer.setProjection(BenchWidth, BenchHeight);
     renderer.beginFrame();
     renderer.applyViewTransform();
     const GLuint list = glGenLists(1);
@@ -138,6 +150,9 @@ BENCHMARK(BM_FrameFullDetail)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FrameAutoDetail)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FrameFullDetailGrowing)->Unit(benchmark::kMillisecond)->Iterations(GrowingFrames);
 BENCHMARK(BM_FrameAutoDetailGrowing)->Unit(benchmark::kMillisecond)->Iterations(GrowingFrames);
+BENCHMARK(BM_FrameAutoDetailGrowingDesktopView)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(GrowingFrames);
 BENCHMARK(BM_FrameQuadricPerOrgan)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FrameQuadricPerOrganNoFlush)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FrameWholePlantDisplayList)->Unit(benchmark::kMillisecond)->MinTime(2.0);

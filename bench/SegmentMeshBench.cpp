@@ -16,9 +16,6 @@ namespace burgeon {
 
 namespace {
 
-constexpr int BenchWidth = 800;
-constexpr int BenchHeight = 600;
-
 // The camera as the view places it before the land and the plant: translation, then the
 // view's turns.
 Matrix4 cameraOf(const ViewState& view) {
@@ -39,9 +36,9 @@ Matrix4 cameraOf(const ViewState& view) {
     return camera;
 }
 
-// gluPerspective's matrix for the view at the benchmarks' size.
-ScreenView screenOf(const ViewState& view) {
-    const double aspect = static_cast<double>(BenchWidth) / BenchHeight;
+// gluPerspective's matrix for the view at a size.
+ScreenView screenOf(const ViewState& view, int width, int height) {
+    const double aspect = static_cast<double>(width) / height;
     const double near = 0.1;
     const double far = 500.0;
     const double f = 1.0 / std::tan(view.zoomAngle * std::numbers::pi / 360.0);
@@ -51,7 +48,7 @@ ScreenView screenOf(const ViewState& view) {
     screen.projection[10] = static_cast<float>((far + near) / (near - far));
     screen.projection[11] = -1.0f;
     screen.projection[14] = static_cast<float>(2.0 * far * near / (near - far));
-    screen.viewport = {0, 0, BenchWidth, BenchHeight};
+    screen.viewport = {0, 0, width, height};
     screen.cullsBackFaces = true;
     return screen;
 }
@@ -78,10 +75,10 @@ std::vector<CappedSegment> segmentsOf(const RecordingTarget& recording, const Ma
     return segments;
 }
 
-// The segment mesh of the bench plant for each of the growing frames, without OpenGL: the
-// walk and the camera are done beforehand, only the mesh is timed. The figure the desktop's
-// growing plant pays for every frame before the pipeline starts.
-void BM_SegmentMeshGrowing(benchmark::State& state) {
+// The segment mesh of the bench plant for each of the growing frames at a size, without
+// OpenGL: the walk and the camera are done beforehand, only the mesh is timed. The figure the
+// desktop's growing plant pays for every frame before the pipeline starts.
+void meshGrowing(benchmark::State& state, int width, int height) {
     BenchScene scene;
     RecordingTarget recording;
     PlantWalk walk(scene, scene.clock);
@@ -95,7 +92,7 @@ void BM_SegmentMeshGrowing(benchmark::State& state) {
         walk.draw(recording, time);
         frames.push_back(segmentsOf(recording, turned, scene.materials));
     }
-    const ScreenView screen = screenOf(scene.view);
+    const ScreenView screen = screenOf(scene.view, width, height);
     SegmentMesher mesher;
     std::vector<ColorMesh> meshes;
     std::size_t frame = 0;
@@ -112,8 +109,19 @@ void BM_SegmentMeshGrowing(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(triangles), benchmark::Counter::kAvgIterations);
 }
 
+void BM_SegmentMeshGrowing(benchmark::State& state) {
+    meshGrowing(state, BenchWidth, BenchHeight);
+}
+
+void BM_SegmentMeshGrowingDesktopView(benchmark::State& state) {
+    meshGrowing(state, DesktopViewWidth, DesktopViewHeight);
+}
+
 } // namespace
 
 BENCHMARK(BM_SegmentMeshGrowing)->Unit(benchmark::kMillisecond)->Iterations(GrowingFrames);
+BENCHMARK(BM_SegmentMeshGrowingDesktopView)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(GrowingFrames);
 
 } // namespace burgeon
