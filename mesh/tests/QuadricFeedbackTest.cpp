@@ -7,6 +7,7 @@
 #include "render/GlDrawingTarget.h"
 #include "render/HeadlessContext.h"
 #include "render/UnitGeometry.h"
+#include "render/tests/FeedbackTriangles.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -20,89 +21,32 @@ using namespace burgeon;
 
 namespace {
 
-using Corner = std::array<double, 3>;
-using Triangle = std::array<Corner, 3>;
+using burgeon::testing::expectSameTriangles;
+using burgeon::testing::feedbackWindowCorner;
+using burgeon::testing::WindowTriangle;
 
-// A viewport of 2000 pixels on an orthographic box of +-2: window x = (x + 2) * 500.
-constexpr double PixelsPerUnit = 500.0;
-
-Corner toWindow(const Vector3& p) {
-    return {(p.x + 2.0) * PixelsPerUnit, (p.y + 2.0) * PixelsPerUnit, 0.5 - p.z / 4.0};
+// The triangles GLU's quadric calls make under the model-view matrix, as the pipeline would
+// draw them.
+std::vector<WindowTriangle> feedbackTriangles(const Matrix4& modelView,
+                                              const std::function<void(GLUquadric*)>& draw) {
+    return burgeon::testing::feedbackTriangles([&] {
+        glLoadMatrixd(modelView.data());
+        GLUquadric* quadric = gluNewQuadric();
+        draw(quadric);
+        gluDeleteQuadric(quadric);
+    });
 }
 
-// Runs the GL calls in feedback mode with culling off and returns the triangles.
-std::vector<Triangle> feedbackTriangles(const Matrix4& modelView,
-                                        const std::function<void(GLUquadric*)>& draw) {
-    std::vector<GLfloat> buffer(1 << 18);
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
-    glRenderMode(GL_FEEDBACK);
-    glViewport(0, 0, 2000, 2000);
-    glDisable(GL_CULL_FACE);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-2, 2, -2, 2, -2, 2);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadMatrixd(modelView.data());
-    GLUquadric* quadric = gluNewQuadric();
-    draw(quadric);
-    gluDeleteQuadric(quadric);
-    const GLint used = glRenderMode(GL_RENDER);
-    std::vector<Triangle> triangles;
-    for (GLint i = 0; i < used;) {
-        EXPECT_EQ(buffer[static_cast<std::size_t>(i++)], GL_POLYGON_TOKEN);
-        EXPECT_EQ(buffer[static_cast<std::size_t>(i++)], 3.0f)
-            << "the pipeline splits into triangles";
-        Triangle& triangle = triangles.emplace_back();
-        for (Corner& corner : triangle) {
-            for (double& value : corner) {
-                value = buffer[static_cast<std::size_t>(i++)];
-            }
-        }
-    }
-    return triangles;
-}
-
-std::vector<Triangle> meshTriangles(const MeshPrimitive& primitive) {
-    std::vector<Triangle> triangles;
+std::vector<WindowTriangle> meshTriangles(const MeshPrimitive& primitive) {
+    std::vector<WindowTriangle> triangles;
     for (std::size_t i = 0; i < primitive.indices.size(); i += 3) {
-        Triangle& triangle = triangles.emplace_back();
+        WindowTriangle& triangle = triangles.emplace_back();
         for (std::size_t k = 0; k < 3; ++k) {
             const auto& p = primitive.vertices[primitive.indices[i + k]].position;
-            triangle[k] = toWindow({p[0], p[1], p[2]});
+            triangle[k] = feedbackWindowCorner(p[0], p[1], p[2]);
         }
     }
     return triangles;
-}
-
-bool sameCorner(const Corner& a, const Corner& b) {
-    return std::abs(a[0] - b[0]) < 0.01 && std::abs(a[1] - b[1]) < 0.01 &&
-           std::abs(a[2] - b[2]) < 1e-5;
-}
-
-// Same corners in the same turning order (any first corner): same triangle, same winding.
-bool sameTriangle(const Triangle& a, const Triangle& b) {
-    for (std::size_t shift = 0; shift < 3; ++shift) {
-        if (sameCorner(a[0], b[shift]) && sameCorner(a[1], b[(shift + 1) % 3]) &&
-            sameCorner(a[2], b[(shift + 2) % 3])) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void expectSameTriangles(const std::vector<Triangle>& mesh, const std::vector<Triangle>& fed) {
-    ASSERT_EQ(mesh.size(), fed.size());
-    std::vector<bool> matched(fed.size(), false);
-    for (std::size_t i = 0; i < mesh.size(); ++i) {
-        bool found = false;
-        for (std::size_t k = 0; k < fed.size() && !found; ++k) {
-            if (!matched[k] && sameTriangle(mesh[i], fed[k])) {
-                matched[k] = true;
-                found = true;
-            }
-        }
-        EXPECT_TRUE(found) << "mesh triangle " << i << " is not among GLU's";
-    }
 }
 
 class QuadricFeedback : public ::testing::Test {

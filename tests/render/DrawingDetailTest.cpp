@@ -4,14 +4,13 @@
 
 #include "drawing/QuadricShapes.h"
 #include "render/GlDrawingTarget.h"
+#include "render/tests/FeedbackTriangles.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <functional>
 #include <vector>
 
@@ -19,58 +18,15 @@ using namespace burgeon;
 
 namespace {
 
-using Corner = std::array<float, 3>;
-using Triangle = std::array<Corner, 3>;
+using burgeon::testing::expectSameTriangles;
+using burgeon::testing::feedbackTriangles;
 
-// The triangles the pipeline would draw, in window coordinates of an orthographic box of
-// +-2 on 2000 pixels, with culling off (feedback mode).
-std::vector<Triangle> fedTriangles(const std::function<void()>& draw) {
-    std::vector<GLfloat> buffer(1 << 16);
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
-    glRenderMode(GL_FEEDBACK);
-    glViewport(0, 0, 2000, 2000);
-    glDisable(GL_CULL_FACE);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-2, 2, -2, 2, -2, 2);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glRotatef(33.0f, 1.0f, 0.4f, 0.2f);
-    draw();
-    const GLint used = glRenderMode(GL_RENDER);
-    std::vector<Triangle> triangles;
-    for (GLint i = 0; i + 11 <= used; i += 11) {
-        Triangle& triangle = triangles.emplace_back();
-        for (std::size_t k = 0; k < 3; ++k) {
-            const auto at = static_cast<std::size_t>(i + 2 + 3 * static_cast<GLint>(k));
-            triangle[k] = {buffer[at], buffer[at + 1], buffer[at + 2]};
-        }
-    }
-    return triangles;
-}
-
-// The same corners in the same turning order, starting anywhere.
-bool sameTriangle(const Triangle& a, const Triangle& b) {
-    const auto same = [](const Corner& p, const Corner& q) {
-        return std::abs(p[0] - q[0]) < 0.01f && std::abs(p[1] - q[1]) < 0.01f &&
-               std::abs(p[2] - q[2]) < 1e-5f;
-    };
-    for (std::size_t shift = 0; shift < 3; ++shift) {
-        if (same(a[0], b[shift]) && same(a[1], b[(shift + 1) % 3]) &&
-            same(a[2], b[(shift + 2) % 3])) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void expectSameTriangles(const std::vector<Triangle>& ours, const std::vector<Triangle>& glu) {
-    ASSERT_EQ(ours.size(), glu.size());
-    for (const Triangle& triangle : ours) {
-        EXPECT_TRUE(std::any_of(glu.begin(), glu.end(), [&](const Triangle& other) {
-            return sameTriangle(triangle, other);
-        }));
-    }
+// The triangles the pipeline would draw, turned so that none is seen edge-on.
+std::vector<burgeon::testing::WindowTriangle> fedTriangles(const std::function<void()>& draw) {
+    return feedbackTriangles([&] {
+        glRotatef(33.0f, 1.0f, 0.4f, 0.2f);
+        draw();
+    });
 }
 
 void sendShape(const QuadricShape& shape) {
