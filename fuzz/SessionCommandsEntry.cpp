@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "fuzz/FuzzEntries.h"
+#include "fuzz/SettingLines.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -20,23 +21,6 @@ constexpr std::size_t MaxSettings = 4;
 
 // A compilation stops long before the fuzzer's time limit.
 constexpr const char* CompileSeconds = "0.2";
-
-struct CommandsInput {
-    std::vector<std::string> settings;
-    std::string session;
-};
-
-CommandsInput splitInput(std::string_view bytes) {
-    static constexpr std::string_view prefix = "--set ";
-    CommandsInput input;
-    while (input.settings.size() < MaxSettings && bytes.starts_with(prefix)) {
-        const std::size_t end = bytes.find('\n');
-        input.settings.emplace_back(bytes.substr(prefix.size(), end - prefix.size()));
-        bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);
-    }
-    input.session = std::string(bytes);
-    return input;
-}
 
 // The process's own folder for the session file and what the commands write, removed when the
 // process ends.
@@ -71,7 +55,7 @@ std::vector<std::string> folderContents() {
 // One command through the command line's entry, as `burgeon` runs it; what it must never do
 // is a finding: an exit status other than 0, 1 or 2, a failure without a message, success
 // without its output file, or a file left behind that it was not asked for.
-int runCommand(std::vector<std::string> arguments, const CommandsInput& input,
+int runCommand(std::vector<std::string> arguments, const SettingLines& input,
                const std::string& output) {
     for (const std::string& setting : input.settings) {
         arguments.push_back("--set");
@@ -108,9 +92,9 @@ int runCommand(std::vector<std::string> arguments, const CommandsInput& input,
 // that opens `burgeon render --session FILE --time 1 --size 16x16` and `burgeon export
 // --session FILE` (a .glb of the plant), each with the input's leading --set lines.
 void runSessionCommandsInput(std::string_view bytes) {
-    const CommandsInput input = splitInput(bytes);
+    const SettingLines input = splitSettingLines(bytes, MaxSettings);
     const fs::path file = workFolder() / "fuzz.burgeon";
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << input.session;
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << input.rest;
     const std::string session = file.string();
     const int checked =
         runCommand({"session", session, "--max-seconds", CompileSeconds}, input, "");

@@ -1,4 +1,5 @@
 #include "fuzz/FuzzEntries.h"
+#include "fuzz/SettingLines.h"
 #include "project/Session.h"
 
 #include <vector>
@@ -15,32 +16,14 @@ constexpr const char* NoFolder = "/nonexistent-burgeon-fuzz";
 // line passes them.
 constexpr std::size_t MaxOverrides = 4;
 
-struct SessionInput {
-    std::vector<std::string> overrides;
-    std::string text;
-};
-
-SessionInput splitInput(std::string_view bytes) {
-    static constexpr std::string_view prefix = "--set ";
-    SessionInput input;
-    while (input.overrides.size() < MaxOverrides && bytes.starts_with(prefix)) {
-        const std::size_t end = bytes.find('\n');
-        const std::string_view line = bytes.substr(0, end);
-        input.overrides.emplace_back(line.substr(prefix.size()));
-        bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);
-    }
-    input.text = std::string(bytes);
-    return input;
-}
-
 } // namespace
 
 // The session reader with the --set overrides of `burgeon render --session`, then "Save
 // Session": the text written must open again and be written back the same.
 void runSessionInput(std::string_view bytes) {
-    const SessionInput input = splitInput(bytes);
+    const SettingLines input = splitSettingLines(bytes, MaxOverrides);
     const SessionReading reading =
-        readSession(input.text, "fuzz.burgeon", NoFolder, NoFolder, input.overrides);
+        readSession(input.rest, "fuzz.burgeon", NoFolder, NoFolder, input.settings);
     if (!reading.opened) {
         if (reading.messages.empty()) {
             throw FuzzFinding("a session that did not open shows no message");
