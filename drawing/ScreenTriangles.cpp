@@ -53,21 +53,16 @@ ScreenTriangles::ScreenTriangles(const std::array<float, 16>& projection,
     }
 }
 
-ScreenTriangles::Clip ScreenTriangles::clip(const float* eye) const {
-    std::array<double, 3> xyw{};
-    for (std::size_t r = 0; r < 3; ++r) {
-        const double* row = &rows_[4 * r];
-        xyw[r] = row[0] * eye[0] + row[1] * eye[1] + row[2] * eye[2] + row[3];
-    }
-    return clipAt(xyw[0], xyw[1], xyw[2]);
-}
-
-ScreenTriangles::Clip ScreenTriangles::clipAt(double x, double y, double w) const {
-    Clip result{x, y, w};
-    if (w > 0.0) {
-        const double inverse = 1.0 / w;
-        result.windowX = x * inverse * halfSize_[0] + middle_[0];
-        result.windowY = y * inverse * halfSize_[1] + middle_[1];
+ScreenTriangles::Clip ScreenTriangles::clipThrough(const ClipRows& rows, const float* point) const {
+    const auto row = [&](std::size_t r) {
+        const double* m = &rows[4 * r];
+        return m[0] * point[0] + m[1] * point[1] + m[2] * point[2] + m[3];
+    };
+    Clip result{row(0), row(1), row(2)};
+    if (result.w > 0.0) {
+        const double inverse = 1.0 / result.w;
+        result.windowX = result.x * inverse * halfSize_[0] + middle_[0];
+        result.windowY = result.y * inverse * halfSize_[1] + middle_[1];
         const std::array<double, 2> window = {result.windowX, result.windowY};
         for (std::size_t axis = 0; axis < 2; ++axis) {
             const auto held = [&](double value) {

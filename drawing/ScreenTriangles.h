@@ -30,12 +30,15 @@ public:
     ScreenTriangles(const std::array<float, 16>& projection, const std::array<int, 4>& viewport,
                     bool cullsBackFaces);
 
-    Clip clip(const float* eye) const;
-    // The corner from its clip coordinates, for a caller that made them from the projection's
-    // rows itself.
-    Clip clipAt(double x, double y, double w) const;
-    // Rows x, y and w of the projection (column-major within each row's four).
-    const std::array<double, 12>& projectionRows() const { return rows_; }
+    // Rows x, y and w of a 4 x 4 matrix taking points to clip coordinates, each row's four in
+    // column order.
+    using ClipRows = std::array<double, 12>;
+
+    Clip clip(const float* eye) const { return clipThrough(rows_, eye); }
+    // The corner of a point that other rows take to clip coordinates: the projection's rows
+    // times a placing of the point, for a caller that skips eye space.
+    Clip clipThrough(const ClipRows& rows, const float* point) const;
+    const ClipRows& projectionRows() const { return rows_; }
     // Whether the pipeline would draw a pixel of the triangle: it is neither culled nor
     // clear of every pixel centre.
     bool shows(const Clip& a, const Clip& b, const Clip& c) const;
@@ -57,7 +60,7 @@ private:
     bool missesEveryCentre(const Clip& a, const Clip& b, const Clip& c,
                            bool counterClockwise) const;
 
-    std::array<double, 12> rows_{}; // rows x, y and w of the projection
+    ClipRows rows_{}; // of the projection
     std::array<int, 4> viewport_{};
     // For each axis: half the viewport's size, its centre, and the least and most window
     // coordinate a corner's centre range is held to.

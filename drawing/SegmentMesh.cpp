@@ -162,16 +162,11 @@ public:
         }
         // Where the corners land comes straight from the unit shape; a vertex is placed in
         // eye space only when a triangle kept sends it.
-        const ShapeToClip toClip = shapeToClip(frame);
+        const ScreenTriangles::ClipRows toClip = shapeToClip(frame);
         clips_.resize(count);
         for (std::size_t k = 0; k < count; ++k) {
             if (needed_[k] != 0) {
-                const auto& p = shape.vertices[k].position;
-                const auto row = [&](std::size_t r) {
-                    const double* m = &toClip[4 * r];
-                    return m[0] * p[0] + m[1] * p[1] + m[2] * p[2] + m[3];
-                };
-                clips_[k] = screen_.clipAt(row(0), row(1), row(2));
+                clips_[k] = screen_.clipThrough(toClip, shape.vertices[k].position.data());
             }
         }
         // Only the vertices of triangles kept are sent: the pipeline would light the others
@@ -219,11 +214,9 @@ private:
 
     // Rows x, y and w of the projection times the frame: from the unit shape's points to
     // clip coordinates in one step.
-    using ShapeToClip = std::array<double, 12>;
-
-    ShapeToClip shapeToClip(const PlacedFrame& frame) const {
-        const std::array<double, 12>& rows = screen_.projectionRows();
-        ShapeToClip result{};
+    ScreenTriangles::ClipRows shapeToClip(const PlacedFrame& frame) const {
+        const ScreenTriangles::ClipRows& rows = screen_.projectionRows();
+        ScreenTriangles::ClipRows result{};
         const std::array<const Vector*, 3> axes = {&frame.x, &frame.y, &frame.z};
         for (std::size_t r = 0; r < 3; ++r) {
             const Vector row{rows[4 * r], rows[4 * r + 1], rows[4 * r + 2]};
