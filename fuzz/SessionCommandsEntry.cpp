@@ -16,9 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// At most this many leading "--set KEY=VALUE" lines go with every command.
-constexpr std::size_t MaxSettings = 4;
-
 // A compilation stops long before the fuzzer's time limit.
 constexpr const char* CompileSeconds = "0.2";
 
@@ -92,7 +89,7 @@ int runCommand(std::vector<std::string> arguments, const SettingLines& input,
 // that opens `burgeon render --session FILE --time 1 --size 16x16` and `burgeon export
 // --session FILE` (a .glb of the plant), each with the input's leading --set lines.
 void runSessionCommandsInput(std::string_view bytes) {
-    const SettingLines input = splitSettingLines(bytes, MaxSettings);
+    const SettingLines input = splitSettingLines(bytes);
     const fs::path file = workFolder() / "fuzz.burgeon";
     std::ofstream(file, std::ios::binary | std::ios::trunc) << input.rest;
     const std::string session = file.string();

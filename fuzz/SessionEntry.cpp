@@ -12,16 +12,12 @@ namespace {
 // file name in the input never reaches a file of the machine running the fuzzer.
 constexpr const char* NoFolder = "/nonexistent-burgeon-fuzz";
 
-// At most this many leading "--set KEY=VALUE" lines are taken as overrides, as the command
-// line passes them.
-constexpr std::size_t MaxOverrides = 4;
-
 } // namespace
 
 // The session reader with the --set overrides of `burgeon render --session`, then "Save
 // Session": the text written must open again and be written back the same.
 void runSessionInput(std::string_view bytes) {
-    const SettingLines input = splitSettingLines(bytes, MaxOverrides);
+    const SettingLines input = splitSettingLines(bytes);
     const SessionReading reading =
         readSession(input.rest, "fuzz.burgeon", NoFolder, NoFolder, input.settings);
     if (!reading.opened) {

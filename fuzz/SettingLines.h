@@ -14,7 +14,10 @@ struct SettingLines {
     std::string rest;
 };
 
+// How many leading "--set" lines the session fuzzers take at most.
+constexpr std::size_t MostSettingLines = 4;
+
 // Takes at most `most` leading "--set " lines off the bytes.
-SettingLines splitSettingLines(std::string_view bytes, std::size_t most);
+SettingLines splitSettingLines(std::string_view bytes, std::size_t most = MostSettingLines);
 
 } // namespace burgeon
